@@ -1,0 +1,136 @@
+#include "record/reference_table.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace velka {
+
+// A table whose resistances never rise (and hold no NaN) can be searched by bisection: the
+// predicate "resistance <= R" is then false for a prefix of the rows and true for the rest.
+bool IsNonIncreasing(const ReferenceTable& table) {
+    for (std::size_t i = 0; i + 1 < kReferenceRows; ++i) {
+        if (!(table.rows[i + 1].resistance <= table.rows[i].resistance))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+std::size_t FirstRowNotAbove(double resistance, const ReferenceTable& table, bool nonIncreasing) {
+    if (nonIncreasing) {
+        const auto it = std::partition_point(
+            table.rows.begin(), table.rows.end(),
+            [resistance](const ReferenceRow& row) { return !(row.resistance <= resistance); });
+        return static_cast<std::size_t>(it - table.rows.begin());
+    }
+    for (std::size_t i = 0; i < kReferenceRows; ++i) {
+        if (table.rows[i].resistance <= resistance)
+            return i;
+    }
+    return kReferenceRows;
+}
+
+}  // namespace
+
+double RowTemperature(int row) {
+    return row * 0.1 - 30.0;
+}
+
+LookupResult LookupTemperature(double resistance, const ReferenceTable& table) {
+    return LookupTemperature(resistance, table, IsNonIncreasing(table));
+}
+
+LookupResult LookupTemperature(double resistance, const ReferenceTable& table,
+                               bool tableIsNonIncreasing) {
+    const std::size_t i = FirstRowNotAbove(resistance, table, tableIsNonIncreasing);
+    if (i == 0)
+        return {table.rows[0].temperature, table.rows[0].resistance, 0};
+
+    int resultRow;
+    if (i == kReferenceRows) {
+        // Hotter than the warm end: clamp to +70.0 °C.
+        resultRow = kLastReferenceRow;
+    } else {
+        const double distanceCold = table.rows[i - 1].resistance - resistance;
+        const double distanceWarm = resistance - table.rows[i].resistance;
+        resultRow = distanceCold > distanceWarm ? static_cast<int>(i) : static_cast<int>(i - 1);
+    }
+    return {RowTemperature(resultRow), table.rows[resultRow].resistance, resultRow};
+}
+
+double ResistanceFromCalibration(std::uint16_t word) {
+    return word * kDividerResistance / (65536 - word);
+}
+
+double ResistanceFromSample(std::uint16_t sample) {
+    const int a = sample * 4;
+    return (4096 - a) * kDividerResistance / a;
+}
+
+ReferenceTable BuildCurrentTable(const ReferenceTables& tables, std::uint16_t calibrationA,
+                                 std::uint16_t calibrationB) {
+    const double ra = ResistanceFromCalibration(calibrationA);
+    const double rb = ResistanceFromCalibration(calibrationB);
+    const int k = LookupTemperature(ra, tables.middle).row;
+    const double resA = tables.middle.rows[k].resistance;
+
+    ReferenceTable current;
+    if (ra <= rb) {
+        const double high = tables.high.rows[k].resistance;
+        const double denominator = high - resA;
+        // Equal middle and high rows leave the factor undefined: stay on the middle table.
+        const double f = denominator == 0.0 ? 0.0 : (std::min(high, rb) - resA) / denominator;
+        for (std::size_t j = 0; j < kReferenceRows; ++j) {
+            const double middle = tables.middle.rows[j].resistance;
+            current.rows[j].temperature = tables.middle.rows[j].temperature;
+            current.rows[j].resistance = middle + (tables.high.rows[j].resistance - middle) * f;
+        }
+    } else {
+        const double low = tables.low.rows[k].resistance;
+        const double denominator = resA - low;
+        const double f = denominator == 0.0 ? 0.0 : (resA - std::max(low, rb)) / denominator;
+        for (std::size_t j = 0; j < kReferenceRows; ++j) {
+            const double middle = tables.middle.rows[j].resistance;
+            current.rows[j].temperature = tables.middle.rows[j].temperature;
+            current.rows[j].resistance = middle - (middle - tables.low.rows[j].resistance) * f;
+        }
+    }
+    return current;
+}
+
+void ParseReferenceTable(std::string_view text, ReferenceTable& table) {
+    std::size_t row = 0;
+    std::size_t position = 0;
+    std::string line;
+    while (row < kReferenceRows && position < text.size()) {
+        const std::size_t end = std::min(text.find('\n', position), text.size());
+        line.assign(text.substr(position, end - position));
+        position = end + 1;
+        float temperature = 0.0f;
+        float resistance = 0.0f;
+        if (std::sscanf(line.c_str(), "%f    %f", &temperature, &resistance) == 2) {
+            table.rows[row].temperature = temperature;
+            table.rows[row].resistance = resistance;
+        }
+        ++row;
+    }
+}
+
+std::string FormatReferenceTable(const ReferenceTable& table) {
+    std::string text;
+    text.reserve(kReferenceRows * 24);
+    for (const ReferenceRow& row : table.rows) {
+        // Sized per line: a wild value such as 1e300 prints hundreds of digits.
+        const int length =
+            std::snprintf(nullptr, 0, "%.1f    %.3f\n", row.temperature, row.resistance);
+        std::string line(static_cast<std::size_t>(length) + 1, '\0');
+        std::snprintf(line.data(), line.size(), "%.1f    %.3f\n", row.temperature, row.resistance);
+        line.pop_back();
+        text += line;
+    }
+    return text;
+}
+
+}  // namespace velka

@@ -1,0 +1,33 @@
+#pragma once
+// Where the program keeps its files: a data root folder ($HOME/Calderwyn unless given) holding
+// the archive folder "Data" and the calibrated table "reftable/current.txt"; and the folder of
+// the running executable, which holds the delivered reference tables.
+
+#include <filesystem>
+#include <string>
+
+namespace velka {
+
+class DataRoot {
+public:
+    explicit DataRoot(std::filesystem::path root) : root_(std::move(root)) {}
+
+    // $HOME/Calderwyn, or the password database's home when HOME is not set.
+    static DataRoot Default();
+
+    const std::filesystem::path& Root() const { return root_; }
+    std::filesystem::path DataDirectory() const { return root_ / "Data"; }
+    std::filesystem::path CurrentTablePath() const { return root_ / "reftable" / "current.txt"; }
+
+private:
+    std::filesystem::path root_;
+};
+
+// The folder of the running executable.
+std::filesystem::path ModuleDirectory();
+
+// Accept an existing directory or create one; creates missing parents too. False when the path
+// exists as something else or cannot be created.
+bool EnsureDirectory(const std::filesystem::path& path);
+
+}  // namespace velka

@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "record/product_record.h"
+TEST(ProductTable, Placeholder) {}

@@ -1,0 +1,84 @@
+#include "command_line.h"
+
+#include <charconv>
+#include <ctime>
+
+#include "storage/reference_files.h"
+
+namespace velka::cli {
+namespace {
+
+const std::set<std::string> kGlobalOptions = {"--data-root", "--reftable", "--now"};
+
+std::optional<long long> ParseInteger(const std::string& text) {
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<std::string> Arguments::Value(const std::string& name) const {
+    const auto it = values.find(name);
+    if (it == values.end())
+        return std::nullopt;
+    return it->second;
+}
+
+std::string Arguments::RequiredValue(const std::string& name) const {
+    auto value = Value(name);
+    if (!value)
+        throw UsageError{name + " is required"};
+    return *value;
+}
+
+std::optional<long long> Arguments::Integer(const std::string& name, long long minimum,
+                                            long long maximum) const {
+    const auto text = Value(name);
+    if (!text)
+        return std::nullopt;
+    const auto value = ParseInteger(*text);
+    if (!value || *value < minimum || *value > maximum) {
+        throw UsageError{name + " takes a whole number from " + std::to_string(minimum) + " to " +
+                         std::to_string(maximum)};
+    }
+    return value;
+}
+
+Arguments ParseArguments(const std::vector<std::string>& arguments, const OptionSpec& spec) {
+    Arguments parsed;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.size() < 2 || argument.rfind("--", 0) != 0) {
+            parsed.positional.push_back(argument);
+            continue;
+        }
+        if (kGlobalOptions.contains(argument) || spec.withValue.contains(argument)) {
+            if (i + 1 >= arguments.size())
+                throw UsageError{argument + " needs a value"};
+            parsed.values[argument] = arguments[++i];
+        } else if (spec.flags.contains(argument)) {
+            parsed.flags.insert(argument);
+        } else {
+            throw UsageError{"unknown option " + argument};
+        }
+    }
+    return parsed;
+}
+
+Context MakeContext(const Arguments& arguments, std::ostream& out, std::ostream& err) {
+    const auto root = arguments.Value("--data-root");
+    const auto reftable = arguments.Value("--reftable");
+    const auto now = arguments.Integer("--now", 0, 0xFFFFFFFFLL * 4);
+    return Context{
+        root ? DataRoot(*root) : DataRoot::Default(),
+        reftable ? std::filesystem::path(*reftable) : DefaultReferenceFolder(),
+        now ? *now : static_cast<std::int64_t>(std::time(nullptr)),
+        out,
+        err,
+    };
+}
+
+}  // namespace velka::cli

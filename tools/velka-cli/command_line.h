@@ -1,0 +1,67 @@
+#pragma once
+// Arguments of one velka-cli run: the global options every command takes, the command's own
+// options and its positional arguments.
+
+#include <cstdint>
+#include <filesystem>
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "storage/data_root.h"
+
+namespace velka::cli {
+
+// Exit codes of every command.
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+// A command's wrong use; main prints it with the command's usage and exits 2.
+struct UsageError {
+    std::string message;
+};
+
+// A failure of the work itself; main prints the one line and exits 1.
+struct CommandFailure {
+    std::string message;
+};
+
+struct Arguments {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> values;  // --name VALUE
+    std::set<std::string> flags;                // --name
+
+    std::optional<std::string> Value(const std::string& name) const;
+    bool Flag(const std::string& name) const { return flags.contains(name); }
+    std::string RequiredValue(const std::string& name) const;
+    // Integer options, checked against their range.
+    std::optional<long long> Integer(const std::string& name, long long minimum,
+                                     long long maximum) const;
+};
+
+// The options a command accepts besides the global ones.
+struct OptionSpec {
+    std::set<std::string> withValue;
+    std::set<std::string> flags;
+};
+
+// Splits the arguments after the command name; the global options --data-root, --reftable
+// and --now may appear anywhere. Throws UsageError.
+Arguments ParseArguments(const std::vector<std::string>& arguments, const OptionSpec& spec);
+
+// What every command works with.
+struct Context {
+    DataRoot dataRoot;
+    std::filesystem::path referenceFolder;
+    std::int64_t now;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+Context MakeContext(const Arguments& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace velka::cli

@@ -1,0 +1,26 @@
+#pragma once
+// The velka-cli commands: one table of name, usage and handler.
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "command_line.h"
+
+namespace velka::cli {
+
+struct Command {
+    const char* name;
+    const char* usage;  // after "velka-cli NAME"
+    const char* summary;
+    OptionSpec options;
+    int (*run)(const Arguments& arguments, Context& context);
+};
+
+std::span<const Command> Commands();
+
+int RunDecode(const Arguments& arguments, Context& context);
+int RunApplySettings(const Arguments& arguments, Context& context);
+int RunSynth(const Arguments& arguments, Context& context);
+
+}  // namespace velka::cli

@@ -1,0 +1,79 @@
+// velka-cli: the logger record, archive and reports from the command line, through the same
+// libraries as the window. Output is machine-readable; exit codes are fixed (0 success,
+// 1 failure with one line on stderr, 2 wrong use).
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+
+namespace velka::cli {
+namespace {
+
+constexpr const char* kGlobalUsage =
+    "global options: --data-root DIR (default $HOME/Calderwyn), --reftable DIR (default reftable/ "
+    "beside the program), --now UNIX (the clock)";
+
+const Command kCommands[] = {
+    {"decode", "IMAGE", "decode a logger image and print it as JSON", {}, RunDecode},
+    {"apply-settings", "IMAGE SETTINGS.json --out OUT",
+     "apply settings and products to an image as the parameter page's Write does",
+     {{"--out"}, {}}, RunApplySettings},
+    {"synth", "--out IMAGE [--serial HEX] [--interval S] [--count N] [--start UNIX] [--seed N]",
+     "write a realistic synthetic recording",
+     {{"--out", "--serial", "--interval", "--count", "--start", "--seed"}, {}}, RunSynth},
+};
+
+void PrintUsage(std::ostream& stream) {
+    stream << "usage: velka-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
+    for (const Command& command : Commands())
+        stream << "  " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
+    stream << '\n' << kGlobalUsage << '\n';
+}
+
+int Run(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) {
+        PrintUsage(std::cerr);
+        return kExitUsage;
+    }
+    if (arguments[0] == "--help" || arguments[0] == "help" || arguments[0] == "-h") {
+        PrintUsage(std::cout);
+        return kExitSuccess;
+    }
+    for (const Command& command : Commands()) {
+        if (arguments[0] != command.name)
+            continue;
+        try {
+            const Arguments parsed = ParseArguments({arguments.begin() + 1, arguments.end()},
+                                                    command.options);
+            Context context = MakeContext(parsed, std::cout, std::cerr);
+            return command.run(parsed, context);
+        } catch (const UsageError& error) {
+            std::cerr << "velka-cli " << command.name << ": " << error.message << "\nusage: velka-cli "
+                      << command.name << ' ' << command.usage << '\n';
+            return kExitUsage;
+        } catch (const CommandFailure& failure) {
+            std::cerr << failure.message << '\n';
+            return kExitFailure;
+        } catch (const std::exception& exception) {
+            std::cerr << "velka-cli " << command.name << ": " << exception.what() << '\n';
+            return kExitFailure;
+        }
+    }
+    std::cerr << "velka-cli: unknown command \"" << arguments[0] << "\"\n";
+    PrintUsage(std::cerr);
+    return kExitUsage;
+}
+
+}  // namespace
+
+std::span<const Command> Commands() {
+    return kCommands;
+}
+
+}  // namespace velka::cli
+
+int main(int argc, char** argv) {
+    return velka::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
+}
