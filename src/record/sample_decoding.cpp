@@ -51,7 +51,7 @@ RawSamples UnpackSampleRegion(const LoggerImage& image) {
     return raw;
 }
 
-std::size_t CountRecordedSamples(const RawSamples& rawSamples) {
+std::size_t CountSamplesBeforeZero(const RawSamples& rawSamples) {
     std::size_t count = 0;
     while (count < rawSamples.size() && rawSamples[count] != 0)
         ++count;
@@ -69,7 +69,7 @@ SampleConverter::SampleConverter(const ReferenceTable& currentTable) {
 DecodedSamples BuildSampleList(const RawSamples& rawSamples, const ReferenceTable& currentTable,
                                double lowerLimit, double upperLimit) {
     DecodedSamples decoded;
-    const std::size_t count = CountRecordedSamples(rawSamples);
+    const std::size_t count = CountSamplesBeforeZero(rawSamples);
     decoded.samples.reserve(count);
     const SampleConverter converter(currentTable);
 

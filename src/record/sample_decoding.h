@@ -46,7 +46,7 @@ std::array<std::uint8_t, kSampleBlockSize> PackSampleBlock(const SampleBlockValu
 RawSamples UnpackSampleRegion(const LoggerImage& image);
 
 // The number of samples before the first zero raw value.
-std::size_t CountRecordedSamples(const RawSamples& rawSamples);
+std::size_t CountSamplesBeforeZero(const RawSamples& rawSamples);
 
 // The temperature of every raw value 0…1023 through one table: a record has at most 1,023
 // distinct values, so a decode looks each up once.

@@ -1,0 +1,29 @@
+#pragma once
+// Every message the user sees goes through this one service: the window shows modal boxes,
+// the command line prints, tests record and answer.
+
+#include <string>
+
+namespace velka {
+
+// The caption names the kind of message: "Info", "Warning" or "Error".
+enum class MessageIcon { Information, Warning, Error };
+enum class MessageButtons { Ok, OkCancel };
+enum class MessageAnswer { Ok, Cancel };
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+
+    // A modal message box; returns the user's answer.
+    virtual MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
+                                      MessageIcon icon,
+                                      MessageButtons buttons = MessageButtons::Ok) = 0;
+
+    // A modal information notice that closes by itself after timeoutMs, or earlier when the
+    // user closes it.
+    virtual void ShowTimedNotice(const std::string& text, const std::string& caption,
+                                 int timeoutMs) = 0;
+};
+
+}  // namespace velka
