@@ -1,0 +1,84 @@
+#include "archive/archive_reading.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "archive/recorded_samples.h"
+#include "record/logger_image.h"
+
+namespace velka {
+namespace {
+
+class FileHandle {
+public:
+    explicit FileHandle(int fd) : fd_(fd) {}
+    ~FileHandle() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    int Get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// The whole image, or false when the file is not a regular file of exactly its size.
+bool ReadWholeImage(const std::filesystem::path& path, LoggerImage& image) {
+    // O_NONBLOCK: a pipe put where the image was must not stall the scan; it has no effect on
+    // a regular file.
+    const FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.Get() < 0)
+        return false;
+    struct stat status {};
+    if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::uint64_t>(status.st_size) != kImageSize)
+        return false;
+    std::size_t total = 0;
+    while (total < kImageSize) {
+        const ssize_t got = ::read(file.Get(), image.data() + total, kImageSize - total);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;  // an error, or the file shrank after its size was taken
+        total += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReadArchiveEntry(const std::filesystem::path& folder, ArchiveEntry& entry) {
+    entry.startTime = entry.stopTime = entry.deliveryDate = 0;
+    entry.deliveryCompany.clear();
+    entry.receivingCompany.clear();
+    entry.transportNumber.clear();
+
+    LoggerImage image;
+    if (!ReadWholeImage(StoredImagePath(folder, entry), image))
+        return false;
+
+    const std::int64_t start =
+        RecordingStartTime(ReadU32(image, kClockSetTimeOffset), ReadU32(image, kStartOffsetOffset));
+    entry.startTime = static_cast<std::uint32_t>(start);
+    entry.stopTime = static_cast<std::uint32_t>(RecordingStopTime(
+        start, ReadU16(image, kLogIntervalOffset), CountRecordedSamples(&image)));
+    entry.deliveryDate = ReadU32(image, kDeliveryDateOffset);
+    entry.deliveryCompany = ReadSlotText(image, kDeliveryCompanyOffset, kCompanySlotBytes);
+    entry.receivingCompany = ReadSlotText(image, kReceivingCompanyOffset, kCompanySlotBytes);
+    entry.transportNumber =
+        ReadSlotText(image, kTransportNumberOffset, kTransportNumberSlotBytes);
+    return true;
+}
+
+std::filesystem::path StoredImagePath(const std::filesystem::path& folder,
+                                      const ArchiveEntry& entry) {
+    // On POSIX a path is a byte string, so the raw name passes through unchanged.
+    return folder / std::filesystem::path(entry.storedName);
+}
+
+}  // namespace velka

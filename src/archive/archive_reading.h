@@ -1,0 +1,20 @@
+#pragma once
+// One stored image read into its archive entry.
+
+#include <filesystem>
+
+#include "archive/archive_entry.h"
+
+namespace velka {
+
+// Fills the times and texts of `entry` from the stored file `folder` / entry.storedName.
+// A file that cannot be opened, is not a regular file, is not exactly 16,384 bytes long or
+// cannot be read whole leaves zero times and empty texts (the entry keeps its name) and gives
+// false. Never waits on a pipe or device put in the file's place.
+bool ReadArchiveEntry(const std::filesystem::path& folder, ArchiveEntry& entry);
+
+// The path that loads the stored image of an entry, built from its raw name bytes.
+std::filesystem::path StoredImagePath(const std::filesystem::path& folder,
+                                      const ArchiveEntry& entry);
+
+}  // namespace velka

@@ -1,0 +1,46 @@
+#include "archive/archive_scan.h"
+
+#include "archive/archive_listing.h"
+#include "archive/archive_reading.h"
+
+namespace velka {
+
+ScanOutcome ScanArchive(const DataRoot& dataRoot, ArchiveEntries& entries,
+                        std::uint64_t generation, ScanProgress* progress,
+                        const std::atomic<bool>* stopRequested) {
+    const auto superseded = [&] {
+        return (stopRequested != nullptr && stopRequested->load(std::memory_order_relaxed)) ||
+               !entries.IsCurrent(generation);
+    };
+    if (progress != nullptr) {
+        progress->filesRead.store(0, std::memory_order_relaxed);
+        progress->filesListed.store(0, std::memory_order_relaxed);
+        progress->generation.store(generation, std::memory_order_relaxed);
+    }
+
+    // The folders are made once for the scan; reading a file never needs to create one.
+    const std::filesystem::path folder = dataRoot.DataDirectory();
+    EnsureDirectory(dataRoot.Root());
+    EnsureDirectory(folder);
+
+    const std::vector<std::string> names = ListArchiveFiles(folder);
+    if (progress != nullptr)
+        progress->filesListed.store(names.size(), std::memory_order_relaxed);
+
+    for (const std::string& name : names) {
+        if (superseded())
+            return ScanOutcome::Superseded;
+        ArchiveEntry entry;
+        entry.fileName = DisplayFileName(name);
+        entry.storedName = name;
+        // The file is read without the lock; the lock is taken only for the append.
+        ReadArchiveEntry(folder, entry);
+        if (!entries.Append(generation, std::move(entry)))
+            return ScanOutcome::Superseded;
+        if (progress != nullptr)
+            progress->filesRead.fetch_add(1, std::memory_order_relaxed);
+    }
+    return entries.FinishScan(generation) ? ScanOutcome::Finished : ScanOutcome::Superseded;
+}
+
+}  // namespace velka

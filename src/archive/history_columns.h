@@ -1,0 +1,61 @@
+#pragma once
+// The eight columns of the history list: their titles, the text of each cell and the order
+// each column sorts by.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "archive/archive_entry.h"
+
+namespace velka {
+
+constexpr int kHistoryColumnCount = 8;
+
+enum HistoryColumn : int {
+    kNumberColumn = 0,
+    kDeviceSerialColumn = 1,
+    kStartTimeColumn = 2,
+    kStopTimeColumn = 3,
+    kDeliveryCompanyColumn = 4,
+    kDeliveryDateColumn = 5,
+    kReceivingCompanyColumn = 6,
+    kTransportNumberColumn = 7,
+};
+
+struct HistoryColumnLayout {
+    const char16_t* title;
+    int widthPixels;
+};
+
+extern const std::array<HistoryColumnLayout, kHistoryColumnCount> kHistoryColumns;
+
+// The first 8 characters of the name (the whole name when shorter): for files written by the
+// acquisition, the logger's serial number in hexadecimal.
+std::u16string_view DeviceSerialText(std::u16string_view fileName);
+
+// The texts of one row for the entry at `position` (0-based) of the shown entries.
+std::array<std::u16string, kHistoryColumnCount> HistoryRowTexts(const ArchiveEntry& entry,
+                                                                std::size_t position);
+
+// Lower-cases the letters A to Z only; every other character stays as it is.
+std::u16string LowerAsciiLetters(std::u16string_view text);
+
+// Text order ignoring the case of A to Z, by character code: < 0, 0 or > 0.
+int CompareIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
+
+// The sort key of the "Device S/N" column: names whose first 8 characters are all hexadecimal
+// digits sort by that number; all other names come after them, in the order of those 8
+// characters' text.
+struct DeviceSerialKey {
+    bool hexadecimal = false;
+    std::uint32_t value = 0;
+    std::u16string_view text;
+
+    static DeviceSerialKey Of(const ArchiveEntry& entry);
+    bool operator<(const DeviceSerialKey& other) const;
+};
+
+}  // namespace velka

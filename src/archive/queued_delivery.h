@@ -1,0 +1,18 @@
+#pragma once
+// Hands "scan finished" from the scanner thread to its owner's thread.
+
+#include <QObject>
+
+#include "archive/archive_scanner.h"
+
+namespace velka {
+
+// A handler for ArchiveScanner that runs `onOwnerThread` later on the thread of `receiver`,
+// through its event loop. Once the receiver is destroyed the call is dropped, also when it
+// was already on its way. The receiver must outlive the scanner's thread (the owner destroys
+// the scanner first, which waits for the thread), so the handler never posts to a receiver
+// that is being destroyed.
+ScanFinishedHandler DeliverOnThreadOf(QObject* receiver,
+                                      std::function<void(std::uint64_t generation)> onOwnerThread);
+
+}  // namespace velka

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstddef>
+
+#include "record/logger_image.h"
+
+namespace velka {
+
+// The number of samples recorded in an image: the position of the first raw sample that is 0,
+// or all 8,772 when none is; 0 when no image is given.
+std::size_t CountRecordedSamples(const LoggerImage* image);
+
+}  // namespace velka
