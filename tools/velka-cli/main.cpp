@@ -23,6 +23,8 @@ const Command kCommands[] = {
     {"synth", "--out IMAGE [--serial HEX] [--interval S] [--count N] [--start UNIX] [--seed N]",
      "write a realistic synthetic recording",
      {{"--out", "--serial", "--interval", "--count", "--start", "--seed"}, {}}, RunSynth},
+    {"scan", "", "scan the archive folder DATA-ROOT/Data and print its entries as JSON, in listing order",
+     {}, RunScan},
 };
 
 void PrintUsage(std::ostream& stream) {

@@ -1,0 +1,48 @@
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <system_error>
+
+#include "archive/archive_scan.h"
+#include "commands.h"
+#include "record/text_encoding.h"
+
+namespace velka::cli {
+namespace {
+
+// The fields in the order of the entry.
+nlohmann::ordered_json EntryJson(const ArchiveEntry& entry) {
+    return nlohmann::ordered_json::object({
+        {"fileName", Utf8FromUtf16(entry.fileName)},
+        {"startTime", entry.startTime},
+        {"stopTime", entry.stopTime},
+        {"deliveryCompany", Utf8FromUtf16(entry.deliveryCompany)},
+        {"receivingCompany", Utf8FromUtf16(entry.receivingCompany)},
+        {"transportNumber", Utf8FromUtf16(entry.transportNumber)},
+        {"deliveryDate", entry.deliveryDate},
+    });
+}
+
+}  // namespace
+
+int RunScan(const Arguments& arguments, Context& context) {
+    if (!arguments.positional.empty())
+        throw UsageError{"scan takes no positional arguments"};
+    ArchiveEntries entries;
+    const std::uint64_t generation = entries.BeginScan();
+    ScanArchive(context.dataRoot, entries, generation);
+
+    // The window shows an archive it cannot reach as an empty one; a script is told.
+    const std::filesystem::path folder = context.dataRoot.DataDirectory();
+    std::error_code error;
+    std::filesystem::directory_iterator listing(folder, error);
+    if (error)
+        throw CommandFailure{"cannot list " + folder.string() + ": " + error.message()};
+
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const ArchiveEntry& entry : entries.Lock().allEntries)
+        list.push_back(EntryJson(entry));
+    context.out << list.dump(2) << '\n';
+    return kExitSuccess;
+}
+
+}  // namespace velka::cli
