@@ -1,0 +1,100 @@
+// velka-cli scan: the archive folder's entries as JSON, in listing order.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+
+#include "archive/archive_listing.h"
+#include "archive_fixtures.h"
+#include "storage/file_io.h"
+#include "temp_dir.h"
+
+namespace velka {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+CliResult RunCli(const testing::TempDir& temp, const std::string& arguments) {
+    const fs::path out = temp / "stdout.txt";
+    const fs::path err = temp / "stderr.txt";
+    const std::string command = std::string(VELKA_CLI) + " " + arguments + " >" + out.string() +
+                                " 2>" + err.string();
+    const int status = std::system(command.c_str());
+    CliResult result;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = ReadWholeFile(out).value_or("");
+    result.err = ReadWholeFile(err).value_or("");
+    return result;
+}
+
+TEST(ScanCommand, PrintsEveryStoredImageInListingOrder) {
+    testing::TempDir temp;
+    const fs::path data = temp / "root" / "Data";
+    fs::create_directories(data);
+    testing::ImageFields fields;
+    fields.clockSetTime = 1'700'000'000;
+    fields.startOffset = 600;
+    fields.logInterval = 300;
+    fields.sampleCount = 10;
+    fields.deliveryDate = 1'700'086'400;
+    fields.deliveryCompany = u"Kühlkette AG";
+    testing::WriteBytes(data / "0A1B2C3D-1.bin", testing::MakeImage(fields));
+    testing::WriteBytes(data / "0A1B2C3E-2.bin", testing::MakeImage(fields));
+    testing::WriteBytes(data / "short.bin", std::vector<std::uint8_t>(100, 1));
+    testing::WriteBytes(data / "caf\xe9.bin", testing::MakeImage(fields));  // Latin-1, not UTF-8
+    testing::WriteBytes(data / "notes.txt", {});
+
+    const CliResult result = RunCli(temp, "scan --data-root " + (temp / "root").string());
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(result.err.empty());
+    const nlohmann::json list = nlohmann::json::parse(result.out);
+    const std::vector<std::string> listing = ListArchiveFiles(data);
+    ASSERT_EQ(list.size(), listing.size());
+    ASSERT_EQ(list.size(), 4u);
+    for (std::size_t i = 0; i < listing.size(); ++i) {
+        const nlohmann::json& entry = list[i];
+        const bool readable = listing[i] != "short.bin";
+        EXPECT_EQ(entry.size(), 7u);
+        EXPECT_EQ(entry["fileName"], listing[i] == "caf\xe9.bin" ? "caf\uFFFD.bin" : listing[i]);
+        EXPECT_EQ(entry["startTime"], readable ? 1'700'000'600u : 0u);
+        EXPECT_EQ(entry["stopTime"], readable ? 1'700'003'600u : 0u);
+        EXPECT_EQ(entry["deliveryDate"], readable ? 1'700'086'400u : 0u);
+        EXPECT_EQ(entry["deliveryCompany"], readable ? "Kühlkette AG" : "");
+        EXPECT_EQ(entry["receivingCompany"], readable ? "St. Brigid" : "");
+        EXPECT_EQ(entry["transportNumber"], readable ? "CF-20417" : "");
+    }
+    // The fields come in the order of the entry.
+    EXPECT_LT(result.out.find("\"fileName\""), result.out.find("\"startTime\""));
+    EXPECT_LT(result.out.find("\"transportNumber\""), result.out.find("\"deliveryDate\""));
+}
+
+TEST(ScanCommand, MakesAMissingArchiveFolderAndPrintsAnEmptyList) {
+    testing::TempDir temp;
+    const CliResult result = RunCli(temp, "scan --data-root " + (temp / "new").string());
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(nlohmann::json::parse(result.out), nlohmann::json::array());
+    EXPECT_TRUE(fs::is_directory(temp / "new" / "Data"));
+}
+
+TEST(ScanCommand, AnArchiveThatCannotBeReachedFails) {
+    testing::TempDir temp;
+    testing::WriteBytes(temp / "blocked", {});  // a file where the data root should be
+    const CliResult result = RunCli(temp, "scan --data-root " + (temp / "blocked").string());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_NE(result.err.find("cannot list"), std::string::npos) << result.err;
+
+    EXPECT_EQ(RunCli(temp, "scan extra").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace velka
