@@ -106,12 +106,4 @@ DeviceSerialKey DeviceSerialKey::Of(const ArchiveEntry& entry) {
     return key;
 }
 
-bool DeviceSerialKey::operator<(const DeviceSerialKey& other) const {
-    if (hexadecimal != other.hexadecimal)
-        return hexadecimal;
-    if (hexadecimal)
-        return value < other.value;
-    return text < other.text;
-}
-
 }  // namespace velka

@@ -46,16 +46,15 @@ std::u16string LowerAsciiLetters(std::u16string_view text);
 // Text order ignoring the case of A to Z, by character code: < 0, 0 or > 0.
 int CompareIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
 
-// The sort key of the "Device S/N" column: names whose first 8 characters are all hexadecimal
-// digits sort by that number; all other names come after them, in the order of those 8
-// characters' text.
+// What the "Device S/N" column sorts by: names whose first 8 characters are all hexadecimal
+// digits (either case) sort by that number; all other names come after them, in the order of
+// those 8 characters' text.
 struct DeviceSerialKey {
     bool hexadecimal = false;
-    std::uint32_t value = 0;
-    std::u16string_view text;
+    std::uint32_t value = 0;     // the serial, when hexadecimal
+    std::u16string_view text;    // the column's text, a view into the entry's name
 
     static DeviceSerialKey Of(const ArchiveEntry& entry);
-    bool operator<(const DeviceSerialKey& other) const;
 };
 
 }  // namespace velka

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
 
 #include "archive/archive_reading.h"
 #include "archive/table_time_text.h"
@@ -37,21 +40,98 @@ std::uint32_t QueriedTime(const ArchiveEntry& entry, HistoryQueryMode mode) {
     }
 }
 
-// Sorts `shown` by `less` over a permutation of indices, so the entries themselves move once.
-template <typename Less>
-void SortByIndex(std::vector<ArchiveEntry>& shown, bool descending, Less less) {
-    std::vector<std::uint32_t> order(shown.size());
-    std::iota(order.begin(), order.end(), 0u);
-    // Stable, so equal keys keep their present order in both directions.
-    if (descending)
-        std::stable_sort(order.begin(), order.end(), [&](auto a, auto b) { return less(b, a); });
-    else
-        std::stable_sort(order.begin(), order.end(), less);
+// Sorts `shown` by one 64-bit key per entry: the entries themselves move once, and the
+// comparisons are of integers. Equal keys keep their present order in both directions.
+void SortByKeys(std::vector<ArchiveEntry>& shown, const std::vector<std::uint64_t>& keys,
+                bool descending) {
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> keyed(shown.size());
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        keyed[i] = {keys[i], static_cast<std::uint32_t>(i)};
+    if (descending) {
+        std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first > b.first : a.second < b.second;
+        });
+    } else {
+        std::sort(keyed.begin(), keyed.end());
+    }
     std::vector<ArchiveEntry> sorted;
     sorted.reserve(shown.size());
-    for (const std::uint32_t index : order)
+    for (const auto& [key, index] : keyed)
         sorted.push_back(std::move(shown[index]));
     shown = std::move(sorted);
+}
+
+// The rank of each text among all of them in the order `compare` gives (< 0, 0, > 0); texts
+// that compare equal share a rank. Each distinct text is ordered once, however often it occurs.
+template <typename Compare>
+std::vector<std::uint64_t> TextRanks(const std::vector<std::u16string_view>& texts, Compare compare) {
+    std::unordered_map<std::u16string_view, std::uint32_t> distinctIndex;
+    std::vector<std::u16string_view> distinct;
+    std::vector<std::uint32_t> distinctOf(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const auto [it, inserted] =
+            distinctIndex.try_emplace(texts[i], static_cast<std::uint32_t>(distinct.size()));
+        if (inserted)
+            distinct.push_back(texts[i]);
+        distinctOf[i] = it->second;
+    }
+    std::vector<std::uint32_t> order(distinct.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::sort(order.begin(), order.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return compare(distinct[a], distinct[b]) < 0; });
+    std::vector<std::uint64_t> rankOfDistinct(distinct.size());
+    std::uint64_t rank = 0;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        if (k > 0 && compare(distinct[order[k - 1]], distinct[order[k]]) != 0)
+            ++rank;
+        rankOfDistinct[order[k]] = rank;
+    }
+    std::vector<std::uint64_t> ranks(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        ranks[i] = rankOfDistinct[distinctOf[i]];
+    return ranks;
+}
+
+int CompareCodeUnits(std::u16string_view a, std::u16string_view b) {
+    return a.compare(b);
+}
+
+// Serials sort by their value; every name without one comes after all of them, by its text.
+std::vector<std::uint64_t> DeviceSerialKeys(const std::vector<ArchiveEntry>& shown) {
+    constexpr std::uint64_t kAfterEverySerial = std::uint64_t{1} << 32;
+    std::vector<std::uint64_t> keys(shown.size());
+    std::vector<std::u16string_view> otherTexts;
+    std::vector<std::size_t> otherPositions;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const DeviceSerialKey key = DeviceSerialKey::Of(shown[i]);
+        if (key.hexadecimal) {
+            keys[i] = key.value;
+        } else {
+            otherTexts.push_back(key.text);
+            otherPositions.push_back(i);
+        }
+    }
+    const std::vector<std::uint64_t> ranks = TextRanks(otherTexts, CompareCodeUnits);
+    for (std::size_t k = 0; k < otherPositions.size(); ++k)
+        keys[otherPositions[k]] = kAfterEverySerial + ranks[k];
+    return keys;
+}
+
+std::vector<std::uint64_t> TimeKeys(const std::vector<ArchiveEntry>& shown,
+                                    std::uint32_t ArchiveEntry::*field) {
+    std::vector<std::uint64_t> keys(shown.size());
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        keys[i] = shown[i].*field;
+    return keys;
+}
+
+std::vector<std::uint64_t> TextKeys(const std::vector<ArchiveEntry>& shown,
+                                    std::u16string ArchiveEntry::*field) {
+    std::vector<std::u16string_view> texts;
+    texts.reserve(shown.size());
+    for (const ArchiveEntry& entry : shown)
+        texts.push_back(entry.*field);
+    return TextRanks(texts, CompareIgnoringAsciiCase);
 }
 
 }  // namespace
@@ -166,39 +246,21 @@ bool HistoryList::Sort(int column) {
 }
 
 void HistoryList::SortShown(std::vector<ArchiveEntry>& shown, int column, bool descending) const {
-    const auto byText = [&shown](std::u16string ArchiveEntry::*field) {
-        return [&shown, field](std::uint32_t a, std::uint32_t b) {
-            return CompareIgnoringAsciiCase(shown[a].*field, shown[b].*field) < 0;
-        };
-    };
-    const auto byTime = [&shown](std::uint32_t ArchiveEntry::*field) {
-        return [&shown, field](std::uint32_t a, std::uint32_t b) {
-            return shown[a].*field < shown[b].*field;
-        };
-    };
     switch (column) {
-    case kDeviceSerialColumn: {
-        // The names are read once, not at every comparison; the keys view the names, which
-        // stay in place until the sorted entries are moved.
-        std::vector<DeviceSerialKey> keys;
-        keys.reserve(shown.size());
-        for (const ArchiveEntry& entry : shown)
-            keys.push_back(DeviceSerialKey::Of(entry));
-        return SortByIndex(shown, descending,
-                           [&keys](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
-    }
+    case kDeviceSerialColumn:
+        return SortByKeys(shown, DeviceSerialKeys(shown), descending);
     case kStartTimeColumn:
-        return SortByIndex(shown, descending, byTime(&ArchiveEntry::startTime));
+        return SortByKeys(shown, TimeKeys(shown, &ArchiveEntry::startTime), descending);
     case kStopTimeColumn:
-        return SortByIndex(shown, descending, byTime(&ArchiveEntry::stopTime));
+        return SortByKeys(shown, TimeKeys(shown, &ArchiveEntry::stopTime), descending);
     case kDeliveryCompanyColumn:
-        return SortByIndex(shown, descending, byText(&ArchiveEntry::deliveryCompany));
+        return SortByKeys(shown, TextKeys(shown, &ArchiveEntry::deliveryCompany), descending);
     case kDeliveryDateColumn:
-        return SortByIndex(shown, descending, byTime(&ArchiveEntry::deliveryDate));
+        return SortByKeys(shown, TimeKeys(shown, &ArchiveEntry::deliveryDate), descending);
     case kReceivingCompanyColumn:
-        return SortByIndex(shown, descending, byText(&ArchiveEntry::receivingCompany));
+        return SortByKeys(shown, TextKeys(shown, &ArchiveEntry::receivingCompany), descending);
     case kTransportNumberColumn:
-        return SortByIndex(shown, descending, byText(&ArchiveEntry::transportNumber));
+        return SortByKeys(shown, TextKeys(shown, &ArchiveEntry::transportNumber), descending);
     default:
         return;
     }
