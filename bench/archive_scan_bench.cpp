@@ -15,6 +15,7 @@
 
 #include "archive/archive_listing.h"
 #include "archive/archive_scan.h"
+#include "archive/recorded_samples.h"
 #include "record/synthetic_recording.h"
 #include "storage/reference_files.h"
 
@@ -99,6 +100,18 @@ void Scan(benchmark::State& state) {
         state.SkipWithError("the scan missed files");
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(archive.Names().size()));
 }
+
+// The sample count alone, for one image of the given record length.
+void CountSamples(benchmark::State& state) {
+    SyntheticRecordingOptions options;
+    options.sampleCount = static_cast<std::size_t>(state.range(0));
+    const LoggerImage image =
+        SynthesizeRecording(options, LoadReferenceTables(DefaultReferenceFolder())).image;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CountRecordedSamples(&image));
+}
+
+BENCHMARK(CountSamples)->Arg(2016)->Arg(8772)->Unit(benchmark::kMicrosecond);
 
 // Arguments: files, samples per record (a week at five minutes; a full memory).
 BENCHMARK(BareRead)->Args({10'000, 2016})->Args({10'000, 8772})->Unit(benchmark::kMillisecond);

@@ -39,6 +39,10 @@ struct LogSummary {
 // nothing. Keeps no state: the archive scanner calls it from its own thread.
 SampleBlockValues UnpackSampleBlock(std::span<const std::uint8_t, kSampleBlockSize> block);
 
+// Whether any of the block's 51 samples is 0, without unpacking it: the archive scan counts
+// the samples of thousands of images and needs only the block where the record ends.
+bool SampleBlockHoldsZero(std::span<const std::uint8_t, kSampleBlockSize> block);
+
 // The inverse: packs 51 values (their low 10 bits) into a block; bits 510 and 511 stay zero.
 std::array<std::uint8_t, kSampleBlockSize> PackSampleBlock(const SampleBlockValues& values);
 
