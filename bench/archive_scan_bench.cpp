@@ -44,7 +44,8 @@ public:
             std::snprintf(name, sizeof name, "%08zX%010zu.bin", (i * 2654435761u) & 0xFFFFFFFF,
                           1'700'000'000 + i * 600);
             const int fd = ::open((data / name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (fd < 0 || ::write(fd, image.data(), image.size()) != static_cast<ssize_t>(image.size()))
+            if (fd < 0 ||
+                ::write(fd, image.data(), image.size()) != static_cast<ssize_t>(image.size()))
                 throw std::runtime_error("cannot write the stored images");
             ::close(fd);
         }
@@ -73,8 +74,8 @@ const StoredArchive& ArchiveOf(std::size_t fileCount, std::size_t samplesPerReco
 }
 
 void BareRead(benchmark::State& state) {
-    const StoredArchive& archive =
-        ArchiveOf(static_cast<std::size_t>(state.range(0)), static_cast<std::size_t>(state.range(1)));
+    const StoredArchive& archive = ArchiveOf(static_cast<std::size_t>(state.range(0)),
+                                             static_cast<std::size_t>(state.range(1)));
     const fs::path data = archive.Root().DataDirectory();
     std::vector<std::uint8_t> buffer(kImageSize);
     for (auto _ : state) {
@@ -89,8 +90,8 @@ void BareRead(benchmark::State& state) {
 }
 
 void Scan(benchmark::State& state) {
-    const StoredArchive& archive =
-        ArchiveOf(static_cast<std::size_t>(state.range(0)), static_cast<std::size_t>(state.range(1)));
+    const StoredArchive& archive = ArchiveOf(static_cast<std::size_t>(state.range(0)),
+                                             static_cast<std::size_t>(state.range(1)));
     ArchiveEntries entries;
     for (auto _ : state) {
         if (ScanArchive(archive.Root(), entries, entries.BeginScan()) != ScanOutcome::Finished)

@@ -13,9 +13,9 @@ namespace {
 constexpr std::size_t kEntryCount = 50'000;
 
 std::vector<ArchiveEntry> MadeUpEntries() {
-    static const std::u16string companies[] = {u"Nordvik Pharma AS", u"Cold Line Logistics",
+    static const std::u16string companies[] = {u"Nordvik Pharma AS",   u"Cold Line Logistics",
                                                u"St. Brigid Hospital", u"Kühlkette AG",
-                                               u"Fjord Freight", u"Alpine Vaccines Ltd"};
+                                               u"Fjord Freight",       u"Alpine Vaccines Ltd"};
     std::mt19937 random(42);
     std::vector<ArchiveEntry> list(kEntryCount);
     for (std::size_t i = 0; i < kEntryCount; ++i) {
@@ -30,7 +30,8 @@ std::vector<ArchiveEntry> MadeUpEntries() {
         entry.deliveryDate = entry.stopTime + static_cast<std::uint32_t>(random() % 86'400);
         entry.deliveryCompany = companies[random() % 6];
         entry.receivingCompany = companies[random() % 6];
-        entry.transportNumber = u"CF-" + std::u16string(1, static_cast<char16_t>(u'0' + random() % 10)) + u"417";
+        entry.transportNumber =
+            u"CF-" + std::u16string(1, static_cast<char16_t>(u'0' + random() % 10)) + u"417";
     }
     return list;
 }

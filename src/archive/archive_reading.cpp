@@ -6,32 +6,19 @@
 
 #include <cerrno>
 
+#include "archive/file_handle.h"
 #include "archive/recorded_samples.h"
 #include "record/logger_image.h"
 
 namespace velka {
 namespace {
 
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : fd_(fd) {}
-    ~FileHandle() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int Get() const { return fd_; }
-
-private:
-    int fd_;
-};
+// O_NONBLOCK: a pipe put where an image was must not stall the scan; it has no effect on a
+// regular file.
+constexpr int kImageOpenFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
 
 // The whole image, or false when the file is not a regular file of exactly its size.
-bool ReadWholeImage(const std::filesystem::path& path, LoggerImage& image) {
-    // O_NONBLOCK: a pipe put where the image was must not stall the scan; it has no effect on
-    // a regular file.
-    const FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+bool ReadWholeImage(const FileHandle& file, LoggerImage& image) {
     if (file.Get() < 0)
         return false;
     struct stat status {};
@@ -50,29 +37,42 @@ bool ReadWholeImage(const std::filesystem::path& path, LoggerImage& image) {
     return true;
 }
 
-}  // namespace
-
-bool ReadArchiveEntry(const std::filesystem::path& folder, ArchiveEntry& entry) {
+// The times and texts of the image in `file`; zero times and empty texts when it is none.
+bool FillEntry(const FileHandle& file, ArchiveEntry& entry) {
     entry.startTime = entry.stopTime = entry.deliveryDate = 0;
     entry.deliveryCompany.clear();
     entry.receivingCompany.clear();
     entry.transportNumber.clear();
 
     LoggerImage image;
-    if (!ReadWholeImage(StoredImagePath(folder, entry), image))
+    if (!ReadWholeImage(file, image))
         return false;
 
     const std::int64_t start =
         RecordingStartTime(ReadU32(image, kClockSetTimeOffset), ReadU32(image, kStartOffsetOffset));
     entry.startTime = static_cast<std::uint32_t>(start);
-    entry.stopTime = static_cast<std::uint32_t>(RecordingStopTime(
-        start, ReadU16(image, kLogIntervalOffset), CountRecordedSamples(&image)));
+    entry.stopTime = static_cast<std::uint32_t>(
+        RecordingStopTime(start, ReadU16(image, kLogIntervalOffset), CountRecordedSamples(&image)));
     entry.deliveryDate = ReadU32(image, kDeliveryDateOffset);
     entry.deliveryCompany = ReadSlotText(image, kDeliveryCompanyOffset, kCompanySlotBytes);
     entry.receivingCompany = ReadSlotText(image, kReceivingCompanyOffset, kCompanySlotBytes);
-    entry.transportNumber =
-        ReadSlotText(image, kTransportNumberOffset, kTransportNumberSlotBytes);
+    entry.transportNumber = ReadSlotText(image, kTransportNumberOffset, kTransportNumberSlotBytes);
     return true;
+}
+
+}  // namespace
+
+bool ReadArchiveEntry(const std::filesystem::path& folder, ArchiveEntry& entry) {
+    const FileHandle file(::open(StoredImagePath(folder, entry).c_str(), kImageOpenFlags));
+    return FillEntry(file, entry);
+}
+
+bool ReadArchiveEntryAt(int folderFd, ArchiveEntry& entry) {
+    // An empty name would open the folder itself; it is no stored image.
+    const FileHandle file(entry.storedName.empty()
+                              ? -1
+                              : ::openat(folderFd, entry.storedName.c_str(), kImageOpenFlags));
+    return FillEntry(file, entry);
 }
 
 std::filesystem::path StoredImagePath(const std::filesystem::path& folder,

@@ -12,6 +12,9 @@ namespace velka {
 // cannot be read whole leaves zero times and empty texts (the entry keeps its name) and gives
 // false. Never waits on a pipe or device put in the file's place.
 bool ReadArchiveEntry(const std::filesystem::path& folder, ArchiveEntry& entry);
+// The same, with the folder already open (`folderFd`): a scan opens its folder once, and each
+// file is then found by its name alone.
+bool ReadArchiveEntryAt(int folderFd, ArchiveEntry& entry);
 
 // The path that loads the stored image of an entry, built from its raw name bytes.
 std::filesystem::path StoredImagePath(const std::filesystem::path& folder,

@@ -1,13 +1,15 @@
 #include "archive/archive_scan.h"
 
+#include <fcntl.h>
+
 #include "archive/archive_listing.h"
 #include "archive/archive_reading.h"
+#include "archive/file_handle.h"
 
 namespace velka {
 
-ScanOutcome ScanArchive(const DataRoot& dataRoot, ArchiveEntries& entries,
-                        std::uint64_t generation, ScanProgress* progress,
-                        const std::atomic<bool>* stopRequested) {
+ScanOutcome ScanArchive(const DataRoot& dataRoot, ArchiveEntries& entries, std::uint64_t generation,
+                        ScanProgress* progress, const std::atomic<bool>* stopRequested) {
     const auto superseded = [&] {
         return (stopRequested != nullptr && stopRequested->load(std::memory_order_relaxed)) ||
                !entries.IsCurrent(generation);
@@ -26,6 +28,10 @@ ScanOutcome ScanArchive(const DataRoot& dataRoot, ArchiveEntries& entries,
     const std::vector<std::string> names = ListArchiveFiles(folder);
     if (progress != nullptr)
         progress->filesListed.store(names.size(), std::memory_order_relaxed);
+    // The folder is opened once and each file found by its name within it. A folder that
+    // cannot be opened now (it vanished after the listing) leaves every entry with its name.
+    const FileHandle openFolder(
+        names.empty() ? -1 : ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 
     for (const std::string& name : names) {
         if (superseded())
@@ -34,7 +40,7 @@ ScanOutcome ScanArchive(const DataRoot& dataRoot, ArchiveEntries& entries,
         entry.fileName = DisplayFileName(name);
         entry.storedName = name;
         // The file is read without the lock; the lock is taken only for the append.
-        ReadArchiveEntry(folder, entry);
+        ReadArchiveEntryAt(openFolder.Get(), entry);
         if (!entries.Append(generation, std::move(entry)))
             return ScanOutcome::Superseded;
         if (progress != nullptr)

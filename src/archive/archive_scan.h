@@ -26,8 +26,8 @@ enum class ScanOutcome {
 // image into an entry and appends it to allEntries, then makes shownEntries a copy of
 // allEntries. The lists are not emptied here: entries.BeginScan() did that when it gave out
 // `generation`. A folder that cannot be created or listed gives a finished, empty scan.
-ScanOutcome ScanArchive(const DataRoot& dataRoot, ArchiveEntries& entries,
-                        std::uint64_t generation, ScanProgress* progress = nullptr,
+ScanOutcome ScanArchive(const DataRoot& dataRoot, ArchiveEntries& entries, std::uint64_t generation,
+                        ScanProgress* progress = nullptr,
                         const std::atomic<bool>* stopRequested = nullptr);
 
 }  // namespace velka

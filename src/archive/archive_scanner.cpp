@@ -6,9 +6,7 @@ namespace velka {
 
 ArchiveScanner::ArchiveScanner(DataRoot dataRoot, ArchiveEntries& entries,
                                ScanFinishedHandler onScanFinished)
-    : dataRoot_(std::move(dataRoot)),
-      entries_(entries),
-      onScanFinished_(std::move(onScanFinished)),
+    : dataRoot_(std::move(dataRoot)), entries_(entries), onScanFinished_(std::move(onScanFinished)),
       thread_(&ArchiveScanner::Run, this) {}
 
 ArchiveScanner::~ArchiveScanner() {
@@ -60,8 +58,8 @@ void ArchiveScanner::Run() {
         } catch (const std::exception&) {
             // Out of memory in the middle of a scan: show what was read rather than leave the
             // history waiting for a scan that never ends.
-            outcome = entries_.FinishScan(generation) ? ScanOutcome::Finished
-                                                      : ScanOutcome::Superseded;
+            outcome =
+                entries_.FinishScan(generation) ? ScanOutcome::Finished : ScanOutcome::Superseded;
         }
         scanning_.store(false, std::memory_order_relaxed);
         if (outcome == ScanOutcome::Finished && onScanFinished_)

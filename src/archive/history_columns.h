@@ -51,8 +51,8 @@ int CompareIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
 // those 8 characters' text.
 struct DeviceSerialKey {
     bool hexadecimal = false;
-    std::uint32_t value = 0;     // the serial, when hexadecimal
-    std::u16string_view text;    // the column's text, a view into the entry's name
+    std::uint32_t value = 0;   // the serial, when hexadecimal
+    std::u16string_view text;  // the column's text, a view into the entry's name
 
     static DeviceSerialKey Of(const ArchiveEntry& entry);
 };

@@ -64,7 +64,8 @@ void SortByKeys(std::vector<ArchiveEntry>& shown, const std::vector<std::uint64_
 // The rank of each text among all of them in the order `compare` gives (< 0, 0, > 0); texts
 // that compare equal share a rank. Each distinct text is ordered once, however often it occurs.
 template <typename Compare>
-std::vector<std::uint64_t> TextRanks(const std::vector<std::u16string_view>& texts, Compare compare) {
+std::vector<std::uint64_t> TextRanks(const std::vector<std::u16string_view>& texts,
+                                     Compare compare) {
     std::unordered_map<std::u16string_view, std::uint32_t> distinctIndex;
     std::vector<std::u16string_view> distinct;
     std::vector<std::uint32_t> distinctOf(texts.size());
@@ -77,8 +78,9 @@ std::vector<std::uint64_t> TextRanks(const std::vector<std::u16string_view>& tex
     }
     std::vector<std::uint32_t> order(distinct.size());
     std::iota(order.begin(), order.end(), 0u);
-    std::sort(order.begin(), order.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return compare(distinct[a], distinct[b]) < 0; });
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return compare(distinct[a], distinct[b]) < 0;
+    });
     std::vector<std::uint64_t> rankOfDistinct(distinct.size());
     std::uint64_t rank = 0;
     for (std::size_t k = 0; k < order.size(); ++k) {
@@ -171,8 +173,8 @@ void HistoryList::Query(std::int64_t fromSeconds, std::int64_t toSeconds) {
     for (const ArchiveEntry& entry : locked.allEntries) {
         bool matches = false;
         if (IsTextMode(mode)) {
-            matches = needle.empty() ||
-                      LowerAsciiLetters(QueriedText(entry, mode)).find(needle) != std::u16string::npos;
+            matches = needle.empty() || LowerAsciiLetters(QueriedText(entry, mode)).find(needle) !=
+                                            std::u16string::npos;
         } else {
             const std::uint32_t time = QueriedTime(entry, mode);
             matches = from <= time && time <= to;
@@ -233,7 +235,8 @@ void HistoryList::Go(std::int32_t typedPage) {
 bool HistoryList::Sort(int column) {
     if (column < 0 || column >= kHistoryColumnCount)
         return false;
-    sortState_.sortDescending = column == sortState_.sortColumn ? !sortState_.sortDescending : false;
+    sortState_.sortDescending =
+        column == sortState_.sortColumn ? !sortState_.sortDescending : false;
     sortState_.sortColumn = column;
     if (column == kNumberColumn)
         return false;
@@ -272,7 +275,8 @@ std::vector<HistoryRow> HistoryList::PageRows() {
     const std::vector<ArchiveEntry>& shown = locked.shownEntries;
     // Page 0 (after Last on an empty result) starts before the first entry: no rows.
     const std::int64_t first = static_cast<std::int64_t>(currentPage_ - 1) * pageSize;
-    const std::int64_t end = std::min<std::int64_t>(first + pageSize, static_cast<std::int64_t>(shown.size()));
+    const std::int64_t end =
+        std::min<std::int64_t>(first + pageSize, static_cast<std::int64_t>(shown.size()));
     for (std::int64_t i = std::max<std::int64_t>(first, 0); i < end; ++i) {
         const auto position = static_cast<std::size_t>(i);
         rows.push_back({HistoryRowTexts(shown[position], position), position});

@@ -58,7 +58,8 @@ bool HistoryTableModel::setData(const QModelIndex& index, const QVariant& value,
         return true;  // unchecking a row that was not checked changes nothing
     // Checking a row clears the check of the row checked before.
     if (previous && previous != checkedRow_)
-        emit dataChanged(this->index(*previous, 0), this->index(*previous, 0), {Qt::CheckStateRole});
+        emit dataChanged(this->index(*previous, 0), this->index(*previous, 0),
+                         {Qt::CheckStateRole});
     emit dataChanged(index, index, {Qt::CheckStateRole});
     return true;
 }

@@ -54,7 +54,8 @@ void RecordTable::Previous() {
 }
 
 void RecordTable::Next() {
-    if (static_cast<std::int64_t>(firstRow_) + pageSize < static_cast<std::int64_t>(shownSamples_.size()))
+    if (static_cast<std::int64_t>(firstRow_) + pageSize <
+        static_cast<std::int64_t>(shownSamples_.size()))
         firstRow_ += pageSize;
     currentPage_ = firstRow_ / pageSize + 1;
 }

@@ -20,8 +20,8 @@ std::size_t CountRecordedSamples(const LoggerImage* image) {
             continue;
         }
         const SampleBlockValues values = UnpackSampleBlock(block);
-        return count +
-               static_cast<std::size_t>(std::find(values.begin(), values.end(), 0) - values.begin());
+        return count + static_cast<std::size_t>(std::find(values.begin(), values.end(), 0) -
+                                                values.begin());
     }
     return count;
 }

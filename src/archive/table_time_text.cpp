@@ -26,9 +26,9 @@ std::u16string LocalDateTimeText(std::int64_t seconds, char separator) {
     if (!LocalFields(seconds, t))
         return {};
     char text[96];
-    const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02d%c%02d:%02d:%02d",
-                                     t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, separator,
-                                     t.tm_hour, t.tm_min, t.tm_sec);
+    const int length =
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d%c%02d:%02d:%02d", t.tm_year + 1900,
+                      t.tm_mon + 1, t.tm_mday, separator, t.tm_hour, t.tm_min, t.tm_sec);
     return Widen(text, length);
 }
 
@@ -37,8 +37,8 @@ std::u16string LocalDateText(std::int64_t seconds) {
     if (!LocalFields(seconds, t))
         return {};
     char text[64];
-    const int length =
-        std::snprintf(text, sizeof text, "%04d-%02d-%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday);
+    const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02d", t.tm_year + 1900,
+                                     t.tm_mon + 1, t.tm_mday);
     return Widen(text, length);
 }
 

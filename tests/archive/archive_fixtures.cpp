@@ -26,7 +26,8 @@ LoggerImage MakeImage(const ImageFields& fields) {
             values[k] = n == fields.sampleCount ? 0 : static_cast<std::uint16_t>(1 + n % 1023);
         }
         const auto block = PackSampleBlock(values);
-        std::copy(block.begin(), block.end(), image.begin() + kSampleRegionOffset + b * kSampleBlockSize);
+        std::copy(block.begin(), block.end(),
+                  image.begin() + kSampleRegionOffset + b * kSampleBlockSize);
     }
     return image;
 }

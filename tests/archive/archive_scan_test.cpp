@@ -77,7 +77,8 @@ TEST(ArchiveScan, AFolderThatCannotBeMadeFinishesEmpty) {
     WriteBytes(temp / "Calderwyn", {});  // a file where the data root should be
     ArchiveEntries entries;
     const std::uint64_t generation = entries.BeginScan();
-    EXPECT_EQ(ScanArchive(DataRoot(temp / "Calderwyn"), entries, generation), ScanOutcome::Finished);
+    EXPECT_EQ(ScanArchive(DataRoot(temp / "Calderwyn"), entries, generation),
+              ScanOutcome::Finished);
     EXPECT_TRUE(entries.Lock().shownEntries.empty());
 }
 
@@ -114,8 +115,9 @@ TEST(ArchiveScan, EveryListedFileBecomesAnEntryInListingOrder) {
         EXPECT_EQ(entry.startTime != 0, readable) << listingOrder[i];
     }
     // The name that is not UTF-8 still loads by its bytes.
-    const auto odd = std::find_if(locked.allEntries.begin(), locked.allEntries.end(),
-                                  [](const ArchiveEntry& e) { return e.storedName == kNotUtf8Name; });
+    const auto odd =
+        std::find_if(locked.allEntries.begin(), locked.allEntries.end(),
+                     [](const ArchiveEntry& e) { return e.storedName == kNotUtf8Name; });
     ASSERT_NE(odd, locked.allEntries.end());
     EXPECT_TRUE(fs::is_regular_file(StoredImagePath(dataRoot.DataDirectory(), *odd)));
 }

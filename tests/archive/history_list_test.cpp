@@ -27,7 +27,8 @@ ArchiveEntry Entry(std::string name, std::uint32_t start = 0, std::u16string com
 std::vector<ArchiveEntry> NumberedEntries(std::size_t count) {
     std::vector<ArchiveEntry> list;
     for (std::size_t i = 0; i < count; ++i)
-        list.push_back(Entry("E" + std::to_string(i) + ".bin", static_cast<std::uint32_t>(1000 + i)));
+        list.push_back(
+            Entry("E" + std::to_string(i) + ".bin", static_cast<std::uint32_t>(1000 + i)));
     return list;
 }
 
@@ -222,9 +223,11 @@ TEST_F(History, TextColumnsSortIgnoringAsciiCase) {
     Scanned({Entry("1.bin", 0, u"beta"), Entry("2.bin", 0, u"Alpha"), Entry("3.bin", 0, u"alpha2"),
              Entry("4.bin", 0, u"Zulu"), Entry("5.bin", 0, u"")});
     history.Sort(kDeliveryCompanyColumn);
-    EXPECT_EQ(ShownNames(), (std::vector<std::string>{"5.bin", "2.bin", "3.bin", "1.bin", "4.bin"}));
+    EXPECT_EQ(ShownNames(),
+              (std::vector<std::string>{"5.bin", "2.bin", "3.bin", "1.bin", "4.bin"}));
     history.Sort(kDeliveryCompanyColumn);
-    EXPECT_EQ(ShownNames(), (std::vector<std::string>{"4.bin", "1.bin", "3.bin", "2.bin", "5.bin"}));
+    EXPECT_EQ(ShownNames(),
+              (std::vector<std::string>{"4.bin", "1.bin", "3.bin", "2.bin", "5.bin"}));
 }
 
 TEST_F(History, DeviceSerialSortsByTheHexadecimalSerialOfTheName) {
@@ -258,8 +261,8 @@ TEST_F(History, RowsShowTheColumnsInLocalTime) {
     const std::vector<HistoryRow> rows = history.PageRows();
     ASSERT_EQ(rows.size(), 3u);
     const std::array<std::u16string, kHistoryColumnCount> expected = {
-        u"2", u"0A1B2C3D", u"2023-11-14_17:13:20", u"1969-12-31_19:00:00", u"Nordvik",
-        u"2023-11-14", u"St. Brigid", u"CF-1"};
+        u"2",       u"0A1B2C3D",   u"2023-11-14_17:13:20", u"1969-12-31_19:00:00",
+        u"Nordvik", u"2023-11-14", u"St. Brigid",          u"CF-1"};
     EXPECT_EQ(rows[1].texts, expected);
     EXPECT_EQ(rows[1].itemData, 1u);
     EXPECT_EQ(rows[2].texts[kDeviceSerialColumn], u"short");

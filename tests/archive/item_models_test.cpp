@@ -1,9 +1,10 @@
 // The item models the history and record table pages display, checked by Qt's model tester.
 
+#include <gtest/gtest.h>
+
 #include <QAbstractItemModelTester>
 #include <QBrush>
 #include <QColor>
-#include <gtest/gtest.h>
 
 #include "archive/history_table_model.h"
 #include "archive/record_table_model.h"
@@ -50,8 +51,10 @@ TEST(HistoryTableModel, ShowsTheCurrentPageWithItemDataAndOneCheckedRow) {
     EXPECT_FALSE(model.CheckedItemData());
     EXPECT_TRUE(model.setData(model.index(1, 0), Qt::Checked, Qt::CheckStateRole));
     EXPECT_TRUE(model.setData(model.index(3, 0), Qt::Checked, Qt::CheckStateRole));
-    EXPECT_EQ(model.data(model.index(1, 0), Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
-    EXPECT_EQ(model.data(model.index(3, 0), Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
+    EXPECT_EQ(model.data(model.index(1, 0), Qt::CheckStateRole).value<Qt::CheckState>(),
+              Qt::Unchecked);
+    EXPECT_EQ(model.data(model.index(3, 0), Qt::CheckStateRole).value<Qt::CheckState>(),
+              Qt::Checked);
     EXPECT_EQ(model.CheckedItemData(), 28u);
     EXPECT_FALSE(model.setData(model.index(3, 2), Qt::Checked, Qt::CheckStateRole));
     EXPECT_TRUE(model.setData(model.index(3, 0), Qt::Unchecked, Qt::CheckStateRole));
@@ -81,9 +84,12 @@ TEST(RecordTableModel, ShowsThePageWithItsRowColours) {
     model.FillList();
     ASSERT_EQ(model.rowCount(), 35);
     EXPECT_EQ(model.data(model.index(3, 2)).toString(), QStringLiteral("1.5"));
-    EXPECT_EQ(model.data(model.index(0, 1), Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 0, 0));
-    EXPECT_EQ(model.data(model.index(1, 0), Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
-    EXPECT_EQ(model.data(model.index(2, 2), Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+    EXPECT_EQ(model.data(model.index(0, 1), Qt::ForegroundRole).value<QBrush>().color(),
+              QColor(0, 0, 0));
+    EXPECT_EQ(model.data(model.index(1, 0), Qt::ForegroundRole).value<QBrush>().color(),
+              QColor(255, 0, 0));
+    EXPECT_EQ(model.data(model.index(2, 2), Qt::ForegroundRole).value<QBrush>().color(),
+              QColor(255, 0, 0));
     EXPECT_EQ(model.data(model.index(2, 2), Qt::BackgroundRole).value<QBrush>().color(),
               QColor(255, 255, 255));
 

@@ -1,8 +1,9 @@
 // The Qt tests of the archive run inside one QCoreApplication: queued calls need its event
 // loop, and item models their thread's.
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);

@@ -1,10 +1,10 @@
 // The scanner on its own thread: "scan finished" reaches the owner on the owner's thread, a
 // newer request supersedes a running scan, and a destroyed owner or scanner is never called.
 
-#include <QCoreApplication>
-#include <QThread>
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QThread>
 #include <algorithm>
 #include <chrono>
 #include <functional>
@@ -68,12 +68,11 @@ TEST_F(ScannerThread, DeliversScanFinishedOnTheOwnersThread) {
     std::vector<std::uint64_t> delivered;
     bool deliveredOnOwnerThread = false;
     std::thread::id scannerThread;
-    const ScanFinishedHandler queued =
-        DeliverOnThreadOf(&owner, [&](std::uint64_t generation) {
-            deliveredOnOwnerThread = QThread::currentThread() == owner.thread();
-            delivered.push_back(generation);
-            history.ShowScanResult(generation);
-        });
+    const ScanFinishedHandler queued = DeliverOnThreadOf(&owner, [&](std::uint64_t generation) {
+        deliveredOnOwnerThread = QThread::currentThread() == owner.thread();
+        delivered.push_back(generation);
+        history.ShowScanResult(generation);
+    });
     ArchiveScanner scanner(dataRoot, entries, [&](std::uint64_t generation) {
         scannerThread = std::this_thread::get_id();
         queued(generation);
@@ -139,8 +138,9 @@ TEST_F(ScannerThread, ADestroyedOwnerIsNeverCalled) {
     auto owner = std::make_unique<QObject>();
     bool called = false;
     {
-        ArchiveScanner scanner(dataRoot, entries,
-                               DeliverOnThreadOf(owner.get(), [&](std::uint64_t) { called = true; }));
+        ArchiveScanner scanner(
+            dataRoot, entries,
+            DeliverOnThreadOf(owner.get(), [&](std::uint64_t) { called = true; }));
         scanner.RequestScan();
         // The owner's events are not handled yet, so the news waits in its queue.
         ASSERT_TRUE(WaitUntil([&] { return entries.Lock().shownEntries.size() == 20; }, false));

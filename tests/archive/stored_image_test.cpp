@@ -1,11 +1,13 @@
 // Reading one stored image into its entry, and counting its recorded samples.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <random>
 
 #include "archive/archive_reading.h"
+#include "archive/file_handle.h"
 #include "archive/recorded_samples.h"
 #include "archive_fixtures.h"
 #include "record/recording.h"
@@ -23,8 +25,9 @@ using testing::WriteBytes;
 
 TEST(CountRecordedSamples, AgreesWithCountingOverTheWholeUnpackedRegion) {
     EXPECT_EQ(CountRecordedSamples(nullptr), 0u);
-    for (const std::size_t count : {std::size_t{0}, std::size_t{1}, std::size_t{50}, std::size_t{51},
-                                    std::size_t{2016}, kMaxSamples - 1, kMaxSamples}) {
+    for (const std::size_t count :
+         {std::size_t{0}, std::size_t{1}, std::size_t{50}, std::size_t{51}, std::size_t{2016},
+          kMaxSamples - 1, kMaxSamples}) {
         ImageFields fields;
         fields.sampleCount = count;
         const LoggerImage image = MakeImage(fields);
@@ -130,24 +133,38 @@ TEST_F(StoredImage, OddFilesGiveZeroTimesAndEmptyTexts) {
     std::filesystem::create_directory(folder / "folder.bin");
     ASSERT_EQ(::mkfifo((folder / "pipe.bin").c_str(), 0644), 0);
 
-    for (const std::string name : {"short.bin", "long.bin", "zero.bin", "folder.bin", "pipe.bin",
-                                   "vanished.bin"}) {
-        ArchiveEntry entry;
-        entry.storedName = name;
-        entry.fileName = u"kept";
-        // Whatever the entry held before is not shown as if it came from the file.
-        entry.startTime = entry.stopTime = entry.deliveryDate = 5;
-        entry.deliveryCompany = entry.receivingCompany = entry.transportNumber = u"old";
-        EXPECT_FALSE(ReadArchiveEntry(folder.Path(), entry)) << name;
-        EXPECT_EQ(entry.storedName, name);
-        EXPECT_EQ(entry.fileName, u"kept");
-        EXPECT_EQ(entry.startTime, 0u) << name;
-        EXPECT_EQ(entry.stopTime, 0u) << name;
-        EXPECT_EQ(entry.deliveryDate, 0u) << name;
-        EXPECT_TRUE(entry.deliveryCompany.empty() && entry.receivingCompany.empty() &&
-                    entry.transportNumber.empty())
-            << name;
+    const FileHandle openFolder(::open(folder.Path().c_str(), O_RDONLY | O_DIRECTORY));
+    ASSERT_GE(openFolder.Get(), 0);
+    for (const std::string name :
+         {"short.bin", "long.bin", "zero.bin", "folder.bin", "pipe.bin", "vanished.bin", ""}) {
+        for (const bool byFolderFd : {false, true}) {
+            ArchiveEntry entry;
+            entry.storedName = name;
+            entry.fileName = u"kept";
+            // Whatever the entry held before is not shown as if it came from the file.
+            entry.startTime = entry.stopTime = entry.deliveryDate = 5;
+            entry.deliveryCompany = entry.receivingCompany = entry.transportNumber = u"old";
+            EXPECT_FALSE(byFolderFd ? ReadArchiveEntryAt(openFolder.Get(), entry)
+                                    : ReadArchiveEntry(folder.Path(), entry))
+                << name;
+            EXPECT_EQ(entry.storedName, name);
+            EXPECT_EQ(entry.fileName, u"kept");
+            EXPECT_EQ(entry.startTime, 0u) << name;
+            EXPECT_EQ(entry.stopTime, 0u) << name;
+            EXPECT_EQ(entry.deliveryDate, 0u) << name;
+            EXPECT_TRUE(entry.deliveryCompany.empty() && entry.receivingCompany.empty() &&
+                        entry.transportNumber.empty())
+                << name;
+        }
     }
+    // The same file read both ways gives the same entry.
+    Store("good.bin", image);
+    ArchiveEntry byPath;
+    ArchiveEntry byFd;
+    byPath.storedName = byFd.storedName = "good.bin";
+    EXPECT_TRUE(ReadArchiveEntry(folder.Path(), byPath));
+    EXPECT_TRUE(ReadArchiveEntryAt(openFolder.Get(), byFd));
+    EXPECT_EQ(byPath, byFd);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // velka-cli scan: the archive folder's entries as JSON, in listing order.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 
 #include "archive/archive_listing.h"
 #include "archive_fixtures.h"
@@ -26,8 +26,8 @@ struct CliResult {
 CliResult RunCli(const testing::TempDir& temp, const std::string& arguments) {
     const fs::path out = temp / "stdout.txt";
     const fs::path err = temp / "stderr.txt";
-    const std::string command = std::string(VELKA_CLI) + " " + arguments + " >" + out.string() +
-                                " 2>" + err.string();
+    const std::string command =
+        std::string(VELKA_CLI) + " " + arguments + " >" + out.string() + " 2>" + err.string();
     const int status = std::system(command.c_str());
     CliResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

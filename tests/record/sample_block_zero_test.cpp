@@ -16,7 +16,8 @@ bool UnpackedHoldsZero(const std::array<std::uint8_t, kSampleBlockSize>& block) 
 }
 
 TEST(SampleBlockHoldsZero, FindsAZeroInEveryPosition) {
-    for (const std::uint16_t others : {std::uint16_t{1}, std::uint16_t{0x200}, std::uint16_t{0x3FF}}) {
+    for (const std::uint16_t others :
+         {std::uint16_t{1}, std::uint16_t{0x200}, std::uint16_t{0x3FF}}) {
         SampleBlockValues values;
         values.fill(others);
         EXPECT_FALSE(SampleBlockHoldsZero(PackSampleBlock(values))) << others;
@@ -43,7 +44,10 @@ TEST(SampleBlockHoldsZero, AgreesWithUnpackingOnRandomBlocks) {
         // Few zeros, and values whose lanes borrow from their neighbours.
         for (std::uint16_t& value : values) {
             const std::uint32_t pick = random() % 64;
-            value = pick == 0 ? 0 : pick == 1 ? 1 : pick == 2 ? 0x200 : static_cast<std::uint16_t>(random() & 0x3FF);
+            value = pick == 0   ? 0
+                    : pick == 1 ? 1
+                    : pick == 2 ? 0x200
+                                : static_cast<std::uint16_t>(random() & 0x3FF);
         }
         const auto block = PackSampleBlock(values);
         ASSERT_EQ(SampleBlockHoldsZero(block), UnpackedHoldsZero(block)) << "round " << round;
