@@ -89,6 +89,25 @@ void BareRead(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(archive.Names().size()));
 }
 
+// The same, each file opened by its name within the open folder, as the scan opens them.
+void BareReadInFolder(benchmark::State& state) {
+    const StoredArchive& archive = ArchiveOf(static_cast<std::size_t>(state.range(0)),
+                                             static_cast<std::size_t>(state.range(1)));
+    const int folder = ::open(archive.Root().DataDirectory().c_str(), O_RDONLY | O_DIRECTORY);
+    std::vector<std::uint8_t> buffer(kImageSize);
+    for (auto _ : state) {
+        for (const std::string& name : archive.Names()) {
+            const int fd = ::openat(folder, name.c_str(), O_RDONLY);
+            benchmark::DoNotOptimize(::read(fd, buffer.data(), buffer.size()));
+            ::close(fd);
+        }
+        benchmark::ClobberMemory();
+    }
+    ::close(folder);
+    state.SetItemsProcessed(state.iterations() *
+                            static_cast<std::int64_t>(archive.Names().size()));
+}
+
 void Scan(benchmark::State& state) {
     const StoredArchive& archive = ArchiveOf(static_cast<std::size_t>(state.range(0)),
                                              static_cast<std::size_t>(state.range(1)));
@@ -116,6 +135,7 @@ BENCHMARK(CountSamples)->Arg(2016)->Arg(8772)->Unit(benchmark::kMicrosecond);
 
 // Arguments: files, samples per record (a week at five minutes; a full memory).
 BENCHMARK(BareRead)->Args({10'000, 2016})->Args({10'000, 8772})->Unit(benchmark::kMillisecond);
+BENCHMARK(BareReadInFolder)->Args({10'000, 2016})->Unit(benchmark::kMillisecond);
 BENCHMARK(Scan)
     ->Args({1'000, 2016})
     ->Args({10'000, 2016})
