@@ -15,7 +15,8 @@ namespace velka {
 
 class ArchiveEntries {
 public:
-    // Both lists, held under the lock for as long as this object lives.
+    // Both lists, held under the lock for as long as this object lives. One at a time: a
+    // second Lock() on the same thread would wait for ever.
     struct Locked {
         std::unique_lock<std::mutex> lock;
         std::vector<ArchiveEntry>& allEntries;    // one per stored file, in listing order

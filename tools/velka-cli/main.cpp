@@ -30,7 +30,8 @@ const Command kCommands[] = {
 void PrintUsage(std::ostream& stream) {
     stream << "usage: velka-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
     for (const Command& command : Commands())
-        stream << "  " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
+        stream << "  " << command.name << (*command.usage ? " " : "") << command.usage << "\n      "
+               << command.summary << '\n';
     stream << '\n' << kGlobalUsage << '\n';
 }
 
@@ -53,7 +54,7 @@ int Run(const std::vector<std::string>& arguments) {
             return command.run(parsed, context);
         } catch (const UsageError& error) {
             std::cerr << "velka-cli " << command.name << ": " << error.message << "\nusage: velka-cli "
-                      << command.name << ' ' << command.usage << '\n';
+                      << command.name << (*command.usage ? " " : "") << command.usage << '\n';
             return kExitUsage;
         } catch (const CommandFailure& failure) {
             std::cerr << failure.message << '\n';
