@@ -134,7 +134,12 @@ void CountSamples(benchmark::State& state) {
 BENCHMARK(CountSamples)->Arg(2016)->Arg(8772)->Unit(benchmark::kMicrosecond);
 
 // Arguments: files, samples per record (a week at five minutes; a full memory).
-BENCHMARK(BareRead)->Args({10'000, 2016})->Args({10'000, 8772})->Unit(benchmark::kMillisecond);
+BENCHMARK(BareRead)
+    ->Args({1'000, 2016})
+    ->Args({10'000, 2016})
+    ->Args({50'000, 2016})
+    ->Args({10'000, 8772})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BareReadInFolder)->Args({10'000, 2016})->Unit(benchmark::kMillisecond);
 BENCHMARK(Scan)
     ->Args({1'000, 2016})
