@@ -22,6 +22,8 @@ namespace velka {
 
 // The default of the "Show infomation timeout" setting.
 constexpr int kDefaultNoticeTimeoutMs = 2000;
+// Only loggers with a serial number above this are offered the erase.
+constexpr std::uint32_t kHighestSerialWithoutErase = 0x800000;
 
 // What the last acquisition did with the archive.
 struct ArchiveOutcome {
@@ -70,6 +72,11 @@ public:
     // Empties the logger's record. Success is silent; an absent logger and a failed erase are
     // reported to the user.
     EraseOutcome HandleEraseRequest();
+    // Whether the erase is offered: the logger of the last acquisition is still plugged in and
+    // its serial number is above 0x800000.
+    bool EraseOffered() const {
+        return link_.devicePresent() && recording_.settings.serialNumber > kHighestSerialWithoutErase;
+    }
 
     // --- hot-plug ---
 

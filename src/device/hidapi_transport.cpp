@@ -1,10 +1,12 @@
 #include "device/hidapi_transport.h"
 
 #include <hidapi/hidapi.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 
 namespace velka {
 namespace {
@@ -79,6 +81,16 @@ std::optional<std::string> HidapiProvider::FindLogger() {
 }
 
 HidDeviceProvider::OpenResult HidapiProvider::Open(const std::string& devicePath) {
+    // hidapi 0.13 crashes when asked to open a node that is not a hidraw device, so only a
+    // character device that the hidraw class lists is handed to it.
+    struct stat status {};
+    if (::stat(devicePath.c_str(), &status) != 0)
+        return {nullptr, ResultFromSystemError(errno)};
+    std::error_code error;
+    const auto hidrawEntry =
+        std::filesystem::path("/sys/class/hidraw") / std::filesystem::path(devicePath).filename();
+    if (!S_ISCHR(status.st_mode) || !std::filesystem::exists(hidrawEntry, error))
+        return {nullptr, ResultFromSystemError(ENODEV)};
     errno = 0;
     hid_device* device = hid_open_path(devicePath.c_str());
     if (device == nullptr) {
