@@ -2,10 +2,10 @@
 // latency: the protocol's and the copying's own cost per read, beside which real full-speed
 // USB (about 0.4 s for the 197 pairs at a 1 ms polling interval) is the floor.
 
-#include <benchmark/benchmark.h>
-
 #include "device/device_link.h"
 #include "device/emulated_logger.h"
+
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -17,7 +17,8 @@ void ReadImageFromEmulatedLogger(benchmark::State& state) {
     velka::DeviceLink link(logger);
     velka::LoggerImage image{};
     for (auto _ : state) {
-        if (link.OpenDevice() != velka::kResultSuccess || link.ReadImage(image) != velka::kResultSuccess) {
+        if (link.OpenDevice() != velka::kResultSuccess ||
+            link.ReadImage(image) != velka::kResultSuccess) {
             state.SkipWithError("the emulated logger did not answer");
             break;
         }
@@ -33,6 +34,6 @@ void ReadImageFromEmulatedLogger(benchmark::State& state) {
 }
 BENCHMARK(ReadImageFromEmulatedLogger)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

@@ -19,18 +19,14 @@ constexpr const char* kConnectLoggerText = "Please make sure device is connected
 constexpr const char* kErrorCaption = "Error";
 constexpr const char* kWarningCaption = "Warning";
 
-}  // namespace
+} // namespace
 
 AcquisitionController::AcquisitionController(HidDeviceProvider& provider, MessageService& messages,
                                              const Clock& clock, DataRoot dataRoot,
                                              const ReferenceTables& tables, int noticeTimeoutMs,
                                              DeviceLinkOptions linkOptions)
-    : link_(provider, std::move(linkOptions)),
-      messages_(messages),
-      clock_(clock),
-      dataRoot_(std::move(dataRoot)),
-      tables_(tables),
-      noticeTimeoutMs_(noticeTimeoutMs) {
+    : link_(provider, std::move(linkOptions)), messages_(messages), clock_(clock),
+      dataRoot_(std::move(dataRoot)), tables_(tables), noticeTimeoutMs_(noticeTimeoutMs) {
     recording_.settings = InitialSettings(clock_.Now());
 }
 
@@ -206,4 +202,4 @@ void AcquisitionController::LoadProducts() {
     observer_->ProductsLoaded();
 }
 
-}  // namespace velka
+} // namespace velka

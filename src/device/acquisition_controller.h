@@ -5,10 +5,6 @@
 // logger). It owns the session state; the window reads it and is told about changes through
 // SessionObserver; everything the user must see goes through the MessageService.
 
-#include <filesystem>
-#include <optional>
-#include <string>
-
 #include "device/device_link.h"
 #include "device/device_watcher.h"
 #include "device/session_observer.h"
@@ -17,6 +13,10 @@
 #include "services/clock.h"
 #include "services/message_service.h"
 #include "storage/data_root.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
 
 namespace velka {
 
@@ -28,23 +28,25 @@ constexpr std::uint32_t kHighestSerialWithoutErase = 0x800000;
 // What the last acquisition did with the archive.
 struct ArchiveOutcome {
     enum class Status {
-        NotArchived,  // nothing read, or a logger that was never set up (clockSetTime 0)
+        NotArchived, // nothing read, or a logger that was never set up (clockSetTime 0)
         Saved,
-        Failed,  // the user was told "Archive save FAILED"; any earlier file is untouched
+        Failed, // the user was told "Archive save FAILED"; any earlier file is untouched
     };
     Status status = Status::NotArchived;
     std::filesystem::path path;
 };
 
 class AcquisitionController {
-public:
+  public:
     // `provider`, `messages`, `clock` and `tables` must outlive the controller.
     AcquisitionController(HidDeviceProvider& provider, MessageService& messages, const Clock& clock,
                           DataRoot dataRoot, const ReferenceTables& tables,
                           int noticeTimeoutMs = kDefaultNoticeTimeoutMs,
                           DeviceLinkOptions linkOptions = {});
 
-    void SetObserver(SessionObserver* observer) { observer_ = observer != nullptr ? observer : &noObserver_; }
+    void SetObserver(SessionObserver* observer) {
+        observer_ = observer != nullptr ? observer : &noObserver_;
+    }
 
     // --- the sequences ---
 
@@ -75,7 +77,8 @@ public:
     // Whether the erase is offered: the logger of the last acquisition is still plugged in and
     // its serial number is above 0x800000.
     bool EraseOffered() const {
-        return link_.devicePresent() && recording_.settings.serialNumber > kHighestSerialWithoutErase;
+        return link_.devicePresent() &&
+               recording_.settings.serialNumber > kHighestSerialWithoutErase;
     }
 
     // --- hot-plug ---
@@ -99,7 +102,7 @@ public:
     const ArchiveOutcome& LastArchive() const { return lastArchive_; }
     int NoticeTimeoutMs() const { return noticeTimeoutMs_; }
 
-private:
+  private:
     void LoadSettingsFromImage();
     void ArchiveImage();
     void DecodeRecord();
@@ -122,4 +125,4 @@ private:
     ArchiveOutcome lastArchive_;
 };
 
-}  // namespace velka
+} // namespace velka

@@ -13,7 +13,7 @@ constexpr std::size_t kStatusClearedBytes = 8;
 constexpr std::size_t kStatusClearCodeOffset = kClearCodeOffset - kStatusBlockOffset;
 
 // The settings that the logger keeps through an erase: image bytes 14848…14861.
-constexpr std::size_t kErasedTailOffset = kDeliveryDateOffset;  // 14862
+constexpr std::size_t kErasedTailOffset = kDeliveryDateOffset; // 14862
 
 std::span<std::uint8_t, kBlockBytes> ImageBlock(LoggerImage& image, std::uint16_t wordAddress) {
     return std::span<std::uint8_t, kBlockBytes>(image.data() + ImageOffsetOfWord(wordAddress),
@@ -22,16 +22,18 @@ std::span<std::uint8_t, kBlockBytes> ImageBlock(LoggerImage& image, std::uint16_
 
 std::span<const std::uint8_t, kBlockBytes> ImageBlock(const LoggerImage& image,
                                                       std::uint16_t wordAddress) {
-    return std::span<const std::uint8_t, kBlockBytes>(
-        image.data() + ImageOffsetOfWord(wordAddress), kBlockBytes);
+    return std::span<const std::uint8_t, kBlockBytes>(image.data() + ImageOffsetOfWord(wordAddress),
+                                                      kBlockBytes);
 }
 
-}  // namespace
+} // namespace
 
 DeviceLink::DeviceLink(HidDeviceProvider& provider, DeviceLinkOptions options)
     : provider_(provider), options_(std::move(options)) {
     if (!options_.pause)
-        options_.pause = [](std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); };
+        options_.pause = [](std::chrono::milliseconds duration) {
+            std::this_thread::sleep_for(duration);
+        };
 }
 
 DeviceLink::~DeviceLink() = default;
@@ -90,7 +92,8 @@ ResultCode DeviceLink::Receive(HidReport& report) {
         return ResultOf(result);
     }
     if (trace_ != nullptr)
-        WriteReportHex(*trace_, "in ", std::span(report.data(), std::min(result.length, kReportSize)));
+        WriteReportHex(*trace_, "in ",
+                       std::span(report.data(), std::min(result.length, kReportSize)));
     if (result.length != kReportSize || report[0] != kReportId)
         return kResultMalformedAnswer;
     return kResultSuccess;
@@ -212,4 +215,4 @@ EraseOutcome DeviceLink::EraseOpenedRecord(LoggerImage& image) {
     return {true, kResultSuccess};
 }
 
-}  // namespace velka
+} // namespace velka

@@ -3,17 +3,17 @@
 // writing the settings area back, and erasing the record. Each transfer opens the logger,
 // works, and closes it again; no transport stays open between user actions.
 
+#include "device/hid_report.h"
+#include "device/hid_transport.h"
+#include "device/result_code.h"
+#include "record/logger_image.h"
+
 #include <chrono>
 #include <functional>
 #include <iosfwd>
 #include <memory>
 #include <span>
 #include <string>
-
-#include "device/hid_report.h"
-#include "device/hid_transport.h"
-#include "device/result_code.h"
-#include "record/logger_image.h"
 
 namespace velka {
 
@@ -33,7 +33,7 @@ struct EraseOutcome {
 };
 
 class DeviceLink {
-public:
+  public:
     explicit DeviceLink(HidDeviceProvider& provider, DeviceLinkOptions options = {});
     ~DeviceLink();
     DeviceLink(const DeviceLink&) = delete;
@@ -55,7 +55,8 @@ public:
     void ResetForArrival();
 
     ResultCode ReadBlock(std::uint16_t wordAddress, std::span<std::uint8_t, kBlockBytes> out);
-    ResultCode WriteBlock(std::uint16_t wordAddress, std::span<const std::uint8_t, kBlockBytes> data);
+    ResultCode WriteBlock(std::uint16_t wordAddress,
+                          std::span<const std::uint8_t, kBlockBytes> data);
     ResultCode EraseWriteBlock(std::uint16_t wordAddress,
                                std::span<const std::uint8_t, kBlockBytes> data);
 
@@ -70,7 +71,7 @@ public:
     // When set, every report written and read is dumped there as one hex line.
     void SetReportTrace(std::ostream* trace) { trace_ = trace; }
 
-private:
+  private:
     ResultCode Send(const HidReport& report);
     ResultCode Receive(HidReport& report);
     ResultCode ResultOf(const TransportResult& result) const;
@@ -85,4 +86,4 @@ private:
     std::ostream* trace_ = nullptr;
 };
 
-}  // namespace velka
+} // namespace velka

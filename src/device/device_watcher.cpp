@@ -16,11 +16,12 @@ std::string Text(const char* value) {
 
 const char* MonitorName(HotplugSource source) {
     if (source == HotplugSource::Automatic)
-        source = ::access(kUdevControlSocket, F_OK) == 0 ? HotplugSource::Udev : HotplugSource::Kernel;
+        source =
+            ::access(kUdevControlSocket, F_OK) == 0 ? HotplugSource::Udev : HotplugSource::Kernel;
     return source == HotplugSource::Udev ? "udev" : "kernel";
 }
 
-}  // namespace
+} // namespace
 
 void DeviceWatcher::UdevDeleter::operator()(udev* context) const {
     udev_unref(context);
@@ -37,7 +38,8 @@ DeviceWatcher::DeviceWatcher(HotplugSource source) : udev_(udev_new()) {
         udev_monitor_new_from_netlink(udev_.get(), MonitorName(source)));
     if (!monitor)
         return;
-    if (udev_monitor_filter_add_match_subsystem_devtype(monitor.get(), kHidrawSubsystem, nullptr) < 0)
+    if (udev_monitor_filter_add_match_subsystem_devtype(monitor.get(), kHidrawSubsystem, nullptr) <
+        0)
         return;
     if (udev_monitor_enable_receiving(monitor.get()) < 0)
         return;
@@ -103,4 +105,4 @@ std::vector<DeviceEvent> DeviceWatcher::ReadPendingEvents() {
     return events;
 }
 
-}  // namespace velka
+} // namespace velka

@@ -11,14 +11,16 @@ constexpr std::size_t kMalformedAnswerLength = 33;
 
 // The open "file" on the logger: it keeps the answers that arrived since it was opened.
 class EmulatedLogger::Transport final : public HidTransport {
-public:
+  public:
     explicit Transport(EmulatedLogger& logger) : logger_(logger) {}
-    TransportResult WriteReport(const HidReport& report) override { return logger_.Write(report, answers_); }
+    TransportResult WriteReport(const HidReport& report) override {
+        return logger_.Write(report, answers_);
+    }
     TransportResult ReadReport(HidReport& report, int timeoutMs) override {
         return logger_.Read(report, timeoutMs, answers_);
     }
 
-private:
+  private:
     EmulatedLogger& logger_;
     std::deque<ReportPayload> answers_;
 };
@@ -137,4 +139,4 @@ TransportResult EmulatedLogger::Read(HidReport& report, int timeoutMs,
     return {TransportStatus::Ok, 0, kReportSize};
 }
 
-}  // namespace velka
+} // namespace velka

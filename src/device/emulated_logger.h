@@ -3,18 +3,18 @@
 // (EmulatedLoggerDevice) behind an in-process transport, with the faults of a scenario. Tests,
 // `velka-cli --emulate` and the window's demo mode talk to it exactly as to a real logger.
 
-#include <chrono>
-#include <deque>
-#include <functional>
-
 #include "device/emulated_logger_device.h"
 #include "device/emulator_scenario.h"
 #include "device/hid_transport.h"
 
+#include <chrono>
+#include <deque>
+#include <functional>
+
 namespace velka {
 
 class EmulatedLogger final : public HidDeviceProvider {
-public:
+  public:
     // Waits of the emulated logger: a slow answer, or a read waiting out its time-out. Tests
     // record them instead of sleeping.
     using WaitFunction = std::function<void(std::chrono::milliseconds)>;
@@ -36,7 +36,7 @@ public:
     const LoggerImage& Memory() const { return device_.Memory(); }
     int ReportCount() const { return reportCount_; }
 
-private:
+  private:
     class Transport;
 
     TransportResult Write(const HidReport& report, std::deque<ReportPayload>& answers);
@@ -49,7 +49,7 @@ private:
     WaitFunction wait_;
     bool plugged_ = true;
     int reportCount_ = 0;
-    bool faultPending_ = false;  // a fault that hits the first answer at or after report k
+    bool faultPending_ = false; // a fault that hits the first answer at or after report k
 };
 
-}  // namespace velka
+} // namespace velka

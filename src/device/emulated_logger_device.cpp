@@ -12,10 +12,10 @@ constexpr std::size_t kPayloadAddressLow = 2;
 constexpr std::size_t kPayloadAddressHigh = 3;
 constexpr std::size_t kPayloadEraseCode = kEraseCodeReportOffset - 1;
 
-}  // namespace
+} // namespace
 
-std::optional<std::size_t> EmulatedLoggerDevice::BlockOffset(
-    std::span<const std::uint8_t, kReportPayloadSize> payload) {
+std::optional<std::size_t>
+EmulatedLoggerDevice::BlockOffset(std::span<const std::uint8_t, kReportPayloadSize> payload) {
     const auto wordAddress = static_cast<std::uint16_t>(payload[kPayloadAddressLow] |
                                                         (payload[kPayloadAddressHigh] << 8));
     const std::size_t offset = ImageOffsetOfWord(wordAddress);
@@ -31,7 +31,8 @@ std::optional<ReportPayload> EmulatedLoggerDevice::HandleOutputReport(
         const PendingWrite write = *pendingWrite_;
         pendingWrite_.reset();
         if (write.accepted)
-            std::copy(payload.begin(), payload.end(), memory_.begin() + static_cast<std::ptrdiff_t>(write.offset));
+            std::copy(payload.begin(), payload.end(),
+                      memory_.begin() + static_cast<std::ptrdiff_t>(write.offset));
         return std::nullopt;
     }
     if (payload[kPayloadMarker] != kCommandMarker)
@@ -43,7 +44,8 @@ std::optional<ReportPayload> EmulatedLoggerDevice::HandleOutputReport(
         if (!offset)
             return std::nullopt;
         ReportPayload answer{};
-        std::copy_n(memory_.begin() + static_cast<std::ptrdiff_t>(*offset), kBlockBytes, answer.begin());
+        std::copy_n(memory_.begin() + static_cast<std::ptrdiff_t>(*offset), kBlockBytes,
+                    answer.begin());
         return answer;
     }
     case kWriteCommand:
@@ -65,4 +67,4 @@ std::optional<ReportPayload> EmulatedLoggerDevice::HandleOutputReport(
     }
 }
 
-}  // namespace velka
+} // namespace velka

@@ -20,12 +20,13 @@ bool TakesReport(EmulatedFault fault) {
     return fault != EmulatedFault::None && fault != EmulatedFault::Slow;
 }
 
-}  // namespace
+} // namespace
 
 std::string EmulatorScenario::Name() const {
     for (const auto& [name, named] : kNames) {
         if (named == fault)
-            return TakesReport(fault) ? std::string(name) + ":" + std::to_string(atReport) : std::string(name);
+            return TakesReport(fault) ? std::string(name) + ":" + std::to_string(atReport)
+                                      : std::string(name);
     }
     return "normal";
 }
@@ -50,10 +51,11 @@ std::optional<EmulatorScenario> EmulatorScenario::Parse(std::string_view text) {
     const std::string_view number = text.substr(colon + 1);
     int report = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), report);
-    if (number.empty() || error != std::errc() || end != number.data() + number.size() || report < 1)
+    if (number.empty() || error != std::errc() || end != number.data() + number.size() ||
+        report < 1)
         return std::nullopt;
     scenario.atReport = report;
     return scenario;
 }
 
-}  // namespace velka
+} // namespace velka

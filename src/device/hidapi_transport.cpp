@@ -1,18 +1,17 @@
 #include "device/hidapi_transport.h"
 
-#include <hidapi/hidapi.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <hidapi/hidapi.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velka {
 namespace {
 
 class HidapiTransport final : public HidTransport {
-public:
+  public:
     HidapiTransport(hid_device* device, std::string devicePath)
         : device_(device), devicePath_(std::move(devicePath)) {}
     ~HidapiTransport() override { hid_close(device_); }
@@ -42,7 +41,7 @@ public:
         return {TransportStatus::Ok, 0, static_cast<std::size_t>(got) + 1};
     }
 
-private:
+  private:
     // hidapi reports a hang-up of the node (the logger was pulled out) as a plain -1 without
     // errno; the node's absence tells the two apart.
     TransportResult Failure(int errorNumber) const {
@@ -55,7 +54,7 @@ private:
     std::string devicePath_;
 };
 
-}  // namespace
+} // namespace
 
 HidapiProvider::HidapiProvider() {
     hid_init();
@@ -100,4 +99,4 @@ HidDeviceProvider::OpenResult HidapiProvider::Open(const std::string& devicePath
     return {std::make_unique<HidapiTransport>(device, devicePath), kResultSuccess};
 }
 
-}  // namespace velka
+} // namespace velka

@@ -1,14 +1,14 @@
 #pragma once
 // The real logger through hidapi's hidraw backend.
 
-#include <string>
-
 #include "device/hid_transport.h"
+
+#include <string>
 
 namespace velka {
 
 class HidapiProvider final : public HidDeviceProvider {
-public:
+  public:
     // Initialises hidapi; keep one provider for the life of the program.
     HidapiProvider();
     ~HidapiProvider() override;
@@ -21,4 +21,4 @@ public:
     OpenResult Open(const std::string& devicePath) override;
 };
 
-}  // namespace velka
+} // namespace velka

@@ -1,9 +1,9 @@
 #include "device/hotplug_event.h"
 
+#include "device/hid_report.h"
+
 #include <charconv>
 #include <string_view>
-
-#include "device/hid_report.h"
 
 namespace velka {
 namespace {
@@ -21,7 +21,7 @@ bool IsLogger(const std::string& hidId) {
     return identity && identity->vendor == kLoggerVendorId && identity->product == kLoggerProductId;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<HidIdentity> ParseHidId(const std::string& hidId) {
     const std::size_t first = hidId.find(':');
@@ -42,7 +42,8 @@ HotplugDecision ClassifyHotplugEvent(const HotplugEvent& event,
     if (event.subsystem != "hidraw")
         return HotplugDecision::Ignore;
     if (event.action == "add")
-        return IsLogger(event.parentHidId) ? HotplugDecision::LoggerArrived : HotplugDecision::Ignore;
+        return IsLogger(event.parentHidId) ? HotplugDecision::LoggerArrived
+                                           : HotplugDecision::Ignore;
     if (event.action == "remove") {
         const bool knownNode = !event.devnode.empty() && loggerNodes.contains(event.devnode);
         return knownNode || IsLogger(event.parentHidId) ? HotplugDecision::LoggerRemoved
@@ -51,4 +52,4 @@ HotplugDecision ClassifyHotplugEvent(const HotplugEvent& event,
     return HotplugDecision::Ignore;
 }
 
-}  // namespace velka
+} // namespace velka

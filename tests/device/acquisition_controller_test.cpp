@@ -1,14 +1,6 @@
 // The acquisition sequence against the emulated logger: the order of its steps and of what
 // the user sees, the archive and its safety, stored images, and the window's requests.
 
-#include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
-#include <cstdlib>
-#include <ctime>
-#include <fstream>
-
 #include "config/settings_write.h"
 #include "device/acquisition_controller.h"
 #include "device/archive_file_name.h"
@@ -18,6 +10,13 @@
 #include "storage/file_io.h"
 #include "temp_dir.h"
 #include "test_tables.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace velka {
 namespace {
@@ -31,13 +30,14 @@ constexpr std::int64_t kNow = 1700000000;
 
 // What the user sees and what the window is told, in one list in the order it happened.
 class SessionLog final : public MessageService, public SessionObserver {
-public:
+  public:
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon,
                               MessageButtons) override {
         entries.push_back("box " + caption + ": " + text);
         return MessageAnswer::Ok;
     }
-    void ShowTimedNotice(const std::string& text, const std::string& caption, int timeoutMs) override {
+    void ShowTimedNotice(const std::string& text, const std::string& caption,
+                         int timeoutMs) override {
         entries.push_back("notice " + caption + " (" + std::to_string(timeoutMs) + " ms): " + text);
     }
     void RecordCleared() override { entries.push_back("record cleared"); }
@@ -62,7 +62,7 @@ const std::string kSecondNotice =
 
 // Sets TZ for one test and puts the old value back.
 class ScopedTimeZone {
-public:
+  public:
     explicit ScopedTimeZone(const char* zone) {
         if (const char* old = std::getenv("TZ"))
             old_ = old;
@@ -77,26 +77,29 @@ public:
         ::tzset();
     }
 
-private:
+  private:
     std::optional<std::string> old_;
 };
 
 class Acquisition : public ::testing::Test {
-protected:
+  protected:
     Acquisition() : zone_("UTC0") {}
 
     void Plug(const LoggerImage& memory, EmulatorScenario scenario = {}) {
         controller_.reset();
         logger = std::make_unique<EmulatedLogger>(
-            memory, scenario, [this](std::chrono::milliseconds wait) { loggerWaits.push_back(wait); });
+            memory, scenario,
+            [this](std::chrono::milliseconds wait) { loggerWaits.push_back(wait); });
         controller_ = std::make_unique<AcquisitionController>(
-            *logger, log, clock, DataRoot(root.Path()), testing::DeliveredTables(), kDefaultNoticeTimeoutMs,
-            DeviceLinkOptions{2000, [](std::chrono::milliseconds) {}});
+            *logger, log, clock, DataRoot(root.Path()), testing::DeliveredTables(),
+            kDefaultNoticeTimeoutMs, DeviceLinkOptions{2000, [](std::chrono::milliseconds) {}});
         controller_->SetObserver(&log);
     }
 
     AcquisitionController& Controller() { return *controller_; }
-    std::filesystem::path Archived(const std::string& name) const { return root.Path() / "Data" / name; }
+    std::filesystem::path Archived(const std::string& name) const {
+        return root.Path() / "Data" / name;
+    }
 
     std::vector<std::filesystem::path> DataFiles() const {
         std::vector<std::filesystem::path> files;
@@ -108,7 +111,8 @@ protected:
 
     static LoggerImage ImageAsArchived(const LoggerImage& memory, const LoggerImage& before = {}) {
         LoggerImage image = before;
-        std::copy(memory.begin() + kSampleRegionOffset, memory.end(), image.begin() + kSampleRegionOffset);
+        std::copy(memory.begin() + kSampleRegionOffset, memory.end(),
+                  image.begin() + kSampleRegionOffset);
         return image;
     }
 
@@ -126,15 +130,16 @@ TEST_F(Acquisition, ArrivalReadsArchivesDecodesAndTellsInOrder) {
     Plug(memory);
     EXPECT_EQ(Controller().ArrivalSequence(), kResultSuccess);
 
-    EXPECT_EQ(log.entries, (std::vector<std::string>{
-                               "record cleared", kFirstNotice, "settings changed", "logger attached",
-                               "record decoded", "products loaded", kSecondNotice, "history refresh"}));
+    EXPECT_EQ(log.entries,
+              (std::vector<std::string>{"record cleared", kFirstNotice, "settings changed",
+                                        "logger attached", "record decoded", "products loaded",
+                                        kSecondNotice, "history refresh"}));
     const std::filesystem::path archive = Archived("0A1B2C3D_2018-05-04_09-07-05.bin");
     EXPECT_EQ(Controller().LastArchive().status, ArchiveOutcome::Status::Saved);
     EXPECT_EQ(Controller().LastArchive().path, archive);
     LoggerImage stored{};
     ASSERT_EQ(ReadImageFile(archive, stored), kImageSize);
-    EXPECT_EQ(stored, ImageAsArchived(memory));  // bytes 0…3775 are never read from a logger
+    EXPECT_EQ(stored, ImageAsArchived(memory)); // bytes 0…3775 are never read from a logger
     EXPECT_EQ(Controller().Image(), stored);
     EXPECT_TRUE(std::filesystem::exists(root.Path() / "reftable" / "current.txt"));
 
@@ -155,10 +160,12 @@ TEST_F(Acquisition, ArrivalReadsArchivesDecodesAndTellsInOrder) {
 
 TEST_F(Acquisition, NoticesUseTheConfiguredTimeout) {
     logger = std::make_unique<EmulatedLogger>(SyntheticLoggerImage(kStart));
-    AcquisitionController controller(*logger, log, clock, DataRoot(root.Path()), testing::DeliveredTables(), 5000);
+    AcquisitionController controller(*logger, log, clock, DataRoot(root.Path()),
+                                     testing::DeliveredTables(), 5000);
     controller.ArrivalSequence();
     ASSERT_EQ(log.entries.size(), 2u);
-    EXPECT_EQ(log.entries[0], "notice Data reading (5000 ms): Detection of device insertion, data reading...");
+    EXPECT_EQ(log.entries[0],
+              "notice Data reading (5000 ms): Detection of device insertion, data reading...");
 }
 
 TEST_F(Acquisition, ArchiveNameFollowsTheLocalTimeZone) {
@@ -176,7 +183,8 @@ TEST_F(Acquisition, ArchiveNameFollowsTheLocalTimeZone) {
         ScopedTimeZone zone(c.zone);
         testing::TempDir folder;
         logger = std::make_unique<EmulatedLogger>(SyntheticLoggerImage(kStart));
-        AcquisitionController controller(*logger, log, clock, DataRoot(folder.Path()), testing::DeliveredTables());
+        AcquisitionController controller(*logger, log, clock, DataRoot(folder.Path()),
+                                         testing::DeliveredTables());
         ASSERT_EQ(controller.Acquire(), kResultSuccess);
         EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Data" / c.name)) << c.zone;
         EXPECT_EQ(ArchiveFileName("0A1B2C3D", kStart), c.name);
@@ -197,7 +205,7 @@ TEST_F(Acquisition, SameRecordingReadTwiceReplacesItsFile) {
     LoggerImage memory = SyntheticLoggerImage(kStart);
     Plug(memory);
     ASSERT_EQ(Controller().Acquire(), kResultSuccess);
-    memory[kSampleRegionOffset + 600] ^= 0x0F;  // the logger recorded on
+    memory[kSampleRegionOffset + 600] ^= 0x0F; // the logger recorded on
     Plug(memory);
     ASSERT_EQ(Controller().Acquire(), kResultSuccess);
     ASSERT_EQ(DataFiles().size(), 1u);
@@ -213,8 +221,9 @@ TEST_F(Acquisition, AbsentLoggerGetsBothNoticesAndAnEmptyChart) {
     log.entries.clear();
     EXPECT_EQ(Controller().ArrivalSequence(), kResultNoLogger);
 
-    EXPECT_EQ(log.entries, (std::vector<std::string>{"record cleared", kFirstNotice, "logger detached",
-                                                     kSecondNotice, "history refresh"}));
+    EXPECT_EQ(log.entries,
+              (std::vector<std::string>{"record cleared", kFirstNotice, "logger detached",
+                                        kSecondNotice, "history refresh"}));
     EXPECT_TRUE(Controller().CurrentRecording().record.samples.empty());
     EXPECT_FALSE(Controller().Link().devicePresent());
     EXPECT_EQ(Controller().CalibrationA(), 0);
@@ -229,22 +238,27 @@ TEST_F(Acquisition, FailedReadIsNeitherArchivedNorDecoded) {
     const LoggerImage good = Controller().Image();
     const std::filesystem::path archive = Archived("0A1B2C3D_2018-05-04_09-07-05.bin");
 
-    for (const EmulatorScenario scenario : {EmulatorScenario{EmulatedFault::RemovedAtReport, 100, 10},
-                                            EmulatorScenario{EmulatedFault::NoAnswer, 300, 10},
-                                            EmulatorScenario{EmulatedFault::ErrorAtReport, 394, 10},
-                                            EmulatorScenario{EmulatedFault::MalformedAnswer, 2, 10}}) {
+    for (const EmulatorScenario scenario :
+         {EmulatorScenario{EmulatedFault::RemovedAtReport, 100, 10},
+          EmulatorScenario{EmulatedFault::NoAnswer, 300, 10},
+          EmulatorScenario{EmulatedFault::ErrorAtReport, 394, 10},
+          EmulatorScenario{EmulatedFault::MalformedAnswer, 2, 10}}) {
         LoggerImage changed = memory;
-        std::fill(changed.begin() + kSampleRegionOffset, changed.begin() + kStatusBlockOffset, 0x11);
-        logger = std::make_unique<EmulatedLogger>(changed, scenario, [](std::chrono::milliseconds) {});
-        AcquisitionController controller(*logger, log, clock, DataRoot(root.Path()), testing::DeliveredTables(),
-                                         kDefaultNoticeTimeoutMs, DeviceLinkOptions{2000, {}});
+        std::fill(changed.begin() + kSampleRegionOffset, changed.begin() + kStatusBlockOffset,
+                  0x11);
+        logger =
+            std::make_unique<EmulatedLogger>(changed, scenario, [](std::chrono::milliseconds) {});
+        AcquisitionController controller(*logger, log, clock, DataRoot(root.Path()),
+                                         testing::DeliveredTables(), kDefaultNoticeTimeoutMs,
+                                         DeviceLinkOptions{2000, {}});
         controller.SetObserver(&log);
         controller.Image() = good;
         log.entries.clear();
 
         EXPECT_NE(controller.ArrivalSequence(), kResultSuccess) << scenario.Name();
-        EXPECT_EQ(log.entries, (std::vector<std::string>{"record cleared", kFirstNotice, "logger detached",
-                                                         "box Error: Data read FAILED", "history refresh"}))
+        EXPECT_EQ(log.entries,
+                  (std::vector<std::string>{"record cleared", kFirstNotice, "logger detached",
+                                            "box Error: Data read FAILED", "history refresh"}))
             << scenario.Name();
         LoggerImage stored{};
         ReadImageFile(archive, stored);
@@ -281,13 +295,13 @@ TEST_F(Acquisition, ArchiveWriteFailureLeavesTheEarlierFileUntouched) {
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
-    small.rlim_cur = 4096;  // files cannot grow past 4 KiB: the write fails half-way
+    small.rlim_cur = 4096; // files cannot grow past 4 KiB: the write fails half-way
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     const ResultCode result = Controller().Acquire();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_EQ(result, kResultSuccess);  // the recording was read and is shown
+    EXPECT_EQ(result, kResultSuccess); // the recording was read and is shown
     EXPECT_EQ(Controller().LastArchive().status, ArchiveOutcome::Status::Failed);
     EXPECT_NE(std::find(log.entries.begin(), log.entries.end(), "box Error: Archive save FAILED"),
               log.entries.end());
@@ -303,7 +317,8 @@ TEST_F(Acquisition, UnusableDataFolderIsReported) {
     Plug(SyntheticLoggerImage(kStart));
     EXPECT_EQ(Controller().Acquire(), kResultSuccess);
     EXPECT_EQ(Controller().LastArchive().status, ArchiveOutcome::Status::Failed);
-    EXPECT_EQ(std::count(log.entries.begin(), log.entries.end(), "box Error: Archive save FAILED"), 1);
+    EXPECT_EQ(std::count(log.entries.begin(), log.entries.end(), "box Error: Archive save FAILED"),
+              1);
 }
 
 TEST_F(Acquisition, StoredImageLongerThanTheMemoryIsReadForItsFirst16384Bytes) {
@@ -315,9 +330,10 @@ TEST_F(Acquisition, StoredImageLongerThanTheMemoryIsReadForItsFirst16384Bytes) {
     Plug(memory);
     ASSERT_TRUE(Controller().LoadStoredImage(path));
     EXPECT_EQ(Controller().Image(), memory);
-    EXPECT_EQ(log.entries, (std::vector<std::string>{"settings changed", "record decoded", "products loaded"}));
+    EXPECT_EQ(log.entries,
+              (std::vector<std::string>{"settings changed", "record decoded", "products loaded"}));
     EXPECT_EQ(Controller().CurrentRecording().record.samples.size(), 2016u);
-    EXPECT_TRUE(DataFiles().empty());  // a stored image is not archived again
+    EXPECT_TRUE(DataFiles().empty()); // a stored image is not archived again
     EXPECT_FALSE(Controller().Link().devicePresent());
 }
 
@@ -363,15 +379,16 @@ TEST_F(Acquisition, WriteRequestSendsTheEncodedSettingsArea) {
     LoggerSettings settings = Controller().CurrentRecording().settings;
     settings.deliveryCompany = u"North Cold Store";
     settings.upperLimit = 12;
-    ApplySettingsToImage(settings, Controller().Image(), Controller().CurrentRecording().currentTable, kNow + 60);
+    ApplySettingsToImage(settings, Controller().Image(),
+                         Controller().CurrentRecording().currentTable, kNow + 60);
     log.entries.clear();
 
     EXPECT_EQ(Controller().HandleWriteSettingsRequest(), kResultSuccess);
     EXPECT_EQ(log.entries, std::vector<std::string>{"settings written"});
     EXPECT_TRUE(std::equal(logger->Memory().begin() + kSettingsBlockOffset, logger->Memory().end(),
                            Controller().Image().begin() + kSettingsBlockOffset));
-    EXPECT_TRUE(std::equal(logger->Memory().begin(), logger->Memory().begin() + kSettingsBlockOffset,
-                           memory.begin()));
+    EXPECT_TRUE(std::equal(logger->Memory().begin(),
+                           logger->Memory().begin() + kSettingsBlockOffset, memory.begin()));
 
     logger->Unplug();
     log.entries.clear();
@@ -393,12 +410,13 @@ TEST_F(Acquisition, EraseRequestIsSilentOnSuccessAndReportsFailures) {
 
     log.entries.clear();
     EXPECT_FALSE(Controller().HandleEraseRequest().opened);
-    EXPECT_EQ(log.entries,
-              std::vector<std::string>{"box Warning: Please make sure device is connected correctly"});
+    EXPECT_EQ(log.entries, std::vector<std::string>{
+                               "box Warning: Please make sure device is connected correctly"});
 }
 
 TEST_F(Acquisition, EraseIsOfferedOnlyForAPresentLoggerAboveSerial800000) {
-    for (const auto& [serial, offered] : {std::pair{0x00800000u, false}, std::pair{0x00800001u, true}}) {
+    for (const auto& [serial, offered] :
+         {std::pair{0x00800000u, false}, std::pair{0x00800001u, true}}) {
         SyntheticRecordingOptions options;
         options.serialNumber = serial;
         options.startTime = kStart;
@@ -441,5 +459,5 @@ TEST_F(Acquisition, ShowChartRequestAsksForTheChartPage) {
     EXPECT_EQ(log.entries, std::vector<std::string>{"chart page"});
 }
 
-}  // namespace
-}  // namespace velka
+} // namespace
+} // namespace velka

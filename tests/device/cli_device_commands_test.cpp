@@ -1,19 +1,18 @@
 // velka-cli read, erase and write-settings run as a black box against the emulated logger:
 // exit codes, output, the archive, and the logger's memory dumped afterwards.
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <fstream>
-#include <nlohmann/json.hpp>
-
 #include "device/hid_report.h"
 #include "device/hidapi_transport.h"
 #include "device_test_images.h"
 #include "storage/file_io.h"
 #include "temp_dir.h"
 #include "test_tables.h"
+
+#include <cstdio>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
 
 namespace velka {
 namespace {
@@ -27,7 +26,7 @@ struct Outcome {
 };
 
 class CliDeviceCommands : public ::testing::Test {
-protected:
+  protected:
     CliDeviceCommands() {
         original = testing::SyntheticLoggerImage(kStart);
         EXPECT_FALSE(WriteFileAtomically(dir / "logger.bin", original));
@@ -37,7 +36,8 @@ protected:
         const std::string errPath = (dir / "stderr.txt").string();
         const std::string command = std::string("TZ=UTC0 '") + VELKA_CLI + "' " + arguments +
                                     " --data-root '" + (dir / "root").string() + "' --reftable '" +
-                                    testing::ReferenceFolder().string() + "' --now 1700000000 2>'" + errPath + "'";
+                                    testing::ReferenceFolder().string() + "' --now 1700000000 2>'" +
+                                    errPath + "'";
         Outcome outcome;
         FILE* pipe = ::popen(command.c_str(), "r");
         if (pipe == nullptr)
@@ -53,8 +53,8 @@ protected:
     }
 
     std::string Emulate(const std::string& extra = "") const {
-        return "--emulate '" + (dir / "logger.bin").string() + "' --dump '" + (dir / "dump.bin").string() +
-               "' " + extra;
+        return "--emulate '" + (dir / "logger.bin").string() + "' --dump '" +
+               (dir / "dump.bin").string() + "' " + extra;
     }
 
     LoggerImage Dump() const {
@@ -66,7 +66,8 @@ protected:
     std::size_t ArchiveCount() const {
         std::error_code error;
         std::size_t count = 0;
-        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir / "root" / "Data", error))
+        for ([[maybe_unused]] const auto& entry :
+             std::filesystem::directory_iterator(dir / "root" / "Data", error))
             ++count;
         return count;
     }
@@ -119,8 +120,10 @@ TEST_F(CliDeviceCommands, EraseArchivesFirstThenEmptiesTheRecord) {
     EXPECT_TRUE(std::all_of(erased.begin() + kSampleRegionOffset, erased.begin() + kSampleRegionEnd,
                             [](std::uint8_t byte) { return byte == 0; }));
     EXPECT_EQ(ReadU32(erased, kSerialNumberOffset), ReadU32(original, kSerialNumberOffset));
-    EXPECT_TRUE(std::equal(kEraseCode.begin(), kEraseCode.begin() + 6, erased.begin() + kClearCodeOffset));
-    EXPECT_TRUE(std::equal(erased.begin() + kSettingsBlockOffset, erased.begin() + kDeliveryDateOffset,
+    EXPECT_TRUE(
+        std::equal(kEraseCode.begin(), kEraseCode.begin() + 6, erased.begin() + kClearCodeOffset));
+    EXPECT_TRUE(std::equal(erased.begin() + kSettingsBlockOffset,
+                           erased.begin() + kDeliveryDateOffset,
                            original.begin() + kSettingsBlockOffset));
     EXPECT_TRUE(std::all_of(erased.begin() + kDeliveryDateOffset, erased.end(),
                             [](std::uint8_t byte) { return byte == 0; }));
@@ -132,33 +135,37 @@ TEST_F(CliDeviceCommands, FailedEraseIsReportedAndWritesNoSettings) {
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_EQ(outcome.err, "Erase FAILED\n");
     const LoggerImage dump = Dump();
-    EXPECT_TRUE(std::equal(dump.begin() + kSettingsBlockOffset, dump.end(), original.begin() + kSettingsBlockOffset));
+    EXPECT_TRUE(std::equal(dump.begin() + kSettingsBlockOffset, dump.end(),
+                           original.begin() + kSettingsBlockOffset));
     EXPECT_TRUE(std::equal(dump.begin(), dump.begin() + kStatusBlockOffset, original.begin()));
 }
 
 TEST_F(CliDeviceCommands, WriteSettingsWritesWhatApplySettingsComputes) {
-    std::ofstream(dir / "settings.json") << R"({"logInterval": 60, "alarmDelay": 300, "upperLimit": 8,
+    std::ofstream(dir / "settings.json")
+        << R"({"logInterval": 60, "alarmDelay": 300, "upperLimit": 8,
         "lowerLimit": 2, "deliveryCompany": "North Cold Store", "receivingCompany": "Harbour Pharma",
         "products": [{"name": "Vaccine", "unit": "kg", "quantity": 12}]})";
     const std::string settings = "'" + (dir / "settings.json").string() + "'";
     const Outcome outcome = Run("write-settings " + settings + " " + Emulate());
     ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
-    const Outcome applied = Run("apply-settings '" + (dir / "logger.bin").string() + "' " + settings +
-                                " --out '" + (dir / "applied.bin").string() + "'");
+    const Outcome applied = Run("apply-settings '" + (dir / "logger.bin").string() + "' " +
+                                settings + " --out '" + (dir / "applied.bin").string() + "'");
     ASSERT_EQ(applied.exitCode, 0) << applied.err;
     LoggerImage expected{};
     ASSERT_EQ(ReadImageFile(dir / "applied.bin", expected), kImageSize);
 
     // The settings area as the Write encodes it; the status block and the record untouched.
     const LoggerImage dump = Dump();
-    EXPECT_TRUE(std::equal(dump.begin() + kSettingsBlockOffset, dump.end(), expected.begin() + kSettingsBlockOffset));
+    EXPECT_TRUE(std::equal(dump.begin() + kSettingsBlockOffset, dump.end(),
+                           expected.begin() + kSettingsBlockOffset));
     EXPECT_TRUE(std::equal(dump.begin(), dump.begin() + kSettingsBlockOffset, original.begin()));
     EXPECT_EQ(ReadU16(dump, kLogIntervalOffset), 60);
 }
 
 TEST_F(CliDeviceCommands, RefusedSettingsWriteNothing) {
     std::ofstream(dir / "settings.json") << R"({"products": []})";
-    const Outcome outcome = Run("write-settings '" + (dir / "settings.json").string() + "' " + Emulate());
+    const Outcome outcome =
+        Run("write-settings '" + (dir / "settings.json").string() + "' " + Emulate());
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_EQ(outcome.err, "Please Add Product Information\n");
     EXPECT_EQ(Dump(), original);
@@ -169,5 +176,5 @@ TEST_F(CliDeviceCommands, DumpWithoutEmulatedLoggerIsWrongUse) {
     EXPECT_EQ(Run("read " + Emulate("--scenario sideways")).exitCode, 2);
 }
 
-}  // namespace
-}  // namespace velka
+} // namespace
+} // namespace velka

@@ -1,10 +1,10 @@
 // The logger's side of the protocol, as the emulated logger and a virtual HID device share it.
 
-#include <gtest/gtest.h>
-
 #include "device/emulated_logger.h"
 #include "device/emulated_logger_device.h"
 #include "device_test_images.h"
+
+#include <gtest/gtest.h>
 
 namespace velka {
 namespace {
@@ -18,7 +18,8 @@ ReportPayload Payload(const HidReport& report) {
 TEST(EmulatedLoggerDevice, AnswersAReadWithTheBlockAtItsWordAddress) {
     const LoggerImage memory = testing::PatternImage(5);
     EmulatedLoggerDevice device(memory);
-    const auto answer = device.HandleOutputReport(Payload(MakeCommandReport(kReadCommand, kLastWordAddress)));
+    const auto answer =
+        device.HandleOutputReport(Payload(MakeCommandReport(kReadCommand, kLastWordAddress)));
     ASSERT_TRUE(answer);
     EXPECT_TRUE(std::equal(answer->begin(), answer->end(), memory.begin() + 16320));
     // A block past the end of the memory is not answered.
@@ -29,12 +30,14 @@ TEST(EmulatedLoggerDevice, WriteTakesTheNextReportAsItsData) {
     EmulatedLoggerDevice device(LoggerImage{});
     BlockBytes data{};
     data.fill(0x5A);
-    data[0] = kCommandMarker;  // data that looks like a command is still data
+    data[0] = kCommandMarker; // data that looks like a command is still data
     data[1] = kReadCommand;
-    EXPECT_FALSE(device.HandleOutputReport(Payload(MakeCommandReport(kWriteCommand, kSettingsWordAddress))));
+    EXPECT_FALSE(
+        device.HandleOutputReport(Payload(MakeCommandReport(kWriteCommand, kSettingsWordAddress))));
     EXPECT_TRUE(device.AwaitingData());
     EXPECT_FALSE(device.HandleOutputReport(Payload(MakeDataReport(data))));
-    EXPECT_TRUE(std::equal(data.begin(), data.end(), device.Memory().begin() + kSettingsBlockOffset));
+    EXPECT_TRUE(
+        std::equal(data.begin(), data.end(), device.Memory().begin() + kSettingsBlockOffset));
     EXPECT_FALSE(device.AwaitingData());
 }
 
@@ -66,14 +69,16 @@ TEST(EmulatedLoggerDevice, IgnoresReportsThatAreNoCommand) {
 }
 
 TEST(EmulatorScenarios, NamesParseAndPrintBack) {
-    for (const char* name : {"normal", "slow", "timeout:1", "error:20", "removed:50", "malformed:6"}) {
+    for (const char* name :
+         {"normal", "slow", "timeout:1", "error:20", "removed:50", "malformed:6"}) {
         const auto scenario = EmulatorScenario::Parse(name);
         ASSERT_TRUE(scenario) << name;
         EXPECT_EQ(scenario->Name(), name);
     }
     EXPECT_EQ(EmulatorScenario::Parse("removed")->atReport, 1);
     EXPECT_EQ(EmulatorScenario::Parse("error:20")->fault, EmulatedFault::ErrorAtReport);
-    for (const char* bad : {"", "fast", "removed:", "removed:0", "removed:-3", "removed:2x", "slow:4", "normal:1"})
+    for (const char* bad :
+         {"", "fast", "removed:", "removed:0", "removed:-3", "removed:2x", "slow:4", "normal:1"})
         EXPECT_FALSE(EmulatorScenario::Parse(bad)) << bad;
 }
 
@@ -90,12 +95,13 @@ TEST(EmulatedLogger, UnpluggedLoggerIsNotFoundAndCannotBeOpened) {
 
 TEST(EmulatedLogger, ReadWithoutACommandTimesOut) {
     std::vector<std::chrono::milliseconds> waits;
-    EmulatedLogger logger(LoggerImage{}, {}, [&waits](std::chrono::milliseconds wait) { waits.push_back(wait); });
+    EmulatedLogger logger(LoggerImage{}, {},
+                          [&waits](std::chrono::milliseconds wait) { waits.push_back(wait); });
     auto transport = logger.Open(EmulatedLogger::kDevicePath).transport;
     HidReport report{};
     EXPECT_EQ(transport->ReadReport(report, 300).status, TransportStatus::TimedOut);
     EXPECT_EQ(waits, std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(300)});
 }
 
-}  // namespace
-}  // namespace velka
+} // namespace
+} // namespace velka

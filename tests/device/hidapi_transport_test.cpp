@@ -1,12 +1,11 @@
 // The hidapi transport as far as a machine without the logger allows: the search, a failed
 // open with its system error, and the link's "no logger" outcome.
 
-#include <gtest/gtest.h>
-
-#include <cerrno>
-
 #include "device/device_link.h"
 #include "device/hidapi_transport.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
 
 namespace velka {
 namespace {
@@ -40,5 +39,5 @@ TEST(HidapiTransport, LinkWithoutLoggerReportsNoLogger) {
     EXPECT_FALSE(link.EraseRecord(image).opened);
 }
 
-}  // namespace
-}  // namespace velka
+} // namespace
+} // namespace velka

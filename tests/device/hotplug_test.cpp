@@ -1,10 +1,10 @@
 // Hot-plug: the decision on synthetic events, and the watcher on whatever this machine has.
 
-#include <gtest/gtest.h>
-#include <poll.h>
-
 #include "device/device_watcher.h"
 #include "device/hotplug_event.h"
+
+#include <gtest/gtest.h>
+#include <poll.h>
 
 namespace velka {
 namespace {
@@ -22,7 +22,8 @@ TEST(HotplugDecision, ParsesHidIdsAsNumbers) {
     EXPECT_EQ(identity->vendor, 0x0FE6u);
     EXPECT_EQ(identity->product, 0x0413u);
     EXPECT_EQ(ParseHidId("0003:0FE6:413")->product, 0x0413u);
-    for (const char* bad : {"", "0003", "0003:00000FE6", "0003:XYZ:0413", "0003:0FE6:0413:", "0003::0413"})
+    for (const char* bad :
+         {"", "0003", "0003:00000FE6", "0003:XYZ:0413", "0003:0FE6:0413:", "0003::0413"})
         EXPECT_FALSE(ParseHidId(bad)) << bad;
 }
 
@@ -37,10 +38,13 @@ TEST(HotplugDecision, ArrivalOfTheLoggerIsRecognisedByVendorAndProduct) {
               HotplugDecision::Ignore);
     EXPECT_EQ(ClassifyHotplugEvent(Event("add", "/dev/hidraw2", "0003:00000FE6:00000414"), none),
               HotplugDecision::Ignore);
-    EXPECT_EQ(ClassifyHotplugEvent(Event("add", "/dev/hidraw2", ""), none), HotplugDecision::Ignore);
+    EXPECT_EQ(ClassifyHotplugEvent(Event("add", "/dev/hidraw2", ""), none),
+              HotplugDecision::Ignore);
     // Other actions and other subsystems are not arrivals.
-    EXPECT_EQ(ClassifyHotplugEvent(Event("bind", "/dev/hidraw2", kLoggerHidId), none), HotplugDecision::Ignore);
-    EXPECT_EQ(ClassifyHotplugEvent(Event("change", "/dev/hidraw2", kLoggerHidId), none), HotplugDecision::Ignore);
+    EXPECT_EQ(ClassifyHotplugEvent(Event("bind", "/dev/hidraw2", kLoggerHidId), none),
+              HotplugDecision::Ignore);
+    EXPECT_EQ(ClassifyHotplugEvent(Event("change", "/dev/hidraw2", kLoggerHidId), none),
+              HotplugDecision::Ignore);
     HotplugEvent usb = Event("add", "", kLoggerHidId);
     usb.subsystem = "usb";
     EXPECT_EQ(ClassifyHotplugEvent(usb, none), HotplugDecision::Ignore);
@@ -49,8 +53,10 @@ TEST(HotplugDecision, ArrivalOfTheLoggerIsRecognisedByVendorAndProduct) {
 TEST(HotplugDecision, RemovalIsRecognisedByTheNodeThatArrivedAsLogger) {
     const std::set<std::string> loggers = {"/dev/hidraw2"};
     // After a removal the parent cannot be read any more: the node tells.
-    EXPECT_EQ(ClassifyHotplugEvent(Event("remove", "/dev/hidraw2", ""), loggers), HotplugDecision::LoggerRemoved);
-    EXPECT_EQ(ClassifyHotplugEvent(Event("remove", "/dev/hidraw3", ""), loggers), HotplugDecision::Ignore);
+    EXPECT_EQ(ClassifyHotplugEvent(Event("remove", "/dev/hidraw2", ""), loggers),
+              HotplugDecision::LoggerRemoved);
+    EXPECT_EQ(ClassifyHotplugEvent(Event("remove", "/dev/hidraw3", ""), loggers),
+              HotplugDecision::Ignore);
     EXPECT_EQ(ClassifyHotplugEvent(Event("remove", "/dev/hidraw3", kLoggerHidId), loggers),
               HotplugDecision::LoggerRemoved);
     EXPECT_EQ(ClassifyHotplugEvent(Event("remove", "", ""), {""}), HotplugDecision::Ignore);
@@ -59,7 +65,8 @@ TEST(HotplugDecision, RemovalIsRecognisedByTheNodeThatArrivedAsLogger) {
 // This machine may or may not have udev, netlink or USB: the watcher either works or is
 // unavailable, and in neither case blocks, throws or invents events.
 TEST(DeviceWatcher, FailsQuietlyOrWatchesWithoutBlocking) {
-    for (HotplugSource source : {HotplugSource::Automatic, HotplugSource::Udev, HotplugSource::Kernel}) {
+    for (HotplugSource source :
+         {HotplugSource::Automatic, HotplugSource::Udev, HotplugSource::Kernel}) {
         DeviceWatcher watcher(source);
         if (!watcher.Available()) {
             EXPECT_EQ(watcher.FileDescriptor(), -1);
@@ -76,5 +83,5 @@ TEST(DeviceWatcher, FailsQuietlyOrWatchesWithoutBlocking) {
     }
 }
 
-}  // namespace
-}  // namespace velka
+} // namespace
+} // namespace velka

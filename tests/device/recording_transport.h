@@ -2,10 +2,10 @@
 // A transport for protocol tests: records every report written and answers each read from a
 // script (a report, a time-out, a removal or an error).
 
+#include "device/hid_transport.h"
+
 #include <deque>
 #include <vector>
-
-#include "device/hid_transport.h"
 
 namespace velka::testing {
 
@@ -22,7 +22,7 @@ struct TransportLog {
 };
 
 class RecordingTransport final : public HidTransport {
-public:
+  public:
     explicit RecordingTransport(TransportLog& log) : log_(log) {}
     TransportResult WriteReport(const HidReport& report) override {
         log_.written.push_back(report);
@@ -38,13 +38,13 @@ public:
         return read.result;
     }
 
-private:
+  private:
     TransportLog& log_;
 };
 
 // One recording transport on a bus that holds a logger or not.
 class RecordingProvider final : public HidDeviceProvider {
-public:
+  public:
     explicit RecordingProvider(TransportLog& log) : log_(log) {}
     std::optional<std::string> FindLogger() override {
         if (!present)
@@ -57,8 +57,8 @@ public:
     }
     bool present = true;
 
-private:
+  private:
     TransportLog& log_;
 };
 
-}  // namespace velka::testing
+} // namespace velka::testing

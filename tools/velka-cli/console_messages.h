@@ -2,14 +2,14 @@
 // The command line's message service: what the window would show in a box is one line on
 // stderr; a question is answered OK, since the command itself was the user's confirmation.
 
-#include <ostream>
-
 #include "services/message_service.h"
+
+#include <ostream>
 
 namespace velka::cli {
 
 class ConsoleMessages final : public MessageService {
-public:
+  public:
     explicit ConsoleMessages(std::ostream& err) : err_(err) {}
 
     MessageAnswer ShowMessage(const std::string& text, const std::string&, MessageIcon,
@@ -22,8 +22,8 @@ public:
         err_ << text << '\n';
     }
 
-private:
+  private:
     std::ostream& err_;
 };
 
-}  // namespace velka::cli
+} // namespace velka::cli

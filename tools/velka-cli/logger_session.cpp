@@ -1,19 +1,19 @@
 #include "logger_session.h"
 
-#include <memory>
-
 #include "console_messages.h"
 #include "device/emulated_logger.h"
 #include "device/hidapi_transport.h"
 #include "image_files.h"
 #include "storage/reference_files.h"
 
+#include <memory>
+
 namespace velka::cli {
 namespace {
 
 constexpr const char* kConnectLoggerText = "Please make sure device is connected correctly";
 
-}  // namespace
+} // namespace
 
 OptionSpec LoggerOptions(std::set<std::string> withValue) {
     withValue.insert({"--emulate", "--dump", "--scenario"});
@@ -84,4 +84,4 @@ nlohmann::ordered_json ArchivePathJson(const AcquisitionController& controller) 
     return archive.path.string();
 }
 
-}  // namespace velka::cli
+} // namespace velka::cli

@@ -4,11 +4,11 @@
 // (--trace), the emulated memory written out afterwards (--dump OUT), and the acquisition that
 // reads and archives the logger before anything is changed on it.
 
-#include <functional>
-#include <nlohmann/json.hpp>
-
 #include "command_line.h"
 #include "device/acquisition_controller.h"
+
+#include <functional>
+#include <nlohmann/json.hpp>
 
 namespace velka::cli {
 
@@ -28,4 +28,4 @@ bool AcquireForCommand(AcquisitionController& controller);
 // "archivePath": the file just written, or null.
 nlohmann::ordered_json ArchivePathJson(const AcquisitionController& controller);
 
-}  // namespace velka::cli
+} // namespace velka::cli

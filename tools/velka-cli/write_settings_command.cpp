@@ -20,8 +20,8 @@ int RunWriteSettings(const Arguments& arguments, Context& context) {
         if (!AcquireForCommand(controller))
             return kExitFailure;
         const LoggerSettings settings = SettingsFromJson(*settingsText, controller.Settings());
-        ApplySettingsToImage(settings, controller.Image(), controller.CurrentRecording().currentTable,
-                             context.now);
+        ApplySettingsToImage(settings, controller.Image(),
+                             controller.CurrentRecording().currentTable, context.now);
         controller.Settings() = settings;
         const ResultCode result = controller.HandleWriteSettingsRequest();
         if (result != kResultSuccess)
@@ -34,4 +34,4 @@ int RunWriteSettings(const Arguments& arguments, Context& context) {
     });
 }
 
-}  // namespace velka::cli
+} // namespace velka::cli
