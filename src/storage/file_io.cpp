@@ -67,7 +67,8 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
 std::error_code WriteFileAtomically(const std::filesystem::path& path,
                                     std::span<const std::uint8_t> content) {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    // mkostemp replaces the six trailing placeholder characters with a unique suffix.
+    std::string pattern = (folder / ("." + path.filename().string() + "." + std::string(6, 'X'))).string();
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)
         return LastError();
