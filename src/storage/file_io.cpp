@@ -67,7 +67,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
 std::error_code WriteFileAtomically(const std::filesystem::path& path,
                                     std::span<const std::uint8_t> content) {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    // mkostemp replaces the six trailing placeholder characters with a unique suffix.
+    // mkostemp turns the last six characters of the pattern into a unique suffix.
     std::string pattern = (folder / ("." + path.filename().string() + "." + std::string(6, 'X'))).string();
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)
