@@ -22,5 +22,6 @@ std::span<const Command> Commands();
 int RunDecode(const Arguments& arguments, Context& context);
 int RunApplySettings(const Arguments& arguments, Context& context);
 int RunSynth(const Arguments& arguments, Context& context);
+int RunExport(const Arguments& arguments, Context& context);
 
 }  // namespace velka::cli

@@ -23,6 +23,9 @@ const Command kCommands[] = {
     {"synth", "--out IMAGE [--serial HEX] [--interval S] [--count N] [--start UNIX] [--seed N]",
      "write a realistic synthetic recording",
      {{"--out", "--serial", "--interval", "--count", "--start", "--seed"}, {}}, RunSynth},
+    {"export", "IMAGE [--pdf OUT] [--xlsx OUT] [--csv OUT] [--chart OUT.bmp]",
+     "decode a logger image and write its PDF report, workbook, samples as CSV or chart bitmap",
+     {{"--pdf", "--xlsx", "--csv", "--chart"}, {}}, RunExport},
 };
 
 void PrintUsage(std::ostream& stream) {
