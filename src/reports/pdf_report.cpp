@@ -38,6 +38,21 @@ struct DocumentDeleter {
 };
 using Document = std::unique_ptr<std::remove_pointer_t<HPDF_Doc>, DocumentDeleter>;
 
+// libharu refuses a text of more than 65,535 bytes. A line that long runs far beyond the page's
+// edge, so cutting it there (at a character boundary) loses nothing that could be seen.
+void CutToLibraryLimit(std::string& gbk) {
+    if (gbk.size() <= HPDF_LIMIT_MAX_STRING_LEN)
+        return;
+    std::size_t end = 0;
+    while (true) {
+        const std::size_t length = static_cast<unsigned char>(gbk[end]) >= 0x81 ? 2 : 1;
+        if (end + length > HPDF_LIMIT_MAX_STRING_LEN)
+            break;
+        end += length;
+    }
+    gbk.resize(end);
+}
+
 class PdfFailure {
 public:
     explicit PdfFailure(std::string message) : message_(std::move(message)) {}
@@ -103,7 +118,8 @@ private:
             else
                 text += c;
         }
-        const std::string gbk = gbk_.Encode(text);
+        std::string gbk = gbk_.Encode(text);
+        CutToLibraryLimit(gbk);
         HPDF_Page_TextOut(page, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(y), gbk.c_str());
     }
 
