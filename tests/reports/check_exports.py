@@ -366,9 +366,41 @@ def ten_products(image):
     run("apply-settings", image, settings, "--out", image)
 
 
+def check_failures():
+    """Wrong use exits 2; an export that cannot be written or has nothing to report exits 1
+    with one line, leaving no file behind."""
+    image = synth("fail", 60, 300)
+
+    def attempt(*arguments):
+        return subprocess.run([CLI, *arguments, "--data-root", DATA_ROOT, "--now", str(NOW)],
+                              capture_output=True, text=True)
+
+    check_equal(attempt("export", image).returncode, 2, "export without a report to write")
+    missing = os.path.join(WORK, "missing", "report.pdf")
+    result = attempt("export", image, "--pdf", missing)
+    check_equal(result.returncode, 1, "export to a missing folder")
+    lines = [line for line in result.stderr.splitlines() if line.startswith("velka-cli")]
+    check(len(lines) == 1 and lines[0].startswith("velka-cli export: PDF save FAILED: cannot write"),
+          f"the failure line: {result.stderr!r}")
+    result = attempt("export", image, "--xlsx", os.path.join(WORK, "missing", "report.xls"))
+    check(result.returncode == 1 and "Excel Export FAILED" in result.stderr, f"workbook failure: {result.stderr!r}")
+    check(not os.path.exists(os.path.join(WORK, "missing")), "a failed export leaves nothing behind")
+
+    empty = os.path.join(WORK, "empty.bin")
+    with open(empty, "wb") as stream:
+        stream.write(bytes(16384))
+    result = attempt("export", empty, "--pdf", os.path.join(WORK, "empty.pdf"),
+                     "--csv", os.path.join(WORK, "empty.csv"))
+    check(result.returncode == 1 and "Please Insert Device" in result.stderr, f"empty record: {result.stderr!r}")
+    check(not os.path.exists(os.path.join(WORK, "empty.pdf")), "no PDF of an empty record")
+    with open(os.path.join(WORK, "empty.csv"), encoding="utf-8") as stream:
+        check_equal(stream.read(), "Number,Record time,Temperature℃,Alarm\n", "the CSV of an empty record")
+
+
 def main():
     os.environ["TZ"] = "UTC"
     try:
+        check_failures()
         # 55 samples: one full table page and one more row; seconds form of the interval.
         check_recording("s55", 55, 30)
         # 54 samples fit one table page; minutes form; a serial number with leading zeros.
