@@ -24,7 +24,8 @@ const Recording& FullRecording() {
         const ReferenceTables tables = LoadReferenceTables(DefaultReferenceFolder());
         SyntheticRecordingOptions options;
         options.sampleCount = kMaxSamples;
-        options.startTime = 1714521600 - static_cast<std::int64_t>(kMaxSamples) * options.logIntervalSeconds;
+        options.startTime =
+            1714521600 - static_cast<std::int64_t>(kMaxSamples) * options.logIntervalSeconds;
         return DecodeRecording(SynthesizeRecording(options, tables).image, tables, 1714521600);
     }();
     return recording;
@@ -32,7 +33,8 @@ const Recording& FullRecording() {
 
 const std::filesystem::path& OutputFolder() {
     static const std::filesystem::path folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velka-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "velka-bench-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr)
             std::abort();
         return std::filesystem::path(pattern);
@@ -87,9 +89,9 @@ void ExcelReportFull(benchmark::State& state) {
     const DataRoot dataRoot(OutputFolder() / "root");
     std::filesystem::create_directories(dataRoot.DataDirectory());
     for (auto _ : state) {
-        const ExportResult result = WriteExcelWorkbook(ReportInputs{recording, pixels, clock},
-                                                       DefaultTableColumnTitles(),
-                                                       OutputFolder() / "report.xls", dataRoot);
+        const ExportResult result =
+            WriteExcelWorkbook(ReportInputs{recording, pixels, clock}, DefaultTableColumnTitles(),
+                               OutputFolder() / "report.xls", dataRoot);
         if (result.status != ExportStatus::Saved)
             state.SkipWithError(result.failure.c_str());
     }

@@ -31,7 +31,8 @@ std::vector<std::uint8_t> EncodeBitmap24(int width, int height,
 
     for (int row = 0; row < height; ++row) {
         const auto source = topDownBgr.begin() + static_cast<std::ptrdiff_t>(packedRowBytes * row);
-        const std::size_t target = kBitmapHeaderBytes + rowBytes * static_cast<std::size_t>(height - 1 - row);
+        const std::size_t target =
+            kBitmapHeaderBytes + rowBytes * static_cast<std::size_t>(height - 1 - row);
         std::copy(source, source + static_cast<std::ptrdiff_t>(packedRowBytes),
                   file.begin() + static_cast<std::ptrdiff_t>(target));
     }

@@ -38,8 +38,8 @@ QFont MakeFont(const QStringList& families, QFont::StyleHint hint, int pixels) {
 
 // The legend and axis names: a CJK serif face (SimSun where installed), else its nearest kin.
 QFont TitleFont() {
-    return MakeFont({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("Noto Serif CJK SC"),
-                     QStringLiteral("Noto Sans CJK SC")},
+    return MakeFont({QStringLiteral("SimSun"), QStringLiteral("宋体"),
+                     QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")},
                     QFont::Serif, kTitleFontPixels);
 }
 
@@ -71,7 +71,8 @@ TextCell CellOf(const QFont& font) {
 // Text in black on an opaque white cell whose top-left corner is (x, y).
 void DrawCellText(QPainter& painter, int x, int y, const QString& text) {
     const TextCell cell = CellOf(painter.font());
-    painter.fillRect(QRect(x, y, painter.fontMetrics().horizontalAdvance(text), cell.height), kWhite);
+    painter.fillRect(QRect(x, y, painter.fontMetrics().horizontalAdvance(text), cell.height),
+                     kWhite);
     painter.setPen(kBlack);
     painter.drawText(x, y + cell.baseline, text);
 }
@@ -108,7 +109,8 @@ void DrawFrameAndLegend(QPainter& painter, PlotSize plot) {
     painter.fillRect(QRect(0, 0, canvasWidth, canvasHeight), kWhite);
     painter.setPen(QPen(kBlack, 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(kCanvasPlotOffsetX, kCanvasPlotOffsetY, plot.width - 1, plot.height - 1));
+    painter.drawRect(
+        QRect(kCanvasPlotOffsetX, kCanvasPlotOffsetY, plot.width - 1, plot.height - 1));
 
     painter.setFont(TitleFont());
     DrawCellText(painter, 5, 3, QStringLiteral("Temperature℃"));
@@ -124,7 +126,8 @@ void DrawFrameAndLegend(QPainter& painter, PlotSize plot) {
 void DrawGrid(QPainter& painter, const ChartLayout& layout) {
     const QPen gridPen(kGridGrey, 1, Qt::DotLine);
     for (const GridLine& line : layout.gridLines) {
-        DrawCellText(painter, line.x1 + 10, line.y1 + 15, ToQString(StringPrintf("%.1f", line.value)));
+        DrawCellText(painter, line.x1 + 10, line.y1 + 15,
+                     ToQString(StringPrintf("%.1f", line.value)));
         painter.setPen(gridPen);
         painter.drawLine(line.x1 + kCanvasPlotOffsetX, line.y1 + kCanvasPlotOffsetY,
                          line.x2 + kCanvasPlotOffsetX, line.y2 + kCanvasPlotOffsetY);
@@ -140,8 +143,9 @@ void DrawTimeLabels(QPainter& painter, const Recording& recording, PlotSize plot
         const LocalFields time = LocalFieldsOf(TimeOfPosition(recording, k));
         DrawCellText(painter, x, plot.height + 20,
                      ToQString(StringPrintf("%04d-%02d-%02d", time.year, time.month, time.day)));
-        DrawCellText(painter, x, plot.height + 30,
-                     ToQString(StringPrintf("%02d:%02d:%02d", time.hour, time.minute, time.second)));
+        DrawCellText(
+            painter, x, plot.height + 30,
+            ToQString(StringPrintf("%02d:%02d:%02d", time.hour, time.minute, time.second)));
     }
 }
 
@@ -196,22 +200,23 @@ void DrawHoverLabel(QPainter& painter, const ChartScene& scene) {
     const SampleList& samples = scene.recording.record.samples;
     if (plot.width <= 0)
         return;
-    const std::int64_t k = summary.viewFirst +
-                           (static_cast<std::int64_t>(summary.viewLast) - summary.viewFirst) * dx / plot.width;
+    const std::int64_t k =
+        summary.viewFirst +
+        (static_cast<std::int64_t>(summary.viewLast) - summary.viewFirst) * dx / plot.width;
     // A marker beyond the record (a stale position) shows the line without a label.
     if (k < 0 || k >= static_cast<std::int64_t>(samples.size()))
         return;
     const LocalFields time = LocalFieldsOf(TimeOfPosition(scene.recording, k));
-    const std::string label = StringPrintf(
-        "ID:%d\r\nTemp:%.1f℃\r\nTime:%04d-%02d-%02d\r\n%02d:%02d:%02d", static_cast<int>(k),
-        samples[static_cast<std::size_t>(k)].temperature, time.year, time.month, time.day,
-        time.hour, time.minute, time.second);
+    const std::string label =
+        StringPrintf("ID:%d\r\nTemp:%.1f℃\r\nTime:%04d-%02d-%02d\r\n%02d:%02d:%02d",
+                     static_cast<int>(k), samples[static_cast<std::size_t>(k)].temperature,
+                     time.year, time.month, time.day, time.hour, time.minute, time.second);
 
     const bool roomOnRight = rect.right - pointer.hoverX > 150;
     const bool roomBelow = rect.bottom - pointer.hoverY > 85;
-    const QRect box = QRect(QPoint(roomOnRight ? dx + 37 : dx - 63, roomBelow ? dy + 35 : dy - 30),
-                            QPoint(roomOnRight ? dx + 135 : dx + 35, roomBelow ? dy + 105 : dy + 20) -
-                                QPoint(1, 1));
+    const QRect box = QRect(
+        QPoint(roomOnRight ? dx + 37 : dx - 63, roomBelow ? dy + 35 : dy - 30),
+        QPoint(roomOnRight ? dx + 135 : dx + 35, roomBelow ? dy + 105 : dy + 20) - QPoint(1, 1));
     painter.save();
     painter.setClipRect(box);
     const QFontMetrics metrics = painter.fontMetrics();
@@ -257,8 +262,10 @@ void DrawChart(QPainter& painter, const ChartScene& scene) {
         DrawCurve(painter, layout);
         if (scene.pointer.hoverOn)
             DrawHoverLine(painter, scene);
-        DrawLimit(painter, layout.upperLine, scene.recording.settings.upperLimit, kRed, layout.plot);
-        DrawLimit(painter, layout.lowerLine, scene.recording.settings.lowerLimit, kBlue, layout.plot);
+        DrawLimit(painter, layout.upperLine, scene.recording.settings.upperLimit, kRed,
+                  layout.plot);
+        DrawLimit(painter, layout.lowerLine, scene.recording.settings.lowerLimit, kBlue,
+                  layout.plot);
         // The label comes last so that no limit line runs through its text.
         if (scene.pointer.hoverOn)
             DrawHoverLabel(painter, scene);

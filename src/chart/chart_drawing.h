@@ -15,9 +15,9 @@ class QPainter;
 namespace velka {
 
 struct ChartScene {
-    const Recording& recording;  // samples, view window (record.summary), limits and times
-    const ChartLayout& layout;   // LayoutChart of the same recording and view
-    ChartPointerState pointer{};  // the hover marker and its label are drawn when hoverOn
+    const Recording& recording;     // samples, view window (record.summary), limits and times
+    const ChartLayout& layout;      // LayoutChart of the same recording and view
+    ChartPointerState pointer{};    // the hover marker and its label are drawn when hoverOn
     PlotRect plotRect = kPlotRect;  // where the page shows the plot; places the hover marker
 };
 

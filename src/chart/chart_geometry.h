@@ -42,7 +42,11 @@ struct PlotSize {
 // The canvas holds the plot shifted by (35, 20) with room for labels around it.
 constexpr std::int32_t kCanvasPlotOffsetX = 35;
 constexpr std::int32_t kCanvasPlotOffsetY = 20;
-constexpr std::int32_t CanvasWidth(PlotSize plot) { return plot.width + 65; }
-constexpr std::int32_t CanvasHeight(PlotSize plot) { return plot.height + 50; }
+constexpr std::int32_t CanvasWidth(PlotSize plot) {
+    return plot.width + 65;
+}
+constexpr std::int32_t CanvasHeight(PlotSize plot) {
+    return plot.height + 50;
+}
 
 }  // namespace velka

@@ -67,7 +67,8 @@ ChartLayout LayoutChart(const SampleList& samples, const LogSummary& summary, do
     const std::int64_t first = summary.viewFirst > 0 ? summary.viewFirst - 1 : summary.viewFirst;
     const std::int64_t end = summary.viewLast < count ? summary.viewLast + 1 : summary.viewLast;
     const double xScale =
-        plot.width / static_cast<double>(static_cast<std::int64_t>(summary.viewLast) - summary.viewFirst);
+        plot.width /
+        static_cast<double>(static_cast<std::int64_t>(summary.viewLast) - summary.viewFirst);
     if (end > first)
         layout.chartPoints.reserve(static_cast<std::size_t>(end - first));
     for (std::int64_t k = std::max<std::int64_t>(first, 0); k < std::min(end, count); ++k) {

@@ -16,8 +16,8 @@ ChartRepaint PointerMoved(ChartPointerState& pointer, const PlotRect& plotRect, 
     return ChartRepaint::PlotArea;
 }
 
-ChartRepaint LeftButtonPressed(ChartPointerState& pointer, const PlotRect& plotRect,
-                               std::int32_t x, std::int32_t y) {
+ChartRepaint LeftButtonPressed(ChartPointerState& pointer, const PlotRect& plotRect, std::int32_t x,
+                               std::int32_t y) {
     if (!plotRect.Contains(x, y))
         return ChartRepaint::None;
     pointer.dragX = x;

@@ -29,8 +29,8 @@ enum class ChartRepaint {
 ChartRepaint PointerMoved(ChartPointerState& pointer, const PlotRect& plotRect, std::int32_t x,
                           std::int32_t y);
 // A press inside the plot starts a drag and hides the hover marker.
-ChartRepaint LeftButtonPressed(ChartPointerState& pointer, const PlotRect& plotRect,
-                               std::int32_t x, std::int32_t y);
+ChartRepaint LeftButtonPressed(ChartPointerState& pointer, const PlotRect& plotRect, std::int32_t x,
+                               std::int32_t y);
 // Releasing the button ends a drag and pans the view; true when the caller must run
 // LayoutChart and repaint the page.
 bool LeftButtonReleased(ChartPointerState& pointer, LogSummary& summary, std::size_t sampleCount,

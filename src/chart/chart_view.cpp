@@ -28,7 +28,8 @@ void WidenWindow(LogSummary& summary, std::size_t sampleCount) {
     const auto mid = static_cast<double>((first + last) / 2);
     const double half = static_cast<double>(last - first) * kWidenFactor * 0.5;
     summary.viewFirst = std::max(TruncateToInt32(mid - half), 0);
-    summary.viewLast = Saturate(std::min<std::int64_t>(TruncateToInt32(mid + half), Count(sampleCount)));
+    summary.viewLast =
+        Saturate(std::min<std::int64_t>(TruncateToInt32(mid + half), Count(sampleCount)));
 }
 
 // The new end comes from the span between the old end and the new start.
@@ -39,7 +40,8 @@ void NarrowWindow(LogSummary& summary) {
     const std::int32_t newFirst =
         TruncateToInt32(mid - static_cast<double>(last - first) * kNarrowFactor * 0.5);
     summary.viewFirst = newFirst;
-    summary.viewLast = TruncateToInt32(mid + static_cast<double>(last - newFirst) * kNarrowFactor * 0.5);
+    summary.viewLast =
+        TruncateToInt32(mid + static_cast<double>(last - newFirst) * kNarrowFactor * 0.5);
 }
 
 double RangeCentre(const LogSummary& summary) {
@@ -72,7 +74,8 @@ bool OverallMagnification(LogSummary& summary) {
     const std::int32_t newMax = TruncateToInt32(centre + static_cast<double>(range) * 0.35);
     summary.chartMaxInt = newMax;
     summary.chartMinInt = TruncateToInt32(
-        centre - static_cast<double>(static_cast<std::int64_t>(newMax) - summary.chartMinInt) * 0.35);
+        centre -
+        static_cast<double>(static_cast<std::int64_t>(newMax) - summary.chartMinInt) * 0.35);
     return true;
 }
 

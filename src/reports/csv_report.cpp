@@ -30,7 +30,8 @@ std::string SamplesCsv(const Recording& recording) {
     for (std::size_t j = 0; j < samples.size(); ++j) {
         csv += StringPrintf("%zu,", j + 1);
         csv += CsvField(ReportDateTime(SampleTime(recording, j)));
-        csv += StringPrintf(",%.1f,%d\r\n", samples[j].temperature, static_cast<int>(samples[j].alarm));
+        csv += StringPrintf(",%.1f,%d\r\n", samples[j].temperature,
+                            static_cast<int>(samples[j].alarm));
     }
     return csv;
 }

@@ -123,8 +123,9 @@ void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
     cells.Text(10, C, "Start Delay：");
     cells.Text(10, D, StringPrintf("%dmin", StartDelayMinutes(settings)));
     cells.Text(10, G, "Log Interval：");
-    cells.Text(10, H, StringPrintf(LogIntervalInSeconds(settings) ? "%dsec" : "%dmin",
-                                   LogIntervalValue(settings)));
+    cells.Text(10, H,
+               StringPrintf(LogIntervalInSeconds(settings) ? "%dsec" : "%dmin",
+                            LogIntervalValue(settings)));
     cells.Text(11, A, "lower Limit Alarm：");
     cells.Text(11, B, StringPrintf("%.1f℃", settings.lowerLimit));
     cells.Text(11, C, "Alarm Delay：");
@@ -148,9 +149,14 @@ void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
 }
 
 void WriteProducts(SheetWriter& cells, const std::vector<ProductRecord>& products) {
-    const char* const heads[] = {"Number",   "Product Name",       "Specification Model",
-                                 "Product Batch Number", "Period of validity", "unit",
-                                 "Quantity", "Shipment Number"};
+    const char* const heads[] = {"Number",
+                                 "Product Name",
+                                 "Specification Model",
+                                 "Product Batch Number",
+                                 "Period of validity",
+                                 "unit",
+                                 "Quantity",
+                                 "Shipment Number"};
     for (int column = A; column <= H; ++column)
         cells.Text(19, column, heads[column - A]);
     for (std::size_t i = 0; i < products.size(); ++i) {
@@ -181,8 +187,8 @@ void InsertChart(lxw_worksheet* sheet, int firstRow, const ChartPixels& chartPix
     const std::filesystem::path bitmapPath = ChartFilePath(dataRoot);
     EnsureDirectory(dataRoot.DataDirectory());
     if (SaveChartBitmap(chartPixels, bitmapPath)) {
-        Check(worksheet_insert_image_opt(sheet, SheetWriter::Row(firstRow), 0,
-                                         bitmapPath.c_str(), &options));
+        Check(worksheet_insert_image_opt(sheet, SheetWriter::Row(firstRow), 0, bitmapPath.c_str(),
+                                         &options));
         return;
     }
     const std::vector<std::uint8_t> bitmap = EncodeChartBitmap(chartPixels);
@@ -203,7 +209,8 @@ void WriteSamples(SheetWriter& cells, const Recording& recording,
     }
 }
 
-void WriteWorkbookFile(const ReportInputs& inputs, const std::vector<std::string>& tableColumnTitles,
+void WriteWorkbookFile(const ReportInputs& inputs,
+                       const std::vector<std::string>& tableColumnTitles,
                        const std::filesystem::path& path, const DataRoot& dataRoot) {
     lxw_workbook* workbook = workbook_new(path.c_str());
     if (workbook == nullptr)
@@ -224,8 +231,8 @@ void WriteWorkbookFile(const ReportInputs& inputs, const std::vector<std::string
     cells.Text(24 + n, A, "Data Chart");
     const int pictureRow = 25 + n;
     Check(worksheet_merge_range(sheet, SheetWriter::Row(pictureRow), 0,
-                                SheetWriter::Row(pictureRow + kPictureRows - 1), kPictureColumns - 1,
-                                "", cells.Centred()));
+                                SheetWriter::Row(pictureRow + kPictureRows - 1),
+                                kPictureColumns - 1, "", cells.Centred()));
     const TemporaryFile bitmap(ChartFilePath(dataRoot));
     InsertChart(sheet, pictureRow, inputs.chartPixels, dataRoot);
     WriteSamples(cells, inputs.recording, tableColumnTitles, 54 + 2 * n);
@@ -251,7 +258,8 @@ ExportResult WriteExcelWorkbook(const ReportInputs& inputs,
         return {ExportStatus::Failed, "the chart picture has the wrong size"};
     StagedFile staged(reportPath);
     if (const std::error_code error = staged.Error())
-        return {ExportStatus::Failed, "cannot write " + reportPath.string() + ": " + error.message()};
+        return {ExportStatus::Failed,
+                "cannot write " + reportPath.string() + ": " + error.message()};
     try {
         WriteWorkbookFile(inputs, tableColumnTitles, staged.TemporaryPath(), dataRoot);
     } catch (const WorkbookFailure& failure) {
@@ -260,7 +268,8 @@ ExportResult WriteExcelWorkbook(const ReportInputs& inputs,
         return {ExportStatus::Failed, exception.what()};
     }
     if (const std::error_code error = staged.Commit())
-        return {ExportStatus::Failed, "cannot write " + reportPath.string() + ": " + error.message()};
+        return {ExportStatus::Failed,
+                "cannot write " + reportPath.string() + ": " + error.message()};
     return {ExportStatus::Saved, {}};
 }
 

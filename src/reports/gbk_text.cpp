@@ -39,7 +39,8 @@ std::string GbkEncoder::Encode(std::string_view utf8) {
     char* output = out.data();
     std::size_t outputLeft = out.size();
     while (inputLeft > 0) {
-        if (iconv(converter_, &input, &inputLeft, &output, &outputLeft) != static_cast<std::size_t>(-1))
+        if (iconv(converter_, &input, &inputLeft, &output, &outputLeft) !=
+            static_cast<std::size_t>(-1))
             break;
         if (errno == E2BIG) {
             const std::size_t written = static_cast<std::size_t>(output - out.data());

@@ -143,8 +143,7 @@ private:
         const auto u8 = [](const std::u16string& text) { return Utf8FromUtf16(text); };
 
         SetSize(page, 10);
-        Line(page, width - 240, y0,
-             "Report Date:" + ReportDateTime(inputs_.clock.Now()));
+        Line(page, width - 240, y0, "Report Date:" + ReportDateTime(inputs_.clock.Now()));
         Line(page, 50, y0 - 15, "Receiving Company:\t\t" + u8(settings.receivingCompany));
         Line(page, 310, y0 - 15, "Delivery Company:\t\t" + u8(settings.deliveryCompany));
         Line(page, 50, y0 - 30, "Transport Company:\t\t" + u8(settings.transportCompany));
@@ -157,12 +156,15 @@ private:
         Line(page, 50, y0 - 110, "Device S/N:\t\t" + settings.serialText);
         Line(page, 350, y0 - 110, "Shutdown Mode：\t\tManual Button");
         Line(page, 50, y0 - 125, StringPrintf("Upper Limit Alarm:\t\t%.1f℃", settings.upperLimit));
-        Line(page, 200, y0 - 125, StringPrintf("Start Delay:\t\t%dmin", StartDelayMinutes(settings)));
+        Line(page, 200, y0 - 125,
+             StringPrintf("Start Delay:\t\t%dmin", StartDelayMinutes(settings)));
         Line(page, 350, y0 - 125,
-             StringPrintf(LogIntervalInSeconds(settings) ? "Log Interval:\t\t%dsec" : "Log Interval:\t\t%dmin",
+             StringPrintf(LogIntervalInSeconds(settings) ? "Log Interval:\t\t%dsec"
+                                                         : "Log Interval:\t\t%dmin",
                           LogIntervalValue(settings)));
         Line(page, 50, y0 - 140, StringPrintf("Lower Limit Alarm:\t\t%.1f℃", settings.lowerLimit));
-        Line(page, 200, y0 - 140, StringPrintf("Alarm Delay:\t\t%dmin", AlarmDelayMinutes(settings)));
+        Line(page, 200, y0 - 140,
+             StringPrintf("Alarm Delay:\t\t%dmin", AlarmDelayMinutes(settings)));
         Line(page, 350, y0 - 140, StringPrintf("Log Cycle:\t\t%dday", LogCycleDays(settings)));
 
         SetSize(page, 14);
@@ -173,7 +175,8 @@ private:
         Line(page, 350, y0 - 185, "Start Time:\t\t" + ReportDateTime(recording.StartTime()));
         Line(page, 50, y0 - 200, StringPrintf("Lowest Temperature:\t\t%.1f℃", summary.lowest));
         Line(page, 200, y0 - 200,
-             StringPrintf("Data Points:\t\t\t%d", static_cast<int>(recording.record.samples.size())));
+             StringPrintf("Data Points:\t\t\t%d",
+                          static_cast<int>(recording.record.samples.size())));
         Line(page, 350, y0 - 200, "Stop Time:\t\t" + ReportDateTime(recording.StopTime()));
         Check();
 
@@ -280,7 +283,8 @@ private:
 ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath) {
     StagedFile staged(reportPath);
     if (const std::error_code error = staged.Error())
-        return {ExportStatus::Failed, "cannot write " + reportPath.string() + ": " + error.message()};
+        return {ExportStatus::Failed,
+                "cannot write " + reportPath.string() + ": " + error.message()};
     try {
         ReportWriter writer(inputs);
         writer.Write(staged.TemporaryPath());
@@ -290,7 +294,8 @@ ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::p
         return {ExportStatus::Failed, exception.what()};
     }
     if (const std::error_code error = staged.Commit())
-        return {ExportStatus::Failed, "cannot write " + reportPath.string() + ": " + error.message()};
+        return {ExportStatus::Failed,
+                "cannot write " + reportPath.string() + ": " + error.message()};
     return {ExportStatus::Saved, {}};
 }
 

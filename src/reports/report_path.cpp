@@ -18,8 +18,8 @@ std::filesystem::path BuildDefaultReportPath(ReportKind kind, const std::string&
         name = serialText + ReportExtension(kind);
     } else {
         const std::tm now = LocalTime(clock.Now());
-        name = StringPrintf("%d_%d_%d_%d_%d_%d%s", now.tm_year + 1900, now.tm_mon + 1,
-                            now.tm_mday, now.tm_hour, now.tm_min, now.tm_sec, ReportExtension(kind));
+        name = StringPrintf("%d_%d_%d_%d_%d_%d%s", now.tm_year + 1900, now.tm_mon + 1, now.tm_mday,
+                            now.tm_hour, now.tm_min, now.tm_sec, ReportExtension(kind));
     }
     EnsureDirectory(dataRoot.DataDirectory());
     return dataRoot.DataDirectory() / name;

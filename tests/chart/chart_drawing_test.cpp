@@ -68,7 +68,7 @@ TEST(ChartDrawing, AnEmptyRecordShowsOnlyTheFrameLegendAndAxisNames) {
     EXPECT_EQ(canvas.pixel(160, 10), kBlackPixel);
     EXPECT_EQ(canvas.pixel(265, 10), kRedPixel);
     EXPECT_EQ(canvas.pixel(380, 10), kBluePixel);
-    EXPECT_GT(CountNonWhite(canvas, QRect(5, 3, 90, 14)), 20);    // "Temperature℃"
+    EXPECT_GT(CountNonWhite(canvas, QRect(5, 3, 90, 14)), 20);              // "Temperature℃"
     EXPECT_GT(CountNonWhite(canvas, QRect(kW + 30, kH + 20, 30, 14)), 10);  // "Time"
     // Nothing else: no curve, grid, limit lines, temperature or time labels.
     EXPECT_EQ(CountNonWhite(canvas, QRect(36, 21, kW - 2, kH - 2)), 0);
@@ -98,7 +98,7 @@ TEST(ChartDrawing, LimitLinesAreDashedInTheirColoursWithTheirValues) {
     EXPECT_LT(upperRed, kW / 2 + 20);
     EXPECT_GT(lowerBlue, kW / 2 - 20);
     EXPECT_LT(lowerBlue, kW / 2 + 20);
-    EXPECT_EQ(canvas.pixel(40, 80), kRedPixel);   // three pixels wide
+    EXPECT_EQ(canvas.pixel(40, 80), kRedPixel);  // three pixels wide
     EXPECT_EQ(canvas.pixel(40, 82), kRedPixel);
     EXPECT_GT(CountNonWhite(canvas, QRect(kW + 37, 61 + 15, 25, 10)), 5);   // "10.0"
     EXPECT_GT(CountNonWhite(canvas, QRect(kW + 37, 366 + 15, 25, 10)), 5);  // "0.0"
@@ -141,7 +141,6 @@ TEST(ChartDrawing, HoverDrawsAMarkerAndALabelBesideIt) {
     const int dx = pointer.hoverX - kPlotRect.left;
     const int dy = pointer.hoverY - kPlotRect.top;
     EXPECT_GT(CountNonWhite(corner, QRect(dx - 63, dy - 30, 97, 50)), 50);
-
 }
 
 TEST(ChartDrawing, AMarkerBeyondTheRecordShowsNoLabel) {
@@ -173,7 +172,8 @@ TEST(ChartImage, TheCaptureHoldsTheCanvasAtOneOneInBlueGreenRedOrder) {
 
     const QImage canvas = RenderChartCanvas(scene);
     const auto pixelAt = [&first](int x, int y) {
-        const std::size_t offset = kChartImageRowBytes * static_cast<std::size_t>(y) + 3 * static_cast<std::size_t>(x);
+        const std::size_t offset =
+            kChartImageRowBytes * static_cast<std::size_t>(y) + 3 * static_cast<std::size_t>(x);
         return qRgb(first.bgr[offset + 2], first.bgr[offset + 1], first.bgr[offset]);
     };
     int differences = 0;

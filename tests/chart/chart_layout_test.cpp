@@ -37,8 +37,7 @@ std::vector<double> GridValues(const ChartLayout& layout) {
 
 TEST(ChartGrid, RangeZeroToThirtyHasElevenLinesEveryFourDegreesWithMarginSix) {
     const ChartLayout layout = LayoutChart({}, RangeSummary(0, 30, 0), 0, 30);
-    EXPECT_EQ(GridValues(layout),
-              (std::vector<double>{36, 32, 28, 24, 20, 16, 12, 8, 4, 0, -4}));
+    EXPECT_EQ(GridValues(layout), (std::vector<double>{36, 32, 28, 24, 20, 16, 12, 8, 4, 0, -4}));
     // The line for 36 = chartMaxInt + margin lies on the top edge.
     EXPECT_EQ(layout.gridLines.front().y1, 0);
     for (const GridLine& line : layout.gridLines) {

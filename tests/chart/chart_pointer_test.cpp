@@ -7,7 +7,8 @@ namespace {
 
 TEST(ChartPointer, HoverCountsTheLeftAndTopEdgesInsideAndTheRightAndBottomOutside) {
     ChartPointerState pointer;
-    EXPECT_EQ(PointerMoved(pointer, kPlotRect, kPlotRect.left, kPlotRect.top), ChartRepaint::PlotArea);
+    EXPECT_EQ(PointerMoved(pointer, kPlotRect, kPlotRect.left, kPlotRect.top),
+              ChartRepaint::PlotArea);
     EXPECT_TRUE(pointer.hoverOn);
     EXPECT_EQ(pointer.hoverX, kPlotRect.left);
     EXPECT_EQ(pointer.hoverY, kPlotRect.top);

@@ -29,7 +29,8 @@ TEST(ChartTexts, DeviceInformationGivesIntervalsFromAMinuteOnInMinutes) {
     const std::string text = DeviceInformationText(DeviceSettings(1800));
     EXPECT_NE(text.find("Log Interval：30min\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("Log Cycle：180day\r\n"), std::string::npos) << text;
-    EXPECT_NE(DeviceInformationText(DeviceSettings(60)).find("Log Interval：1min"), std::string::npos);
+    EXPECT_NE(DeviceInformationText(DeviceSettings(60)).find("Log Interval：1min"),
+              std::string::npos);
 }
 
 TEST(ChartTexts, LoggingSummaryEndsOneIntervalAfterTheLastSample) {
@@ -38,7 +39,8 @@ TEST(ChartTexts, LoggingSummaryEndsOneIntervalAfterTheLastSample) {
     const std::string start = FormatLocalTime(recording.StartTime(), "%Y-%m-%d %H:%M:%S");
     const std::string stop = FormatLocalTime(recording.StartTime() + 12 * 300, "%Y-%m-%d %H:%M:%S");
     EXPECT_NE(text.find("\tStart Time：" + start + "\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("Data Points：12\t\t\tStop Time：" + stop + "\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Data Points：12\t\t\tStop Time：" + stop + "\r\n"), std::string::npos)
+        << text;
     EXPECT_EQ(text.rfind("Highest Temperature：", 0), 0u);
 }
 

@@ -25,7 +25,8 @@ TEST(SamplesCsv, HasAHeadRowAndOneRowPerSample) {
     std::getline(lines, line);
     EXPECT_EQ(line, "Number,Record time,Temperature℃,Alarm\r");
     std::getline(lines, line);
-    EXPECT_EQ(line, "1," + start + "," + StringPrintf("%.1f", recording.record.samples[0].temperature) + ",0\r");
+    EXPECT_EQ(line, "1," + start + "," +
+                        StringPrintf("%.1f", recording.record.samples[0].temperature) + ",0\r");
     std::getline(lines, line);
     EXPECT_EQ(line.substr(line.size() - 3), ",1\r");
     std::getline(lines, line);
@@ -43,7 +44,8 @@ TEST(SamplesCsv, QuotesFieldsThatNeedIt) {
 TEST(SamplesCsv, AFileThatCannotBeWrittenIsAFailure) {
     testing::TempDir folder;
     const Recording recording = testing::DecodedSynthetic(3, 300);
-    EXPECT_EQ(WriteSamplesCsv(recording, folder / "missing" / "out.csv").status, ExportStatus::Failed);
+    EXPECT_EQ(WriteSamplesCsv(recording, folder / "missing" / "out.csv").status,
+              ExportStatus::Failed);
     ASSERT_EQ(WriteSamplesCsv(recording, folder / "out.csv").status, ExportStatus::Saved);
     std::ifstream in(folder / "out.csv", std::ios::binary);
     std::stringstream content;

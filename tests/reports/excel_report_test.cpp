@@ -19,12 +19,12 @@ using testing::ShownMessage;
 
 // The values of some cells of a workbook as openpyxl reads them, one per line; nothing when
 // the system's Python has no openpyxl.
-std::optional<std::string> ReadCells(const std::filesystem::path& workbook, const std::string& cells) {
-    const std::string command =
-        "/usr/bin/python3 -c 'import sys, openpyxl\n"
-        "sheet = openpyxl.load_workbook(open(sys.argv[1], \"rb\")).active\n"
-        "for cell in sys.argv[2].split(): print(sheet[cell].value)' '" +
-        workbook.string() + "' '" + cells + "' 2>/dev/null";
+std::optional<std::string> ReadCells(const std::filesystem::path& workbook,
+                                     const std::string& cells) {
+    const std::string command = "/usr/bin/python3 -c 'import sys, openpyxl\n"
+                                "sheet = openpyxl.load_workbook(open(sys.argv[1], \"rb\")).active\n"
+                                "for cell in sys.argv[2].split(): print(sheet[cell].value)' '" +
+                                workbook.string() + "' '" + cells + "' 2>/dev/null";
     if (std::system("/usr/bin/python3 -c 'import openpyxl' 2>/dev/null") != 0)
         return std::nullopt;
     FILE* pipe = popen(command.c_str(), "r");
@@ -55,14 +55,16 @@ protected:
 
     ExportResult Export(const std::filesystem::path& path,
                         const std::vector<std::string>& titles = DefaultTableColumnTitles()) {
-        return ExportExcelReport(ReportInputs{recording, pixels, clock}, titles, path, dataRoot, messages);
+        return ExportExcelReport(ReportInputs{recording, pixels, clock}, titles, path, dataRoot,
+                                 messages);
     }
 };
 
 TEST_F(ExcelReport, ASavedWorkbookHoldsTheChartAndTheBitmapIsGoneAgain) {
     const ExportResult result = Export(reports / "0A1B2C3D.xls");
     EXPECT_EQ(result.status, ExportStatus::Saved) << result.failure;
-    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{"Excel Export Success", "Info", MessageIcon::Information}}));
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{
+                                  {"Excel Export Success", "Info", MessageIcon::Information}}));
     const std::string workbook = testing::FileContent(reports / "0A1B2C3D.xls");
     EXPECT_EQ(workbook.substr(0, 2), "PK");
     EXPECT_NE(workbook.find("xl/media/image1.bmp"), std::string::npos);
@@ -73,7 +75,8 @@ TEST_F(ExcelReport, ASavedWorkbookHoldsTheChartAndTheBitmapIsGoneAgain) {
 TEST_F(ExcelReport, AnEmptyRecordAsksForTheDeviceAndWritesNothing) {
     recording.record.samples.clear();
     EXPECT_EQ(Export(reports / "empty.xls").status, ExportStatus::NoSamples);
-    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{"Please Insert Device", "Warning", MessageIcon::Warning}}));
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{
+                                  {"Please Insert Device", "Warning", MessageIcon::Warning}}));
     EXPECT_TRUE(testing::FileNames(reports).empty());
     EXPECT_FALSE(std::filesystem::exists(ChartFilePath(dataRoot)));
 }
@@ -101,16 +104,19 @@ TEST_F(ExcelReport, AnArchiveFolderThatCannotTakeTheBitmapStillGivesTheChart) {
     testing::WriteFile(dataRoot.Root(), "a file where the data root should be");
     const ExportResult result = Export(reports / "report.xls");
     EXPECT_EQ(result.status, ExportStatus::Saved) << result.failure;
-    EXPECT_NE(testing::FileContent(reports / "report.xls").find("xl/media/image1.bmp"), std::string::npos);
+    EXPECT_NE(testing::FileContent(reports / "report.xls").find("xl/media/image1.bmp"),
+              std::string::npos);
 }
 
 TEST_F(ExcelReport, TheSampleTableHeadIsTheRecordTableListsColumns) {
     const int products = static_cast<int>(recording.settings.products.size());
     const int head = 54 + 2 * products;
-    ASSERT_EQ(Export(reports / "titles.xls", {"Nr", "When", "°C", "Extra"}).status, ExportStatus::Saved);
+    ASSERT_EQ(Export(reports / "titles.xls", {"Nr", "When", "°C", "Extra"}).status,
+              ExportStatus::Saved);
     const std::string row = std::to_string(head);
-    const auto cells = ReadCells(reports / "titles.xls", "A" + row + " B" + row + " C" + row + " D" + row +
-                                                             " E" + row + " A" + std::to_string(head + 1));
+    const auto cells =
+        ReadCells(reports / "titles.xls", "A" + row + " B" + row + " C" + row + " D" + row + " E" +
+                                              row + " A" + std::to_string(head + 1));
     if (!cells)
         GTEST_SKIP() << "the system's python3 has no openpyxl";
     EXPECT_EQ(*cells, "Nr\nWhen\n°C\nExtra\nNone\n1\n");

@@ -29,7 +29,8 @@ TEST(GbkText, LongTextsAreConvertedWhole) {
         text += "冷a";
     const std::string converted = gbk.Encode(text);
     EXPECT_EQ(converted.size(), 15000u);
-    EXPECT_EQ(converted.substr(14997), "\xC0\xE4" "a");
+    EXPECT_EQ(converted.substr(14997), "\xC0\xE4"
+                                       "a");
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ TEST_F(PdfReport, ASavedReportIsAPdfAndTheUserIsTold) {
     const ExportResult result = Export(folder / "0A1B2C3D.pdf");
     EXPECT_EQ(result.status, ExportStatus::Saved) << result.failure;
     EXPECT_EQ(testing::FileContent(folder / "0A1B2C3D.pdf").substr(0, 5), "%PDF-");
-    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{"PDF save success", "Info", MessageIcon::Information}}));
+    EXPECT_EQ(messages.shown,
+              (std::vector<ShownMessage>{{"PDF save success", "Info", MessageIcon::Information}}));
     // Nothing but the report is left in the folder.
     EXPECT_EQ(testing::FileNames(folder.Path()), (std::set<std::string>{"0A1B2C3D.pdf"}));
 }
@@ -36,7 +37,8 @@ TEST_F(PdfReport, ASavedReportIsAPdfAndTheUserIsTold) {
 TEST_F(PdfReport, AnEmptyRecordAsksForTheDeviceAndWritesNothing) {
     recording.record.samples.clear();
     EXPECT_EQ(Export(folder / "empty.pdf").status, ExportStatus::NoSamples);
-    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{{"Please Insert Device", "Warning", MessageIcon::Warning}}));
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{
+                                  {"Please Insert Device", "Warning", MessageIcon::Warning}}));
     EXPECT_TRUE(testing::FileNames(folder.Path()).empty());
 }
 

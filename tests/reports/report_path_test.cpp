@@ -25,8 +25,10 @@ TEST(DefaultReportPath, WithoutASerialNumberTheLocalTimeNamesTheReport) {
     const DataRoot root(folder.Path());
     // 2018-07-05 09:03:00 UTC; the tests run in UTC.
     const FixedClock clock(1530781380);
-    EXPECT_EQ(BuildDefaultReportPath(ReportKind::Pdf, "", root, clock).filename(), "2018_7_5_9_3_0.pdf");
-    EXPECT_EQ(BuildDefaultReportPath(ReportKind::Excel, "", root, clock).filename(), "2018_7_5_9_3_0.xls");
+    EXPECT_EQ(BuildDefaultReportPath(ReportKind::Pdf, "", root, clock).filename(),
+              "2018_7_5_9_3_0.pdf");
+    EXPECT_EQ(BuildDefaultReportPath(ReportKind::Excel, "", root, clock).filename(),
+              "2018_7_5_9_3_0.xls");
 }
 
 TEST(DefaultReportPath, AFolderThatCannotBeMadeStillGivesThePath) {

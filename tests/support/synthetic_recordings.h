@@ -15,7 +15,7 @@ namespace velka::testing {
 constexpr std::int64_t kSyntheticNow = 1714521600;
 
 inline Recording DecodedSynthetic(std::size_t sampleCount, std::uint16_t logIntervalSeconds = 300,
-                                    std::uint32_t serialNumber = 0x0A1B2C3D) {
+                                  std::uint32_t serialNumber = 0x0A1B2C3D) {
     SyntheticRecordingOptions options;
     options.sampleCount = sampleCount;
     options.logIntervalSeconds = logIntervalSeconds;
