@@ -57,6 +57,18 @@ private:
     std::filesystem::path path_;
 };
 
+// A cell holds at most 32,767 characters; a longer text keeps its beginning.
+std::string FitToCell(const std::string& utf8) {
+    constexpr std::size_t kCellCharacters = 32767;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80;
+        if (startsCharacter && ++characters > kCellCharacters)
+            return utf8.substr(0, i);
+    }
+    return utf8;
+}
+
 class SheetWriter {
 public:
     SheetWriter(lxw_workbook* workbook, lxw_worksheet* sheet) : sheet_(sheet) {
@@ -73,7 +85,8 @@ public:
 
     // Rows and columns as the sheet numbers them: row 1, column 1 is A1.
     void Text(int row, int column, const std::string& text) {
-        Check(worksheet_write_string(sheet_, Row(row), Column(column), text.c_str(), centred_));
+        Check(worksheet_write_string(sheet_, Row(row), Column(column),
+                                     FitToCell(text).c_str(), centred_));
     }
     void Number(int row, int column, double value) {
         Check(worksheet_write_number(sheet_, Row(row), Column(column), value, centred_));
