@@ -33,6 +33,9 @@ const Command kCommands[] = {
     {"write-settings", "SETTINGS.json [--emulate IMAGE [--scenario NAME] [--dump OUT]] [--trace]",
      "read and archive the logger, then write settings and products to it as the Write does",
      LoggerOptions(), RunWriteSettings},
+    {"export", "IMAGE [--pdf OUT] [--xlsx OUT] [--csv OUT] [--chart OUT.bmp]",
+     "decode a logger image and write its PDF report, workbook, samples as CSV or chart bitmap",
+     {{"--pdf", "--xlsx", "--csv", "--chart"}, {}}, RunExport},
 };
 
 void PrintUsage(std::ostream& stream) {
