@@ -10,7 +10,7 @@
 #include "record/string_format.h"
 #include "record/text_encoding.h"
 #include "reports/report_fields.h"
-#include "reports/staged_file.h"
+#include "storage/staged_file.h"
 
 namespace velka {
 namespace {

@@ -10,7 +10,7 @@
 #include "record/text_encoding.h"
 #include "reports/gbk_text.h"
 #include "reports/report_fields.h"
-#include "reports/staged_file.h"
+#include "storage/staged_file.h"
 
 namespace velka {
 namespace {

@@ -1,7 +1,8 @@
 #pragma once
-// A report is written under a temporary name beside its target and renamed over the target only
-// when it is complete: a failed export never leaves a partial file, and an earlier report at the
-// same path survives it.
+// A file is written under a temporary name beside its target and renamed over the target only
+// when it is complete: a failed write never leaves a partial file, and an earlier file at the
+// same path survives it. Libraries that write to a path of their own (the PDF and workbook
+// writers) are handed TemporaryPath().
 
 #include <filesystem>
 #include <system_error>
