@@ -1,15 +1,13 @@
 // velka-cli scan: the archive folder's entries as JSON, in listing order.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "archive/archive_listing.h"
 #include "archive_fixtures.h"
-#include "storage/file_io.h"
+#include "cli_runner.h"
 #include "temp_dir.h"
 
 namespace velka {
@@ -17,24 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-CliResult RunCli(const testing::TempDir& temp, const std::string& arguments) {
-    const fs::path out = temp / "stdout.txt";
-    const fs::path err = temp / "stderr.txt";
-    const std::string command =
-        std::string(VELKA_CLI) + " " + arguments + " >" + out.string() + " 2>" + err.string();
-    const int status = std::system(command.c_str());
-    CliResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadWholeFile(out).value_or("");
-    result.err = ReadWholeFile(err).value_or("");
-    return result;
-}
+using testing::CliResult;
+using testing::RunCli;
 
 TEST(ScanCommand, PrintsEveryStoredImageInListingOrder) {
     testing::TempDir temp;
@@ -53,7 +35,7 @@ TEST(ScanCommand, PrintsEveryStoredImageInListingOrder) {
     testing::WriteBytes(data / "caf\xe9.bin", testing::MakeImage(fields));  // Latin-1, not UTF-8
     testing::WriteBytes(data / "notes.txt", {});
 
-    const CliResult result = RunCli(temp, "scan --data-root " + (temp / "root").string());
+    const CliResult result = RunCli({"scan", "--data-root", (temp / "root").string()});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_TRUE(result.err.empty());
     const nlohmann::json list = nlohmann::json::parse(result.out);
@@ -79,7 +61,7 @@ TEST(ScanCommand, PrintsEveryStoredImageInListingOrder) {
 
 TEST(ScanCommand, MakesAMissingArchiveFolderAndPrintsAnEmptyList) {
     testing::TempDir temp;
-    const CliResult result = RunCli(temp, "scan --data-root " + (temp / "new").string());
+    const CliResult result = RunCli({"scan", "--data-root", (temp / "new").string()});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(nlohmann::json::parse(result.out), nlohmann::json::array());
     EXPECT_TRUE(fs::is_directory(temp / "new" / "Data"));
@@ -88,12 +70,12 @@ TEST(ScanCommand, MakesAMissingArchiveFolderAndPrintsAnEmptyList) {
 TEST(ScanCommand, AnArchiveThatCannotBeReachedFails) {
     testing::TempDir temp;
     testing::WriteBytes(temp / "blocked", {});  // a file where the data root should be
-    const CliResult result = RunCli(temp, "scan --data-root " + (temp / "blocked").string());
+    const CliResult result = RunCli({"scan", "--data-root", (temp / "blocked").string()});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.out.empty());
     EXPECT_NE(result.err.find("cannot list"), std::string::npos) << result.err;
 
-    EXPECT_EQ(RunCli(temp, "scan extra").exitCode, 2);
+    EXPECT_EQ(RunCli({"scan", "extra"}).exitCode, 2);
 }
 
 }  // namespace

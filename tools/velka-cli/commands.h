@@ -22,6 +22,10 @@ std::span<const Command> Commands();
 int RunDecode(const Arguments& arguments, Context& context);
 int RunApplySettings(const Arguments& arguments, Context& context);
 int RunSynth(const Arguments& arguments, Context& context);
+int RunRead(const Arguments& arguments, Context& context);
+int RunErase(const Arguments& arguments, Context& context);
+int RunWriteSettings(const Arguments& arguments, Context& context);
+int RunExport(const Arguments& arguments, Context& context);
 int RunScan(const Arguments& arguments, Context& context);
 
 }  // namespace velka::cli

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "commands.h"
+#include "logger_session.h"
+#include "device/emulator_scenario.h"
 
 namespace velka::cli {
 namespace {
@@ -23,6 +25,17 @@ const Command kCommands[] = {
     {"synth", "--out IMAGE [--serial HEX] [--interval S] [--count N] [--start UNIX] [--seed N]",
      "write a realistic synthetic recording",
      {{"--out", "--serial", "--interval", "--count", "--start", "--seed"}, {}}, RunSynth},
+    {"read", "[--emulate IMAGE [--scenario NAME] [--dump OUT]] [--trace]",
+     "read the logger, archive its image and print the decode with \"archivePath\"",
+     LoggerOptions(), RunRead},
+    {"erase", "[--emulate IMAGE [--scenario NAME] [--dump OUT]] [--trace]",
+     "read and archive the logger, then empty its record", LoggerOptions(), RunErase},
+    {"write-settings", "SETTINGS.json [--emulate IMAGE [--scenario NAME] [--dump OUT]] [--trace]",
+     "read and archive the logger, then write settings and products to it as the Write does",
+     LoggerOptions(), RunWriteSettings},
+    {"export", "IMAGE [--pdf OUT] [--xlsx OUT] [--csv OUT] [--chart OUT.bmp]",
+     "decode a logger image and write its PDF report, workbook, samples as CSV or chart bitmap",
+     {{"--pdf", "--xlsx", "--csv", "--chart"}, {}}, RunExport},
     {"scan", "", "scan the archive folder DATA-ROOT/Data and print its entries as JSON, in listing order",
      {}, RunScan},
 };
@@ -33,6 +46,10 @@ void PrintUsage(std::ostream& stream) {
         stream << "  " << command.name << (*command.usage ? " " : "") << command.usage << "\n      "
                << command.summary << '\n';
     stream << '\n' << kGlobalUsage << '\n';
+    stream << "logger options: --emulate IMAGE talks to an emulated logger holding IMAGE instead of "
+              "the first one plugged in; --scenario NAME makes it misbehave ("
+           << kEmulatorScenarioNames
+           << "); --dump OUT writes its memory afterwards; --trace prints every report to stderr\n";
 }
 
 int Run(const std::vector<std::string>& arguments) {

@@ -1,0 +1,128 @@
+#pragma once
+// The session around the logger's memory image: what happens when a logger is plugged in
+// (notices, reading, archiving, decoding), when a stored image is opened or imported, and the
+// answers to the window's three requests (write the settings, show the chart, erase the
+// logger). It owns the session state; the window reads it and is told about changes through
+// SessionObserver; everything the user must see goes through the MessageService.
+
+#include "device/device_link.h"
+#include "device/device_watcher.h"
+#include "device/session_observer.h"
+#include "record/logger_image.h"
+#include "record/recording.h"
+#include "services/clock.h"
+#include "services/message_service.h"
+#include "storage/data_root.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace velka {
+
+// The default of the "Show infomation timeout" setting.
+constexpr int kDefaultNoticeTimeoutMs = 2000;
+// Only loggers with a serial number above this are offered the erase.
+constexpr std::uint32_t kHighestSerialWithoutErase = 0x800000;
+
+// What the last acquisition did with the archive.
+struct ArchiveOutcome {
+    enum class Status {
+        NotArchived, // nothing read, or a logger that was never set up (clockSetTime 0)
+        Saved,
+        Failed, // the user was told "Archive save FAILED"; any earlier file is untouched
+    };
+    Status status = Status::NotArchived;
+    std::filesystem::path path;
+};
+
+class AcquisitionController {
+  public:
+    // `provider`, `messages`, `clock` and `tables` must outlive the controller.
+    AcquisitionController(HidDeviceProvider& provider, MessageService& messages, const Clock& clock,
+                          DataRoot dataRoot, const ReferenceTables& tables,
+                          int noticeTimeoutMs = kDefaultNoticeTimeoutMs,
+                          DeviceLinkOptions linkOptions = {});
+
+    void SetObserver(SessionObserver* observer) {
+        observer_ = observer != nullptr ? observer : &noObserver_;
+    }
+
+    // --- the sequences ---
+
+    // Clears the link and the decoded record before a new acquisition.
+    void ResetForArrival();
+    // A logger arrived: reset, first notice, acquisition, second notice (or "Data read FAILED"
+    // when the logger could not be read through), history refresh.
+    ResultCode ArrivalSequence();
+    // Reads the logger and brings the session up to date. A read that fails or stops early
+    // changes nothing but the presence flag: the image keeps its earlier content and nothing
+    // is archived or decoded.
+    ResultCode Acquire();
+    // A stored recording from the history: decoded as after an acquisition, without the
+    // device and without archiving. False (silently) when the file cannot be read.
+    bool LoadStoredImage(const std::filesystem::path& path);
+    // The parameter page's Load: reads pathStem + ".bin" into the image and takes over only its
+    // delivery and transport fields and its products. False (silently) when it cannot be read.
+    bool ImportStoredImage(const std::string& pathStem);
+
+    // --- the window's requests ---
+
+    // Writes the settings area of the image (which the parameter page has encoded) to the logger.
+    ResultCode HandleWriteSettingsRequest();
+    void HandleShowChartRequest();
+    // Empties the logger's record. Success is silent; an absent logger and a failed erase are
+    // reported to the user.
+    EraseOutcome HandleEraseRequest();
+    // Whether the erase is offered: the logger of the last acquisition is still plugged in and
+    // its serial number is above 0x800000.
+    bool EraseOffered() const {
+        return link_.devicePresent() &&
+               recording_.settings.serialNumber > kHighestSerialWithoutErase;
+    }
+
+    // --- hot-plug ---
+
+    void HandleDeviceEvent(const DeviceEvent& event);
+    // The node `devnode` was removed: when it is the logger's, it is no longer present.
+    void HandleRemoval(const std::string& devnode);
+
+    // --- the session state ---
+
+    LoggerImage& Image() { return image_; }
+    const LoggerImage& Image() const { return image_; }
+    // The calibrated table, the decoded settings with the products, the raw samples, the
+    // sample list and the summary.
+    const Recording& CurrentRecording() const { return recording_; }
+    LoggerSettings& Settings() { return recording_.settings; }
+    std::uint16_t CalibrationA() const { return calibrationA_; }
+    std::uint16_t CalibrationB() const { return calibrationB_; }
+    DeviceLink& Link() { return link_; }
+    const DeviceLink& Link() const { return link_; }
+    const ArchiveOutcome& LastArchive() const { return lastArchive_; }
+    int NoticeTimeoutMs() const { return noticeTimeoutMs_; }
+
+  private:
+    void LoadSettingsFromImage();
+    void ArchiveImage();
+    void DecodeRecord();
+    void LoadProducts();
+
+    DeviceLink link_;
+    MessageService& messages_;
+    const Clock& clock_;
+    DataRoot dataRoot_;
+    const ReferenceTables& tables_;
+    int noticeTimeoutMs_;
+
+    SessionObserver noObserver_;
+    SessionObserver* observer_ = &noObserver_;
+
+    LoggerImage image_{};
+    Recording recording_;
+    std::uint16_t calibrationA_ = 0;
+    std::uint16_t calibrationB_ = 0;
+    ArchiveOutcome lastArchive_;
+};
+
+} // namespace velka

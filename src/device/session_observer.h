@@ -1,0 +1,34 @@
+#pragma once
+// What the window learns from the acquisition controller: a few precise notifications after
+// which its pages refresh from the controller's state. Every method has an empty default, so a
+// front end implements only what it shows.
+
+namespace velka {
+
+class SessionObserver {
+  public:
+    virtual ~SessionObserver() = default;
+
+    // A logger arrived: the settings' texts and calibration words were cleared and the sample
+    // list emptied before the read (the parameter page clears its fields, the chart empties).
+    virtual void RecordCleared() {}
+    // The settings were decoded from a new image (the parameter page shows them and applies its
+    // lock rule), or, after an import, its delivery and transport fields.
+    virtual void SettingsChanged() {}
+    // An acquisition opened the logger and read it (the system page updates itself).
+    virtual void LoggerAttached() {}
+    // The logger was unplugged, or an acquisition could not open or read it.
+    virtual void LoggerDetached() {}
+    // The limits, samples and summary are new: record table, chart and report paths refresh.
+    virtual void RecordDecoded() {}
+    // The product table of the image was parsed anew (the product list rebuilds).
+    virtual void ProductsLoaded() {}
+    // The archive holds a new file: the history rescans.
+    virtual void HistoryRefreshRequested() {}
+    // Outcome of a settings write requested by the parameter page.
+    virtual void SettingsWritten(bool /*success*/) {}
+    // A stored recording was loaded from the history: show the chart page.
+    virtual void ChartPageRequested() {}
+};
+
+} // namespace velka

@@ -1,0 +1,180 @@
+// velka-cli read, erase and write-settings as a black box against the emulated logger: exit
+// codes, output, the archive, and the logger's memory dumped afterwards.
+
+#include "cli_fixture.h"
+#include "device/hid_report.h"
+#include "device/hidapi_transport.h"
+#include "record/logger_image.h"
+#include "storage/file_io.h"
+
+#include <cstdlib>
+#include <ctime>
+
+namespace velka::testing {
+namespace {
+
+// 2018-05-04 09:07:05 UTC.
+constexpr const char* kStart = "1525424825";
+constexpr const char* kArchiveName = "0A1B2C3D_2018-05-04_09-07-05.bin";
+
+class LoggerCommands : public CliTest {
+  protected:
+    LoggerCommands() {
+        // Archive names are in local time; velka-cli inherits this.
+        ::setenv("TZ", "UTC0", 1);
+        ::tzset();
+        loggerPath_ = Synth("logger.bin", {"--start", kStart});
+        EXPECT_EQ(ReadImageFile(loggerPath_, original), kImageSize);
+    }
+
+    std::vector<std::string> Emulate(std::vector<std::string> arguments,
+                                     std::vector<std::string> extra = {}) const {
+        arguments.insert(arguments.end(), {"--emulate", loggerPath_, "--dump", DumpPath()});
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        return arguments;
+    }
+
+    std::string DumpPath() const { return (Dir() / "dump.bin").string(); }
+
+    LoggerImage Dump() const {
+        LoggerImage image{};
+        EXPECT_EQ(ReadImageFile(DumpPath(), image), kImageSize);
+        return image;
+    }
+
+    std::size_t ArchiveCount() const {
+        std::error_code error;
+        std::size_t count = 0;
+        for ([[maybe_unused]] const auto& entry :
+             std::filesystem::directory_iterator(Dir() / "root" / "Data", error))
+            ++count;
+        return count;
+    }
+
+    static bool Zero(const LoggerImage& image, std::size_t first, std::size_t last) {
+        return std::all_of(image.begin() + static_cast<std::ptrdiff_t>(first),
+                           image.begin() + static_cast<std::ptrdiff_t>(last),
+                           [](std::uint8_t byte) { return byte == 0; });
+    }
+
+    static bool Same(const LoggerImage& a, const LoggerImage& b, std::size_t first,
+                     std::size_t last) {
+        return std::equal(a.begin() + static_cast<std::ptrdiff_t>(first),
+                          a.begin() + static_cast<std::ptrdiff_t>(last),
+                          b.begin() + static_cast<std::ptrdiff_t>(first));
+    }
+
+    std::string loggerPath_;
+    LoggerImage original{};
+};
+
+TEST_F(LoggerCommands, ReadArchivesAndPrintsTheDecode) {
+    const CliResult result = Run(Emulate({"read"}));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    const auto json = nlohmann::json::parse(result.out);
+    EXPECT_EQ(json["serialText"], "0A1B2C3D");
+    EXPECT_EQ(json["samples"].size(), 2016u);
+    const std::string archivePath = json["archivePath"];
+    EXPECT_EQ(std::filesystem::path(archivePath).filename(), kArchiveName);
+    LoggerImage archived{};
+    ASSERT_EQ(ReadImageFile(archivePath, archived), kImageSize);
+    EXPECT_TRUE(Same(archived, original, kSampleRegionOffset, kImageSize));
+    // The decode printed is the decode of the archived file.
+    const auto stored = Decode(archivePath);
+    EXPECT_EQ(stored["samples"], json["samples"]);
+    EXPECT_EQ(Dump(), original);
+}
+
+TEST_F(LoggerCommands, ReadWithoutLoggerSaysSo) {
+    HidapiProvider provider;
+    if (provider.FindLogger())
+        GTEST_SKIP() << "a logger is plugged in";
+    const CliResult result = Run({"read"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "Please make sure device is connected correctly\n");
+    EXPECT_EQ(result.out, "");
+}
+
+TEST_F(LoggerCommands, ReadBrokenOffArchivesNothing) {
+    const CliResult result = Run(Emulate({"read"}, {"--scenario", "removed:50"}));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "Data read FAILED: the logger was unplugged during the transfer\n");
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(ArchiveCount(), 0u);
+    EXPECT_EQ(Dump(), original);
+}
+
+TEST_F(LoggerCommands, EraseArchivesFirstThenEmptiesTheRecord) {
+    const CliResult result = Run(Emulate({"erase"}));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(nlohmann::json::parse(result.out)["erased"], true);
+    EXPECT_EQ(ArchiveCount(), 1u);
+    const LoggerImage erased = Dump();
+    EXPECT_TRUE(Same(erased, original, 0, kSampleRegionOffset));
+    EXPECT_TRUE(Zero(erased, kSampleRegionOffset, kSampleRegionEnd));
+    EXPECT_TRUE(Zero(erased, kStatusBlockOffset, kStatusBlockOffset + 8));
+    EXPECT_TRUE(
+        Same(erased, original, kStatusBlockOffset + 8, kClearCodeOffset)); // serial, calibration
+    EXPECT_TRUE(
+        std::equal(kEraseCode.begin(), kEraseCode.begin() + 6, erased.begin() + kClearCodeOffset));
+    EXPECT_TRUE(Same(erased, original, kClearCodeOffset + 6, kDeliveryDateOffset));
+    EXPECT_TRUE(Zero(erased, kDeliveryDateOffset, kImageSize));
+}
+
+TEST_F(LoggerCommands, FailedEraseIsReportedAndWritesNoSettings) {
+    // Reports 1…394 are the acquisition; the erase's read-back runs from report 399.
+    const CliResult result = Run(Emulate({"erase"}, {"--scenario", "error:420"}));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "Erase FAILED\n");
+    const LoggerImage dump = Dump();
+    EXPECT_TRUE(Same(dump, original, 0, kStatusBlockOffset));
+    EXPECT_TRUE(Same(dump, original, kSettingsBlockOffset, kImageSize));
+}
+
+TEST_F(LoggerCommands, EraseIsRefusedForLowSerialNumbers) {
+    loggerPath_ = Synth("low.bin", {"--start", kStart, "--serial", "800000"});
+    ReadImageFile(loggerPath_, original);
+    const CliResult result = Run(Emulate({"erase"}));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "this logger cannot be emptied (serial number 00800000)\n");
+    EXPECT_EQ(Dump(), original);
+}
+
+TEST_F(LoggerCommands, WriteSettingsWritesWhatApplySettingsComputes) {
+    const std::string settings =
+        WriteFile("settings.json", R"({"logInterval": 60, "alarmDelay": 300,
+        "upperLimit": 8, "lowerLimit": 2, "deliveryCompany": "North Cold Store",
+        "receivingCompany": "Harbour Pharma", "products": [{"name": "Vaccine", "unit": "kg", "quantity": 12}]})");
+    const CliResult result = Run(Emulate({"write-settings", settings}));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string applied = (Dir() / "applied.bin").string();
+    const CliResult apply = Run({"apply-settings", loggerPath_, settings, "--out", applied});
+    ASSERT_EQ(apply.exitCode, 0) << apply.err;
+    LoggerImage expected{};
+    ASSERT_EQ(ReadImageFile(applied, expected), kImageSize);
+
+    // The settings area as the Write encodes it; the status block and the record untouched.
+    const LoggerImage dump = Dump();
+    EXPECT_TRUE(Same(dump, expected, kSettingsBlockOffset, kImageSize));
+    EXPECT_TRUE(Same(dump, original, 0, kSettingsBlockOffset));
+    EXPECT_EQ(ReadU16(dump, kLogIntervalOffset), 60);
+    EXPECT_EQ(ArchiveCount(), 1u); // the recording was archived before the logger changed
+}
+
+TEST_F(LoggerCommands, RefusedSettingsWriteNothing) {
+    const std::string settings = WriteFile("settings.json", R"({"products": []})");
+    const CliResult result = Run(Emulate({"write-settings", settings}));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "Please Add Product Information\n");
+    EXPECT_EQ(Dump(), original);
+}
+
+TEST_F(LoggerCommands, EmulatorOptionsNeedAnEmulatedLogger) {
+    EXPECT_EQ(Run({"read", "--dump", DumpPath()}).exitCode, 2);
+    EXPECT_EQ(Run({"read", "--scenario", "slow"}).exitCode, 2);
+    EXPECT_EQ(Run(Emulate({"read"}, {"--scenario", "sideways"})).exitCode, 2);
+}
+
+} // namespace
+} // namespace velka::testing

@@ -1,0 +1,235 @@
+// The three transfers against the emulated logger: the logger's memory and the image checked
+// region by region afterwards, and every fault of a transfer.
+
+#include "device/device_link.h"
+#include "device/emulated_logger.h"
+#include "device_test_images.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+
+namespace velka {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::PatternImage;
+using testing::SyntheticLoggerImage;
+
+// The bytes [first, last) of two images are equal.
+::testing::AssertionResult SameBytes(const LoggerImage& actual, const LoggerImage& expected,
+                                     std::size_t first, std::size_t last) {
+    for (std::size_t i = first; i < last; ++i) {
+        if (actual[i] != expected[i])
+            return ::testing::AssertionFailure()
+                   << "byte " << i << " differs in [" << first << ", " << last << ")";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ZeroBytes(const LoggerImage& image, std::size_t first,
+                                     std::size_t last) {
+    for (std::size_t i = first; i < last; ++i) {
+        if (image[i] != 0)
+            return ::testing::AssertionFailure() << "byte " << i << " is not zero";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+struct Waits {
+    std::vector<std::chrono::milliseconds> logger; // the emulated logger's waits
+    std::vector<std::chrono::milliseconds> pauses; // the erase's pauses
+};
+
+class Transfers : public ::testing::Test {
+  protected:
+    void Connect(const LoggerImage& memory, EmulatorScenario scenario = {}) {
+        logger = std::make_unique<EmulatedLogger>(
+            memory, scenario,
+            [this](std::chrono::milliseconds wait) { waits.logger.push_back(wait); });
+        link = std::make_unique<DeviceLink>(
+            *logger, DeviceLinkOptions{2000, [this](std::chrono::milliseconds pause) {
+                                           waits.pauses.push_back(pause);
+                                       }});
+    }
+
+    static EmulatorScenario Fault(EmulatedFault fault, int atReport) {
+        return {fault, atReport, 10};
+    }
+
+    Waits waits;
+    std::unique_ptr<EmulatedLogger> logger;
+    std::unique_ptr<DeviceLink> link;
+};
+
+TEST_F(Transfers, ReadImageReadsBytes3776OnAndNeverTheFirstArea) {
+    const LoggerImage memory = PatternImage(1);
+    const LoggerImage earlier = PatternImage(99);
+    Connect(memory);
+    LoggerImage image = earlier;
+    ASSERT_EQ(link->OpenDevice(), kResultSuccess);
+    ASSERT_EQ(link->ReadImage(image), kResultSuccess);
+
+    EXPECT_TRUE(SameBytes(image, earlier, 0, kSampleRegionOffset));
+    EXPECT_TRUE(SameBytes(image, memory, kSampleRegionOffset, kImageSize));
+    EXPECT_EQ(logger->ReportCount(), 2 * 197); // 197 commands and answers, the last at 8160
+    EXPECT_TRUE(waits.logger.empty());
+}
+
+TEST_F(Transfers, ReadFailureOnTheTenthBlockLeavesTheRestAsItWas) {
+    const LoggerImage memory = PatternImage(1);
+    const LoggerImage earlier = PatternImage(99);
+    Connect(memory, Fault(EmulatedFault::ErrorAtReport, 20)); // the answer of block 10
+    LoggerImage image = earlier;
+    ASSERT_EQ(link->OpenDevice(), kResultSuccess);
+    EXPECT_EQ(link->ReadImage(image), kSystemErrorBase + EIO);
+
+    EXPECT_TRUE(SameBytes(image, memory, kSampleRegionOffset, 4352));
+    EXPECT_TRUE(SameBytes(image, earlier, 4352, kImageSize));
+    EXPECT_EQ(logger->ReportCount(), 20); // no block after the failure is tried
+}
+
+TEST_F(Transfers, LoggerThatStopsAnsweringTimesOutAfterTwoSeconds) {
+    Connect(PatternImage(1), Fault(EmulatedFault::NoAnswer, 7));
+    LoggerImage image{};
+    ASSERT_EQ(link->OpenDevice(), kResultSuccess);
+    EXPECT_EQ(link->ReadImage(image), kResultTimeout);
+    EXPECT_EQ(waits.logger, std::vector<std::chrono::milliseconds>{2000ms});
+    EXPECT_EQ(logger->ReportCount(), 8); // the answer of block 4 never came
+    EXPECT_TRUE(ZeroBytes(image, kSampleRegionOffset + 3 * 64, kImageSize));
+}
+
+TEST_F(Transfers, SlowLoggerIsReadCompletely) {
+    const LoggerImage memory = PatternImage(3);
+    Connect(memory, {EmulatedFault::Slow, 1, 25});
+    LoggerImage image{};
+    ASSERT_EQ(link->OpenDevice(), kResultSuccess);
+    EXPECT_EQ(link->ReadImage(image), kResultSuccess);
+    EXPECT_TRUE(SameBytes(image, memory, kSampleRegionOffset, kImageSize));
+    EXPECT_EQ(waits.logger.size(), 197u);
+    EXPECT_EQ(waits.logger.front(), 25ms);
+}
+
+TEST_F(Transfers, LoggerRemovedInMidTransferIsGone) {
+    Connect(PatternImage(1), Fault(EmulatedFault::RemovedAtReport, 51));
+    LoggerImage image{};
+    ASSERT_EQ(link->OpenDevice(), kResultSuccess);
+    EXPECT_EQ(link->ReadImage(image), kResultDeviceRemoved);
+    EXPECT_FALSE(logger->FindLogger());
+    // The search keeps the last path; opening that stale path fails with its own error.
+    EXPECT_EQ(link->OpenDevice(), kSystemErrorBase + ENOENT);
+    EXPECT_EQ(link->WriteSettings(image), kResultNoLogger);
+}
+
+TEST_F(Transfers, MalformedAnswerFailsItsBlockWithoutCopyingIt) {
+    const LoggerImage earlier = PatternImage(99);
+    Connect(PatternImage(1), Fault(EmulatedFault::MalformedAnswer, 6));
+    LoggerImage image = earlier;
+    ASSERT_EQ(link->OpenDevice(), kResultSuccess);
+    EXPECT_EQ(link->ReadImage(image), kResultMalformedAnswer);
+    EXPECT_TRUE(SameBytes(image, earlier, kSampleRegionOffset + 2 * 64, kImageSize));
+}
+
+TEST_F(Transfers, WriteSettingsWritesTheSettingsAreaOnly) {
+    const LoggerImage memory = PatternImage(1);
+    const LoggerImage image = PatternImage(50);
+    Connect(memory);
+    ASSERT_EQ(link->WriteSettings(image), kResultSuccess);
+
+    EXPECT_TRUE(SameBytes(logger->Memory(), memory, 0, kSettingsBlockOffset));
+    EXPECT_TRUE(SameBytes(logger->Memory(), image, kSettingsBlockOffset, kImageSize));
+    EXPECT_EQ(logger->ReportCount(), 2 * 24);
+    EXPECT_FALSE(link->IsOpen());
+}
+
+TEST_F(Transfers, WriteSettingsStopsAtTheFirstFailingBlock) {
+    const LoggerImage memory = PatternImage(1);
+    Connect(memory, Fault(EmulatedFault::ErrorAtReport, 5)); // the command of block 3
+    EXPECT_EQ(link->WriteSettings(PatternImage(50)), kSystemErrorBase + EIO);
+    EXPECT_TRUE(SameBytes(logger->Memory(), memory, kSettingsBlockOffset + 2 * 64, kImageSize));
+    EXPECT_EQ(logger->ReportCount(), 5);
+}
+
+TEST_F(Transfers, EraseEmptiesTheRecordAndKeepsIdentityAndSettings) {
+    const LoggerImage memory = SyntheticLoggerImage();
+    const LoggerImage before = PatternImage(7);
+    Connect(memory);
+    LoggerImage image = before;
+    const EraseOutcome outcome = link->EraseRecord(image);
+    ASSERT_TRUE(outcome.opened);
+    ASSERT_EQ(outcome.result, kResultSuccess);
+
+    const LoggerImage& erased = logger->Memory();
+    EXPECT_TRUE(SameBytes(erased, memory, 0, kSampleRegionOffset)); // never transferred
+    EXPECT_TRUE(ZeroBytes(erased, kSampleRegionOffset, kSampleRegionEnd));
+    // Status block: bytes 0…7 cleared, 16…21 the erase code, the rest (serial, calibration) kept.
+    EXPECT_TRUE(ZeroBytes(erased, kStatusBlockOffset, kStatusBlockOffset + 8));
+    EXPECT_TRUE(SameBytes(erased, memory, kStatusBlockOffset + 8, kClearCodeOffset));
+    for (std::size_t i = 0; i < kEraseCodeSignificantBytes; ++i)
+        EXPECT_EQ(erased[kClearCodeOffset + i], kEraseCode[i]);
+    EXPECT_TRUE(SameBytes(erased, memory, kClearCodeOffset + 6, kSettingsBlockOffset));
+    EXPECT_TRUE(SameBytes(erased, memory, kSettingsBlockOffset, kDeliveryDateOffset));
+    EXPECT_TRUE(ZeroBytes(erased, kDeliveryDateOffset, kImageSize));
+    EXPECT_EQ(logger->Device().FinalCommandCount(), 1);
+    EXPECT_FALSE(logger->Device().AwaitingData());
+
+    // The image holds the erased content read back; its first area keeps what it held.
+    EXPECT_TRUE(SameBytes(image, before, 0, kSampleRegionOffset));
+    EXPECT_TRUE(SameBytes(image, erased, kSampleRegionOffset, kImageSize));
+    EXPECT_EQ(waits.pauses, std::vector<std::chrono::milliseconds>(5, 50ms));
+    // 2 + 2 reports for the status block, 394 for the read-back, 344 + 48 writes, the final.
+    EXPECT_EQ(logger->ReportCount(), 2 + 2 + 394 + 344 + 48 + 1);
+}
+
+TEST_F(Transfers, EraseWritesNothingMoreWhenTheReadBackFails) {
+    const LoggerImage memory = SyntheticLoggerImage();
+    const LoggerImage before = PatternImage(7);
+    Connect(memory, Fault(EmulatedFault::ErrorAtReport, 4 + 2 * 10)); // block 10 of the read-back
+    LoggerImage image = before;
+    const EraseOutcome outcome = link->EraseRecord(image);
+    EXPECT_TRUE(outcome.opened);
+    EXPECT_EQ(outcome.result, kSystemErrorBase + EIO);
+
+    // Only the status block was written before the read-back; nothing after it.
+    EXPECT_TRUE(SameBytes(logger->Memory(), memory, 0, kStatusBlockOffset));
+    EXPECT_TRUE(SameBytes(logger->Memory(), memory, kSettingsBlockOffset, kImageSize));
+    EXPECT_EQ(logger->Device().FinalCommandCount(), 0);
+    EXPECT_EQ(image, before);
+    EXPECT_FALSE(link->IsOpen());
+}
+
+TEST_F(Transfers, EraseWritesNothingWhenTheStatusBlockCannotBeRead) {
+    const LoggerImage memory = SyntheticLoggerImage();
+    Connect(memory, Fault(EmulatedFault::NoAnswer, 1));
+    LoggerImage image{};
+    const EraseOutcome outcome = link->EraseRecord(image);
+    EXPECT_TRUE(outcome.opened);
+    EXPECT_EQ(outcome.result, kResultTimeout);
+    EXPECT_EQ(logger->Memory(), memory);
+    EXPECT_EQ(logger->ReportCount(), 2);
+}
+
+TEST_F(Transfers, EraseStopsAtAFailingSampleBlockWrite) {
+    const LoggerImage memory = SyntheticLoggerImage();
+    Connect(memory, Fault(EmulatedFault::ErrorAtReport, 4 + 394 + 2 * 5 + 1)); // sample block 6
+    LoggerImage image{};
+    const EraseOutcome outcome = link->EraseRecord(image);
+    EXPECT_EQ(outcome.result, kSystemErrorBase + EIO);
+    EXPECT_TRUE(ZeroBytes(logger->Memory(), kSampleRegionOffset, kSampleRegionOffset + 5 * 64));
+    EXPECT_TRUE(
+        SameBytes(logger->Memory(), memory, kSampleRegionOffset + 5 * 64, kSampleRegionEnd));
+    EXPECT_TRUE(SameBytes(logger->Memory(), memory, kSettingsBlockOffset, kImageSize));
+    EXPECT_EQ(logger->Device().FinalCommandCount(), 0);
+}
+
+TEST_F(Transfers, EraseWithoutLoggerReportsThatNothingWasOpened) {
+    Connect(SyntheticLoggerImage());
+    logger->Unplug();
+    LoggerImage image{};
+    const EraseOutcome outcome = link->EraseRecord(image);
+    EXPECT_FALSE(outcome.opened);
+    EXPECT_EQ(outcome.result, kResultNoLogger);
+    EXPECT_TRUE(waits.pauses.empty());
+}
+
+} // namespace
+} // namespace velka

@@ -1,0 +1,20 @@
+#pragma once
+// Runs velka-cli as a black box: arguments in, exit code and both output streams out.
+
+#include <string>
+#include <vector>
+
+namespace velka::testing {
+
+struct CliResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// The velka-cli built with the tests.
+std::string CliPath();
+
+CliResult RunCli(const std::vector<std::string>& arguments);
+
+}  // namespace velka::testing

@@ -1,0 +1,87 @@
+#include "logger_session.h"
+
+#include "console_messages.h"
+#include "device/emulated_logger.h"
+#include "device/hidapi_transport.h"
+#include "image_files.h"
+#include "storage/reference_files.h"
+
+#include <memory>
+
+namespace velka::cli {
+namespace {
+
+constexpr const char* kConnectLoggerText = "Please make sure device is connected correctly";
+
+} // namespace
+
+OptionSpec LoggerOptions(std::set<std::string> withValue) {
+    withValue.insert({"--emulate", "--dump", "--scenario"});
+    return {std::move(withValue), {"--trace"}};
+}
+
+int RunOnLogger(const Arguments& arguments, Context& context,
+                const std::function<int(AcquisitionController&)>& body) {
+    const auto emulate = arguments.Value("--emulate");
+    const auto dump = arguments.Value("--dump");
+    const auto scenarioName = arguments.Value("--scenario");
+    if (!emulate && (dump || scenarioName))
+        throw UsageError{"--dump and --scenario need --emulate IMAGE"};
+    EmulatorScenario scenario;
+    if (scenarioName) {
+        const auto parsed = EmulatorScenario::Parse(*scenarioName);
+        if (!parsed)
+            throw UsageError{std::string("--scenario takes one of ") + kEmulatorScenarioNames};
+        scenario = *parsed;
+    }
+
+    std::unique_ptr<EmulatedLogger> emulated;
+    std::unique_ptr<HidapiProvider> hidapi;
+    HidDeviceProvider* provider = nullptr;
+    if (emulate) {
+        emulated = std::make_unique<EmulatedLogger>(ReadImageArgument(*emulate), scenario);
+        provider = emulated.get();
+    } else {
+        hidapi = std::make_unique<HidapiProvider>();
+        provider = hidapi.get();
+    }
+
+    const ReferenceTables tables = LoadReferenceTables(context.referenceFolder);
+    ConsoleMessages messages(context.err);
+    const FixedClock clock(context.now);
+    AcquisitionController controller(*provider, messages, clock, context.dataRoot, tables);
+    if (arguments.Flag("--trace"))
+        controller.Link().SetReportTrace(&context.err);
+
+    const auto writeDump = [&] {
+        if (dump)
+            WriteImageArgument(*dump, emulated->Memory());
+    };
+    int exitCode = kExitFailure;
+    try {
+        exitCode = body(controller);
+    } catch (...) {
+        writeDump();
+        throw;
+    }
+    writeDump();
+    return exitCode;
+}
+
+bool AcquireForCommand(AcquisitionController& controller) {
+    const ResultCode result = controller.Acquire();
+    if (result == kResultNoLogger)
+        throw CommandFailure{kConnectLoggerText};
+    if (result != kResultSuccess)
+        throw CommandFailure{"Data read FAILED: " + DescribeResult(result)};
+    return controller.LastArchive().status != ArchiveOutcome::Status::Failed;
+}
+
+nlohmann::ordered_json ArchivePathJson(const AcquisitionController& controller) {
+    const ArchiveOutcome& archive = controller.LastArchive();
+    if (archive.status != ArchiveOutcome::Status::Saved)
+        return nullptr;
+    return archive.path.string();
+}
+
+} // namespace velka::cli

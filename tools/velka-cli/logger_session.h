@@ -1,0 +1,31 @@
+#pragma once
+// What the commands that talk to a logger share: the real logger through hidapi, or an
+// emulated one holding an image (--emulate IMAGE, --scenario NAME), the report trace
+// (--trace), the emulated memory written out afterwards (--dump OUT), and the acquisition that
+// reads and archives the logger before anything is changed on it.
+
+#include "command_line.h"
+#include "device/acquisition_controller.h"
+
+#include <functional>
+#include <nlohmann/json.hpp>
+
+namespace velka::cli {
+
+// The options of read, erase and write-settings.
+OptionSpec LoggerOptions(std::set<std::string> withValue = {});
+
+// Runs `body` on a controller connected to the chosen logger; --dump is written afterwards,
+// also when the body fails.
+int RunOnLogger(const Arguments& arguments, Context& context,
+                const std::function<int(AcquisitionController&)>& body);
+
+// Acquire() with the outcome as the command line reports it: throws CommandFailure when no
+// logger answers or the read fails; returns false when the archive could not be saved (the
+// message has been shown).
+bool AcquireForCommand(AcquisitionController& controller);
+
+// "archivePath": the file just written, or null.
+nlohmann::ordered_json ArchivePathJson(const AcquisitionController& controller);
+
+} // namespace velka::cli

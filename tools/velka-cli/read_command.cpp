@@ -1,0 +1,20 @@
+#include "commands.h"
+#include "logger_session.h"
+#include "record_json.h"
+
+namespace velka::cli {
+
+int RunRead(const Arguments& arguments, Context& context) {
+    if (!arguments.positional.empty())
+        throw UsageError{"read takes no positional arguments"};
+    return RunOnLogger(arguments, context, [&context](AcquisitionController& controller) {
+        if (!AcquireForCommand(controller))
+            return kExitFailure;
+        Json json = RecordingJson(controller.Image(), controller.CurrentRecording());
+        json["archivePath"] = ArchivePathJson(controller);
+        context.out << json.dump() << '\n';
+        return kExitSuccess;
+    });
+}
+
+} // namespace velka::cli
