@@ -48,7 +48,7 @@ bool HistoryTableModel::setData(const QModelIndex& index, const QVariant& value,
     if (role != Qt::CheckStateRole || index.column() != kNumberColumn ||
         !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return false;
-    const bool checked = value.value<Qt::CheckState>() == Qt::Checked;
+    const bool checked = value.toInt() == Qt::Checked;
     const std::optional<int> previous = checkedRow_;
     if (checked)
         checkedRow_ = index.row();
