@@ -25,5 +25,6 @@ int RunSynth(const Arguments& arguments, Context& context);
 int RunRead(const Arguments& arguments, Context& context);
 int RunErase(const Arguments& arguments, Context& context);
 int RunWriteSettings(const Arguments& arguments, Context& context);
+int RunWatch(const Arguments& arguments, Context& context);
 
 }  // namespace velka::cli
