@@ -18,8 +18,11 @@ class WatchCommand : public CliTest {};
 
 TEST_F(WatchCommand, RefusesWrongUse) {
     for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"watch", "--count", "0"}, {"watch", "--count", "many"},
-          {"watch", "now"}, {"watch", "--emulate", "logger.bin"}, {"watch", "--dump", "out.bin"}}) {
+         {std::vector<std::string>{"watch", "--count", "0"},
+          {"watch", "--count", "many"},
+          {"watch", "now"},
+          {"watch", "--emulate", "logger.bin"},
+          {"watch", "--dump", "out.bin"}}) {
         const CliResult result = Run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.back();
         EXPECT_EQ(result.out, "");

@@ -20,6 +20,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <poll.h>
+#include <sched.h>
 #include <string>
 #include <sys/signalfd.h>
 #include <unistd.h>
@@ -93,6 +94,19 @@ int OpenSignalDescriptor() {
     return signalfd(-1, &signals, SFD_CLOEXEC);
 }
 
+// The kernel keeps at most 32 output reports of a uhid device and drops the rest without telling
+// the writer, whose write succeeds all the same; a USB logger holds the host's write back until
+// it has taken the report instead. Taking each report the moment the kernel queues it
+// (real-time priority) keeps a fast writer, such as the erase with its 344 unanswered reports,
+// from overrunning the queue.
+void TakeReportsAtOnce() {
+    sched_param priority{};
+    priority.sched_priority = sched_get_priority_min(SCHED_FIFO);
+    if (sched_setscheduler(0, SCHED_FIFO, &priority) != 0)
+        std::cerr << "uhid-logger: no real-time priority (" << std::strerror(errno)
+                  << "): reports written in quick succession may be lost in the kernel\n";
+}
+
 int Run(const Options& options) {
     LoggerImage memory{};
     if (!ReadImageFile(options.imagePath, memory)) {
@@ -106,6 +120,7 @@ int Run(const Options& options) {
         return kExitFailure;
     }
 
+    TakeReportsAtOnce();
     UhidLogger logger(memory);
     logger.UnplugAtReport(options.unplugAtReport);
     if (!options.startUnplugged)

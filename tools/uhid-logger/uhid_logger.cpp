@@ -16,22 +16,24 @@ constexpr const char* kUhidPath = "/dev/uhid";
 constexpr const char* kDeviceName = "Velka virtual temperature logger";
 
 // One vendor-defined application collection with one 64-byte input and one 64-byte output
-// report and no report IDs: the layout the logger's firmware declares.
+// report and no report IDs: the logger's report layout, so that hidraw treats both alike.
+// clang-format off
 constexpr std::uint8_t kReportDescriptor[] = {
-    0x06, 0x00, 0xFF,       // Usage Page (vendor defined 0xFF00)
-    0x09, 0x01,             // Usage (1)
-    0xA1, 0x01,             // Collection (Application)
-    0x15, 0x00,             //   Logical Minimum (0)
-    0x26, 0xFF, 0x00,       //   Logical Maximum (255)
-    0x75, 0x08,             //   Report Size (8 bits)
-    0x95, kReportPayloadSize, //   Report Count (64)
-    0x09, 0x02,             //   Usage (2)
-    0x81, 0x02,             //   Input (Data, Variable, Absolute)
-    0x95, kReportPayloadSize, //   Report Count (64)
-    0x09, 0x03,             //   Usage (3)
-    0x91, 0x02,             //   Output (Data, Variable, Absolute)
-    0xC0,                   // End Collection
+    0x06, 0x00, 0xFF,           // Usage Page (vendor defined 0xFF00)
+    0x09, 0x01,                 // Usage (1)
+    0xA1, 0x01,                 // Collection (Application)
+    0x15, 0x00,                 //   Logical Minimum (0)
+    0x26, 0xFF, 0x00,           //   Logical Maximum (255)
+    0x75, 0x08,                 //   Report Size (8 bits)
+    0x95, kReportPayloadSize,   //   Report Count (64)
+    0x09, 0x02,                 //   Usage (2)
+    0x81, 0x02,                 //   Input (Data, Variable, Absolute)
+    0x95, kReportPayloadSize,   //   Report Count (64)
+    0x09, 0x03,                 //   Usage (3)
+    0x91, 0x02,                 //   Output (Data, Variable, Absolute)
+    0xC0,                       // End Collection
 };
+// clang-format on
 
 std::system_error SystemError(const char* what) {
     return std::system_error(errno, std::generic_category(), what);
@@ -118,8 +120,7 @@ void UhidLogger::HandleEvents() {
         switch (event.type) {
         case UHID_OUTPUT:
             HandleOutput(std::span<const std::uint8_t>(
-                event.u.output.data,
-                std::min<std::size_t>(event.u.output.size, UHID_DATA_MAX)));
+                event.u.output.data, std::min<std::size_t>(event.u.output.size, UHID_DATA_MAX)));
             break;
         case UHID_GET_REPORT:
             ReplyToReportRequest(UHID_GET_REPORT_REPLY, event.u.get_report.id);

@@ -16,9 +16,9 @@ namespace velka {
 
 // What came in and went out since the program started.
 struct UhidLoggerStatistics {
-    int outputReports = 0;   // reports the host wrote
-    int answers = 0;         // input reports sent back
-    int ignoredReports = 0;  // output reports of a length the logger does not take
+    int outputReports = 0;  // reports the host wrote
+    int answers = 0;        // input reports sent back
+    int ignoredReports = 0; // output reports of a length the logger does not take
     std::set<std::size_t> outputReportLengths; // as the kernel handed them over
 };
 
