@@ -1,7 +1,8 @@
 #include "storage/file_io.h"
 
+#include "storage/staged_file.h"
+
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -66,32 +67,16 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
 
 std::error_code WriteFileAtomically(const std::filesystem::path& path,
                                     std::span<const std::uint8_t> content) {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    // mkostemp replaces the six trailing placeholder characters with a unique suffix.
-    std::string pattern = (folder / ("." + path.filename().string() + "." + std::string(6, 'X'))).string();
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    StagedFile staged(path);
+    if (staged.Error())
+        return staged.Error();
+    const int fd = ::open(staged.TemporaryPath().c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0)
         return LastError();
-
     std::error_code error = WriteAll(fd, content.data(), content.size());
-    if (!error && ::fchmod(fd, 0644) != 0)
-        error = LastError();
-    if (!error && ::fsync(fd) != 0)
-        error = LastError();
     if (::close(fd) != 0 && !error)
         error = LastError();
-    if (!error && ::rename(pattern.c_str(), path.c_str()) != 0)
-        error = LastError();
-    if (error) {
-        ::unlink(pattern.c_str());
-        return error;
-    }
-    // Make the rename itself durable.
-    if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return {};
+    return error ? error : staged.Commit();
 }
 
 std::error_code WriteFileAtomically(const std::filesystem::path& path, std::string_view content) {

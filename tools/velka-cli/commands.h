@@ -26,5 +26,6 @@ int RunRead(const Arguments& arguments, Context& context);
 int RunErase(const Arguments& arguments, Context& context);
 int RunWriteSettings(const Arguments& arguments, Context& context);
 int RunWatch(const Arguments& arguments, Context& context);
+int RunExport(const Arguments& arguments, Context& context);
 
 }  // namespace velka::cli

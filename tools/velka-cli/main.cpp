@@ -38,6 +38,9 @@ const Command kCommands[] = {
      "logger that arrives (\"archivePath\" or \"error\" in its line); ends after N events or on "
      "SIGINT or SIGTERM",
      {{"--count"}, {"--read", "--trace"}}, RunWatch},
+    {"export", "IMAGE [--pdf OUT] [--xlsx OUT] [--csv OUT] [--chart OUT.bmp]",
+     "decode a logger image and write its PDF report, workbook, samples as CSV or chart bitmap",
+     {{"--pdf", "--xlsx", "--csv", "--chart"}, {}}, RunExport},
 };
 
 void PrintUsage(std::ostream& stream) {

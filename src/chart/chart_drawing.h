@@ -1,0 +1,34 @@
+#pragma once
+// One drawing of the chart serves the page, the reports and the command line: the canvas of
+// (W + 65) x (H + 50) pixels holds the plot area at (35, 20) with the legend above it, the
+// temperature labels on its left, the limit values on its right and the time labels below.
+
+#include <QImage>
+
+#include "chart/chart_geometry.h"
+#include "chart/chart_layout.h"
+#include "chart/chart_pointer.h"
+#include "record/recording.h"
+
+class QPainter;
+
+namespace velka {
+
+struct ChartScene {
+    const Recording& recording;     // samples, view window (record.summary), limits and times
+    const ChartLayout& layout;      // LayoutChart of the same recording and view
+    ChartPointerState pointer{};    // the hover marker and its label are drawn when hoverOn
+    PlotRect plotRect = kPlotRect;  // where the page shows the plot; places the hover marker
+};
+
+// LayoutChart of the recording's samples, view window and limits.
+ChartLayout LayoutChart(const Recording& recording, PlotSize plot = {});
+
+// Draws the canvas with its top-left corner at the painter's origin. Needs a QGuiApplication
+// (the offscreen platform will do) for the fonts.
+void DrawChart(QPainter& painter, const ChartScene& scene);
+
+// The canvas as an image, as the page paints it.
+QImage RenderChartCanvas(const ChartScene& scene);
+
+}  // namespace velka

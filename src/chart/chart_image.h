@@ -1,0 +1,12 @@
+#pragma once
+// The chart rendered off screen and captured for the reports: the canvas copied to (1, 1) of an
+// 840 x 480 picture whose uncovered pixels stay white.
+
+#include "chart/chart_drawing.h"
+#include "chart/chart_pixels.h"
+
+namespace velka {
+
+ChartPixels RenderChartImage(const ChartScene& scene);
+
+}  // namespace velka

@@ -1,0 +1,48 @@
+#include "chart/chart_texts.h"
+
+#include <algorithm>
+
+#include "record/local_time.h"
+#include "record/string_format.h"
+
+namespace velka {
+
+std::string DeviceInformationText(const LoggerSettings& settings) {
+    const int interval = settings.logInterval;
+    const int startDelayMinutes = settings.startDelay / 60;
+    const int alarmDelayMinutes = settings.alarmDelayCount * interval / 60;
+    const int logCycleDays = interval / 10;
+    if (interval < 60) {
+        return StringPrintf(
+            "Device S/N：%s\t\t\t\t\t\t\tShutdown Mode：Manual Button\r\n"
+            "Upper Limit Alarm：%.1f℃\t\t\tStart Delay：%dmin\t\t\tLog Interval：%dsec\r\n"
+            "Lower Limit Alarm：%.1f℃\t\t\tAlarm Delay：%dmin\t\tLog Cycle：%dday\r\n",
+            settings.serialText.c_str(), settings.upperLimit, startDelayMinutes, interval,
+            settings.lowerLimit, alarmDelayMinutes, logCycleDays);
+    }
+    return StringPrintf(
+        "Device S/N：%s\t\t\t\t\t\t\tShutdown Mode：Manual Button\r\n"
+        "Upper Limit Alarm：%.1f℃\t\t\tStart Delay：%dmin\t\t\tLog Interval：%dmin\r\n"
+        "Lower Limit Alarm：%.1f℃\t\t\tAlarm Delay：%dmin\t\tLog Cycle：%dday\r\n",
+        settings.serialText.c_str(), settings.upperLimit, startDelayMinutes, interval / 60,
+        settings.lowerLimit, alarmDelayMinutes, logCycleDays);
+}
+
+std::string LoggingSummaryText(const Recording& recording) {
+    const LogSummary& summary = recording.record.summary;
+    const std::string start = FormatLocalTime(recording.StartTime(), "%Y-%m-%d %H:%M:%S");
+    const std::string stop = FormatLocalTime(recording.StopTime(), "%Y-%m-%d %H:%M:%S");
+    return StringPrintf(
+        "Highest Temperature：%5.1f℃\t\tAverage Temperature：%5.1f℃  \tStart Time：%s\r\n"
+        "Lowest Temperature：%5.1f℃\t\tData Points：%d\t\t\tStop Time：%s\r\n",
+        summary.highest, summary.average, start.c_str(), summary.lowest,
+        static_cast<int>(recording.record.samples.size()), stop.c_str());
+}
+
+std::string CheckResultText(const SampleList& samples) {
+    const bool anyAlarm = std::any_of(samples.begin(), samples.end(),
+                                      [](const TempSample& sample) { return sample.alarm != 0; });
+    return anyAlarm ? "Check Result：FAIL" : "Check Result：PASS";
+}
+
+}  // namespace velka

@@ -1,0 +1,21 @@
+#pragma once
+// The two texts above the chart and the check result of the record.
+
+#include <string>
+
+#include "record/recording.h"
+
+namespace velka {
+
+// The device information box: serial number, limits, delays, interval and cycle (seconds
+// below a one-minute interval, minutes from one minute on).
+std::string DeviceInformationText(const LoggerSettings& settings);
+
+// The logging summary box: highest, lowest and average temperature, number of points, start
+// and stop time in local time.
+std::string LoggingSummaryText(const Recording& recording);
+
+// "Check Result：PASS" when no sample lies outside the limits, else "Check Result：FAIL".
+std::string CheckResultText(const SampleList& samples);
+
+}  // namespace velka

@@ -1,0 +1,21 @@
+#pragma once
+// The samples as CSV for other tools: a head row "Number,Record time,Temperature℃,Alarm" and
+// one row per sample, UTF-8, RFC 4180 (CRLF line ends, fields quoted where they need it), local
+// times as "%Y-%m-%d %H:%M:%S", temperatures with one decimal and the alarm flag -1, 0 or 1.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "record/recording.h"
+#include "reports/report_inputs.h"
+
+namespace velka {
+
+std::string CsvField(std::string_view text);
+std::string SamplesCsv(const Recording& recording);
+
+// Writes SamplesCsv to path, atomically.
+ExportResult WriteSamplesCsv(const Recording& recording, const std::filesystem::path& path);
+
+}  // namespace velka

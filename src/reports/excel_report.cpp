@@ -1,0 +1,305 @@
+#include "reports/excel_report.h"
+
+#include <xlsxwriter.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "chart/chart_bitmap.h"
+#include "record/record_table_columns.h"
+#include "record/string_format.h"
+#include "record/text_encoding.h"
+#include "reports/report_fields.h"
+#include "storage/staged_file.h"
+
+namespace velka {
+namespace {
+
+constexpr double kColumnWidthCharacters = 18;
+// The picture covers A(25 + n):G(45 + n). A column 18 characters wide is 131 pixels
+// (7 per character and 5 of padding) and a row of the default 15 points is 20 pixels.
+constexpr int kPictureColumns = 7;
+constexpr int kPictureRows = 21;
+constexpr int kColumnPixels = 131;
+constexpr int kRowPixels = 20;
+
+class WorkbookFailure {
+public:
+    explicit WorkbookFailure(std::string message) : message_(std::move(message)) {}
+    const std::string& Message() const { return message_; }
+
+private:
+    std::string message_;
+};
+
+void Check(lxw_error error) {
+    if (error != LXW_NO_ERROR)
+        throw WorkbookFailure(lxw_strerror(error));
+}
+
+// An export that gives up discards the workbook without writing it.
+struct WorkbookDeleter {
+    void operator()(lxw_workbook* workbook) const { lxw_workbook_free(workbook); }
+};
+
+// Removes the chart bitmap when the export ends, whichever way.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::filesystem::path path) : path_(std::move(path)) {}
+    ~TemporaryFile() {
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+private:
+    std::filesystem::path path_;
+};
+
+// A cell holds at most 32,767 characters; a longer text keeps its beginning.
+std::string FitToCell(const std::string& utf8) {
+    constexpr std::size_t kCellCharacters = 32767;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80;
+        if (startsCharacter && ++characters > kCellCharacters)
+            return utf8.substr(0, i);
+    }
+    return utf8;
+}
+
+class SheetWriter {
+public:
+    SheetWriter(lxw_workbook* workbook, lxw_worksheet* sheet) : sheet_(sheet) {
+        centred_ = workbook_add_format(workbook);
+        format_set_align(centred_, LXW_ALIGN_CENTER);
+        format_set_align(centred_, LXW_ALIGN_VERTICAL_CENTER);
+        temperature_ = workbook_add_format(workbook);
+        format_set_align(temperature_, LXW_ALIGN_CENTER);
+        format_set_align(temperature_, LXW_ALIGN_VERTICAL_CENTER);
+        format_set_num_format(temperature_, "0.0");
+    }
+
+    lxw_format* Centred() const { return centred_; }
+
+    // Rows and columns as the sheet numbers them: row 1, column 1 is A1.
+    void Text(int row, int column, const std::string& text) {
+        Check(worksheet_write_string(sheet_, Row(row), Column(column),
+                                     FitToCell(text).c_str(), centred_));
+    }
+    void Number(int row, int column, double value) {
+        Check(worksheet_write_number(sheet_, Row(row), Column(column), value, centred_));
+    }
+    // The temperature as shown with one decimal.
+    void Temperature(int row, int column, double value) {
+        const double shown = std::strtod(StringPrintf("%.1f", value).c_str(), nullptr);
+        Check(worksheet_write_number(sheet_, Row(row), Column(column), shown, temperature_));
+    }
+
+    static lxw_row_t Row(int row) { return static_cast<lxw_row_t>(row - 1); }
+    static lxw_col_t Column(int column) { return static_cast<lxw_col_t>(column - 1); }
+
+private:
+    lxw_worksheet* sheet_;
+    lxw_format* centred_ = nullptr;
+    lxw_format* temperature_ = nullptr;
+};
+
+enum Column { A = 1, B, C, D, E, F, G, H };
+
+void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
+    const Recording& recording = inputs.recording;
+    const LoggerSettings& settings = recording.settings;
+    const LogSummary& summary = recording.record.summary;
+    const auto u8 = [](const std::u16string& text) { return Utf8FromUtf16(text); };
+
+    cells.Text(3, H, "Report Date：" + ReportDateTime(inputs.clock.Now()));
+    cells.Text(4, A, "Delivery Company：");
+    cells.Text(4, B, u8(settings.deliveryCompany));
+    cells.Text(4, E, "Receiving Company：");
+    cells.Text(4, F, u8(settings.receivingCompany));
+    cells.Text(5, A, "Transport Company：");
+    cells.Text(5, B, u8(settings.transportCompany));
+    cells.Text(5, E, "Date Of Delivery：");
+    cells.Text(5, F, settings.deliveryDateText);
+    cells.Text(6, A, "Transport Number：");
+    cells.Text(6, B, u8(settings.transportNumber));
+
+    cells.Text(8, A, "Device Information：");
+    cells.Text(9, A, "Device S/N：");
+    cells.Text(9, B, settings.serialText);
+    cells.Text(9, G, "Shutdown Mode：");
+    cells.Text(9, H, "Manual mode");
+    cells.Text(10, A, "Upper Limit Alarm：");
+    cells.Text(10, B, StringPrintf("%.1f℃", settings.upperLimit));
+    cells.Text(10, C, "Start Delay：");
+    cells.Text(10, D, StringPrintf("%dmin", StartDelayMinutes(settings)));
+    cells.Text(10, G, "Log Interval：");
+    cells.Text(10, H,
+               StringPrintf(LogIntervalInSeconds(settings) ? "%dsec" : "%dmin",
+                            LogIntervalValue(settings)));
+    cells.Text(11, A, "lower Limit Alarm：");
+    cells.Text(11, B, StringPrintf("%.1f℃", settings.lowerLimit));
+    cells.Text(11, C, "Alarm Delay：");
+    cells.Text(11, D, StringPrintf("%dmin", AlarmDelayMinutes(settings)));
+    cells.Text(11, G, "Log Cycle：");
+    cells.Text(11, H, StringPrintf("%dday", LogCycleDays(settings)));
+
+    cells.Text(12, A, "Logging Summary：");
+    cells.Text(13, A, "Highest Temperature：");
+    cells.Text(13, B, StringPrintf("%.1f℃", summary.highest));
+    cells.Text(13, C, "Average Temperature：");
+    cells.Text(13, D, StringPrintf("%.1f℃", summary.average));
+    cells.Text(13, G, "Start Time：");
+    cells.Text(13, H, ReportDateTime(recording.StartTime()));
+    cells.Text(14, A, "Lowest Temperature：");
+    cells.Text(14, B, StringPrintf("%.1f℃", summary.lowest));
+    cells.Text(14, C, "Data Points：");
+    cells.Number(14, D, static_cast<double>(recording.record.samples.size()));
+    cells.Text(14, G, "Stop Time：");
+    cells.Text(14, H, ReportDateTime(recording.StopTime()));
+}
+
+void WriteProducts(SheetWriter& cells, const std::vector<ProductRecord>& products) {
+    const char* const heads[] = {"Number",
+                                 "Product Name",
+                                 "Specification Model",
+                                 "Product Batch Number",
+                                 "Period of validity",
+                                 "unit",
+                                 "Quantity",
+                                 "Shipment Number"};
+    for (int column = A; column <= H; ++column)
+        cells.Text(19, column, heads[column - A]);
+    for (std::size_t i = 0; i < products.size(); ++i) {
+        const ProductRecord& product = products[i];
+        const int row = 20 + static_cast<int>(i);
+        cells.Text(row, A, Utf8FromUtf16(product.number));
+        cells.Text(row, B, Utf8FromUtf16(product.name));
+        cells.Text(row, C, Utf8FromUtf16(product.spec));
+        cells.Text(row, D, Utf8FromUtf16(product.batch));
+        cells.Text(row, E, ReportDate(product.validity));
+        cells.Text(row, F, Utf8FromUtf16(product.unit));
+        cells.Text(row, G, StringPrintf("%d", product.quantity));
+        cells.Text(row, H, Utf8FromUtf16(product.shipment));
+    }
+}
+
+// The chart goes in through graph.bmp; when the data folder cannot take that file the same
+// bitmap goes in from memory.
+void InsertChart(lxw_worksheet* sheet, int firstRow, const ChartPixels& chartPixels,
+                 const DataRoot& dataRoot) {
+    std::string description = "Data Chart";
+    lxw_image_options options{};
+    options.x_scale = static_cast<double>(kPictureColumns * kColumnPixels) / kChartImageWidth;
+    options.y_scale = static_cast<double>(kPictureRows * kRowPixels) / kChartImageHeight;
+    options.object_position = LXW_OBJECT_MOVE_AND_SIZE;
+    options.description = description.data();
+
+    const std::filesystem::path bitmapPath = ChartFilePath(dataRoot);
+    EnsureDirectory(dataRoot.DataDirectory());
+    if (SaveChartBitmap(chartPixels, bitmapPath)) {
+        Check(worksheet_insert_image_opt(sheet, SheetWriter::Row(firstRow), 0, bitmapPath.c_str(),
+                                         &options));
+        return;
+    }
+    const std::vector<std::uint8_t> bitmap = EncodeChartBitmap(chartPixels);
+    Check(worksheet_insert_image_buffer_opt(sheet, SheetWriter::Row(firstRow), 0, bitmap.data(),
+                                            bitmap.size(), &options));
+}
+
+void WriteSamples(SheetWriter& cells, const Recording& recording,
+                  const std::vector<std::string>& tableColumnTitles, int headRow) {
+    for (std::size_t i = 0; i < tableColumnTitles.size(); ++i)
+        cells.Text(headRow, A + static_cast<int>(i), tableColumnTitles[i]);
+    const SampleList& samples = recording.record.samples;
+    for (std::size_t j = 0; j < samples.size(); ++j) {
+        const int row = headRow + 1 + static_cast<int>(j);
+        cells.Number(row, A, static_cast<double>(j + 1));
+        cells.Text(row, B, ReportDateTime(SampleTime(recording, j)));
+        cells.Temperature(row, C, samples[j].temperature);
+    }
+}
+
+void WriteWorkbookFile(const ReportInputs& inputs,
+                       const std::vector<std::string>& tableColumnTitles,
+                       const std::filesystem::path& path, const DataRoot& dataRoot) {
+    lxw_workbook* workbook = workbook_new(path.c_str());
+    if (workbook == nullptr)
+        throw WorkbookFailure("cannot create the workbook");
+    std::unique_ptr<lxw_workbook, WorkbookDeleter> owner(workbook);
+    lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Temperature information");
+    if (sheet == nullptr)
+        throw WorkbookFailure("cannot add the worksheet");
+    SheetWriter cells(workbook, sheet);
+
+    Check(worksheet_set_column(sheet, 0, LXW_COL_MAX - 1, kColumnWidthCharacters, cells.Centred()));
+    Check(worksheet_merge_range(sheet, 0, 0, 1, 7, "Temperature information", cells.Centred()));
+    WriteSummary(cells, inputs);
+    const std::vector<ProductRecord>& products = inputs.recording.settings.products;
+    WriteProducts(cells, products);
+
+    const int n = static_cast<int>(products.size());
+    cells.Text(24 + n, A, "Data Chart");
+    const int pictureRow = 25 + n;
+    Check(worksheet_merge_range(sheet, SheetWriter::Row(pictureRow), 0,
+                                SheetWriter::Row(pictureRow + kPictureRows - 1),
+                                kPictureColumns - 1, "", cells.Centred()));
+    const TemporaryFile bitmap(ChartFilePath(dataRoot));
+    InsertChart(sheet, pictureRow, inputs.chartPixels, dataRoot);
+    WriteSamples(cells, inputs.recording, tableColumnTitles, 54 + 2 * n);
+
+    // Closing writes the file (and reads the bitmap into it).
+    owner.release();
+    Check(workbook_close(workbook));
+}
+
+}  // namespace
+
+std::vector<std::string> DefaultTableColumnTitles() {
+    std::vector<std::string> titles;
+    for (const RecordTableColumn& column : kRecordTableColumns)
+        titles.emplace_back(column.title);
+    return titles;
+}
+
+ExportResult WriteExcelWorkbook(const ReportInputs& inputs,
+                                const std::vector<std::string>& tableColumnTitles,
+                                const std::filesystem::path& reportPath, const DataRoot& dataRoot) {
+    if (inputs.chartPixels.bgr.size() != kChartImageBytes)
+        return {ExportStatus::Failed, "the chart picture has the wrong size"};
+    StagedFile staged(reportPath);
+    if (const std::error_code error = staged.Error())
+        return {ExportStatus::Failed,
+                "cannot write " + reportPath.string() + ": " + error.message()};
+    try {
+        WriteWorkbookFile(inputs, tableColumnTitles, staged.TemporaryPath(), dataRoot);
+    } catch (const WorkbookFailure& failure) {
+        return {ExportStatus::Failed, failure.Message()};
+    } catch (const std::exception& exception) {
+        return {ExportStatus::Failed, exception.what()};
+    }
+    if (const std::error_code error = staged.Commit())
+        return {ExportStatus::Failed,
+                "cannot write " + reportPath.string() + ": " + error.message()};
+    return {ExportStatus::Saved, {}};
+}
+
+ExportResult ExportExcelReport(const ReportInputs& inputs,
+                               const std::vector<std::string>& tableColumnTitles,
+                               const std::filesystem::path& reportPath, const DataRoot& dataRoot,
+                               MessageService& messages) {
+    if (inputs.recording.record.samples.empty()) {
+        messages.ShowMessage("Please Insert Device", "Warning", MessageIcon::Warning);
+        return {ExportStatus::NoSamples, "the record holds no samples"};
+    }
+    ExportResult result = WriteExcelWorkbook(inputs, tableColumnTitles, reportPath, dataRoot);
+    if (result.status == ExportStatus::Saved)
+        messages.ShowMessage("Excel Export Success", "Info", MessageIcon::Information);
+    else
+        messages.ShowMessage("Excel Export FAILED", "Error", MessageIcon::Error);
+    return result;
+}
+
+}  // namespace velka

@@ -1,0 +1,33 @@
+#pragma once
+// The workbook report: one worksheet "Temperature information" with the transport data, the
+// device settings, the statistics, the products, the chart picture and the sample table.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "reports/report_inputs.h"
+#include "services/message_service.h"
+#include "storage/data_root.h"
+
+namespace velka {
+
+// The record table's column titles, for callers without the record table page.
+std::vector<std::string> DefaultTableColumnTitles();
+
+// Writes the workbook to reportPath and tells the user: "Excel Export Success" / "Info",
+// "Excel Export FAILED" / "Error", or "Please Insert Device" / "Warning" for an empty record.
+// tableColumnTitles head the sample table (the record table list's columns). The chart goes
+// through DATA-ROOT/Data/graph.bmp, which is removed again. A failed export leaves no file at
+// reportPath (an earlier one stays as it was).
+ExportResult ExportExcelReport(const ReportInputs& inputs,
+                               const std::vector<std::string>& tableColumnTitles,
+                               const std::filesystem::path& reportPath, const DataRoot& dataRoot,
+                               MessageService& messages);
+
+// The inner step without the messages; the record must hold samples.
+ExportResult WriteExcelWorkbook(const ReportInputs& inputs,
+                                const std::vector<std::string>& tableColumnTitles,
+                                const std::filesystem::path& reportPath, const DataRoot& dataRoot);
+
+}  // namespace velka

@@ -1,0 +1,27 @@
+#pragma once
+// Values that the PDF report and the workbook show alike.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "record/recording.h"
+
+namespace velka {
+
+// "%Y-%m-%d %H:%M:%S" in local time: report date, start, stop and sample times.
+std::string ReportDateTime(std::int64_t seconds);
+// "%Y-%m-%d" in local time: the products' period of validity.
+std::string ReportDate(std::int64_t seconds);
+
+// Sample j was taken at start + j x logInterval (a 32-bit sum, like the start itself).
+std::int64_t SampleTime(const Recording& recording, std::size_t sampleIndex);
+
+int StartDelayMinutes(const LoggerSettings& settings);
+int AlarmDelayMinutes(const LoggerSettings& settings);
+int LogCycleDays(const LoggerSettings& settings);
+// The reports give the interval in seconds up to 30 seconds and in minutes above.
+bool LogIntervalInSeconds(const LoggerSettings& settings);
+int LogIntervalValue(const LoggerSettings& settings);
+
+}  // namespace velka

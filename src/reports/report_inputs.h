@@ -1,0 +1,29 @@
+#pragma once
+// What both reports read at the moment of export, and how an export ended.
+
+#include <string>
+
+#include "chart/chart_pixels.h"
+#include "record/recording.h"
+#include "services/clock.h"
+
+namespace velka {
+
+struct ReportInputs {
+    const Recording& recording;      // settings, transport texts, products, samples and summary
+    const ChartPixels& chartPixels;  // RenderChartImage of the chart as the page shows it
+    const Clock& clock;              // the report date
+};
+
+enum class ExportStatus {
+    Saved,      // the file is complete at the report path
+    NoSamples,  // nothing to report; no file
+    Failed,     // no file was written; an earlier file at the path is untouched
+};
+
+struct ExportResult {
+    ExportStatus status = ExportStatus::Failed;
+    std::string failure;  // what went wrong, for logs and the command line
+};
+
+}  // namespace velka

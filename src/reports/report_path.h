@@ -1,0 +1,25 @@
+#pragma once
+// The default paths of the two reports: the logger's serial number in the archive folder, or
+// the time stamp of the moment when no logger has been read.
+
+#include <filesystem>
+#include <string>
+
+#include "services/clock.h"
+#include "storage/data_root.h"
+
+namespace velka {
+
+enum class ReportKind { Pdf, Excel };
+
+// ".pdf" or ".xls". The workbook is an Office Open XML file; every current spreadsheet program
+// opens it under either extension.
+const char* ReportExtension(ReportKind kind);
+
+// DATA-ROOT/Data/<serialText>.pdf (or .xls); with an empty serial text the name is the local
+// time as year_month_day_hour_minute_second without leading zeros, for example
+// 2018_7_5_9_3_0.pdf. Creates the data root and its archive folder when they are missing.
+std::filesystem::path BuildDefaultReportPath(ReportKind kind, const std::string& serialText,
+                                             const DataRoot& dataRoot, const Clock& clock);
+
+}  // namespace velka

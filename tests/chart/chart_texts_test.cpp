@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "chart/chart_texts.h"
+#include "record/local_time.h"
+#include "synthetic_recordings.h"
+
+namespace velka {
+namespace {
+
+LoggerSettings DeviceSettings(std::uint16_t logInterval) {
+    LoggerSettings settings;
+    settings.serialText = "0A1B2C3D";
+    settings.logInterval = logInterval;
+    settings.upperLimit = 8;
+    settings.lowerLimit = -2;
+    settings.startDelay = 600;
+    settings.alarmDelayCount = static_cast<std::uint8_t>(1800 / logInterval);
+    return settings;
+}
+
+TEST(ChartTexts, DeviceInformationGivesShortIntervalsInSeconds) {
+    EXPECT_EQ(DeviceInformationText(DeviceSettings(30)),
+              "Device S/N：0A1B2C3D\t\t\t\t\t\t\tShutdown Mode：Manual Button\r\n"
+              "Upper Limit Alarm：8.0℃\t\t\tStart Delay：10min\t\t\tLog Interval：30sec\r\n"
+              "Lower Limit Alarm：-2.0℃\t\t\tAlarm Delay：30min\t\tLog Cycle：3day\r\n");
+}
+
+TEST(ChartTexts, DeviceInformationGivesIntervalsFromAMinuteOnInMinutes) {
+    const std::string text = DeviceInformationText(DeviceSettings(1800));
+    EXPECT_NE(text.find("Log Interval：30min\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Log Cycle：180day\r\n"), std::string::npos) << text;
+    EXPECT_NE(DeviceInformationText(DeviceSettings(60)).find("Log Interval：1min"),
+              std::string::npos);
+}
+
+TEST(ChartTexts, LoggingSummaryEndsOneIntervalAfterTheLastSample) {
+    const Recording recording = testing::DecodedSynthetic(12, 300);
+    const std::string text = LoggingSummaryText(recording);
+    const std::string start = FormatLocalTime(recording.StartTime(), "%Y-%m-%d %H:%M:%S");
+    const std::string stop = FormatLocalTime(recording.StartTime() + 12 * 300, "%Y-%m-%d %H:%M:%S");
+    EXPECT_NE(text.find("\tStart Time：" + start + "\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Data Points：12\t\t\tStop Time：" + stop + "\r\n"), std::string::npos)
+        << text;
+    EXPECT_EQ(text.rfind("Highest Temperature：", 0), 0u);
+}
+
+TEST(ChartTexts, CheckResultFailsOnAnySampleOutsideTheLimits) {
+    EXPECT_EQ(CheckResultText({}), "Check Result：PASS");
+    EXPECT_EQ(CheckResultText({{5.0, 0, 0}, {6.0, 0, 1}}), "Check Result：PASS");
+    EXPECT_EQ(CheckResultText({{5.0, 0, 0}, {-6.0, -1, 1}}), "Check Result：FAIL");
+}
+
+}  // namespace
+}  // namespace velka

@@ -1,0 +1,422 @@
+#!/usr/bin/env python3
+"""velka-cli export, end to end: synthetic recordings go through `export`, and the PDF
+(pdftotext, pdfinfo, qpdf), the workbook (openpyxl and its drawing part), the CSV file and the
+chart bitmap are read back and checked against the layout they must have.
+
+Usage: check_exports.py PATH-TO-velka-cli   (run in UTC; exits 77 when a reader is missing)
+"""
+
+import csv
+import datetime
+import json
+import math
+import os
+import re
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import unicodedata
+import zipfile
+
+NOW = 1714521600  # 2024-05-01 00:00:00 UTC
+ROWS_PER_PAGE = 54
+FAILURES = []
+
+
+def skip(reason):
+    print("skipped: " + reason)
+    sys.exit(77)
+
+
+def check(condition, message):
+    if not condition:
+        FAILURES.append(message)
+        print("FAIL: " + message)
+
+
+def check_equal(actual, expected, what):
+    check(actual == expected, f"{what}: expected {expected!r}, got {actual!r}")
+
+
+for tool in ("pdftotext", "pdfinfo", "qpdf"):
+    if shutil.which(tool) is None:
+        skip(f"{tool} is not installed (poppler-utils, qpdf)")
+try:
+    import openpyxl
+except ImportError:
+    skip("python3-openpyxl is not installed")
+
+CLI = sys.argv[1]
+WORK = tempfile.mkdtemp(prefix="velka-export-")
+DATA_ROOT = os.path.join(WORK, "root")
+
+
+def run(*arguments):
+    result = subprocess.run([CLI, *arguments, "--data-root", DATA_ROOT, "--now", str(NOW)],
+                            capture_output=True, text=True)
+    if result.returncode != 0:
+        raise SystemExit(f"velka-cli {' '.join(arguments)} failed: {result.stderr}")
+    return result.stdout
+
+
+def synth(name, count, interval, serial=None):
+    path = os.path.join(WORK, name + ".bin")
+    arguments = ["synth", "--out", path, "--count", str(count), "--interval", str(interval)]
+    if serial is not None:
+        arguments += ["--serial", serial]
+    run(*arguments)
+    return path
+
+
+def export(image):
+    stem = os.path.splitext(image)[0]
+    paths = {"pdf": stem + ".pdf", "xlsx": stem + ".xls", "csv": stem + ".csv", "chart": stem + ".bmp"}
+    output = json.loads(run("export", image, "--pdf", paths["pdf"], "--xlsx", paths["xlsx"],
+                            "--csv", paths["csv"], "--chart", paths["chart"]))
+    for kind, path in paths.items():
+        check_equal(output.get(kind), path, f"{image}: export's report of its {kind}")
+    return output["samples"], paths
+
+
+def local(seconds):
+    return datetime.datetime.fromtimestamp(seconds, datetime.timezone.utc).strftime("%Y-%m-%d %H:%M:%S")
+
+
+def read_csv(path):
+    with open(path, newline="", encoding="utf-8") as stream:
+        raw = stream.read()
+    check("\n" not in raw.replace("\r\n", ""), f"{path}: every line ends with CRLF")
+    rows = list(csv.reader(raw.splitlines()))
+    check_equal(rows[0], ["Number", "Record time", "Temperature℃", "Alarm"], f"{path}: head row")
+    samples = []
+    for number, row in enumerate(rows[1:], start=1):
+        check_equal(int(row[0]), number, f"{path}: sample number")
+        check(row[3] in ("-1", "0", "1"), f"{path}: alarm flag {row[3]}")
+        check(re.fullmatch(r"-?\d+\.\d", row[2]) is not None, f"{path}: temperature {row[2]}")
+        samples.append({"time": row[1], "temperature": row[2], "alarm": int(row[3])})
+    return samples
+
+
+def check_csv_times(samples, start, interval, what):
+    for j, sample in enumerate(samples):
+        if sample["time"] != local(start + j * interval):
+            check(False, f"{what}: sample {j + 1} time {sample['time']}")
+            return
+
+
+def expected_device_texts(interval):
+    if interval <= 30:
+        return f"Log Interval: {interval}sec", f"{interval}sec"
+    return f"Log Interval: {interval // 60}min", f"{interval // 60}min"
+
+
+# ---------------------------------------------------------------------------------------------
+# PDF
+
+
+def check_pdf(path, samples, start, interval, serial, products):
+    count = len(samples)
+    pages = int(re.search(r"Pages:\s+(\d+)", subprocess.run(
+        ["pdfinfo", path], capture_output=True, text=True).stdout).group(1))
+    check_equal(pages, 1 + math.ceil(count / ROWS_PER_PAGE), f"{path}: pages")
+    check_equal(subprocess.run(["qpdf", "--check", path], capture_output=True).returncode, 0,
+                f"{path}: qpdf --check")
+
+    # The font's Latin glyphs come out as full-width characters and the tabs as ideographic
+    # spaces; NFKC folds both back.
+    text = unicodedata.normalize("NFKC", subprocess.run(
+        ["pdftotext", "-raw", path, "-"], capture_output=True, text=True).stdout)
+    page_texts = text.split("\f")
+    first = re.sub(r"[ ]+", " ", page_texts[0])
+    interval_line, _ = expected_device_texts(interval)
+    expected_in_order = [
+        "Temperature information",
+        "Report Date:" + local(NOW),
+        "Receiving Company: St. Brigid Hospital", "Delivery Company: Nordvik Pharma AS",
+        "Transport Company: Calder Cold Freight", "Date Of Delivery: ",
+        "Transport Number: CF-20417",
+        "Device Information:",
+        "Device S/N: " + serial, "Shutdown Mode: Manual Button",
+        "Upper Limit Alarm: 8.0°C", "Start Delay: 10min", interval_line,
+        "Lower Limit Alarm: 2.0°C", "Alarm Delay: 30min", f"Log Cycle: {interval // 10}day",
+        "Logging Summary:",
+        "Highest Temperature: ", "Average Temperature: ", "Start Time: " + local(start),
+        "Lowest Temperature: ", f"Data Points: {count}", "Stop Time: " + local(start + count * interval),
+        "Number Product Name Specification Model Product", "Batch Number", "Period of", "validity",
+        "unit Quantity Shipment Number",
+    ] + products + ["Data Chart"]
+    position = 0
+    for snippet in expected_in_order:
+        found = first.find(snippet, position)
+        check(found >= 0, f"{path}: page 1 holds {snippet!r} after what came before")
+        if found >= 0:
+            position = found + len(snippet)
+
+    rows = []
+    for number, page in enumerate(page_texts[1:pages], start=2):
+        lines = [line.strip() for line in page.strip().splitlines()]
+        check_equal(re.sub(r"\s+", " ", lines[0]), "Number Time Temperature°C", f"{path}: head of page {number}")
+        page_rows = [line for line in lines[1:] if line]
+        expected_rows = min(ROWS_PER_PAGE, count - (number - 2) * ROWS_PER_PAGE)
+        check_equal(len(page_rows), expected_rows, f"{path}: rows on page {number}")
+        rows += page_rows
+    check_equal(len(rows), count, f"{path}: sample rows equal Data Points")
+    for j, row in enumerate(rows):
+        expected = f"{j + 1} {samples[j]['time']} {samples[j]['temperature']}"
+        if re.sub(r"\s+", " ", row) != expected:
+            check(False, f"{path}: row {j + 1} reads {row!r}, expected {expected!r}")
+            break
+
+    # Fill colours in the page contents: black or red before every row, the olive head from
+    # the second table page on.
+    expanded = os.path.join(WORK, "expanded.pdf")
+    subprocess.run(["qpdf", "--qdf", "--object-streams=disable", path, expanded], check=True)
+    with open(expanded, "rb") as stream:
+        content = stream.read()
+    alarms = sum(1 for sample in samples if sample["alarm"] != 0)
+    check_equal(len(re.findall(rb"\n1 0 0 rg\n", content)), alarms, f"{path}: red rows")
+    check_equal(len(re.findall(rb"\n0 0 0 rg\n", content)), count - alarms, f"{path}: black rows")
+    check_equal(len(re.findall(rb"\n0\.5 0\.5 0 rg\n", content)), pages - 2, f"{path}: olive heads")
+
+
+# ---------------------------------------------------------------------------------------------
+# Workbook
+
+
+def check_workbook(path, samples, start, interval, serial, product_rows):
+    count = len(samples)
+    n = len(product_rows)
+    with open(path, "rb") as stream:  # openpyxl goes by the name and refuses ".xls"
+        book = openpyxl.load_workbook(stream)
+    check_equal(book.sheetnames, ["Temperature information"], f"{path}: sheets")
+    sheet = book.active
+    check_equal(sorted(str(r) for r in sheet.merged_cells.ranges),
+                sorted(["A1:H2", f"A{25 + n}:G{45 + n}"]), f"{path}: merged ranges")
+    columns = sheet.column_dimensions["A"]
+    check_equal((columns.min, columns.max), (1, 16384), f"{path}: one width for every column")
+    # Excel stores a width of 18 characters as 18 plus its cell padding.
+    check(abs(columns.width - 18.7109375) < 1e-6, f"{path}: column width {columns.width}")
+    style = book._cell_styles[columns.style_id] if hasattr(book, "_cell_styles") else None
+    if style is not None:
+        alignment = book._alignments[style.alignmentId]
+        check_equal((alignment.horizontal, alignment.vertical), ("center", "center"),
+                    f"{path}: the columns' alignment")
+
+    def value(cell):
+        return sheet[cell].value
+
+    interval_line, interval_value = expected_device_texts(interval)
+    expected = {
+        "A1": "Temperature information",
+        "H3": "Report Date：" + local(NOW),
+        "A4": "Delivery Company：", "B4": "Nordvik Pharma AS",
+        "E4": "Receiving Company：", "F4": "St. Brigid Hospital",
+        "A5": "Transport Company：", "B5": "Calder Cold Freight",
+        "E5": "Date Of Delivery：",
+        "A6": "Transport Number：", "B6": "CF-20417",
+        "A8": "Device Information：",
+        "A9": "Device S/N：", "B9": serial, "G9": "Shutdown Mode：", "H9": "Manual mode",
+        "A10": "Upper Limit Alarm：", "B10": "8.0℃", "C10": "Start Delay：", "D10": "10min",
+        "G10": "Log Interval：", "H10": interval_value,
+        "A11": "lower Limit Alarm：", "B11": "2.0℃", "C11": "Alarm Delay：", "D11": "30min",
+        "G11": "Log Cycle：", "H11": f"{interval // 10}day",
+        "A12": "Logging Summary：",
+        "A13": "Highest Temperature：", "C13": "Average Temperature：",
+        "G13": "Start Time：", "H13": local(start),
+        "A14": "Lowest Temperature：", "C14": "Data Points：", "D14": count,
+        "G14": "Stop Time：", "H14": local(start + count * interval),
+        f"A{24 + n}": "Data Chart",
+    }
+    heads = ["Number", "Product Name", "Specification Model", "Product Batch Number",
+             "Period of validity", "unit", "Quantity", "Shipment Number"]
+    for column, head in zip("ABCDEFGH", heads):
+        expected[f"{column}19"] = head
+    for i, product in enumerate(product_rows):
+        for column, text in zip("ABCDEFGH", product):
+            expected[f"{column}{20 + i}"] = text
+    head_row = 54 + 2 * n
+    for column, title in zip("ABC", ["Number", "Record time", "Temperature℃"]):
+        expected[f"{column}{head_row}"] = title
+    for cell, wanted in expected.items():
+        check_equal(value(cell), wanted, f"{path}: {cell}")
+    for cell in ("B13", "D13", "B14"):
+        check(re.fullmatch(r"-?\d+\.\d℃", value(cell) or "") is not None, f"{path}: {cell} = {value(cell)!r}")
+    check(re.fullmatch(r"\d{4}-\d\d-\d\d", value("F5") or "") is not None, f"{path}: F5 = {value('F5')!r}")
+
+    # Every other row of the layout stays empty.
+    empty_rows = [7, 15, 16, 17, 18] + list(range(20 + n, 24 + n)) + list(range(46 + n, head_row))
+    for row in empty_rows:
+        cells = [sheet.cell(row, column).value for column in range(1, 9)]
+        check(all(cell is None for cell in cells), f"{path}: row {row} is empty, holds {cells}")
+
+    for j, sample in enumerate(samples):
+        row = head_row + 1 + j
+        number, time, temperature = (sheet.cell(row, column) for column in (1, 2, 3))
+        good = (number.data_type == "n" and number.value == j + 1 and time.data_type == "s"
+                and time.value == sample["time"] and temperature.data_type == "n"
+                and temperature.value == float(sample["temperature"])
+                and temperature.number_format == "0.0")
+        if not good:
+            check(False, f"{path}: sample row {row}: {number.value!r} {time.value!r} "
+                         f"{temperature.value!r} {temperature.number_format!r}")
+            break
+    check_equal(sheet.max_row, head_row + count, f"{path}: last row")
+
+    for row in sheet.iter_rows():
+        for cell in row:
+            if cell.value is not None and (cell.alignment.horizontal, cell.alignment.vertical) != ("center", "center"):
+                check(False, f"{path}: {cell.coordinate} is not centred")
+
+    # The picture covers exactly the merged range: from A(25 + n) to the end of G(45 + n),
+    # 7 columns of 131 pixels by 21 rows of 20 pixels.
+    with zipfile.ZipFile(path) as archive:
+        drawing = archive.read("xl/drawings/drawing1.xml").decode()
+        check(any(name.startswith("xl/media/image1") for name in archive.namelist()), f"{path}: picture")
+    anchor = re.search(r"<xdr:from><xdr:col>(\d+)</xdr:col><xdr:colOff>(\d+)</xdr:colOff><xdr:row>(\d+)"
+                       r"</xdr:row><xdr:rowOff>(\d+)</xdr:rowOff></xdr:from><xdr:to><xdr:col>(\d+)"
+                       r"</xdr:col><xdr:colOff>(\d+)</xdr:colOff><xdr:row>(\d+)</xdr:row><xdr:rowOff>"
+                       r"(\d+)</xdr:rowOff></xdr:to>", drawing)
+    check(anchor is not None, f"{path}: picture anchor")
+    if anchor:
+        values = tuple(int(group) for group in anchor.groups())
+        check_equal(values[:4], (0, 0, 24 + n, 0), f"{path}: picture's top-left corner")
+        end_of_g = values[4:6] in ((7, 0), (6, 131 * 9525))
+        check(end_of_g and values[6:] == (45 + n, 0), f"{path}: picture's bottom-right corner {values[4:]}")
+    extent = re.search(r'<a:ext cx="(\d+)" cy="(\d+)"/>', drawing)
+    check(extent is not None and (int(extent.group(1)), int(extent.group(2))) == (7 * 131 * 9525, 21 * 20 * 9525),
+          f"{path}: picture size {extent.groups() if extent else None}")
+
+
+# ---------------------------------------------------------------------------------------------
+# Chart bitmap
+
+
+def check_bitmap(path):
+    with open(path, "rb") as stream:
+        data = stream.read()
+    check_equal(len(data), 1209654, f"{path}: size")
+    header = struct.unpack("<2sIHHIIiiHHIIiiII", data[:54])
+    check_equal(header, (b"BM", 1209654, 0, 0, 54, 40, 840, 480, 1, 24, 0, 0, 0, 0, 0, 0), f"{path}: headers")
+
+    def pixel(x, y):  # y counted from the top of the picture; rows are stored bottom first
+        offset = 54 + (479 - y) * 2520 + 3 * x
+        return tuple(data[offset:offset + 3])
+
+    # The canvas sits at (1, 1); its legend swatches are black, red and blue (stored B, G, R).
+    check_equal(pixel(1 + 160, 1 + 10), (0, 0, 0), f"{path}: the Normal swatch")
+    check_equal(pixel(1 + 265, 1 + 10), (0, 0, 255), f"{path}: the Upper limit swatch")
+    check_equal(pixel(1 + 380, 1 + 10), (255, 0, 0), f"{path}: the Lower limit swatch")
+    check_equal(pixel(0, 0), (255, 255, 255), f"{path}: the uncovered top-left pixel")
+    check_equal(pixel(839, 479), (255, 255, 255), f"{path}: the uncovered bottom-right pixel")
+
+
+# ---------------------------------------------------------------------------------------------
+
+
+def check_recording(name, count, interval, serial=None, edit=None, products=None):
+    image = synth(name, count, interval, serial)
+    if edit is not None:
+        edit(image)
+    decoded = json.loads(run("decode", image))
+    start = decoded["startTime"]
+    samples_reported, paths = export(image)
+    check_equal(samples_reported, count, f"{name}: samples")
+    samples = read_csv(paths["csv"])
+    check_equal(len(samples), count, f"{name}: CSV rows")
+    check_csv_times(samples, start, interval, name)
+    serial_text = decoded["serialText"]
+    if serial is not None:
+        check_equal(serial_text, serial.rjust(8, "0"), f"{name}: serial text")
+    product_rows = products if products is not None else SYNTHETIC_PRODUCTS(start)
+    check_pdf(paths["pdf"], samples, start, interval, serial_text,
+              [" ".join(row[:5] + row[5:]) for row in product_rows])
+    check_workbook(paths["xlsx"], samples, start, interval, serial_text, product_rows)
+    check_bitmap(paths["chart"])
+    check(not os.path.exists(os.path.join(DATA_ROOT, "Data", "graph.bmp")), f"{name}: graph.bmp is removed")
+
+
+def SYNTHETIC_PRODUCTS(start):
+    validity = datetime.datetime.fromtimestamp(start + 540 * 86400, datetime.timezone.utc).strftime("%Y-%m-%d")
+    return [["VX-0041", "Influenza vaccine", "10 x 0.5 ml", "B2611A", validity, "bx", "120", "SH-77812"],
+            ["IN-2210", "Insulin glargine", "10 ml vial", "L0934", validity, "vl", "400", "SH-77812"],
+            ["RG-118", "Diagnostic reagent", "2-8 C kit", "R55-07", validity, "kg", "25", "SH-77813"]]
+
+
+def drop_products(image):
+    # An id byte of 0 ends the product table at once.
+    with open(image, "r+b") as stream:
+        stream.seek(0x3A9E)
+        stream.write(b"\0")
+
+
+TEN_PRODUCTS = [[f"N{i}", f"Name {i}", f"Spec {i}", f"B{i}", "2025-01-0" + str(i % 9 + 1), "pc", str(10 * i), f"S{i}"]
+                for i in range(10)]
+
+
+def ten_products(image):
+    products = [{"number": p[0], "name": p[1], "spec": p[2], "batch": p[3], "unit": p[5],
+                 "quantity": int(p[6]), "shipment": p[7],
+                 "validity": int(datetime.datetime.strptime(p[4], "%Y-%m-%d").replace(
+                     tzinfo=datetime.timezone.utc).timestamp())} for p in TEN_PRODUCTS]
+    settings = os.path.join(WORK, "ten.json")
+    with open(settings, "w") as stream:
+        json.dump({"products": products}, stream)
+    run("apply-settings", image, settings, "--out", image)
+
+
+def check_failures():
+    """Wrong use exits 2; an export that cannot be written or has nothing to report exits 1
+    with one line, leaving no file behind."""
+    image = synth("fail", 60, 300)
+
+    def attempt(*arguments):
+        return subprocess.run([CLI, *arguments, "--data-root", DATA_ROOT, "--now", str(NOW)],
+                              capture_output=True, text=True)
+
+    check_equal(attempt("export", image).returncode, 2, "export without a report to write")
+    missing = os.path.join(WORK, "missing", "report.pdf")
+    result = attempt("export", image, "--pdf", missing)
+    check_equal(result.returncode, 1, "export to a missing folder")
+    lines = result.stderr.splitlines()
+    check(len(lines) == 1 and lines[0].startswith("velka-cli export: PDF save FAILED: cannot write"),
+          f"the failure line: {result.stderr!r}")
+    result = attempt("export", image, "--xlsx", os.path.join(WORK, "missing", "report.xls"))
+    check(result.returncode == 1 and "Excel Export FAILED" in result.stderr, f"workbook failure: {result.stderr!r}")
+    check(not os.path.exists(os.path.join(WORK, "missing")), "a failed export leaves nothing behind")
+
+    empty = os.path.join(WORK, "empty.bin")
+    with open(empty, "wb") as stream:
+        stream.write(bytes(16384))
+    result = attempt("export", empty, "--pdf", os.path.join(WORK, "empty.pdf"),
+                     "--csv", os.path.join(WORK, "empty.csv"))
+    check(result.returncode == 1 and "Please Insert Device" in result.stderr, f"empty record: {result.stderr!r}")
+    check(not os.path.exists(os.path.join(WORK, "empty.pdf")), "no PDF of an empty record")
+    with open(os.path.join(WORK, "empty.csv"), encoding="utf-8") as stream:
+        check_equal(stream.read(), "Number,Record time,Temperature℃,Alarm\n", "the CSV of an empty record")
+
+
+def main():
+    os.environ["TZ"] = "UTC"
+    try:
+        check_failures()
+        # 55 samples: one full table page and one more row; seconds form of the interval.
+        check_recording("s55", 55, 30)
+        # 54 samples fit one table page; minutes form; a serial number with leading zeros.
+        check_recording("s54", 54, 1800, serial="1234")
+        check_recording("none", 60, 300, edit=drop_products, products=[])
+        check_recording("ten", 60, 300, edit=ten_products, products=TEN_PRODUCTS)
+        # A full logger: 8,772 samples, 163 table pages.
+        check_recording("full", 8772, 300)
+    finally:
+        shutil.rmtree(WORK, ignore_errors=True)
+    if FAILURES:
+        print(f"{len(FAILURES)} checks failed")
+        return 1
+    print("all export checks passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

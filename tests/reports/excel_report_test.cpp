@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "chart/chart_bitmap.h"
+#include "report_test_support.h"
+#include "reports/excel_report.h"
+#include "scripted_messages.h"
+#include "synthetic_recordings.h"
+#include "temp_dir.h"
+
+namespace velka {
+namespace {
+
+using testing::ShownMessage;
+
+// The values of some cells of a workbook as openpyxl reads them, one per line; nothing when
+// the system's Python has no openpyxl.
+std::optional<std::string> ReadCells(const std::filesystem::path& workbook,
+                                     const std::string& cells) {
+    const std::string command = "/usr/bin/python3 -c 'import sys, openpyxl\n"
+                                "sheet = openpyxl.load_workbook(open(sys.argv[1], \"rb\")).active\n"
+                                "for cell in sys.argv[2].split(): print(sheet[cell].value)' '" +
+                                workbook.string() + "' '" + cells + "' 2>/dev/null";
+    if (std::system("/usr/bin/python3 -c 'import openpyxl' 2>/dev/null") != 0)
+        return std::nullopt;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return std::nullopt;
+    std::string output;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+        output += buffer;
+    pclose(pipe);
+    return output;
+}
+
+class ExcelReport : public ::testing::Test {
+protected:
+    Recording recording = testing::DecodedSynthetic(60, 300);
+    ChartPixels pixels = testing::StripedPixels();
+    FixedClock clock{testing::kSyntheticNow};
+    testing::ScriptedMessages messages;
+    testing::TempDir folder;
+    DataRoot dataRoot{folder / "Calderwyn"};
+    std::filesystem::path reports = folder / "reports";
+
+    void SetUp() override {
+        std::filesystem::create_directories(dataRoot.DataDirectory());
+        std::filesystem::create_directories(reports);
+    }
+
+    ExportResult Export(const std::filesystem::path& path,
+                        const std::vector<std::string>& titles = DefaultTableColumnTitles()) {
+        return ExportExcelReport(ReportInputs{recording, pixels, clock}, titles, path, dataRoot,
+                                 messages);
+    }
+};
+
+TEST_F(ExcelReport, ASavedWorkbookHoldsTheChartAndTheBitmapIsGoneAgain) {
+    const ExportResult result = Export(reports / "0A1B2C3D.xls");
+    EXPECT_EQ(result.status, ExportStatus::Saved) << result.failure;
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{
+                                  {"Excel Export Success", "Info", MessageIcon::Information}}));
+    const std::string workbook = testing::FileContent(reports / "0A1B2C3D.xls");
+    EXPECT_EQ(workbook.substr(0, 2), "PK");
+    EXPECT_NE(workbook.find("xl/media/image1.bmp"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(ChartFilePath(dataRoot)));
+    EXPECT_EQ(testing::FileNames(reports), (std::set<std::string>{"0A1B2C3D.xls"}));
+}
+
+TEST_F(ExcelReport, AnEmptyRecordAsksForTheDeviceAndWritesNothing) {
+    recording.record.samples.clear();
+    EXPECT_EQ(Export(reports / "empty.xls").status, ExportStatus::NoSamples);
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{
+                                  {"Please Insert Device", "Warning", MessageIcon::Warning}}));
+    EXPECT_TRUE(testing::FileNames(reports).empty());
+    EXPECT_FALSE(std::filesystem::exists(ChartFilePath(dataRoot)));
+}
+
+TEST_F(ExcelReport, AnUnwritablePathIsReportedAsAFailureAndLeavesNoFile) {
+    EXPECT_EQ(Export(reports / "missing" / "report.xls").status, ExportStatus::Failed);
+    std::filesystem::create_directory(reports / "taken.xls");
+    EXPECT_EQ(Export(reports / "taken.xls").status, ExportStatus::Failed);
+    const ShownMessage failed{"Excel Export FAILED", "Error", MessageIcon::Error};
+    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{failed, failed}));
+    EXPECT_EQ(testing::FileNames(reports), (std::set<std::string>{"taken.xls"}));
+    EXPECT_FALSE(std::filesystem::exists(ChartFilePath(dataRoot)));
+}
+
+TEST_F(ExcelReport, AFailedExportKeepsTheEarlierWorkbook) {
+    testing::WriteFile(reports / "report.xls", "the earlier workbook");
+    pixels.bgr.resize(1000);
+    EXPECT_EQ(Export(reports / "report.xls").status, ExportStatus::Failed);
+    EXPECT_EQ(testing::FileContent(reports / "report.xls"), "the earlier workbook");
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Excel Export FAILED"}));
+}
+
+TEST_F(ExcelReport, AnArchiveFolderThatCannotTakeTheBitmapStillGivesTheChart) {
+    std::filesystem::remove_all(dataRoot.Root());
+    testing::WriteFile(dataRoot.Root(), "a file where the data root should be");
+    const ExportResult result = Export(reports / "report.xls");
+    EXPECT_EQ(result.status, ExportStatus::Saved) << result.failure;
+    EXPECT_NE(testing::FileContent(reports / "report.xls").find("xl/media/image1.bmp"),
+              std::string::npos);
+}
+
+TEST_F(ExcelReport, TheSampleTableHeadIsTheRecordTableListsColumns) {
+    const int products = static_cast<int>(recording.settings.products.size());
+    const int head = 54 + 2 * products;
+    ASSERT_EQ(Export(reports / "titles.xls", {"Nr", "When", "°C", "Extra"}).status,
+              ExportStatus::Saved);
+    const std::string row = std::to_string(head);
+    const auto cells =
+        ReadCells(reports / "titles.xls", "A" + row + " B" + row + " C" + row + " D" + row + " E" +
+                                              row + " A" + std::to_string(head + 1));
+    if (!cells)
+        GTEST_SKIP() << "the system's python3 has no openpyxl";
+    EXPECT_EQ(*cells, "Nr\nWhen\n°C\nExtra\nNone\n1\n");
+}
+
+TEST_F(ExcelReport, TextsBeyondWhatACellHoldsKeepTheirBeginning) {
+    recording.settings.receivingCompany = std::u16string(40000, u'冷');
+    recording.settings.deliveryCompany = u"Nordvik " + std::u16string(32759, u'a');
+    const ExportResult result = Export(reports / "long.xls");
+    ASSERT_EQ(result.status, ExportStatus::Saved) << result.failure;
+    const auto cells = ReadCells(reports / "long.xls", "F4 B4");
+    if (!cells)
+        GTEST_SKIP() << "the system's python3 has no openpyxl";
+    std::string expected;
+    for (int i = 0; i < 32767; ++i)
+        expected += "冷";
+    expected += "\nNordvik " + std::string(32759, 'a') + "\n";
+    EXPECT_EQ(*cells, expected);
+}
+
+}  // namespace
+}  // namespace velka

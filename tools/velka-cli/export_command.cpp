@@ -1,0 +1,97 @@
+#include <optional>
+#include <string>
+
+#include "chart/chart_bitmap.h"
+#include "chart/chart_image.h"
+#include "commands.h"
+#include "image_files.h"
+#include "offscreen_gui.h"
+#include "record_json.h"
+#include "reports/csv_report.h"
+#include "reports/excel_report.h"
+#include "reports/pdf_report.h"
+#include "services/clock.h"
+#include "storage/reference_files.h"
+
+namespace velka::cli {
+namespace {
+
+// The exports talk to the user through the message service; the command line keeps the last
+// message for its one line on failure.
+class LastMessage final : public MessageService {
+public:
+    MessageAnswer ShowMessage(const std::string& text, const std::string&, MessageIcon,
+                              MessageButtons) override {
+        last = text;
+        return MessageAnswer::Ok;
+    }
+    void ShowTimedNotice(const std::string& text, const std::string&, int) override { last = text; }
+
+    std::string last;
+};
+
+void RequireSaved(const ExportResult& result, const std::string& what, const LastMessage& message) {
+    if (result.status == ExportStatus::Saved)
+        return;
+    std::string line = "velka-cli export: ";
+    line += message.last.empty() ? "cannot write the " + what : message.last;
+    if (!result.failure.empty())
+        line += ": " + result.failure;
+    throw CommandFailure{line};
+}
+
+}  // namespace
+
+int RunExport(const Arguments& arguments, Context& context) {
+    if (arguments.positional.size() != 1)
+        throw UsageError{"export takes one IMAGE"};
+    const std::optional<std::string> pdfPath = arguments.Value("--pdf");
+    const std::optional<std::string> workbookPath = arguments.Value("--xlsx");
+    const std::optional<std::string> csvPath = arguments.Value("--csv");
+    const std::optional<std::string> chartPath = arguments.Value("--chart");
+    if (!pdfPath && !workbookPath && !csvPath && !chartPath)
+        throw UsageError{"export writes at least one of --pdf, --xlsx, --csv, --chart"};
+
+    const LoggerImage image = ReadImageArgument(arguments.positional[0]);
+    const ReferenceTables tables = LoadReferenceTables(context.referenceFolder);
+    if (tables.middle.rows[0].resistance <= 0.0)
+        throw CommandFailure{"no reference tables in " + context.referenceFolder.string()};
+    const Recording recording = DecodeRecording(image, tables, context.now);
+    // As for decode: current.txt is for inspection only.
+    WriteCurrentTable(context.dataRoot, recording.currentTable);
+
+    Json written = Json::object();
+    written["samples"] = recording.record.samples.size();
+    if (csvPath) {
+        RequireSaved(WriteSamplesCsv(recording, *csvPath), "CSV file", LastMessage{});
+        written["csv"] = *csvPath;
+    }
+    if (chartPath || pdfPath || workbookPath) {
+        const OffscreenGui gui;
+        const ChartLayout layout = LayoutChart(recording);
+        const ChartPixels pixels = RenderChartImage(ChartScene{recording, layout});
+        if (chartPath) {
+            if (!SaveChartBitmap(pixels, *chartPath))
+                throw CommandFailure{"velka-cli export: cannot write " + *chartPath};
+            written["chart"] = *chartPath;
+        }
+        const FixedClock clock(context.now);
+        const ReportInputs inputs{recording, pixels, clock};
+        if (pdfPath) {
+            LastMessage message;
+            RequireSaved(ExportPdfReport(inputs, *pdfPath, message), "PDF report", message);
+            written["pdf"] = *pdfPath;
+        }
+        if (workbookPath) {
+            LastMessage message;
+            RequireSaved(ExportExcelReport(inputs, DefaultTableColumnTitles(), *workbookPath,
+                                           context.dataRoot, message),
+                         "workbook", message);
+            written["xlsx"] = *workbookPath;
+        }
+    }
+    context.out << written.dump() << '\n';
+    return kExitSuccess;
+}
+
+}  // namespace velka::cli
