@@ -446,6 +446,29 @@ TEST_F(Watch, ReportsALoggerPluggedInBeforeItStartedAndAFailedIntake) {
     EXPECT_TRUE(Archives("watch").empty());
 }
 
+TEST_F(Watch, ReadsTheLoggerThatArrivedWhileAnotherIsPluggedIn) {
+    const std::string secondImage = (dir_ / "second.bin").string();
+    const CliResult synth =
+        RunCli({"synth", "--out", secondImage, "--start", kStart, "--serial", "0B1C2D3E"});
+    ASSERT_EQ(synth.exitCode, 0) << synth.err;
+    VirtualLogger first(Image(), RealDump());
+    const std::string firstNode = VirtualLogger::WaitUntilFound();
+    ASSERT_FALSE(firstNode.empty());
+    const auto watch = StartWatch({"--read", "--count", "2"});
+    EXPECT_EQ(Line(*watch, 1)["serialText"], "0A1B2C3D");
+
+    // The first logger stays plugged in; the second is the one that arrives and is read.
+    VirtualLogger second(secondImage, (dir_ / "second-dump.bin").string());
+    const Json arrival = Line(*watch, 2);
+    EXPECT_EQ(arrival["event"], "arrival");
+    EXPECT_NE(arrival["devicePath"], firstNode);
+    EXPECT_EQ(arrival["serialText"], "0B1C2D3E");
+    EXPECT_EQ(watch->Wait(kCommandTimeoutMs), 0) << watch->Err();
+    EXPECT_EQ(Archives("watch").size(), 2u);
+    EXPECT_EQ(first.End()["answers"], kImageReadBlocks);
+    EXPECT_EQ(second.End()["answers"], kImageReadBlocks);
+}
+
 TEST_F(Watch, WithoutReadOnlyReportsAndEndsOnSigterm) {
     const auto watch = StartWatch({});
     VirtualLogger logger(Image(), RealDump());

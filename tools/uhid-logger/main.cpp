@@ -127,37 +127,42 @@ int Run(const Options& options) {
         logger.Plug();
     AnnouncePlugState(logger);
 
-    bool running = true;
-    while (running) {
-        pollfd descriptors[2] = {{signalFd, POLLIN, 0}, {logger.FileDescriptor(), POLLIN, 0}};
-        if (::poll(descriptors, logger.Plugged() ? 2 : 1, -1) < 0) {
-            if (errno == EINTR)
+    int exitCode = kExitSuccess;
+    // Whatever ends the program, the memory is written out: it is what the host wrote.
+    try {
+        bool running = true;
+        while (running) {
+            pollfd descriptors[2] = {{signalFd, POLLIN, 0}, {logger.FileDescriptor(), POLLIN, 0}};
+            if (::poll(descriptors, logger.Plugged() ? 2 : 1, -1) < 0) {
+                if (errno == EINTR)
+                    continue;
+                throw std::system_error(errno, std::generic_category(), "poll");
+            }
+            if (logger.Plugged() && (descriptors[1].revents & POLLIN) != 0) {
+                logger.HandleEvents();
+                if (!logger.Plugged())
+                    AnnouncePlugState(logger);
+            }
+            if ((descriptors[0].revents & POLLIN) == 0)
                 continue;
-            throw std::system_error(errno, std::generic_category(), "poll");
-        }
-        if (logger.Plugged() && (descriptors[1].revents & POLLIN) != 0) {
-            logger.HandleEvents();
-            if (!logger.Plugged())
+            signalfd_siginfo signal{};
+            if (::read(signalFd, &signal, sizeof signal) != sizeof signal)
+                continue;
+            const bool wasPlugged = logger.Plugged();
+            if (signal.ssi_signo == SIGUSR1)
+                logger.Unplug();
+            else if (signal.ssi_signo == SIGUSR2)
+                logger.Plug();
+            else
+                running = false;
+            if (running && logger.Plugged() != wasPlugged)
                 AnnouncePlugState(logger);
         }
-        if ((descriptors[0].revents & POLLIN) == 0)
-            continue;
-        signalfd_siginfo signal{};
-        if (::read(signalFd, &signal, sizeof signal) != sizeof signal)
-            continue;
-        const bool wasPlugged = logger.Plugged();
-        if (signal.ssi_signo == SIGUSR1)
-            logger.Unplug();
-        else if (signal.ssi_signo == SIGUSR2)
-            logger.Plug();
-        else
-            running = false;
-        if (running && logger.Plugged() != wasPlugged)
-            AnnouncePlugState(logger);
+        logger.Unplug();
+    } catch (const std::exception& error) {
+        std::cerr << "uhid-logger: " << error.what() << '\n';
+        exitCode = kExitFailure;
     }
-
-    logger.Unplug();
-    int exitCode = kExitSuccess;
     if (options.dumpPath) {
         if (const std::error_code error = WriteFileAtomically(*options.dumpPath, logger.Memory())) {
             std::cerr << "uhid-logger: cannot write " << *options.dumpPath << ": "

@@ -66,7 +66,7 @@ UhidLogger::UhidLogger(const LoggerImage& memory) : device_(memory) {
 }
 
 UhidLogger::~UhidLogger() {
-    Unplug();
+    // Closing /dev/uhid destroys a device that is still plugged in.
     ::close(uhidFd_);
 }
 
