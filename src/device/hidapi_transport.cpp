@@ -35,6 +35,11 @@ class HidapiTransport final : public HidTransport {
         const int got = hid_read_timeout(device_, report.data() + 1, kReportPayloadSize, timeoutMs);
         if (got == 0)
             return {TransportStatus::TimedOut, 0, 0};
+        // hidapi gives up without an errno when its poll sees a hang-up or an error on the
+        // node, which hidraw reports only once the device is gone. The node itself may still
+        // be there for a moment, so its absence cannot tell.
+        if (got < 0 && errno == 0)
+            return {TransportStatus::Removed, ENODEV, 0};
         if (got < 0)
             return Failure(errno);
         report[0] = kReportId;
@@ -42,8 +47,8 @@ class HidapiTransport final : public HidTransport {
     }
 
   private:
-    // hidapi reports a hang-up of the node (the logger was pulled out) as a plain -1 without
-    // errno; the node's absence tells the two apart.
+    // A write to a node whose device is gone fails with ENODEV; otherwise a node that has
+    // disappeared tells a removal from another error.
     TransportResult Failure(int errorNumber) const {
         if (errorNumber == ENODEV || ::access(devicePath_.c_str(), F_OK) != 0)
             return {TransportStatus::Removed, ENODEV, 0};

@@ -41,9 +41,11 @@ HotplugDecision ClassifyHotplugEvent(const HotplugEvent& event,
                                      const std::set<std::string>& loggerNodes) {
     if (event.subsystem != "hidraw")
         return HotplugDecision::Ignore;
-    if (event.action == "add")
-        return IsLogger(event.parentHidId) ? HotplugDecision::LoggerArrived
-                                           : HotplugDecision::Ignore;
+    if (event.action == "add") {
+        const bool alreadyKnown = loggerNodes.contains(event.devnode);
+        return IsLogger(event.parentHidId) && !alreadyKnown ? HotplugDecision::LoggerArrived
+                                                            : HotplugDecision::Ignore;
+    }
     if (event.action == "remove") {
         const bool knownNode = !event.devnode.empty() && loggerNodes.contains(event.devnode);
         return knownNode || IsLogger(event.parentHidId) ? HotplugDecision::LoggerRemoved

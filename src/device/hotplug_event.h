@@ -28,9 +28,11 @@ struct HidIdentity {
 };
 std::optional<HidIdentity> ParseHidId(const std::string& hidId);
 
-// Arrival: an added hidraw node whose parent is the logger. Removal: a removed hidraw node that
-// arrived as a logger (the parent is gone by then, so the node is recognised by its path) or
-// whose event still names the logger as parent.
+// Arrival: an added hidraw node whose parent is the logger, unless that node is already known as
+// a logger (the watcher lists the loggers present when it starts, and an event of a logger
+// plugged in at that moment may follow the listing). Removal: a removed hidraw node that arrived
+// as a logger (the parent is gone by then, so the node is recognised by its path) or whose event
+// still names the logger as parent.
 HotplugDecision ClassifyHotplugEvent(const HotplugEvent& event,
                                      const std::set<std::string>& loggerNodes);
 

@@ -50,6 +50,15 @@ TEST(HotplugDecision, ArrivalOfTheLoggerIsRecognisedByVendorAndProduct) {
     EXPECT_EQ(ClassifyHotplugEvent(usb, none), HotplugDecision::Ignore);
 }
 
+TEST(HotplugDecision, ALoggerAlreadyKnownDoesNotArriveTwice) {
+    // Listed when the watcher started, then its own "add" event comes in.
+    const std::set<std::string> loggers = {"/dev/hidraw2"};
+    EXPECT_EQ(ClassifyHotplugEvent(Event("add", "/dev/hidraw2", kLoggerHidId), loggers),
+              HotplugDecision::Ignore);
+    EXPECT_EQ(ClassifyHotplugEvent(Event("add", "/dev/hidraw3", kLoggerHidId), loggers),
+              HotplugDecision::LoggerArrived);
+}
+
 TEST(HotplugDecision, RemovalIsRecognisedByTheNodeThatArrivedAsLogger) {
     const std::set<std::string> loggers = {"/dev/hidraw2"};
     // After a removal the parent cannot be read any more: the node tells.

@@ -25,6 +25,7 @@ int RunSynth(const Arguments& arguments, Context& context);
 int RunRead(const Arguments& arguments, Context& context);
 int RunErase(const Arguments& arguments, Context& context);
 int RunWriteSettings(const Arguments& arguments, Context& context);
+int RunWatch(const Arguments& arguments, Context& context);
 int RunExport(const Arguments& arguments, Context& context);
 int RunScan(const Arguments& arguments, Context& context);
 

@@ -7,11 +7,30 @@
 #include "storage/reference_files.h"
 
 #include <memory>
+#include <optional>
 
 namespace velka::cli {
 namespace {
 
 constexpr const char* kConnectLoggerText = "Please make sure device is connected correctly";
+
+// Finds the logger at a path chosen by the caller, when there is one.
+class ChosenPathProvider final : public HidDeviceProvider {
+  public:
+    ChosenPathProvider(HidDeviceProvider& provider, const std::string& devicePath)
+        : provider_(provider), devicePath_(devicePath) {}
+
+    std::optional<std::string> FindLogger() override {
+        if (devicePath_.empty())
+            return provider_.FindLogger();
+        return devicePath_;
+    }
+    OpenResult Open(const std::string& devicePath) override { return provider_.Open(devicePath); }
+
+  private:
+    HidDeviceProvider& provider_;
+    const std::string& devicePath_;
+};
 
 } // namespace
 
@@ -21,7 +40,8 @@ OptionSpec LoggerOptions(std::set<std::string> withValue) {
 }
 
 int RunOnLogger(const Arguments& arguments, Context& context,
-                const std::function<int(AcquisitionController&)>& body) {
+                const std::function<int(AcquisitionController&)>& body,
+                const std::string* devicePath) {
     const auto emulate = arguments.Value("--emulate");
     const auto dump = arguments.Value("--dump");
     const auto scenarioName = arguments.Value("--scenario");
@@ -45,6 +65,9 @@ int RunOnLogger(const Arguments& arguments, Context& context,
         hidapi = std::make_unique<HidapiProvider>();
         provider = hidapi.get();
     }
+    std::optional<ChosenPathProvider> chosenPath;
+    if (devicePath != nullptr)
+        provider = &chosenPath.emplace(*provider, *devicePath);
 
     const ReferenceTables tables = LoadReferenceTables(context.referenceFolder);
     ConsoleMessages messages(context.err);

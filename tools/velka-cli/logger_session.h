@@ -16,9 +16,12 @@ namespace velka::cli {
 OptionSpec LoggerOptions(std::set<std::string> withValue = {});
 
 // Runs `body` on a controller connected to the chosen logger; --dump is written afterwards,
-// also when the body fails.
+// also when the body fails. When `devicePath` is given and holds a path, the logger found is the
+// one at that path rather than the first one present: watch reads the very logger that
+// arrived, also while another one is plugged in.
 int RunOnLogger(const Arguments& arguments, Context& context,
-                const std::function<int(AcquisitionController&)>& body);
+                const std::function<int(AcquisitionController&)>& body,
+                const std::string* devicePath = nullptr);
 
 // Acquire() with the outcome as the command line reports it: throws CommandFailure when no
 // logger answers or the read fails; returns false when the archive could not be saved (the

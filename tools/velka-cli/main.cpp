@@ -33,6 +33,11 @@ const Command kCommands[] = {
     {"write-settings", "SETTINGS.json [--emulate IMAGE [--scenario NAME] [--dump OUT]] [--trace]",
      "read and archive the logger, then write settings and products to it as the Write does",
      LoggerOptions(), RunWriteSettings},
+    {"watch", "[--read] [--count N] [--trace]",
+     "print one JSON line per logger arrival or removal; with --read, read and archive every "
+     "logger that arrives (\"archivePath\" or \"error\" in its line); ends after N events or on "
+     "SIGINT or SIGTERM",
+     {{"--count"}, {"--read", "--trace"}}, RunWatch},
     {"export", "IMAGE [--pdf OUT] [--xlsx OUT] [--csv OUT] [--chart OUT.bmp]",
      "decode a logger image and write its PDF report, workbook, samples as CSV or chart bitmap",
      {{"--pdf", "--xlsx", "--csv", "--chart"}, {}}, RunExport},

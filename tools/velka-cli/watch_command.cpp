@@ -1,0 +1,118 @@
+// velka-cli watch: one JSON line per logger arrival or removal; with --read, every logger that
+// arrives is read and archived as the window does on a plug-in, so that a machine with no one
+// at it takes in every logger plugged into it.
+
+#include "commands.h"
+#include "device/device_watcher.h"
+#include "logger_session.h"
+#include "record_json.h"
+#include "stop_signals.h"
+
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <poll.h>
+#include <vector>
+
+namespace velka::cli {
+namespace {
+
+class Watch {
+  public:
+    Watch(Context& context, AcquisitionController& controller, std::string& arrivedPath,
+          bool readOnArrival)
+        : context_(context), controller_(controller), arrivedPath_(arrivedPath),
+          readOnArrival_(readOnArrival) {}
+
+    void Report(const DeviceEvent& event) {
+        Json line;
+        const bool arrival = event.kind == HotplugDecision::LoggerArrived;
+        line["event"] = arrival ? "arrival" : "removal";
+        line["devicePath"] = event.devnode;
+        if (arrival && readOnArrival_)
+            TakeIn(event.devnode, line);
+        else if (!arrival)
+            controller_.HandleRemoval(event.devnode);
+        // A line at a time: whoever reads the output acts on each event as it happens.
+        context_.out << line.dump() << std::endl;
+    }
+
+  private:
+    // The window's reaction to a plug-in, without its notices: reset, read, archive, decode.
+    void TakeIn(const std::string& devicePath, Json& line) {
+        arrivedPath_ = devicePath;
+        controller_.ResetForArrival();
+        try {
+            const bool archiveSafe = AcquireForCommand(controller_);
+            line["serialText"] = controller_.CurrentRecording().settings.serialText;
+            if (archiveSafe)
+                line["archivePath"] = ArchivePathJson(controller_);
+            else
+                line["error"] = "Archive save FAILED";
+        } catch (const CommandFailure& failure) {
+            line["error"] = failure.message;
+        }
+    }
+
+    Context& context_;
+    AcquisitionController& controller_;
+    std::string& arrivedPath_;
+    bool readOnArrival_;
+};
+
+} // namespace
+
+int RunWatch(const Arguments& arguments, Context& context) {
+    if (!arguments.positional.empty())
+        throw UsageError{"watch takes no positional arguments"};
+    const auto count = arguments.Integer("--count", 1, std::numeric_limits<int>::max());
+    const bool readOnArrival = arguments.Flag("--read");
+    std::string arrivedPath;
+
+    const auto body = [&](AcquisitionController& controller) {
+        StopSignals stopSignals;
+        DeviceWatcher watcher;
+        if (!watcher.Available())
+            throw CommandFailure{"watch: hot-plug events cannot be received on this machine"};
+        Watch watch(context, controller, arrivedPath, readOnArrival);
+        context.err << "watching for loggers; SIGINT or SIGTERM ends" << std::endl;
+
+        long long reported = 0;
+        bool stopped = false;
+        // Ends after `count` events or on SIGINT or SIGTERM, between two events.
+        const auto carryOn = [&] {
+            stopped = stopped || stopSignals.TakeStopRequest();
+            return !stopped && (!count || reported < *count);
+        };
+        const auto report = [&](const std::vector<DeviceEvent>& events) {
+            for (const DeviceEvent& event : events) {
+                if (!carryOn())
+                    return;
+                watch.Report(event);
+                ++reported;
+            }
+        };
+
+        // Loggers plugged in before the watch began are reported first, as the window reads a
+        // logger that was plugged in before it started.
+        std::vector<DeviceEvent> present;
+        for (const std::string& node : watcher.LoggerNodes())
+            present.push_back({HotplugDecision::LoggerArrived, node});
+        report(present);
+
+        while (carryOn()) {
+            pollfd descriptors[] = {{stopSignals.FileDescriptor(), POLLIN, 0},
+                                    {watcher.FileDescriptor(), POLLIN, 0}};
+            if (::poll(descriptors, 2, -1) < 0) {
+                if (errno == EINTR)
+                    continue;
+                throw CommandFailure{std::string("watch: ") + std::strerror(errno)};
+            }
+            report(watcher.ReadPendingEvents());
+        }
+        return kExitSuccess;
+    };
+    return RunOnLogger(arguments, context, body, &arrivedPath);
+}
+
+} // namespace velka::cli
