@@ -2,22 +2,21 @@
 // 16 KB, close), with a warm file cache. The stored images are written to a temporary folder
 // once per size and removed at the end.
 
-#include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <map>
-#include <memory>
-#include <stdexcept>
-
 #include "archive/archive_listing.h"
 #include "archive/archive_scan.h"
 #include "archive/recorded_samples.h"
 #include "record/synthetic_recording.h"
 #include "storage/reference_files.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace velka {
 namespace {
@@ -104,8 +103,7 @@ void BareReadInFolder(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
     ::close(folder);
-    state.SetItemsProcessed(state.iterations() *
-                            static_cast<std::int64_t>(archive.Names().size()));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(archive.Names().size()));
 }
 
 void Scan(benchmark::State& state) {

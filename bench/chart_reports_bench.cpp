@@ -1,20 +1,18 @@
 // A full logger (8,772 samples): laying out and drawing the chart, the PDF report (164 pages)
 // and the workbook (about 26,000 cells).
 
-#include <benchmark/benchmark.h>
-
-#include <QGuiApplication>
-#include <QImage>
-
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
 #include "chart/chart_image.h"
 #include "record/synthetic_recording.h"
 #include "reports/excel_report.h"
 #include "reports/pdf_report.h"
 #include "storage/reference_files.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 
 namespace velka {
 namespace {

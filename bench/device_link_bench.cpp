@@ -34,6 +34,6 @@ void ReadImageFromEmulatedLogger(benchmark::State& state) {
 }
 BENCHMARK(ReadImageFromEmulatedLogger)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

@@ -1,11 +1,10 @@
 // The history's query, sort and page fill over 50,000 entries.
 
-#include <benchmark/benchmark.h>
+#include "archive/history_list.h"
 
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <random>
-
-#include "archive/history_list.h"
 
 namespace velka {
 namespace {

@@ -1,11 +1,11 @@
 // The record library's costs on a full recording: decoding all 8,772 samples, blending the
 // calibrated table, parsing the product table.
-#include <benchmark/benchmark.h>
-
 #include "record/logger_settings.h"
 #include "record/recording.h"
 #include "record/synthetic_recording.h"
 #include "storage/reference_files.h"
+
+#include <benchmark/benchmark.h>
 
 namespace velka {
 namespace {

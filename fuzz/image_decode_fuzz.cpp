@@ -1,13 +1,13 @@
 // Arbitrary bytes as a stored image (a short input fills a zero image from the start): decoding
 // the settings, the products and the samples must never fail, and encoding must keep the image
 // outside the settings it writes.
+#include "record/logger_settings.h"
+#include "record/recording.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-
-#include "record/logger_settings.h"
-#include "record/recording.h"
 
 namespace {
 
@@ -46,8 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     velka::LoggerImage encoded = image;
     velka::EncodeSettings(recording.settings, encoded, recording.currentTable, 1765000000);
     if (std::memcmp(encoded.data(), image.data(), velka::kStatusBlockOffset) != 0 ||
-        std::memcmp(encoded.data() + velka::kProductTableOffset, image.data() + velka::kProductTableOffset,
-                    velka::kProductAreaSize) != 0)
+        std::memcmp(encoded.data() + velka::kProductTableOffset,
+                    image.data() + velka::kProductTableOffset, velka::kProductAreaSize) != 0)
         std::abort();
     return 0;
 }

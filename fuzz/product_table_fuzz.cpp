@@ -1,11 +1,11 @@
 // Arbitrary bytes as a stored product table: the parse must stay inside the area, and whatever
 // it reads must build back into the same entries.
+#include "record/product_record.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
-
-#include "record/product_record.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     velka::ProductArea area{};
@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::vector<velka::ProductRecord> expected = parsed.products;
         for (velka::ProductRecord& record : expected)
             record.quantity &= 0xFFFF;
-        const velka::ParsedProducts again = velka::ParseProductTable(velka::BuildProductTable(parsed.products));
+        const velka::ParsedProducts again =
+            velka::ParseProductTable(velka::BuildProductTable(parsed.products));
         if (again.products != expected || again.tableUsedBytes != parsed.tableUsedBytes)
             std::abort();
     }

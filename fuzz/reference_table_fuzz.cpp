@@ -1,11 +1,11 @@
 // Arbitrary text as a table file: the reader keeps to 1001 rows, the lookup answers the same
 // by bisection and by row scan, and the blend and "current.txt" stay well-formed.
+#include "record/reference_table.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
-
-#include "record/reference_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 4)
@@ -25,9 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (auto& row : tables.low.rows)
         row.resistance *= 0.99;
 
-    const velka::ReferenceTable current = velka::BuildCurrentTable(tables, calibrationA, calibrationB);
+    const velka::ReferenceTable current =
+        velka::BuildCurrentTable(tables, calibrationA, calibrationB);
     const bool monotone = velka::IsNonIncreasing(current);
-    for (const double r : {0.0, 1.0, 5.1, 12.7, 100.0, 1e6, velka::ResistanceFromCalibration(calibrationA)}) {
+    for (const double r :
+         {0.0, 1.0, 5.1, 12.7, 100.0, 1e6, velka::ResistanceFromCalibration(calibrationA)}) {
         const velka::LookupResult a = velka::LookupTemperature(r, current, monotone);
         const velka::LookupResult b = velka::LookupTemperature(r, current, false);
         if (a.row != b.row || a.row < 0 || a.row > 1000)

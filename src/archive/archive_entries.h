@@ -4,12 +4,12 @@
 // earlier scan stale, and a stale scan can no longer change them, so after the last scan
 // finishes each stored file appears exactly once.
 
+#include "archive/archive_entry.h"
+
 #include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <vector>
-
-#include "archive/archive_entry.h"
 
 namespace velka {
 

@@ -1,12 +1,11 @@
 #include "archive/archive_listing.h"
 
+#include "record/text_encoding.h"
+
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/stat.h>
-
 #include <memory>
-
-#include "record/text_encoding.h"
+#include <sys/stat.h>
 
 namespace velka {
 namespace {

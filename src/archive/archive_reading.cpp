@@ -1,14 +1,13 @@
 #include "archive/archive_reading.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "archive/file_handle.h"
 #include "archive/recorded_samples.h"
 #include "record/logger_image.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velka {
 namespace {

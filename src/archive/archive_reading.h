@@ -1,9 +1,9 @@
 #pragma once
 // One stored image read into its archive entry.
 
-#include <filesystem>
-
 #include "archive/archive_entry.h"
+
+#include <filesystem>
 
 namespace velka {
 

@@ -1,10 +1,10 @@
 #include "archive/archive_scan.h"
 
-#include <fcntl.h>
-
 #include "archive/archive_listing.h"
 #include "archive/archive_reading.h"
 #include "archive/file_handle.h"
+
+#include <fcntl.h>
 
 namespace velka {
 

@@ -1,12 +1,12 @@
 #pragma once
 // One scan of the archive folder into the entry lists.
 
+#include "archive/archive_entries.h"
+#include "storage/data_root.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
-
-#include "archive/archive_entries.h"
-#include "storage/data_root.h"
 
 namespace velka {
 

@@ -3,6 +3,10 @@
 // request supersedes a running or waiting one, whose results are dropped, and only a scan that
 // is still the newest when it ends reports "scan finished".
 
+#include "archive/archive_entries.h"
+#include "archive/archive_scan.h"
+#include "storage/data_root.h"
+
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -10,10 +14,6 @@
 #include <functional>
 #include <mutex>
 #include <thread>
-
-#include "archive/archive_entries.h"
-#include "archive/archive_scan.h"
-#include "storage/data_root.h"
 
 namespace velka {
 

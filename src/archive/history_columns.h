@@ -2,13 +2,13 @@
 // The eight columns of the history list: their titles, the text of each cell and the order
 // each column sorts by.
 
+#include "archive/archive_entry.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "archive/archive_entry.h"
 
 namespace velka {
 

@@ -1,13 +1,13 @@
 #include "archive/history_list.h"
 
+#include "archive/archive_reading.h"
+#include "archive/table_time_text.h"
+
 #include <algorithm>
 #include <numeric>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
-
-#include "archive/archive_reading.h"
-#include "archive/table_time_text.h"
 
 namespace velka {
 namespace {

@@ -3,6 +3,9 @@
 // a sort, the page shown, and the rows of that page. The page's window reads its rows here and
 // binds its fields to the state below.
 
+#include "archive/archive_entries.h"
+#include "archive/history_columns.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -10,9 +13,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "archive/archive_entries.h"
-#include "archive/history_columns.h"
 
 namespace velka {
 

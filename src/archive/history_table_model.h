@@ -2,11 +2,11 @@
 // The history list as a Qt item model: the rows of the current page, a check box in front of
 // each row (at most one checked), the entry's index in the shown entries as item data.
 
+#include "archive/history_list.h"
+
 #include <QAbstractTableModel>
 #include <optional>
 #include <vector>
-
-#include "archive/history_list.h"
 
 namespace velka {
 

@@ -1,9 +1,9 @@
 #pragma once
 // Hands "scan finished" from the scanner thread to its owner's thread.
 
-#include <QObject>
-
 #include "archive/archive_scanner.h"
+
+#include <QObject>
 
 namespace velka {
 

@@ -1,9 +1,9 @@
 #include "archive/record_table.h"
 
+#include "archive/table_time_text.h"
+
 #include <algorithm>
 #include <charconv>
-
-#include "archive/table_time_text.h"
 
 namespace velka {
 namespace {

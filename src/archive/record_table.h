@@ -2,14 +2,14 @@
 // The logic of the record table page without its window: the samples shown after a query,
 // the page shown (35 rows), and the texts and colours of that page's rows.
 
+#include "record/logger_settings.h"
+#include "record/sample_decoding.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "record/logger_settings.h"
-#include "record/sample_decoding.h"
 
 namespace velka {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The record table as a Qt item model: the rows of the current page with their colours.
 
+#include "archive/record_table.h"
+
 #include <QAbstractTableModel>
 #include <vector>
-
-#include "archive/record_table.h"
 
 namespace velka {
 

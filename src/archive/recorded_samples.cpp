@@ -1,8 +1,8 @@
 #include "archive/recorded_samples.h"
 
-#include <algorithm>
-
 #include "record/sample_decoding.h"
+
+#include <algorithm>
 
 namespace velka {
 

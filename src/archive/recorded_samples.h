@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstddef>
-
 #include "record/logger_image.h"
+
+#include <cstddef>
 
 namespace velka {
 

@@ -1,10 +1,10 @@
 #include "chart/chart_bitmap.h"
 
-#include <algorithm>
-#include <stdexcept>
-
 #include "record/logger_image.h"
 #include "storage/file_io.h"
+
+#include <algorithm>
+#include <stdexcept>
 
 namespace velka {
 

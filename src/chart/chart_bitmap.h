@@ -3,13 +3,13 @@
 // information header and 24-bit pixel rows stored bottom row first, each padded to a multiple
 // of four bytes. The workbook export inserts the chart from this file.
 
+#include "chart/chart_pixels.h"
+#include "storage/data_root.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
 #include <vector>
-
-#include "chart/chart_pixels.h"
-#include "storage/data_root.h"
 
 namespace velka {
 

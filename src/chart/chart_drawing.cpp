@@ -1,14 +1,13 @@
 #include "chart/chart_drawing.h"
 
+#include "record/string_format.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
 #include <QString>
 #include <QStringList>
-
 #include <ctime>
-
-#include "record/string_format.h"
 
 namespace velka {
 namespace {

@@ -3,12 +3,12 @@
 // (W + 65) x (H + 50) pixels holds the plot area at (35, 20) with the legend above it, the
 // temperature labels on its left, the limit values on its right and the time labels below.
 
-#include <QImage>
-
 #include "chart/chart_geometry.h"
 #include "chart/chart_layout.h"
 #include "chart/chart_pointer.h"
 #include "record/recording.h"
+
+#include <QImage>
 
 class QPainter;
 

@@ -1,7 +1,6 @@
 #include "chart/chart_image.h"
 
 #include <QPainter>
-
 #include <cstring>
 
 namespace velka {

@@ -1,9 +1,9 @@
 #include "chart/chart_layout.h"
 
+#include "record/numeric.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include "record/numeric.h"
 
 namespace velka {
 namespace {

@@ -3,11 +3,11 @@
 // decode, zoom, pan or restore. Coordinates are relative to the plot area's top-left corner,
 // y growing downward.
 
-#include <cstdint>
-#include <vector>
-
 #include "chart/chart_geometry.h"
 #include "record/sample_decoding.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace velka {
 

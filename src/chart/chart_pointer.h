@@ -2,11 +2,11 @@
 // The chart page's mouse: the hover marker follows the mouse over the plot, and a drag with the
 // left button pans the view. The page forwards its mouse events here and repaints as told.
 
-#include <cstddef>
-#include <cstdint>
-
 #include "chart/chart_geometry.h"
 #include "record/sample_decoding.h"
+
+#include <cstddef>
+#include <cstdint>
 
 namespace velka {
 

@@ -1,9 +1,9 @@
 #include "chart/chart_texts.h"
 
-#include <algorithm>
-
 #include "record/local_time.h"
 #include "record/string_format.h"
+
+#include <algorithm>
 
 namespace velka {
 

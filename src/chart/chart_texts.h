@@ -1,9 +1,9 @@
 #pragma once
 // The two texts above the chart and the check result of the record.
 
-#include <string>
-
 #include "record/recording.h"
+
+#include <string>
 
 namespace velka {
 

@@ -1,10 +1,10 @@
 #include "chart/chart_view.h"
 
+#include "record/numeric.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
-
-#include "record/numeric.h"
 
 namespace velka {
 namespace {

@@ -4,11 +4,11 @@
 // of the LogSummary. Each returns false when it does nothing; after a change the caller runs
 // LayoutChart and repaints.
 
-#include <cstddef>
-#include <cstdint>
-
 #include "chart/chart_geometry.h"
 #include "record/sample_decoding.h"
+
+#include <cstddef>
+#include <cstdint>
 
 namespace velka {
 

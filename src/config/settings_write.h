@@ -1,13 +1,13 @@
 #pragma once
 // What the parameter page's Write does to the image, and the checks before it.
 
-#include <cstdint>
-#include <optional>
-#include <string>
-
 #include "record/logger_image.h"
 #include "record/logger_settings.h"
 #include "record/reference_table.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
 
 namespace velka {
 

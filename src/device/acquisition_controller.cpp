@@ -19,7 +19,7 @@ constexpr const char* kConnectLoggerText = "Please make sure device is connected
 constexpr const char* kErrorCaption = "Error";
 constexpr const char* kWarningCaption = "Warning";
 
-} // namespace
+}  // namespace
 
 AcquisitionController::AcquisitionController(HidDeviceProvider& provider, MessageService& messages,
                                              const Clock& clock, DataRoot dataRoot,
@@ -202,4 +202,4 @@ void AcquisitionController::LoadProducts() {
     observer_->ProductsLoaded();
 }
 
-} // namespace velka
+}  // namespace velka

@@ -28,16 +28,16 @@ constexpr std::uint32_t kHighestSerialWithoutErase = 0x800000;
 // What the last acquisition did with the archive.
 struct ArchiveOutcome {
     enum class Status {
-        NotArchived, // nothing read, or a logger that was never set up (clockSetTime 0)
+        NotArchived,  // nothing read, or a logger that was never set up (clockSetTime 0)
         Saved,
-        Failed, // the user was told "Archive save FAILED"; any earlier file is untouched
+        Failed,  // the user was told "Archive save FAILED"; any earlier file is untouched
     };
     Status status = Status::NotArchived;
     std::filesystem::path path;
 };
 
 class AcquisitionController {
-  public:
+public:
     // `provider`, `messages`, `clock` and `tables` must outlive the controller.
     AcquisitionController(HidDeviceProvider& provider, MessageService& messages, const Clock& clock,
                           DataRoot dataRoot, const ReferenceTables& tables,
@@ -102,7 +102,7 @@ class AcquisitionController {
     const ArchiveOutcome& LastArchive() const { return lastArchive_; }
     int NoticeTimeoutMs() const { return noticeTimeoutMs_; }
 
-  private:
+private:
     void LoadSettingsFromImage();
     void ArchiveImage();
     void DecodeRecord();
@@ -125,4 +125,4 @@ class AcquisitionController {
     ArchiveOutcome lastArchive_;
 };
 
-} // namespace velka
+}  // namespace velka

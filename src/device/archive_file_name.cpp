@@ -8,4 +8,4 @@ std::string ArchiveFileName(const std::string& serialText, std::int64_t startTim
     return serialText + FormatLocalTime(startTime, "_%Y-%m-%d_%H-%M-%S") + ".bin";
 }
 
-} // namespace velka
+}  // namespace velka

@@ -11,4 +11,4 @@ namespace velka {
 // e.g. "0A1B2C3D_2018-05-04_09-07-05.bin".
 std::string ArchiveFileName(const std::string& serialText, std::int64_t startTime);
 
-} // namespace velka
+}  // namespace velka

@@ -13,7 +13,7 @@ constexpr std::size_t kStatusClearedBytes = 8;
 constexpr std::size_t kStatusClearCodeOffset = kClearCodeOffset - kStatusBlockOffset;
 
 // The settings that the logger keeps through an erase: image bytes 14848…14861.
-constexpr std::size_t kErasedTailOffset = kDeliveryDateOffset; // 14862
+constexpr std::size_t kErasedTailOffset = kDeliveryDateOffset;  // 14862
 
 std::span<std::uint8_t, kBlockBytes> ImageBlock(LoggerImage& image, std::uint16_t wordAddress) {
     return std::span<std::uint8_t, kBlockBytes>(image.data() + ImageOffsetOfWord(wordAddress),
@@ -26,7 +26,7 @@ std::span<const std::uint8_t, kBlockBytes> ImageBlock(const LoggerImage& image,
                                                       kBlockBytes);
 }
 
-} // namespace
+}  // namespace
 
 DeviceLink::DeviceLink(HidDeviceProvider& provider, DeviceLinkOptions options)
     : provider_(provider), options_(std::move(options)) {
@@ -215,4 +215,4 @@ EraseOutcome DeviceLink::EraseOpenedRecord(LoggerImage& image) {
     return {true, kResultSuccess};
 }
 
-} // namespace velka
+}  // namespace velka

@@ -33,7 +33,7 @@ struct EraseOutcome {
 };
 
 class DeviceLink {
-  public:
+public:
     explicit DeviceLink(HidDeviceProvider& provider, DeviceLinkOptions options = {});
     ~DeviceLink();
     DeviceLink(const DeviceLink&) = delete;
@@ -71,7 +71,7 @@ class DeviceLink {
     // When set, every report written and read is dumped there as one hex line.
     void SetReportTrace(std::ostream* trace) { trace_ = trace; }
 
-  private:
+private:
     ResultCode Send(const HidReport& report);
     ResultCode Receive(HidReport& report);
     ResultCode ResultOf(const TransportResult& result) const;
@@ -86,4 +86,4 @@ class DeviceLink {
     std::ostream* trace_ = nullptr;
 };
 
-} // namespace velka
+}  // namespace velka

@@ -21,7 +21,7 @@ const char* MonitorName(HotplugSource source) {
     return source == HotplugSource::Udev ? "udev" : "kernel";
 }
 
-} // namespace
+}  // namespace
 
 void DeviceWatcher::UdevDeleter::operator()(udev* context) const {
     udev_unref(context);
@@ -105,4 +105,4 @@ std::vector<DeviceEvent> DeviceWatcher::ReadPendingEvents() {
     return events;
 }
 
-} // namespace velka
+}  // namespace velka

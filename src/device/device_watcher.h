@@ -18,18 +18,18 @@ struct udev_device;
 namespace velka {
 
 enum class HotplugSource {
-    Automatic, // udev's events where a udev daemon runs, otherwise the kernel's
-    Udev,      // events after udev has processed them (access rights already applied)
-    Kernel,    // the kernel's own events, for machines without a udev daemon
+    Automatic,  // udev's events where a udev daemon runs, otherwise the kernel's
+    Udev,       // events after udev has processed them (access rights already applied)
+    Kernel,     // the kernel's own events, for machines without a udev daemon
 };
 
 struct DeviceEvent {
-    HotplugDecision kind = HotplugDecision::Ignore; // LoggerArrived or LoggerRemoved
+    HotplugDecision kind = HotplugDecision::Ignore;  // LoggerArrived or LoggerRemoved
     std::string devnode;
 };
 
 class DeviceWatcher {
-  public:
+public:
     explicit DeviceWatcher(HotplugSource source = HotplugSource::Automatic);
     ~DeviceWatcher();
     DeviceWatcher(const DeviceWatcher&) = delete;
@@ -43,7 +43,7 @@ class DeviceWatcher {
     // The hidraw nodes known to belong to a logger: present at start or arrived since.
     const std::set<std::string>& LoggerNodes() const { return loggerNodes_; }
 
-  private:
+private:
     struct UdevDeleter {
         void operator()(udev* context) const;
     };
@@ -59,4 +59,4 @@ class DeviceWatcher {
     std::set<std::string> loggerNodes_;
 };
 
-} // namespace velka
+}  // namespace velka

@@ -11,7 +11,7 @@ constexpr std::size_t kMalformedAnswerLength = 33;
 
 // The open "file" on the logger: it keeps the answers that arrived since it was opened.
 class EmulatedLogger::Transport final : public HidTransport {
-  public:
+public:
     explicit Transport(EmulatedLogger& logger) : logger_(logger) {}
     TransportResult WriteReport(const HidReport& report) override {
         return logger_.Write(report, answers_);
@@ -20,7 +20,7 @@ class EmulatedLogger::Transport final : public HidTransport {
         return logger_.Read(report, timeoutMs, answers_);
     }
 
-  private:
+private:
     EmulatedLogger& logger_;
     std::deque<ReportPayload> answers_;
 };
@@ -139,4 +139,4 @@ TransportResult EmulatedLogger::Read(HidReport& report, int timeoutMs,
     return {TransportStatus::Ok, 0, kReportSize};
 }
 
-} // namespace velka
+}  // namespace velka

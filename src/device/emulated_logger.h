@@ -14,7 +14,7 @@
 namespace velka {
 
 class EmulatedLogger final : public HidDeviceProvider {
-  public:
+public:
     // Waits of the emulated logger: a slow answer, or a read waiting out its time-out. Tests
     // record them instead of sleeping.
     using WaitFunction = std::function<void(std::chrono::milliseconds)>;
@@ -36,7 +36,7 @@ class EmulatedLogger final : public HidDeviceProvider {
     const LoggerImage& Memory() const { return device_.Memory(); }
     int ReportCount() const { return reportCount_; }
 
-  private:
+private:
     class Transport;
 
     TransportResult Write(const HidReport& report, std::deque<ReportPayload>& answers);
@@ -49,7 +49,7 @@ class EmulatedLogger final : public HidDeviceProvider {
     WaitFunction wait_;
     bool plugged_ = true;
     int reportCount_ = 0;
-    bool faultPending_ = false; // a fault that hits the first answer at or after report k
+    bool faultPending_ = false;  // a fault that hits the first answer at or after report k
 };
 
-} // namespace velka
+}  // namespace velka

@@ -12,7 +12,7 @@ constexpr std::size_t kPayloadAddressLow = 2;
 constexpr std::size_t kPayloadAddressHigh = 3;
 constexpr std::size_t kPayloadEraseCode = kEraseCodeReportOffset - 1;
 
-} // namespace
+}  // namespace
 
 std::optional<std::size_t>
 EmulatedLoggerDevice::BlockOffset(std::span<const std::uint8_t, kReportPayloadSize> payload) {
@@ -67,4 +67,4 @@ std::optional<ReportPayload> EmulatedLoggerDevice::HandleOutputReport(
     }
 }
 
-} // namespace velka
+}  // namespace velka

@@ -17,7 +17,7 @@ namespace velka {
 using ReportPayload = std::array<std::uint8_t, kReportPayloadSize>;
 
 class EmulatedLoggerDevice {
-  public:
+public:
     explicit EmulatedLoggerDevice(const LoggerImage& memory) : memory_(memory) {}
 
     // Handles one output report. A read command is answered with the 64 bytes at its word
@@ -32,10 +32,10 @@ class EmulatedLoggerDevice {
     // Whether a write or erase-write command waits for its data report.
     bool AwaitingData() const { return pendingWrite_.has_value(); }
 
-  private:
+private:
     struct PendingWrite {
         std::size_t offset = 0;
-        bool accepted = true; // an erase-write with a wrong erase code writes nothing
+        bool accepted = true;  // an erase-write with a wrong erase code writes nothing
     };
 
     static std::optional<std::size_t>
@@ -46,4 +46,4 @@ class EmulatedLoggerDevice {
     int finalCommandCount_ = 0;
 };
 
-} // namespace velka
+}  // namespace velka

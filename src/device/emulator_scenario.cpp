@@ -20,7 +20,7 @@ bool TakesReport(EmulatedFault fault) {
     return fault != EmulatedFault::None && fault != EmulatedFault::Slow;
 }
 
-} // namespace
+}  // namespace
 
 std::string EmulatorScenario::Name() const {
     for (const auto& [name, named] : kNames) {
@@ -58,4 +58,4 @@ std::optional<EmulatorScenario> EmulatorScenario::Parse(std::string_view text) {
     return scenario;
 }
 
-} // namespace velka
+}  // namespace velka

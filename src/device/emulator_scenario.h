@@ -11,11 +11,11 @@ namespace velka {
 
 enum class EmulatedFault {
     None,
-    Slow,            // every answer takes answerDelayMs, within the read time-out
-    NoAnswer,        // from report k on the logger answers nothing: every read times out
-    ErrorAtReport,   // the k-th report fails with an I/O error; later ones work
-    RemovedAtReport, // the logger is unplugged at the k-th report
-    MalformedAnswer, // the first answer at or after report k is a short report
+    Slow,             // every answer takes answerDelayMs, within the read time-out
+    NoAnswer,         // from report k on the logger answers nothing: every read times out
+    ErrorAtReport,    // the k-th report fails with an I/O error; later ones work
+    RemovedAtReport,  // the logger is unplugged at the k-th report
+    MalformedAnswer,  // the first answer at or after report k is a short report
 };
 
 struct EmulatorScenario {
@@ -34,4 +34,4 @@ struct EmulatorScenario {
 constexpr const char* kEmulatorScenarioNames =
     "normal, slow, timeout[:K], error[:K], removed[:K], malformed[:K]";
 
-} // namespace velka
+}  // namespace velka

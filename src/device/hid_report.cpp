@@ -43,4 +43,4 @@ void WriteReportHex(std::ostream& stream, std::string_view direction,
     stream << line;
 }
 
-} // namespace velka
+}  // namespace velka

@@ -31,11 +31,11 @@ constexpr std::size_t kEraseCodeReportOffset = 5;
 // The memory is addressed in 16-bit words and moved in blocks of 32 words (64 bytes).
 constexpr std::size_t kBlockBytes = 64;
 constexpr std::uint16_t kWordsPerBlock = 32;
-constexpr std::uint16_t kFirstReadWordAddress = 1888;   // image byte 3776, the sample region
-constexpr std::uint16_t kStatusBlockWordAddress = 7392; // image byte 14784
-constexpr std::uint16_t kSettingsWordAddress = 7424;    // image byte 14848
-constexpr std::uint16_t kLastWordAddress = 8160;        // image byte 16320, the last block
-constexpr std::uint16_t kLastSampleWordAddress = 7360;  // the last of the 172 sample blocks
+constexpr std::uint16_t kFirstReadWordAddress = 1888;    // image byte 3776, the sample region
+constexpr std::uint16_t kStatusBlockWordAddress = 7392;  // image byte 14784
+constexpr std::uint16_t kSettingsWordAddress = 7424;     // image byte 14848
+constexpr std::uint16_t kLastWordAddress = 8160;         // image byte 16320, the last block
+constexpr std::uint16_t kLastSampleWordAddress = 7360;   // the last of the 172 sample blocks
 
 // The erase code: six significant bytes chosen once for every logger, then two zero bytes. The
 // erase-write command carries all eight; the status block keeps the six as its clearCode.
@@ -59,4 +59,4 @@ HidReport MakeDataReport(std::span<const std::uint8_t, kBlockBytes> block);
 void WriteReportHex(std::ostream& stream, std::string_view direction,
                     std::span<const std::uint8_t> report);
 
-} // namespace velka
+}  // namespace velka

@@ -14,9 +14,9 @@ namespace velka {
 
 enum class TransportStatus {
     Ok,
-    TimedOut, // no answer within the wait
-    Removed,  // the device is gone
-    Failed,   // any other error; systemError holds its errno value
+    TimedOut,  // no answer within the wait
+    Removed,   // the device is gone
+    Failed,    // any other error; systemError holds its errno value
 };
 
 struct TransportResult {
@@ -27,7 +27,7 @@ struct TransportResult {
 };
 
 class HidTransport {
-  public:
+public:
     virtual ~HidTransport() = default;
     // Sends one 65-byte report, report ID in byte 0.
     virtual TransportResult WriteReport(const HidReport& report) = 0;
@@ -38,17 +38,17 @@ class HidTransport {
 
 // Where loggers are found and opened: the USB bus through hidapi, or an emulated logger.
 class HidDeviceProvider {
-  public:
+public:
     virtual ~HidDeviceProvider() = default;
 
     // The path of the first logger present (vendor 0x0FE6, product 0x0413), if any.
     virtual std::optional<std::string> FindLogger() = 0;
 
     struct OpenResult {
-        std::unique_ptr<HidTransport> transport; // null when the open failed
+        std::unique_ptr<HidTransport> transport;  // null when the open failed
         ResultCode error = kResultSuccess;
     };
     virtual OpenResult Open(const std::string& devicePath) = 0;
 };
 
-} // namespace velka
+}  // namespace velka

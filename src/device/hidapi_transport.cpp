@@ -11,7 +11,7 @@ namespace velka {
 namespace {
 
 class HidapiTransport final : public HidTransport {
-  public:
+public:
     HidapiTransport(hid_device* device, std::string devicePath)
         : device_(device), devicePath_(std::move(devicePath)) {}
     ~HidapiTransport() override { hid_close(device_); }
@@ -46,7 +46,7 @@ class HidapiTransport final : public HidTransport {
         return {TransportStatus::Ok, 0, static_cast<std::size_t>(got) + 1};
     }
 
-  private:
+private:
     // A write to a node whose device is gone fails with ENODEV; otherwise a node that has
     // disappeared tells a removal from another error.
     TransportResult Failure(int errorNumber) const {
@@ -59,7 +59,7 @@ class HidapiTransport final : public HidTransport {
     std::string devicePath_;
 };
 
-} // namespace
+}  // namespace
 
 HidapiProvider::HidapiProvider() {
     hid_init();
@@ -104,4 +104,4 @@ HidDeviceProvider::OpenResult HidapiProvider::Open(const std::string& devicePath
     return {std::make_unique<HidapiTransport>(device, devicePath), kResultSuccess};
 }
 
-} // namespace velka
+}  // namespace velka

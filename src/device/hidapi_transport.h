@@ -8,7 +8,7 @@
 namespace velka {
 
 class HidapiProvider final : public HidDeviceProvider {
-  public:
+public:
     // Initialises hidapi; keep one provider for the life of the program.
     HidapiProvider();
     ~HidapiProvider() override;
@@ -21,4 +21,4 @@ class HidapiProvider final : public HidDeviceProvider {
     OpenResult Open(const std::string& devicePath) override;
 };
 
-} // namespace velka
+}  // namespace velka

@@ -21,7 +21,7 @@ bool IsLogger(const std::string& hidId) {
     return identity && identity->vendor == kLoggerVendorId && identity->product == kLoggerProductId;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<HidIdentity> ParseHidId(const std::string& hidId) {
     const std::size_t first = hidId.find(':');
@@ -54,4 +54,4 @@ HotplugDecision ClassifyHotplugEvent(const HotplugEvent& event,
     return HotplugDecision::Ignore;
 }
 
-} // namespace velka
+}  // namespace velka

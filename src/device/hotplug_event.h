@@ -10,9 +10,9 @@ namespace velka {
 
 // What the watcher reads from one event of the hidraw subsystem.
 struct HotplugEvent {
-    std::string action;    // "add", "remove", "change", "bind", …
-    std::string subsystem; // "hidraw"
-    std::string devnode;   // "/dev/hidraw3"
+    std::string action;     // "add", "remove", "change", "bind", …
+    std::string subsystem;  // "hidraw"
+    std::string devnode;    // "/dev/hidraw3"
     // HID_ID of the parent HID device, "BUS:VENDOR:PRODUCT" in hexadecimal
     // ("0003:00000FE6:00000413"); empty when the parent cannot be read (after a removal).
     std::string parentHidId;
@@ -36,4 +36,4 @@ std::optional<HidIdentity> ParseHidId(const std::string& hidId);
 HotplugDecision ClassifyHotplugEvent(const HotplugEvent& event,
                                      const std::set<std::string>& loggerNodes);
 
-} // namespace velka
+}  // namespace velka

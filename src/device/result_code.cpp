@@ -36,4 +36,4 @@ std::string DescribeResult(ResultCode code) {
     return "error code " + std::to_string(code);
 }
 
-} // namespace velka
+}  // namespace velka

@@ -30,4 +30,4 @@ ResultCode ResultFromSystemError(int errorNumber);
 // One line for people: "time-out: the logger did not answer within the read time-out", …
 std::string DescribeResult(ResultCode code);
 
-} // namespace velka
+}  // namespace velka

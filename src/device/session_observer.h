@@ -6,7 +6,7 @@
 namespace velka {
 
 class SessionObserver {
-  public:
+public:
     virtual ~SessionObserver() = default;
 
     // A logger arrived: the settings' texts and calibration words were cleared and the sample
@@ -31,4 +31,4 @@ class SessionObserver {
     virtual void ChartPageRequested() {}
 };
 
-} // namespace velka
+}  // namespace velka

@@ -28,7 +28,8 @@ std::int64_t RecordingStartTime(std::uint32_t clockSetTime, std::uint32_t startO
 
 std::int64_t RecordingStopTime(std::int64_t startTime, std::uint32_t logInterval,
                                std::size_t sampleCount) {
-    const auto span = static_cast<std::uint32_t>(logInterval * static_cast<std::uint64_t>(sampleCount));
+    const auto span =
+        static_cast<std::uint32_t>(logInterval * static_cast<std::uint64_t>(sampleCount));
     return static_cast<std::uint32_t>(static_cast<std::uint32_t>(startTime) + span);
 }
 

@@ -1,10 +1,10 @@
 #include "record/logger_settings.h"
 
+#include "record/local_time.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-
-#include "record/local_time.h"
 
 namespace velka {
 namespace {
@@ -81,8 +81,8 @@ LoggerSettings DecodeSettings(const LoggerImage& image, const ReferenceTable& cu
     return s;
 }
 
-void EncodeSettings(const LoggerSettings& s, LoggerImage& image,
-                    const ReferenceTable& currentTable, std::int64_t now) {
+void EncodeSettings(const LoggerSettings& s, LoggerImage& image, const ReferenceTable& currentTable,
+                    std::int64_t now) {
     WriteU32(image, kStartOffsetOffset, s.startOffset);
     WriteU16(image, kCalibrationAOffset, s.calibrationA);
     WriteU16(image, kLogIntervalOffset, s.logInterval);
@@ -101,9 +101,8 @@ void EncodeSettings(const LoggerSettings& s, LoggerImage& image,
 }
 
 ParsedProducts ParseImageProducts(const LoggerImage& image) {
-    return ParseProductTable(
-        std::span<const std::uint8_t, kProductAreaSize>(image.data() + kProductTableOffset,
-                                                        kProductAreaSize));
+    return ParseProductTable(std::span<const std::uint8_t, kProductAreaSize>(
+        image.data() + kProductTableOffset, kProductAreaSize));
 }
 
 void StoreProductTable(const std::vector<ProductRecord>& products, LoggerImage& image) {

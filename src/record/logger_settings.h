@@ -1,13 +1,13 @@
 #pragma once
 // The decoded status and settings fields of the image and their conversions.
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "record/logger_image.h"
 #include "record/product_record.h"
 #include "record/reference_table.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace velka {
 
@@ -27,9 +27,9 @@ struct LoggerSettings {
     double upperLimit = 30.0;
     std::uint8_t alarmDelayCount = 0;  // in log intervals
     std::uint8_t ledBlinkInterval = 0;
-    std::uint32_t clockSetTime = 0;   // seconds since 1970, when the settings were last written
-    std::int64_t deliveryDate = 0;    // the current time when the image holds 0
-    std::string deliveryDateText;     // "%Y-%m-%d", local time
+    std::uint32_t clockSetTime = 0;  // seconds since 1970, when the settings were last written
+    std::int64_t deliveryDate = 0;   // the current time when the image holds 0
+    std::string deliveryDateText;    // "%Y-%m-%d", local time
     std::u16string deliveryCompany;
     std::u16string receivingCompany;
     std::u16string transportCompany;

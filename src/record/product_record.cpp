@@ -41,9 +41,9 @@ void WriteText(std::uint8_t* out, std::uint8_t length, const std::u16string& tex
 }  // namespace
 
 ProductRecord MakeProductRecord(std::uint8_t id, std::u16string unit, std::int32_t quantity,
-                                std::uint32_t validity, std::u16string number,
-                                std::u16string name, std::u16string spec,
-                                std::u16string shipment, std::u16string batch) {
+                                std::uint32_t validity, std::u16string number, std::u16string name,
+                                std::u16string spec, std::u16string shipment,
+                                std::u16string batch) {
     ProductRecord record;
     record.id = id;
     record.unit = std::move(unit);
@@ -98,10 +98,11 @@ ProductArea BuildProductTable(const std::vector<ProductRecord>& products) {
         WriteU16(area, p + 5, static_cast<std::uint16_t>(record.quantity));
         WriteU32(area, p + 9, record.validity);
         std::size_t q = p + 13;
-        for (const auto& [length, text] :
-             {std::pair{record.numberLength, &record.number}, {record.nameLength, &record.name},
-              {record.specLength, &record.spec}, {record.shipmentLength, &record.shipment},
-              {record.batchLength, &record.batch}}) {
+        for (const auto& [length, text] : {std::pair{record.numberLength, &record.number},
+                                           {record.nameLength, &record.name},
+                                           {record.specLength, &record.spec},
+                                           {record.shipmentLength, &record.shipment},
+                                           {record.batchLength, &record.batch}}) {
             WriteText(area.data() + q, length, *text);
             q += 1 + length;
         }

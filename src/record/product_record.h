@@ -2,6 +2,8 @@
 // The product information table of the image: up to ten variable-length entries, the end mark
 // 0x55 0xAA, zeros to the end of its 1,376 bytes, then the two-byte tail.
 
+#include "record/logger_image.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -9,17 +11,17 @@
 #include <string>
 #include <vector>
 
-#include "record/logger_image.h"
-
 namespace velka {
 
 constexpr std::size_t kMaxProducts = 10;
 constexpr std::size_t kMaxProductTableBytes = 1374;  // entries only; the end mark always fits
-constexpr std::size_t kProductEntryFixedBytes = 18;  // id, unit, quantity, zero, validity, 5 lengths
+constexpr std::size_t kProductEntryFixedBytes =
+    18;  // id, unit, quantity, zero, validity, 5 lengths
 // Longest texts in code units (the record's slots hold one more for the terminator).
-constexpr std::size_t kProductTextUnits = 20;  // Number, Product Name, Specification Model, Shipment Number
-constexpr std::size_t kBatchTextUnits = 16;    // Product Batch Number
-constexpr std::size_t kUnitStoredUnits = 2;    // the image keeps the first two units of the unit
+constexpr std::size_t kProductTextUnits =
+    20;  // Number, Product Name, Specification Model, Shipment Number
+constexpr std::size_t kBatchTextUnits = 16;  // Product Batch Number
+constexpr std::size_t kUnitStoredUnits = 2;  // the image keeps the first two units of the unit
 constexpr std::size_t kUnitEditedUnits = 4;
 
 // One product entry in decoded form. Each length is the byte length of its text as stored
@@ -45,9 +47,8 @@ struct ProductRecord {
 
 // Builds a record whose length bytes match its texts.
 ProductRecord MakeProductRecord(std::uint8_t id, std::u16string unit, std::int32_t quantity,
-                                std::uint32_t validity, std::u16string number,
-                                std::u16string name, std::u16string spec,
-                                std::u16string shipment, std::u16string batch);
+                                std::uint32_t validity, std::u16string number, std::u16string name,
+                                std::u16string spec, std::u16string shipment, std::u16string batch);
 
 int EntrySize(const ProductRecord& record);
 int TableUsedBytes(const std::vector<ProductRecord>& products);

@@ -3,12 +3,12 @@
 // calibration words, the settings with their limits through that table, the products, and the
 // samples with their summary. Acquisition, a stored file and the command line all go this way.
 
-#include <cstdint>
-
 #include "record/logger_image.h"
 #include "record/logger_settings.h"
 #include "record/reference_table.h"
 #include "record/sample_decoding.h"
+
+#include <cstdint>
 
 namespace velka {
 

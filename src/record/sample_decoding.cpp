@@ -1,8 +1,8 @@
 #include "record/sample_decoding.h"
 
-#include <cmath>
-
 #include "record/numeric.h"
+
+#include <cmath>
 
 namespace velka {
 
@@ -11,13 +11,14 @@ SampleBlockValues UnpackSampleBlock(std::span<const std::uint8_t, kSampleBlockSi
     // Twelve groups of five bytes carry four samples each; the last four bytes carry three.
     for (std::size_t g = 0; g < 12; ++g) {
         const std::uint8_t* b = block.data() + 5 * g;
-        const std::uint32_t w = static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-                                (static_cast<std::uint32_t>(b[2]) << 16) |
-                                (static_cast<std::uint32_t>(b[3]) << 24);
+        const std::uint32_t w =
+            static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+            (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
         values[4 * g] = static_cast<std::uint16_t>(w & 0x3FF);
         values[4 * g + 1] = static_cast<std::uint16_t>((w >> 10) & 0x3FF);
         values[4 * g + 2] = static_cast<std::uint16_t>((w >> 20) & 0x3FF);
-        values[4 * g + 3] = static_cast<std::uint16_t>((static_cast<std::uint32_t>(b[4]) << 2) | (w >> 30));
+        values[4 * g + 3] =
+            static_cast<std::uint16_t>((static_cast<std::uint32_t>(b[4]) << 2) | (w >> 30));
     }
     const std::uint32_t w = ReadU32(block, 60);
     values[48] = static_cast<std::uint16_t>(w & 0x3FF);
@@ -35,10 +36,10 @@ bool SampleBlockHoldsZero(std::span<const std::uint8_t, kSampleBlockSize> block)
     std::uint64_t zeroLanes = 0;
     for (std::size_t g = 0; g < 12; ++g) {
         const std::uint8_t* b = block.data() + 5 * g;
-        const std::uint64_t lanes = static_cast<std::uint64_t>(b[0]) | (static_cast<std::uint64_t>(b[1]) << 8) |
-                                    (static_cast<std::uint64_t>(b[2]) << 16) |
-                                    (static_cast<std::uint64_t>(b[3]) << 24) |
-                                    (static_cast<std::uint64_t>(b[4]) << 32);
+        const std::uint64_t lanes =
+            static_cast<std::uint64_t>(b[0]) | (static_cast<std::uint64_t>(b[1]) << 8) |
+            (static_cast<std::uint64_t>(b[2]) << 16) | (static_cast<std::uint64_t>(b[3]) << 24) |
+            (static_cast<std::uint64_t>(b[4]) << 32);
         zeroLanes |= (lanes - kLaneLowBits) & ~lanes & kLaneTopBits;
     }
     // The last four bytes carry three samples; bits 510 and 511 are not a sample.
@@ -125,7 +126,8 @@ DecodedRecord DecodeImage(const LoggerImage& image, const ReferenceTable& curren
                           double lowerLimit, double upperLimit) {
     DecodedRecord record;
     record.rawSamples = UnpackSampleRegion(image);
-    DecodedSamples decoded = BuildSampleList(record.rawSamples, currentTable, lowerLimit, upperLimit);
+    DecodedSamples decoded =
+        BuildSampleList(record.rawSamples, currentTable, lowerLimit, upperLimit);
     record.samples = std::move(decoded.samples);
     record.summary = decoded.summary;
     record.summary.viewFirst = 0;

@@ -1,13 +1,13 @@
 #pragma once
 // The packed 10-bit samples of the image, their temperatures, alarm flags and statistics.
 
+#include "record/logger_image.h"
+#include "record/reference_table.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
-
-#include "record/logger_image.h"
-#include "record/reference_table.h"
 
 namespace velka {
 

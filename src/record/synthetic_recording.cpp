@@ -1,12 +1,12 @@
 #include "record/synthetic_recording.h"
 
+#include "record/logger_settings.h"
+#include "record/sample_decoding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <random>
-
-#include "record/logger_settings.h"
-#include "record/sample_decoding.h"
 
 namespace velka {
 namespace {
@@ -95,14 +95,13 @@ SyntheticRecording SynthesizeRecording(const SyntheticRecordingOptions& options,
     WriteSlotText(image, kTransportNumberOffset, kTransportNumberSlotBytes, u"CF-20417");
 
     const auto validity = static_cast<std::uint32_t>(options.startTime + 540 * 86400LL);
-    StoreProductTable(
-        {MakeProductRecord(1, u"bx", 120, validity, u"VX-0041", u"Influenza vaccine", u"10 x 0.5 ml",
-                           u"SH-77812", u"B2611A"),
-         MakeProductRecord(2, u"vl", 400, validity, u"IN-2210", u"Insulin glargine", u"10 ml vial",
-                           u"SH-77812", u"L0934"),
-         MakeProductRecord(3, u"kg", 25, validity, u"RG-118", u"Diagnostic reagent", u"2-8 C kit",
-                           u"SH-77813", u"R55-07")},
-        image);
+    StoreProductTable({MakeProductRecord(1, u"bx", 120, validity, u"VX-0041", u"Influenza vaccine",
+                                         u"10 x 0.5 ml", u"SH-77812", u"B2611A"),
+                       MakeProductRecord(2, u"vl", 400, validity, u"IN-2210", u"Insulin glargine",
+                                         u"10 ml vial", u"SH-77812", u"L0934"),
+                       MakeProductRecord(3, u"kg", 25, validity, u"RG-118", u"Diagnostic reagent",
+                                         u"2-8 C kit", u"SH-77813", u"R55-07")},
+                      image);
 
     // Every raw value's decoded temperature; each intended temperature takes the nearest.
     const SampleConverter converter(current);
@@ -125,7 +124,8 @@ SyntheticRecording SynthesizeRecording(const SyntheticRecordingOptions& options,
         SampleBlockValues values{};
         std::copy_n(raw.begin() + kSamplesPerBlock * b, kSamplesPerBlock, values.begin());
         const auto block = PackSampleBlock(values);
-        std::copy(block.begin(), block.end(), image.begin() + kSampleRegionOffset + kSampleBlockSize * b);
+        std::copy(block.begin(), block.end(),
+                  image.begin() + kSampleRegionOffset + kSampleBlockSize * b);
     }
     return result;
 }

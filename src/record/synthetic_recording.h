@@ -3,11 +3,11 @@
 // 2-8 °C with a few excursions beyond its limits, products and transport texts filled in. The
 // raw samples invert the calibrated conversion, so decoding gives back the intended profile.
 
-#include <cstdint>
-#include <vector>
-
 #include "record/logger_image.h"
 #include "record/reference_table.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace velka {
 

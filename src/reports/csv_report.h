@@ -3,12 +3,12 @@
 // one row per sample, UTF-8, RFC 4180 (CRLF line ends, fields quoted where they need it), local
 // times as "%Y-%m-%d %H:%M:%S", temperatures with one decimal and the alarm flag -1, 0 or 1.
 
+#include "record/recording.h"
+#include "reports/report_inputs.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
-
-#include "record/recording.h"
-#include "reports/report_inputs.h"
 
 namespace velka {
 

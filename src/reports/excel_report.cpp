@@ -1,16 +1,15 @@
 #include "reports/excel_report.h"
 
-#include <xlsxwriter.h>
-
-#include <cstdlib>
-#include <memory>
-
 #include "chart/chart_bitmap.h"
 #include "record/record_table_columns.h"
 #include "record/string_format.h"
 #include "record/text_encoding.h"
 #include "reports/report_fields.h"
 #include "storage/staged_file.h"
+
+#include <cstdlib>
+#include <memory>
+#include <xlsxwriter.h>
 
 namespace velka {
 namespace {
@@ -85,8 +84,8 @@ public:
 
     // Rows and columns as the sheet numbers them: row 1, column 1 is A1.
     void Text(int row, int column, const std::string& text) {
-        Check(worksheet_write_string(sheet_, Row(row), Column(column),
-                                     FitToCell(text).c_str(), centred_));
+        Check(worksheet_write_string(sheet_, Row(row), Column(column), FitToCell(text).c_str(),
+                                     centred_));
     }
     void Number(int row, int column, double value) {
         Check(worksheet_write_number(sheet_, Row(row), Column(column), value, centred_));

@@ -2,13 +2,13 @@
 // The workbook report: one worksheet "Temperature information" with the transport data, the
 // device settings, the statistics, the products, the chart picture and the sample table.
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include "reports/report_inputs.h"
 #include "services/message_service.h"
 #include "storage/data_root.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace velka {
 

@@ -3,7 +3,6 @@
 // to GBK. A character that GBK cannot represent becomes "?".
 
 #include <iconv.h>
-
 #include <string>
 #include <string_view>
 

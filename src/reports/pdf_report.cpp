@@ -1,16 +1,15 @@
 #include "reports/pdf_report.h"
 
-#include <hpdf.h>
-
-#include <cmath>
-#include <memory>
-#include <vector>
-
 #include "record/string_format.h"
 #include "record/text_encoding.h"
 #include "reports/gbk_text.h"
 #include "reports/report_fields.h"
 #include "storage/staged_file.h"
+
+#include <cmath>
+#include <hpdf.h>
+#include <memory>
+#include <vector>
 
 namespace velka {
 namespace {

@@ -2,12 +2,12 @@
 // The PDF report: an A4 summary page (transport data, device settings, statistics, products
 // and the chart picture) followed by the sample table, 54 rows a page, alarm samples in red.
 
+#include "reports/report_inputs.h"
+#include "services/message_service.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
-
-#include "reports/report_inputs.h"
-#include "services/message_service.h"
 
 namespace velka {
 

@@ -1,11 +1,11 @@
 #pragma once
 // Values that the PDF report and the workbook show alike.
 
+#include "record/recording.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-#include "record/recording.h"
 
 namespace velka {
 

@@ -1,11 +1,11 @@
 #pragma once
 // What both reports read at the moment of export, and how an export ended.
 
-#include <string>
-
 #include "chart/chart_pixels.h"
 #include "record/recording.h"
 #include "services/clock.h"
+
+#include <string>
 
 namespace velka {
 

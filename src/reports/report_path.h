@@ -2,11 +2,11 @@
 // The default paths of the two reports: the logger's serial number in the archive folder, or
 // the time stamp of the moment when no logger has been read.
 
-#include <filesystem>
-#include <string>
-
 #include "services/clock.h"
 #include "storage/data_root.h"
+
+#include <filesystem>
+#include <string>
 
 namespace velka {
 

@@ -1,10 +1,9 @@
 #include "storage/data_root.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
+#include <pwd.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace velka {
 

@@ -2,11 +2,10 @@
 
 #include "storage/staged_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
+#include <fcntl.h>
 #include <fstream>
+#include <unistd.h>
 #include <vector>
 
 namespace velka {

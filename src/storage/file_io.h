@@ -1,6 +1,8 @@
 #pragma once
 // Whole-file reads and crash-safe writes.
 
+#include "record/logger_image.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -8,8 +10,6 @@
 #include <span>
 #include <string>
 #include <system_error>
-
-#include "record/logger_image.h"
 
 namespace velka {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The delivered reference tables and the calibrated "current.txt" on disk.
 
-#include <filesystem>
-
 #include "record/reference_table.h"
 #include "storage/data_root.h"
+
+#include <filesystem>
 
 namespace velka {
 

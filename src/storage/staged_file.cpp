@@ -1,12 +1,11 @@
 #include "storage/staged_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velka {
 namespace {
@@ -20,7 +19,8 @@ std::error_code LastError() {
 StagedFile::StagedFile(std::filesystem::path target) : target_(std::move(target)) {
     const std::filesystem::path folder = target_.has_parent_path() ? target_.parent_path() : ".";
     // mkostemp turns the last six characters of the pattern into a unique suffix.
-    std::string pattern = (folder / ("." + target_.filename().string() + "." + std::string(6, 'X'))).string();
+    std::string pattern =
+        (folder / ("." + target_.filename().string() + "." + std::string(6, 'X'))).string();
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) {
         error_ = LastError();

@@ -1,12 +1,11 @@
 #include "archive_fixtures.h"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include "record/sample_decoding.h"
 
 #include <cstdio>
+#include <fcntl.h>
 #include <stdexcept>
-
-#include "record/sample_decoding.h"
+#include <unistd.h>
 
 namespace velka::testing {
 

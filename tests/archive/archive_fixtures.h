@@ -1,14 +1,14 @@
 #pragma once
 // Stored images and entry lists made up for the archive tests.
 
+#include "archive/archive_entries.h"
+#include "record/logger_image.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
-
-#include "archive/archive_entries.h"
-#include "record/logger_image.h"
 
 namespace velka::testing {
 

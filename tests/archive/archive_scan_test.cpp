@@ -1,15 +1,14 @@
 // Listing the archive folder and scanning it into the entry lists, on the calling thread.
 
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include <algorithm>
-
 #include "archive/archive_listing.h"
 #include "archive/archive_reading.h"
 #include "archive/archive_scan.h"
 #include "archive_fixtures.h"
 #include "temp_dir.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace velka {
 namespace {

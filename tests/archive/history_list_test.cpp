@@ -1,12 +1,11 @@
 // The history's queries, paging, sorting and row texts.
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
 #include "archive/history_list.h"
 #include "archive_fixtures.h"
 #include "local_zone.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
 
 namespace velka {
 namespace {

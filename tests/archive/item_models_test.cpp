@@ -1,14 +1,13 @@
 // The item models the history and record table pages display, checked by Qt's model tester.
 
-#include <gtest/gtest.h>
+#include "archive/history_table_model.h"
+#include "archive/record_table_model.h"
+#include "archive_fixtures.h"
 
 #include <QAbstractItemModelTester>
 #include <QBrush>
 #include <QColor>
-
-#include "archive/history_table_model.h"
-#include "archive/record_table_model.h"
-#include "archive_fixtures.h"
+#include <gtest/gtest.h>
 
 namespace velka {
 namespace {

@@ -1,9 +1,8 @@
 // The Qt tests of the archive run inside one QCoreApplication: queued calls need its event
 // loop, and item models their thread's.
 
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);

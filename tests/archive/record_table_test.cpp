@@ -1,13 +1,12 @@
 // The record table's paging, queries, row texts and colours.
 
-#include <gtest/gtest.h>
+#include "archive/record_table.h"
+#include "local_zone.h"
 
 #include <cmath>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <limits>
-
-#include "archive/record_table.h"
-#include "local_zone.h"
 
 namespace velka {
 namespace {

@@ -1,22 +1,21 @@
 // The scanner on its own thread: "scan finished" reaches the owner on the owner's thread, a
 // newer request supersedes a running scan, and a destroyed owner or scanner is never called.
 
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QThread>
-#include <algorithm>
-#include <chrono>
-#include <functional>
-#include <memory>
-#include <thread>
-
 #include "archive/archive_listing.h"
 #include "archive/archive_scanner.h"
 #include "archive/history_list.h"
 #include "archive/queued_delivery.h"
 #include "archive_fixtures.h"
 #include "temp_dir.h"
+
+#include <QCoreApplication>
+#include <QThread>
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
 
 namespace velka {
 namespace {

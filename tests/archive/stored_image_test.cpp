@@ -1,11 +1,5 @@
 // Reading one stored image into its entry, and counting its recorded samples.
 
-#include <fcntl.h>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include <random>
-
 #include "archive/archive_reading.h"
 #include "archive/file_handle.h"
 #include "archive/recorded_samples.h"
@@ -15,6 +9,11 @@
 #include "record/synthetic_recording.h"
 #include "temp_dir.h"
 #include "test_tables.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <random>
+#include <sys/stat.h>
 
 namespace velka {
 namespace {

@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <iterator>
-
 #include "chart/chart_bitmap.h"
 #include "record/logger_image.h"
 #include "temp_dir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
 
 namespace velka {
 namespace {

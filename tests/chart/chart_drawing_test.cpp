@@ -1,10 +1,8 @@
-#include <gtest/gtest.h>
+#include "chart/chart_image.h"
 
 #include <QImage>
-
 #include <cstring>
-
-#include "chart/chart_image.h"
+#include <gtest/gtest.h>
 
 namespace velka {
 namespace {

@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <vector>
-
 #include "chart/chart_layout.h"
+
+#include <gtest/gtest.h>
+#include <vector>
 
 namespace velka {
 namespace {

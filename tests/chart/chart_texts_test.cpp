@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "chart/chart_texts.h"
 #include "record/local_time.h"
 #include "synthetic_recordings.h"
+
+#include <gtest/gtest.h>
 
 namespace velka {
 namespace {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "chart/chart_view.h"
+
+#include <gtest/gtest.h>
 
 namespace velka {
 namespace {

@@ -1,7 +1,6 @@
 // Tests that draw need a QGuiApplication for fonts; they never need a display.
-#include <gtest/gtest.h>
-
 #include <QGuiApplication>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -12,7 +12,8 @@ class ApplySettingsTest : public CliTest {
 protected:
     CliResult Apply(const std::string& settings) {
         image_ = Synth("in.bin", {"--start", "1765000000", "--count", "200"});
-        return Run({"apply-settings", image_, WriteFile("settings.json", settings), "--out", Out()});
+        return Run(
+            {"apply-settings", image_, WriteFile("settings.json", settings), "--out", Out()});
     }
     std::string Out() const { return (Dir() / "out.bin").string(); }
     std::string image_;
@@ -22,7 +23,8 @@ TEST_F(ApplySettingsTest, AppliesEveryKeyAsTheWriteDoes) {
     const CliResult result = Apply(std::string(R"({"logInterval": 60, "startDelay": 300,
         "alarmDelay": 1800, "upperLimit": 25, "lowerLimit": -5, "deliveryDate": 1766000000,
         "deliveryCompany": "Nordvik", "receivingCompany": "Brigid", "transportCompany": "Calder",
-        "transportNumber": "T-77", )") + kProducts + "}");
+        "transportNumber": "T-77", )") +
+                                   kProducts + "}");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_TRUE(result.out.empty());
 
@@ -65,25 +67,30 @@ TEST_F(ApplySettingsTest, MissingKeysKeepTheDecodedValues) {
 
 TEST_F(ApplySettingsTest, RefusalsUseTheSystemsMessagesInItsOrder) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {R"({"products": [], "deliveryCompany": "", "receivingCompany": ""})", "Please Add Product Information"},
+        {R"({"products": [], "deliveryCompany": "", "receivingCompany": ""})",
+         "Please Add Product Information"},
         {R"({"deliveryCompany": "", "receivingCompany": ""})", "Please input Delivery Company"},
         {R"({"receivingCompany": ""})", "Please input Receiving Company"},
         {R"({"products": [{},{},{},{},{},{},{},{},{},{},{}]})",
          "Product Information Upper Limit is 10, reach the upper limit!"},
-        {R"({"products": [)" + [] {
-             std::string list;
-             const std::string t20(20, 'x');
-             for (int i = 0; i < 7; ++i)
-                 list += std::string(i ? "," : "") + R"({"number":")" + t20 + R"(","name":")" + t20 +
-                         R"(","spec":")" + t20 + R"(","shipment":")" + t20 + R"(","batch":")" +
-                         std::string(16, 'b') + "\"}";
-             return list;
-         }() + "]}",
+        {R"({"products": [)" +
+             [] {
+                 std::string list;
+                 const std::string t20(20, 'x');
+                 for (int i = 0; i < 7; ++i)
+                     list += std::string(i ? "," : "") + R"({"number":")" + t20 + R"(","name":")" +
+                             t20 + R"(","spec":")" + t20 + R"(","shipment":")" + t20 +
+                             R"(","batch":")" + std::string(16, 'b') + "\"}";
+                 return list;
+             }() +
+             "]}",
          "Add Failed - Overrun the capacity"},
-        {R"({"deliveryCompany": "123456789012345678901"})", "Delivery Company is longer than 20 characters"},
+        {R"({"deliveryCompany": "123456789012345678901"})",
+         "Delivery Company is longer than 20 characters"},
         {R"({"transportNumber": "12345678901"})", "Transport Number is longer than 10 characters"},
         {R"({"products": [{"unit": "kgs"}]})", "Product 1: Unit is longer than 2 characters"},
-        {R"({"products": [{"quantity": 65536}]})", "Product 1: Quantity must be between 0 and 65535"},
+        {R"({"products": [{"quantity": 65536}]})",
+         "Product 1: Quantity must be between 0 and 65535"},
         {R"({"products": [{"quantity": -1}]})", "Product 1: Quantity must be between 0 and 65535"},
         {R"({"products": [{"batch": "12345678901234567"}]})",
          "Product 1: Product Batch Number is longer than 16 characters"},

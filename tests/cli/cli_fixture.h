@@ -1,16 +1,15 @@
 #pragma once
 // A data root and a synthetic recording in a temporary folder, for black-box runs of velka-cli.
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <nlohmann/json.hpp>
-#include <string>
-#include <vector>
-
 #include "cli_runner.h"
 #include "temp_dir.h"
 #include "test_tables.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
 
 namespace velka::testing {
 
@@ -21,7 +20,7 @@ protected:
     // Global options pointing at the temporary data root, the delivered tables and a fixed clock.
     std::vector<std::string> Globals() const {
         return {"--data-root", (dir_ / "root").string(), "--reftable", ReferenceFolder().string(),
-                "--now", std::to_string(kNow)};
+                "--now",       std::to_string(kNow)};
     }
 
     CliResult Run(std::vector<std::string> arguments) const {

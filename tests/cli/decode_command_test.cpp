@@ -1,8 +1,7 @@
-#include <unistd.h>
+#include "cli_fixture.h"
 
 #include <cmath>
-
-#include "cli_fixture.h"
+#include <unistd.h>
 
 namespace velka::testing {
 namespace {
@@ -10,18 +9,18 @@ namespace {
 using Json = nlohmann::json;
 
 TEST_F(CliTest, DecodePrintsTheWholeRecordingAsOneObject) {
-    const std::string image =
-        Synth("a.bin", {"--serial", "00001234", "--interval", "60", "--count", "500", "--start",
-                        "1765000000", "--seed", "3"});
+    const std::string image = Synth("a.bin", {"--serial", "00001234", "--interval", "60", "--count",
+                                              "500", "--start", "1765000000", "--seed", "3"});
     const Json json = Decode(image);
     const auto ordered = nlohmann::ordered_json::parse(Run({"decode", image}).out);
     const std::vector<std::string> keys = {
-        "serialNumber", "serialText", "writeProtectFlag", "startOffset", "calibrationA",
-        "calibrationB", "logInterval", "logCycleText", "startDelay", "lowerLimitCode",
-        "upperLimitCode", "lowerLimit", "upperLimit", "alarmDelayCount", "ledBlinkInterval",
-        "clockSetTime", "deliveryDate", "deliveryCompany", "receivingCompany", "transportCompany",
-        "transportNumber", "products", "tableUsedBytes", "startTime", "stopTime", "summary",
-        "samples"};
+        "serialNumber",    "serialText",      "writeProtectFlag", "startOffset",
+        "calibrationA",    "calibrationB",    "logInterval",      "logCycleText",
+        "startDelay",      "lowerLimitCode",  "upperLimitCode",   "lowerLimit",
+        "upperLimit",      "alarmDelayCount", "ledBlinkInterval", "clockSetTime",
+        "deliveryDate",    "deliveryCompany", "receivingCompany", "transportCompany",
+        "transportNumber", "products",        "tableUsedBytes",   "startTime",
+        "stopTime",        "summary",         "samples"};
     std::vector<std::string> printed;
     for (const auto& [key, value] : ordered.items())
         printed.push_back(key);
@@ -41,7 +40,8 @@ TEST_F(CliTest, DecodePrintsTheWholeRecordingAsOneObject) {
     EXPECT_EQ(json["samples"].size(), 500u);
     EXPECT_EQ(json["samples"][499]["index"], 499);
     EXPECT_EQ(json["summary"]["viewLast"], 500);
-    EXPECT_EQ(json["summary"]["chartMinInt"], static_cast<int>(std::trunc(json["summary"]["chartMin"].get<double>())));
+    EXPECT_EQ(json["summary"]["chartMinInt"],
+              static_cast<int>(std::trunc(json["summary"]["chartMin"].get<double>())));
 
     // Doubles round-trip exactly: the mean of the printed temperatures is the printed average.
     double sum = 0;
@@ -127,8 +127,9 @@ TEST_F(CliTest, SynthValidatesItsOptionsAndLeavesNothingBehind) {
     EXPECT_EQ(std::count(noFolder.err.begin(), noFolder.err.end(), '\n'), 1);
 
     // Missing reference tables: synth cannot invert the conversion.
-    const CliResult noTables = RunCli({"synth", "--out", (Dir() / "y.bin").string(), "--reftable",
-                                       (Dir() / "none").string(), "--data-root", (Dir() / "root").string()});
+    const CliResult noTables =
+        RunCli({"synth", "--out", (Dir() / "y.bin").string(), "--reftable",
+                (Dir() / "none").string(), "--data-root", (Dir() / "root").string()});
     EXPECT_EQ(noTables.exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(Dir() / "y.bin"));
 }

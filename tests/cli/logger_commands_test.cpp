@@ -18,7 +18,7 @@ constexpr const char* kStart = "1525424825";
 constexpr const char* kArchiveName = "0A1B2C3D_2018-05-04_09-07-05.bin";
 
 class LoggerCommands : public CliTest {
-  protected:
+protected:
     LoggerCommands() {
         // Archive names are in local time; velka-cli inherits this.
         ::setenv("TZ", "UTC0", 1);
@@ -115,7 +115,7 @@ TEST_F(LoggerCommands, EraseArchivesFirstThenEmptiesTheRecord) {
     EXPECT_TRUE(Zero(erased, kSampleRegionOffset, kSampleRegionEnd));
     EXPECT_TRUE(Zero(erased, kStatusBlockOffset, kStatusBlockOffset + 8));
     EXPECT_TRUE(
-        Same(erased, original, kStatusBlockOffset + 8, kClearCodeOffset)); // serial, calibration
+        Same(erased, original, kStatusBlockOffset + 8, kClearCodeOffset));  // serial, calibration
     EXPECT_TRUE(
         std::equal(kEraseCode.begin(), kEraseCode.begin() + 6, erased.begin() + kClearCodeOffset));
     EXPECT_TRUE(Same(erased, original, kClearCodeOffset + 6, kDeliveryDateOffset));
@@ -159,7 +159,7 @@ TEST_F(LoggerCommands, WriteSettingsWritesWhatApplySettingsComputes) {
     EXPECT_TRUE(Same(dump, expected, kSettingsBlockOffset, kImageSize));
     EXPECT_TRUE(Same(dump, original, 0, kSettingsBlockOffset));
     EXPECT_EQ(ReadU16(dump, kLogIntervalOffset), 60);
-    EXPECT_EQ(ArchiveCount(), 1u); // the recording was archived before the logger changed
+    EXPECT_EQ(ArchiveCount(), 1u);  // the recording was archived before the logger changed
 }
 
 TEST_F(LoggerCommands, RefusedSettingsWriteNothing) {
@@ -176,5 +176,5 @@ TEST_F(LoggerCommands, EmulatorOptionsNeedAnEmulatedLogger) {
     EXPECT_EQ(Run(Emulate({"read"}, {"--scenario", "sideways"})).exitCode, 2);
 }
 
-} // namespace
-} // namespace velka::testing
+}  // namespace
+}  // namespace velka::testing

@@ -1,14 +1,13 @@
 // velka-cli scan: the archive folder's entries as JSON, in listing order.
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <nlohmann/json.hpp>
-
 #include "archive/archive_listing.h"
 #include "archive_fixtures.h"
 #include "cli_runner.h"
 #include "temp_dir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 namespace velka {
 namespace {

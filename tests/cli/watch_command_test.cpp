@@ -48,5 +48,5 @@ TEST_F(WatchCommand, EndsCleanlyOnAStopSignal) {
     }
 }
 
-} // namespace
-} // namespace velka::testing
+}  // namespace
+}  // namespace velka::testing

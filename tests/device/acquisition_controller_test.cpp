@@ -30,7 +30,7 @@ constexpr std::int64_t kNow = 1700000000;
 
 // What the user sees and what the window is told, in one list in the order it happened.
 class SessionLog final : public MessageService, public SessionObserver {
-  public:
+public:
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon,
                               MessageButtons) override {
         entries.push_back("box " + caption + ": " + text);
@@ -62,7 +62,7 @@ const std::string kSecondNotice =
 
 // Sets TZ for one test and puts the old value back.
 class ScopedTimeZone {
-  public:
+public:
     explicit ScopedTimeZone(const char* zone) {
         if (const char* old = std::getenv("TZ"))
             old_ = old;
@@ -77,12 +77,12 @@ class ScopedTimeZone {
         ::tzset();
     }
 
-  private:
+private:
     std::optional<std::string> old_;
 };
 
 class Acquisition : public ::testing::Test {
-  protected:
+protected:
     Acquisition() : zone_("UTC0") {}
 
     void Plug(const LoggerImage& memory, EmulatorScenario scenario = {}) {
@@ -139,7 +139,7 @@ TEST_F(Acquisition, ArrivalReadsArchivesDecodesAndTellsInOrder) {
     EXPECT_EQ(Controller().LastArchive().path, archive);
     LoggerImage stored{};
     ASSERT_EQ(ReadImageFile(archive, stored), kImageSize);
-    EXPECT_EQ(stored, ImageAsArchived(memory)); // bytes 0…3775 are never read from a logger
+    EXPECT_EQ(stored, ImageAsArchived(memory));  // bytes 0…3775 are never read from a logger
     EXPECT_EQ(Controller().Image(), stored);
     EXPECT_TRUE(std::filesystem::exists(root.Path() / "reftable" / "current.txt"));
 
@@ -205,7 +205,7 @@ TEST_F(Acquisition, SameRecordingReadTwiceReplacesItsFile) {
     LoggerImage memory = SyntheticLoggerImage(kStart);
     Plug(memory);
     ASSERT_EQ(Controller().Acquire(), kResultSuccess);
-    memory[kSampleRegionOffset + 600] ^= 0x0F; // the logger recorded on
+    memory[kSampleRegionOffset + 600] ^= 0x0F;  // the logger recorded on
     Plug(memory);
     ASSERT_EQ(Controller().Acquire(), kResultSuccess);
     ASSERT_EQ(DataFiles().size(), 1u);
@@ -295,13 +295,13 @@ TEST_F(Acquisition, ArchiveWriteFailureLeavesTheEarlierFileUntouched) {
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
-    small.rlim_cur = 4096; // files cannot grow past 4 KiB: the write fails half-way
+    small.rlim_cur = 4096;  // files cannot grow past 4 KiB: the write fails half-way
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     const ResultCode result = Controller().Acquire();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_EQ(result, kResultSuccess); // the recording was read and is shown
+    EXPECT_EQ(result, kResultSuccess);  // the recording was read and is shown
     EXPECT_EQ(Controller().LastArchive().status, ArchiveOutcome::Status::Failed);
     EXPECT_NE(std::find(log.entries.begin(), log.entries.end(), "box Error: Archive save FAILED"),
               log.entries.end());
@@ -333,7 +333,7 @@ TEST_F(Acquisition, StoredImageLongerThanTheMemoryIsReadForItsFirst16384Bytes) {
     EXPECT_EQ(log.entries,
               (std::vector<std::string>{"settings changed", "record decoded", "products loaded"}));
     EXPECT_EQ(Controller().CurrentRecording().record.samples.size(), 2016u);
-    EXPECT_TRUE(DataFiles().empty()); // a stored image is not archived again
+    EXPECT_TRUE(DataFiles().empty());  // a stored image is not archived again
     EXPECT_FALSE(Controller().Link().devicePresent());
 }
 
@@ -459,5 +459,5 @@ TEST_F(Acquisition, ShowChartRequestAsksForTheChartPage) {
     EXPECT_EQ(log.entries, std::vector<std::string>{"chart page"});
 }
 
-} // namespace
-} // namespace velka
+}  // namespace
+}  // namespace velka

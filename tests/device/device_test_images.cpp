@@ -21,4 +21,4 @@ LoggerImage PatternImage(std::uint8_t seed) {
     return image;
 }
 
-} // namespace velka::testing
+}  // namespace velka::testing

@@ -12,4 +12,4 @@ LoggerImage SyntheticLoggerImage(std::int64_t startTime = 1525424825);
 // Every byte different from its neighbours', so that a block at the wrong place shows.
 LoggerImage PatternImage(std::uint8_t seed);
 
-} // namespace velka::testing
+}  // namespace velka::testing

@@ -30,7 +30,7 @@ TEST(EmulatedLoggerDevice, WriteTakesTheNextReportAsItsData) {
     EmulatedLoggerDevice device(LoggerImage{});
     BlockBytes data{};
     data.fill(0x5A);
-    data[0] = kCommandMarker; // data that looks like a command is still data
+    data[0] = kCommandMarker;  // data that looks like a command is still data
     data[1] = kReadCommand;
     EXPECT_FALSE(
         device.HandleOutputReport(Payload(MakeCommandReport(kWriteCommand, kSettingsWordAddress))));
@@ -103,5 +103,5 @@ TEST(EmulatedLogger, ReadWithoutACommandTimesOut) {
     EXPECT_EQ(waits, std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(300)});
 }
 
-} // namespace
-} // namespace velka
+}  // namespace
+}  // namespace velka

@@ -39,5 +39,5 @@ TEST(HidapiTransport, LinkWithoutLoggerReportsNoLogger) {
     EXPECT_FALSE(link.EraseRecord(image).opened);
 }
 
-} // namespace
-} // namespace velka
+}  // namespace
+}  // namespace velka

@@ -92,5 +92,5 @@ TEST(DeviceWatcher, FailsQuietlyOrWatchesWithoutBlocking) {
     }
 }
 
-} // namespace
-} // namespace velka
+}  // namespace
+}  // namespace velka

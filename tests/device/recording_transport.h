@@ -22,7 +22,7 @@ struct TransportLog {
 };
 
 class RecordingTransport final : public HidTransport {
-  public:
+public:
     explicit RecordingTransport(TransportLog& log) : log_(log) {}
     TransportResult WriteReport(const HidReport& report) override {
         log_.written.push_back(report);
@@ -38,13 +38,13 @@ class RecordingTransport final : public HidTransport {
         return read.result;
     }
 
-  private:
+private:
     TransportLog& log_;
 };
 
 // One recording transport on a bus that holds a logger or not.
 class RecordingProvider final : public HidDeviceProvider {
-  public:
+public:
     explicit RecordingProvider(TransportLog& log) : log_(log) {}
     std::optional<std::string> FindLogger() override {
         if (!present)
@@ -57,8 +57,8 @@ class RecordingProvider final : public HidDeviceProvider {
     }
     bool present = true;
 
-  private:
+private:
     TransportLog& log_;
 };
 
-} // namespace velka::testing
+}  // namespace velka::testing

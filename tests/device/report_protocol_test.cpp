@@ -29,7 +29,7 @@ ScriptedRead Answer(std::uint8_t firstByte) {
 }
 
 class ReportProtocol : public ::testing::Test {
-  protected:
+protected:
     TransportLog log;
     RecordingProvider provider{log};
     DeviceLink link{provider, {.readTimeoutMs = 2000, .pause = [](std::chrono::milliseconds) {}}};
@@ -70,7 +70,7 @@ TEST_F(ReportProtocol, WriteAndEraseWriteSendCommandThenDataReport) {
     EXPECT_EQ(erase[12], 0x00);
     EXPECT_NE(erase[10], 0x00);
     EXPECT_EQ(log.written[3], MakeDataReport(block));
-    EXPECT_TRUE(log.readTimeoutsMs.empty()); // writes read no answer
+    EXPECT_TRUE(log.readTimeoutsMs.empty());  // writes read no answer
 }
 
 TEST_F(ReportProtocol, FinalCommandCarriesNoAddress) {
@@ -164,5 +164,5 @@ TEST_F(ReportProtocol, TraceDumpsEveryReportAsHex) {
     EXPECT_EQ(line, "in  (the logger did not answer in time)");
 }
 
-} // namespace
-} // namespace velka
+}  // namespace
+}  // namespace velka

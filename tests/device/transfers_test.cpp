@@ -36,12 +36,12 @@ using testing::SyntheticLoggerImage;
 }
 
 struct Waits {
-    std::vector<std::chrono::milliseconds> logger; // the emulated logger's waits
-    std::vector<std::chrono::milliseconds> pauses; // the erase's pauses
+    std::vector<std::chrono::milliseconds> logger;  // the emulated logger's waits
+    std::vector<std::chrono::milliseconds> pauses;  // the erase's pauses
 };
 
 class Transfers : public ::testing::Test {
-  protected:
+protected:
     void Connect(const LoggerImage& memory, EmulatorScenario scenario = {}) {
         logger = std::make_unique<EmulatedLogger>(
             memory, scenario,
@@ -71,21 +71,21 @@ TEST_F(Transfers, ReadImageReadsBytes3776OnAndNeverTheFirstArea) {
 
     EXPECT_TRUE(SameBytes(image, earlier, 0, kSampleRegionOffset));
     EXPECT_TRUE(SameBytes(image, memory, kSampleRegionOffset, kImageSize));
-    EXPECT_EQ(logger->ReportCount(), 2 * 197); // 197 commands and answers, the last at 8160
+    EXPECT_EQ(logger->ReportCount(), 2 * 197);  // 197 commands and answers, the last at 8160
     EXPECT_TRUE(waits.logger.empty());
 }
 
 TEST_F(Transfers, ReadFailureOnTheTenthBlockLeavesTheRestAsItWas) {
     const LoggerImage memory = PatternImage(1);
     const LoggerImage earlier = PatternImage(99);
-    Connect(memory, Fault(EmulatedFault::ErrorAtReport, 20)); // the answer of block 10
+    Connect(memory, Fault(EmulatedFault::ErrorAtReport, 20));  // the answer of block 10
     LoggerImage image = earlier;
     ASSERT_EQ(link->OpenDevice(), kResultSuccess);
     EXPECT_EQ(link->ReadImage(image), kSystemErrorBase + EIO);
 
     EXPECT_TRUE(SameBytes(image, memory, kSampleRegionOffset, 4352));
     EXPECT_TRUE(SameBytes(image, earlier, 4352, kImageSize));
-    EXPECT_EQ(logger->ReportCount(), 20); // no block after the failure is tried
+    EXPECT_EQ(logger->ReportCount(), 20);  // no block after the failure is tried
 }
 
 TEST_F(Transfers, LoggerThatStopsAnsweringTimesOutAfterTwoSeconds) {
@@ -94,7 +94,7 @@ TEST_F(Transfers, LoggerThatStopsAnsweringTimesOutAfterTwoSeconds) {
     ASSERT_EQ(link->OpenDevice(), kResultSuccess);
     EXPECT_EQ(link->ReadImage(image), kResultTimeout);
     EXPECT_EQ(waits.logger, std::vector<std::chrono::milliseconds>{2000ms});
-    EXPECT_EQ(logger->ReportCount(), 8); // the answer of block 4 never came
+    EXPECT_EQ(logger->ReportCount(), 8);  // the answer of block 4 never came
     EXPECT_TRUE(ZeroBytes(image, kSampleRegionOffset + 3 * 64, kImageSize));
 }
 
@@ -143,7 +143,7 @@ TEST_F(Transfers, WriteSettingsWritesTheSettingsAreaOnly) {
 
 TEST_F(Transfers, WriteSettingsStopsAtTheFirstFailingBlock) {
     const LoggerImage memory = PatternImage(1);
-    Connect(memory, Fault(EmulatedFault::ErrorAtReport, 5)); // the command of block 3
+    Connect(memory, Fault(EmulatedFault::ErrorAtReport, 5));  // the command of block 3
     EXPECT_EQ(link->WriteSettings(PatternImage(50)), kSystemErrorBase + EIO);
     EXPECT_TRUE(SameBytes(logger->Memory(), memory, kSettingsBlockOffset + 2 * 64, kImageSize));
     EXPECT_EQ(logger->ReportCount(), 5);
@@ -159,7 +159,7 @@ TEST_F(Transfers, EraseEmptiesTheRecordAndKeepsIdentityAndSettings) {
     ASSERT_EQ(outcome.result, kResultSuccess);
 
     const LoggerImage& erased = logger->Memory();
-    EXPECT_TRUE(SameBytes(erased, memory, 0, kSampleRegionOffset)); // never transferred
+    EXPECT_TRUE(SameBytes(erased, memory, 0, kSampleRegionOffset));  // never transferred
     EXPECT_TRUE(ZeroBytes(erased, kSampleRegionOffset, kSampleRegionEnd));
     // Status block: bytes 0…7 cleared, 16…21 the erase code, the rest (serial, calibration) kept.
     EXPECT_TRUE(ZeroBytes(erased, kStatusBlockOffset, kStatusBlockOffset + 8));
@@ -183,7 +183,7 @@ TEST_F(Transfers, EraseEmptiesTheRecordAndKeepsIdentityAndSettings) {
 TEST_F(Transfers, EraseWritesNothingMoreWhenTheReadBackFails) {
     const LoggerImage memory = SyntheticLoggerImage();
     const LoggerImage before = PatternImage(7);
-    Connect(memory, Fault(EmulatedFault::ErrorAtReport, 4 + 2 * 10)); // block 10 of the read-back
+    Connect(memory, Fault(EmulatedFault::ErrorAtReport, 4 + 2 * 10));  // block 10 of the read-back
     LoggerImage image = before;
     const EraseOutcome outcome = link->EraseRecord(image);
     EXPECT_TRUE(outcome.opened);
@@ -210,7 +210,7 @@ TEST_F(Transfers, EraseWritesNothingWhenTheStatusBlockCannotBeRead) {
 
 TEST_F(Transfers, EraseStopsAtAFailingSampleBlockWrite) {
     const LoggerImage memory = SyntheticLoggerImage();
-    Connect(memory, Fault(EmulatedFault::ErrorAtReport, 4 + 394 + 2 * 5 + 1)); // sample block 6
+    Connect(memory, Fault(EmulatedFault::ErrorAtReport, 4 + 394 + 2 * 5 + 1));  // sample block 6
     LoggerImage image{};
     const EraseOutcome outcome = link->EraseRecord(image);
     EXPECT_EQ(outcome.result, kSystemErrorBase + EIO);
@@ -231,5 +231,5 @@ TEST_F(Transfers, EraseWithoutLoggerReportsThatNothingWasOpened) {
     EXPECT_TRUE(waits.pauses.empty());
 }
 
-} // namespace
-} // namespace velka
+}  // namespace
+}  // namespace velka

@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <vector>
-
 #include "record/product_record.h"
+
+#include <gtest/gtest.h>
+#include <vector>
 
 namespace velka {
 namespace {
@@ -25,7 +24,8 @@ std::vector<ProductRecord> FullTableProducts() {
     for (std::uint8_t id = 1; id <= 6; ++id)
         products.push_back(LongestProduct(id));
     products.push_back(MakeProductRecord(7, u"", 0, 0, std::u16string(20, u'a'),
-                                         std::u16string(20, u'b'), std::u16string(8, u'c'), u"", u""));
+                                         std::u16string(20, u'b'), std::u16string(8, u'c'), u"",
+                                         u""));
     return products;
 }
 
@@ -33,9 +33,8 @@ TEST(ProductTable, BuildsTheDocumentedEntryBytes) {
     const ProductArea area =
         BuildProductTable({MakeProductRecord(1, u"kg", 100, 0, u"N1", u"AB", u"", u"", u"B")});
     const std::vector<std::uint8_t> expected = {
-        0x01, 0x6B, 0x00, 0x67, 0x00, 0x64, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04,
-        0x4E, 0x00, 0x31, 0x00, 0x04, 0x41, 0x00, 0x42, 0x00, 0x00, 0x00, 0x02, 0x42, 0x00,
-        0x55, 0xAA};
+        0x01, 0x6B, 0x00, 0x67, 0x00, 0x64, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04, 0x4E,
+        0x00, 0x31, 0x00, 0x04, 0x41, 0x00, 0x42, 0x00, 0x00, 0x00, 0x02, 0x42, 0x00, 0x55, 0xAA};
     EXPECT_EQ(std::vector<std::uint8_t>(area.begin(), area.begin() + 30), expected);
     EXPECT_TRUE(std::all_of(area.begin() + 30, area.end(), [](std::uint8_t b) { return b == 0; }));
     EXPECT_EQ(EntrySize(MakeProductRecord(1, u"kg", 100, 0, u"N1", u"AB", u"", u"", u"B")), 28);
@@ -59,8 +58,7 @@ TEST(ProductTable, TablesWithoutAFirstIdAreEmpty) {
 TEST(ProductTable, RoundTripKeepsEveryField) {
     const std::vector<ProductRecord> products = {
         MakeProductRecord(3, u"kg", 65535, 4000000000u, u"N-1", u"Vaccine", u"10 ml", u"S1", u"B1"),
-        MakeProductRecord(1, u"", 0, 0, u"", u"名称", u"", u"", u""),
-        LongestProduct(7)};
+        MakeProductRecord(1, u"", 0, 0, u"", u"名称", u"", u"", u""), LongestProduct(7)};
     const ParsedProducts parsed = ParseProductTable(BuildProductTable(products));
     ASSERT_EQ(parsed.products.size(), 3u);
     EXPECT_EQ(parsed.products[0], products[0]);
@@ -73,8 +71,8 @@ TEST(ProductTable, RoundTripKeepsEveryField) {
 }
 
 TEST(ProductTable, ImageKeepsTwoUnitCharactersAndSixteenQuantityBits) {
-    const ParsedProducts parsed =
-        ParseProductTable(BuildProductTable({MakeProductRecord(1, u"pcs.", 70000, 0, u"", u"x", u"", u"", u"")}));
+    const ParsedProducts parsed = ParseProductTable(
+        BuildProductTable({MakeProductRecord(1, u"pcs.", 70000, 0, u"", u"x", u"", u"", u"")}));
     ASSERT_EQ(parsed.products.size(), 1u);
     EXPECT_EQ(parsed.products[0].unit, u"pc");
     EXPECT_EQ(parsed.products[0].quantity, 4464);
@@ -108,8 +106,9 @@ TEST(ProductTable, BuildNeverOverrunsTheArea) {
 // A stored table this system never writes: the parse stops at the entry that does not fit its
 // slot or the area, and keeps those before it.
 TEST(ProductTable, OversizedLengthEndsTheParse) {
-    std::vector<ProductRecord> products = {MakeProductRecord(1, u"kg", 5, 0, u"A", u"B", u"", u"", u""),
-                                           MakeProductRecord(2, u"kg", 6, 0, u"C", u"D", u"", u"", u"")};
+    std::vector<ProductRecord> products = {
+        MakeProductRecord(1, u"kg", 5, 0, u"A", u"B", u"", u"", u""),
+        MakeProductRecord(2, u"kg", 6, 0, u"C", u"D", u"", u"", u"")};
     ProductArea area = BuildProductTable(products);
     const int second = EntrySize(products[0]);
     area[second + 13] = 41;  // Number length beyond its 40-byte slot
@@ -164,7 +163,8 @@ TEST(ProductTable, AtMostTenEntriesAreRead) {
 }
 
 TEST(ProductTable, OddLengthKeepsTheLowByteOfTheLastUnit) {
-    ProductArea area = BuildProductTable({MakeProductRecord(1, u"", 0, 0, u"AB", u"", u"", u"", u"")});
+    ProductArea area =
+        BuildProductTable({MakeProductRecord(1, u"", 0, 0, u"AB", u"", u"", u"", u"")});
     area[13] = 3;  // "A" and the low byte of "B"
     // Shift the rest of the entry one byte left so the lengths still line up.
     std::copy(area.begin() + 18, area.end(), area.begin() + 17);

@@ -1,12 +1,11 @@
-#include <gtest/gtest.h>
+#include "record/reference_table.h"
+#include "test_tables.h"
 
 #include <cmath>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <random>
 #include <sstream>
-
-#include "record/reference_table.h"
-#include "test_tables.h"
 
 namespace velka {
 namespace {
@@ -22,8 +21,9 @@ LookupResult RowScanLookup(double r, const ReferenceTable& table) {
         return {table.rows[0].temperature, table.rows[0].resistance, 0};
     int row = kLastReferenceRow;
     if (i < kReferenceRows)
-        row = table.rows[i - 1].resistance - r > r - table.rows[i].resistance ? static_cast<int>(i)
-                                                                             : static_cast<int>(i - 1);
+        row = table.rows[i - 1].resistance - r > r - table.rows[i].resistance
+                  ? static_cast<int>(i)
+                  : static_cast<int>(i - 1);
     return {row * 0.1 - 30.0, table.rows[static_cast<std::size_t>(row)].resistance, row};
 }
 
@@ -37,14 +37,15 @@ void ExpectSame(const LookupResult& a, const LookupResult& b, double r) {
 ReferenceTable TableFromResistances(double first, double step) {
     ReferenceTable table;
     for (std::size_t i = 0; i < kReferenceRows; ++i)
-        table.rows[i] = {RowTemperature(static_cast<int>(i)), first - step * static_cast<double>(i)};
+        table.rows[i] = {RowTemperature(static_cast<int>(i)),
+                         first - step * static_cast<double>(i)};
     return table;
 }
 
 TEST(Lookup, NearestRowWithTiesToTheColderRow) {
     const ReferenceTable table = TableFromResistances(2000.0, 1.0);  // row i has 2000 - i
-    EXPECT_EQ(LookupTemperature(1500.0, table).row, 500);             // exact row
-    EXPECT_EQ(LookupTemperature(1499.5, table).row, 500);             // halfway: colder row
+    EXPECT_EQ(LookupTemperature(1500.0, table).row, 500);            // exact row
+    EXPECT_EQ(LookupTemperature(1499.5, table).row, 500);            // halfway: colder row
     EXPECT_EQ(LookupTemperature(1499.4, table).row, 501);
     EXPECT_EQ(LookupTemperature(1499.6, table).row, 500);
     EXPECT_DOUBLE_EQ(LookupTemperature(1500.0, table).temperature, 20.0);
@@ -157,10 +158,12 @@ TEST(CurrentTable, BlendsBetweenTheMiddleAndOneEdge) {
     ASSERT_GT(rb, resA);
     current = BuildCurrentTable(tables, a, b);
     EXPECT_NEAR(current.rows[static_cast<std::size_t>(k)].resistance, rb, 1e-12);
-    const double f = (rb - resA) / (tables.high.rows[static_cast<std::size_t>(k)].resistance - resA);
+    const double f =
+        (rb - resA) / (tables.high.rows[static_cast<std::size_t>(k)].resistance - resA);
     for (std::size_t j = 0; j < kReferenceRows; j += 37) {
         const double middle = tables.middle.rows[j].resistance;
-        EXPECT_EQ(current.rows[j].resistance, middle + (tables.high.rows[j].resistance - middle) * f);
+        EXPECT_EQ(current.rows[j].resistance,
+                  middle + (tables.high.rows[j].resistance - middle) * f);
         EXPECT_EQ(current.rows[j].temperature, tables.middle.rows[j].temperature);
     }
 }

@@ -1,11 +1,10 @@
 // The zero test of a packed sample block agrees with unpacking it.
 
-#include <gtest/gtest.h>
+#include "record/sample_decoding.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
-
-#include "record/sample_decoding.h"
 
 namespace velka {
 namespace {

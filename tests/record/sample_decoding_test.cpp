@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <random>
-
 #include "record/recording.h"
 #include "record/sample_decoding.h"
 #include "record/synthetic_recording.h"
 #include "test_tables.h"
+
+#include <gtest/gtest.h>
+#include <random>
 
 namespace velka {
 namespace {
@@ -119,8 +118,9 @@ TEST(SampleList, ZeroEndsTheRecord) {
 
 TEST(SampleList, AlarmFlagsAreStrictAndTheUpperTestComesFirst) {
     // Raw 301 is 0.0 °C, 381 is 8.0 °C (as computed from the rows).
-    const DecodedSamples d = BuildSampleList(RawOf({301, 381, 382, 300, 321}), TableOfSampleValues(),
-                                             TemperatureOfRaw(301), TemperatureOfRaw(381));
+    const DecodedSamples d =
+        BuildSampleList(RawOf({301, 381, 382, 300, 321}), TableOfSampleValues(),
+                        TemperatureOfRaw(301), TemperatureOfRaw(381));
     ASSERT_EQ(d.samples.size(), 5u);
     EXPECT_EQ(d.samples[0].alarm, 0);  // equal to the lower limit
     EXPECT_EQ(d.samples[1].alarm, 0);  // equal to the upper limit
@@ -141,7 +141,8 @@ TEST(SampleList, SummaryAndChartRange) {
     EXPECT_EQ(d.summary.highest, TemperatureOfRaw(311));
     EXPECT_EQ(d.summary.lowest, TemperatureOfRaw(291));
     EXPECT_EQ(d.summary.average,
-              ((0.0 + TemperatureOfRaw(301)) + TemperatureOfRaw(311) + TemperatureOfRaw(291)) / 3.0);
+              ((0.0 + TemperatureOfRaw(301)) + TemperatureOfRaw(311) + TemperatureOfRaw(291)) /
+                  3.0);
     EXPECT_EQ(d.summary.chartMax, 30.0);  // the limit lies above every sample
     EXPECT_EQ(d.summary.chartMin, -5.0);
 

@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
+#include "record/logger_settings.h"
+#include "test_tables.h"
 
 #include <cmath>
 #include <cstdlib>
-
-#include "record/logger_settings.h"
-#include "test_tables.h"
+#include <gtest/gtest.h>
 
 namespace velka {
 namespace {
@@ -27,8 +26,9 @@ TEST(AlarmLimits, OutOfScaleLimitsAreWrittenAsTheScaleEnds) {
     EXPECT_EQ(CodeFromLimit(80, MiddleTable()), CodeFromLimit(70, MiddleTable()));
     // -30 °C is row 0: trunc(20889.6 / (R0 + 5.1)) >> 2.
     const double r0 = MiddleTable().rows[0].resistance;
-    EXPECT_EQ(CodeFromLimit(-30, MiddleTable()),
-              static_cast<std::uint16_t>(static_cast<unsigned>(std::trunc(20889.6 / (r0 + 5.1))) >> 2));
+    EXPECT_EQ(
+        CodeFromLimit(-30, MiddleTable()),
+        static_cast<std::uint16_t>(static_cast<unsigned>(std::trunc(20889.6 / (r0 + 5.1))) >> 2));
 }
 
 TEST(AlarmLimits, RoundingMovesTwoTenthsAwayFromZero) {
@@ -41,11 +41,11 @@ TEST(AlarmLimits, RoundingMovesTwoTenthsAwayFromZero) {
         t.rows[static_cast<std::size_t>(row)].resistance = (4096 - 4.0) * kDividerResistance / 4.0;
         return LimitFromCode(1, t);
     };
-    EXPECT_EQ(limitAtRow(598), 30.0);   // 29.8 -> 30
-    EXPECT_EQ(limitAtRow(597), 29.0);   // 29.7 -> 29
-    EXPECT_EQ(limitAtRow(300), 0.0);    // 0.0
-    EXPECT_EQ(limitAtRow(299), -0.0);   // -0.1 -> trunc(-0.3) = -0
-    EXPECT_EQ(limitAtRow(270), -3.0);   // -3.0 -> -3.2 -> -3
+    EXPECT_EQ(limitAtRow(598), 30.0);  // 29.8 -> 30
+    EXPECT_EQ(limitAtRow(597), 29.0);  // 29.7 -> 29
+    EXPECT_EQ(limitAtRow(300), 0.0);   // 0.0
+    EXPECT_EQ(limitAtRow(299), -0.0);  // -0.1 -> trunc(-0.3) = -0
+    EXPECT_EQ(limitAtRow(270), -3.0);  // -3.0 -> -3.2 -> -3
     // Row 242 is -5.8 computed as 242 x 0.1 - 30.0 = -5.799999999999997, and that minus 0.2
     // truncates to -5. A fused multiply-add would give -5.8 exactly and -6.
     EXPECT_EQ(limitAtRow(242), -5.0);
@@ -142,8 +142,8 @@ TEST(Settings, TimesAfter2038AreUnsigned) {
 TEST(Settings, TextsAreCutToTheirSlots) {
     LoggerImage image{};
     LoggerSettings s = InitialSettings(0);
-    s.transportNumber = u"ABCDEFGHIJKLMNO";  // 15 characters, the slot keeps 10
-    s.deliveryCompany = u"12345678901234567890";  // exactly 20: fills the slot without terminator
+    s.transportNumber = u"ABCDEFGHIJKLMNO";         // 15 characters, the slot keeps 10
+    s.deliveryCompany = u"12345678901234567890";    // exactly 20: fills the slot without terminator
     s.receivingCompany = u"123456789012345678901";  // one too many
     EncodeSettings(s, image, MiddleTable(), 0);
     // The slot after the delivery company starts right after its 40 bytes.

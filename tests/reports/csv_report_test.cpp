@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
-
 #include "record/local_time.h"
 #include "record/string_format.h"
 #include "reports/csv_report.h"
 #include "synthetic_recordings.h"
 #include "temp_dir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
 
 namespace velka {
 namespace {

@@ -1,16 +1,14 @@
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdio>
-
 #include "chart/chart_bitmap.h"
 #include "report_test_support.h"
 #include "reports/excel_report.h"
 #include "scripted_messages.h"
 #include "synthetic_recordings.h"
 #include "temp_dir.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velka {
 namespace {

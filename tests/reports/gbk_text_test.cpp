@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "reports/gbk_text.h"
+
+#include <gtest/gtest.h>
 
 namespace velka {
 namespace {

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include "report_test_support.h"
 #include "reports/pdf_report.h"
 #include "scripted_messages.h"
 #include "synthetic_recordings.h"
 #include "temp_dir.h"
+
+#include <gtest/gtest.h>
 
 namespace velka {
 namespace {

@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <fstream>
-
 #include "reports/report_path.h"
 #include "temp_dir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
 
 namespace velka {
 namespace {

@@ -1,13 +1,13 @@
 #pragma once
 // Helpers of the report tests: the files a folder holds and a picture for the chart.
 
+#include "chart/chart_pixels.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
-
-#include "chart/chart_pixels.h"
 
 namespace velka::testing {
 

@@ -1,15 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <sys/resource.h>
-#include <unistd.h>
-
-#include <csignal>
-
 #include "storage/data_root.h"
 #include "storage/file_io.h"
 #include "storage/reference_files.h"
 #include "temp_dir.h"
+
+#include <csignal>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace velka {
 namespace {

@@ -3,12 +3,12 @@
 // virtual logger. Standard input is /dev/null; both output streams go to files that the test
 // reads at any time. A child still running when the object ends is killed.
 
+#include "temp_dir.h"
+
 #include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
-
-#include "temp_dir.h"
 
 namespace velka::testing {
 

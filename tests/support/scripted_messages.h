@@ -2,11 +2,11 @@
 // A message service for tests: records every message the user would see and answers from a
 // script (OK when the script is empty).
 
+#include "services/message_service.h"
+
 #include <deque>
 #include <string>
 #include <vector>
-
-#include "services/message_service.h"
 
 namespace velka::testing {
 
@@ -22,8 +22,8 @@ struct ShownMessage {
 
 class ScriptedMessages final : public MessageService {
 public:
-    MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
-                              MessageIcon icon, MessageButtons) override {
+    MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+                              MessageButtons) override {
         shown.push_back({text, caption, icon, false, 0});
         if (answers.empty())
             return MessageAnswer::Ok;

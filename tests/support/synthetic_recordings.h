@@ -2,12 +2,12 @@
 // Decoded synthetic recordings for tests: a shipment held around 2-8 °C with excursions
 // beyond both limits, three products and transport texts filled in.
 
-#include <cstddef>
-#include <cstdint>
-
 #include "record/recording.h"
 #include "record/synthetic_recording.h"
 #include "test_tables.h"
+
+#include <cstddef>
+#include <cstdint>
 
 namespace velka::testing {
 

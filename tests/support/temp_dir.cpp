@@ -1,8 +1,7 @@
 #include "temp_dir.h"
 
-#include <stdlib.h>
-
 #include <stdexcept>
+#include <stdlib.h>
 #include <string>
 #include <system_error>
 

@@ -1,8 +1,8 @@
 #include "test_tables.h"
 
-#include <stdexcept>
-
 #include "storage/reference_files.h"
+
+#include <stdexcept>
 
 namespace velka::testing {
 

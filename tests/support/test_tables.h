@@ -1,9 +1,9 @@
 #pragma once
 // The delivered reference tables as the build placed them beside the programs.
 
-#include <filesystem>
-
 #include "record/reference_table.h"
+
+#include <filesystem>
 
 namespace velka::testing {
 

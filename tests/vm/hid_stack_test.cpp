@@ -32,7 +32,7 @@ namespace {
 using Json = nlohmann::json;
 using Clock = std::chrono::steady_clock;
 
-constexpr const char* kStart = "1525424825"; // 2018-05-04 09:07:05 UTC
+constexpr const char* kStart = "1525424825";  // 2018-05-04 09:07:05 UTC
 constexpr const char* kNow = "1765280000";
 constexpr const char* kArchiveName = "0A1B2C3D_2018-05-04_09-07-05.bin";
 constexpr int kImageReadBlocks = 197;
@@ -69,7 +69,7 @@ long long MillisecondsSince(Clock::time_point start) {
 
 // uhid-logger holding an image, started plugged in unless told otherwise.
 class VirtualLogger {
-  public:
+public:
     VirtualLogger(const std::string& image, const std::string& dump,
                   std::vector<std::string> options = {})
         : process_(VELKA_TEST_UHID_LOGGER_PATH, Arguments(image, dump, std::move(options))) {
@@ -103,7 +103,7 @@ class VirtualLogger {
         return lines.empty() ? Json() : Json::parse(lines.back());
     }
 
-  private:
+private:
     static std::vector<std::string> Arguments(const std::string& image, const std::string& dump,
                                               std::vector<std::string> options) {
         options.insert(options.begin(), {image, "--dump", dump});
@@ -169,7 +169,7 @@ std::vector<DeviceEvent> WaitForEvents(DeviceWatcher& watcher, std::size_t count
 }
 
 class HidStack : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         if (::access("/dev/uhid", R_OK | W_OK) != 0)
             GTEST_SKIP()
@@ -379,7 +379,7 @@ TEST_F(HidStack, DeviceWatcherSeesTheLoggerArriveAndLeave) {
 }
 
 class Watch : public HidStack {
-  protected:
+protected:
     std::unique_ptr<ChildProcess> StartWatch(std::vector<std::string> arguments) const {
         arguments.insert(arguments.begin(), "watch");
         const auto globals = Globals("watch");
@@ -481,5 +481,5 @@ TEST_F(Watch, WithoutReadOnlyReportsAndEndsOnSigterm) {
     EXPECT_TRUE(Archives("watch").empty());
 }
 
-} // namespace
-} // namespace velka::testing
+}  // namespace
+}  // namespace velka::testing

@@ -76,7 +76,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments) {
 }
 
 void Announce(const nlohmann::ordered_json& line) {
-    std::cout << line.dump() << std::endl; // a line at a time: whoever drives us waits for it
+    std::cout << line.dump() << std::endl;  // a line at a time: whoever drives us waits for it
 }
 
 void AnnouncePlugState(const UhidLogger& logger) {
@@ -180,8 +180,8 @@ int Run(const Options& options) {
     return exitCode;
 }
 
-} // namespace
-} // namespace velka
+}  // namespace
+}  // namespace velka
 
 int main(int argc, char** argv) {
     const auto options = velka::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));

@@ -44,7 +44,7 @@ void CopyText(std::uint8_t* field, std::size_t capacity, const char* text) {
     std::memcpy(field, text, std::min(capacity - 1, std::strlen(text)));
 }
 
-} // namespace
+}  // namespace
 
 std::optional<ReportPayload> PayloadOfOutputReport(std::span<const std::uint8_t> data) {
     ReportPayload payload{};
@@ -128,7 +128,7 @@ void UhidLogger::HandleEvents() {
         case UHID_SET_REPORT:
             ReplyToReportRequest(UHID_SET_REPORT_REPLY, event.u.set_report.id);
             break;
-        default: // start, stop, open and close need no answer
+        default:  // start, stop, open and close need no answer
             break;
         }
     }
@@ -174,4 +174,4 @@ void UhidLogger::ReplyToReportRequest(std::uint32_t eventType, std::uint32_t req
     WriteEvent(&event, sizeof event);
 }
 
-} // namespace velka
+}  // namespace velka

@@ -16,10 +16,10 @@ namespace velka {
 
 // What came in and went out since the program started.
 struct UhidLoggerStatistics {
-    int outputReports = 0;  // reports the host wrote
-    int answers = 0;        // input reports sent back
-    int ignoredReports = 0; // output reports of a length the logger does not take
-    std::set<std::size_t> outputReportLengths; // as the kernel handed them over
+    int outputReports = 0;   // reports the host wrote
+    int answers = 0;         // input reports sent back
+    int ignoredReports = 0;  // output reports of a length the logger does not take
+    std::set<std::size_t> outputReportLengths;  // as the kernel handed them over
 };
 
 // The 64 payload bytes of an output report as the kernel hands it over. For a device without
@@ -28,7 +28,7 @@ struct UhidLoggerStatistics {
 std::optional<ReportPayload> PayloadOfOutputReport(std::span<const std::uint8_t> data);
 
 class UhidLogger {
-  public:
+public:
     // Opens /dev/uhid; throws std::system_error when it cannot. Starts unplugged.
     explicit UhidLogger(const LoggerImage& memory);
     ~UhidLogger();
@@ -53,7 +53,7 @@ class UhidLogger {
     const LoggerImage& Memory() const { return device_.Memory(); }
     const UhidLoggerStatistics& Statistics() const { return statistics_; }
 
-  private:
+private:
     void HandleOutput(std::span<const std::uint8_t> data);
     void SendInput(const ReportPayload& payload);
     void ReplyToReportRequest(std::uint32_t eventType, std::uint32_t requestId);
@@ -67,4 +67,4 @@ class UhidLogger {
     UhidLoggerStatistics statistics_;
 };
 
-} // namespace velka
+}  // namespace velka

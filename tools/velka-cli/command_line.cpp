@@ -1,9 +1,9 @@
 #include "command_line.h"
 
+#include "storage/reference_files.h"
+
 #include <charconv>
 #include <ctime>
-
-#include "storage/reference_files.h"
 
 namespace velka::cli {
 namespace {

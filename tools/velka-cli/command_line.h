@@ -2,6 +2,8 @@
 // Arguments of one velka-cli run: the global options every command takes, the command's own
 // options and its positional arguments.
 
+#include "storage/data_root.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <iosfwd>
@@ -10,8 +12,6 @@
 #include <set>
 #include <string>
 #include <vector>
-
-#include "storage/data_root.h"
 
 namespace velka::cli {
 

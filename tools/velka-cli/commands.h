@@ -1,11 +1,11 @@
 #pragma once
 // The velka-cli commands: one table of name, usage and handler.
 
+#include "command_line.h"
+
 #include <span>
 #include <string>
 #include <vector>
-
-#include "command_line.h"
 
 namespace velka::cli {
 

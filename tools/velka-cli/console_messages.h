@@ -9,7 +9,7 @@
 namespace velka::cli {
 
 class ConsoleMessages final : public MessageService {
-  public:
+public:
     explicit ConsoleMessages(std::ostream& err) : err_(err) {}
 
     MessageAnswer ShowMessage(const std::string& text, const std::string&, MessageIcon,
@@ -22,8 +22,8 @@ class ConsoleMessages final : public MessageService {
         err_ << text << '\n';
     }
 
-  private:
+private:
     std::ostream& err_;
 };
 
-} // namespace velka::cli
+}  // namespace velka::cli

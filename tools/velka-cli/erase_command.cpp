@@ -18,7 +18,7 @@ int RunErase(const Arguments& arguments, Context& context) {
         }
         const EraseOutcome outcome = controller.HandleEraseRequest();
         if (!outcome.opened || outcome.result != kResultSuccess)
-            return kExitFailure; // the controller has shown the message
+            return kExitFailure;  // the controller has shown the message
         Json json;
         json["archivePath"] = ArchivePathJson(controller);
         json["erased"] = true;
@@ -27,4 +27,4 @@ int RunErase(const Arguments& arguments, Context& context) {
     });
 }
 
-} // namespace velka::cli
+}  // namespace velka::cli

@@ -1,6 +1,3 @@
-#include <optional>
-#include <string>
-
 #include "chart/chart_bitmap.h"
 #include "chart/chart_image.h"
 #include "commands.h"
@@ -12,6 +9,9 @@
 #include "reports/pdf_report.h"
 #include "services/clock.h"
 #include "storage/reference_files.h"
+
+#include <optional>
+#include <string>
 
 namespace velka::cli {
 namespace {

@@ -1,10 +1,10 @@
 #include "image_files.h"
 
-#include <cerrno>
-#include <cstring>
-
 #include "command_line.h"
 #include "storage/file_io.h"
+
+#include <cerrno>
+#include <cstring>
 
 namespace velka::cli {
 

@@ -1,9 +1,9 @@
 #pragma once
 // Reading and writing the image files named on the command line.
 
-#include <filesystem>
-
 #include "record/logger_image.h"
+
+#include <filesystem>
 
 namespace velka::cli {
 

@@ -16,7 +16,7 @@ constexpr const char* kConnectLoggerText = "Please make sure device is connected
 
 // Finds the logger at a path chosen by the caller, when there is one.
 class ChosenPathProvider final : public HidDeviceProvider {
-  public:
+public:
     ChosenPathProvider(HidDeviceProvider& provider, const std::string& devicePath)
         : provider_(provider), devicePath_(devicePath) {}
 
@@ -27,12 +27,12 @@ class ChosenPathProvider final : public HidDeviceProvider {
     }
     OpenResult Open(const std::string& devicePath) override { return provider_.Open(devicePath); }
 
-  private:
+private:
     HidDeviceProvider& provider_;
     const std::string& devicePath_;
 };
 
-} // namespace
+}  // namespace
 
 OptionSpec LoggerOptions(std::set<std::string> withValue) {
     withValue.insert({"--emulate", "--dump", "--scenario"});
@@ -107,4 +107,4 @@ nlohmann::ordered_json ArchivePathJson(const AcquisitionController& controller) 
     return archive.path.string();
 }
 
-} // namespace velka::cli
+}  // namespace velka::cli

@@ -31,4 +31,4 @@ bool AcquireForCommand(AcquisitionController& controller);
 // "archivePath": the file just written, or null.
 nlohmann::ordered_json ArchivePathJson(const AcquisitionController& controller);
 
-} // namespace velka::cli
+}  // namespace velka::cli

@@ -2,13 +2,13 @@
 // libraries as the window. Output is machine-readable; exit codes are fixed (0 success,
 // 1 failure with one line on stderr, 2 wrong use).
 
+#include "commands.h"
+#include "device/emulator_scenario.h"
+#include "logger_session.h"
+
 #include <iostream>
 #include <string>
 #include <vector>
-
-#include "commands.h"
-#include "logger_session.h"
-#include "device/emulator_scenario.h"
 
 namespace velka::cli {
 namespace {
@@ -19,12 +19,16 @@ constexpr const char* kGlobalUsage =
 
 const Command kCommands[] = {
     {"decode", "IMAGE", "decode a logger image and print it as JSON", {}, RunDecode},
-    {"apply-settings", "IMAGE SETTINGS.json --out OUT",
+    {"apply-settings",
+     "IMAGE SETTINGS.json --out OUT",
      "apply settings and products to an image as the parameter page's Write does",
-     {{"--out"}, {}}, RunApplySettings},
-    {"synth", "--out IMAGE [--serial HEX] [--interval S] [--count N] [--start UNIX] [--seed N]",
+     {{"--out"}, {}},
+     RunApplySettings},
+    {"synth",
+     "--out IMAGE [--serial HEX] [--interval S] [--count N] [--start UNIX] [--seed N]",
      "write a realistic synthetic recording",
-     {{"--out", "--serial", "--interval", "--count", "--start", "--seed"}, {}}, RunSynth},
+     {{"--out", "--serial", "--interval", "--count", "--start", "--seed"}, {}},
+     RunSynth},
     {"read", "[--emulate IMAGE [--scenario NAME] [--dump OUT]] [--trace]",
      "read the logger, archive its image and print the decode with \"archivePath\"",
      LoggerOptions(), RunRead},
@@ -33,16 +37,23 @@ const Command kCommands[] = {
     {"write-settings", "SETTINGS.json [--emulate IMAGE [--scenario NAME] [--dump OUT]] [--trace]",
      "read and archive the logger, then write settings and products to it as the Write does",
      LoggerOptions(), RunWriteSettings},
-    {"watch", "[--read] [--count N] [--trace]",
+    {"watch",
+     "[--read] [--count N] [--trace]",
      "print one JSON line per logger arrival or removal; with --read, read and archive every "
      "logger that arrives (\"archivePath\" or \"error\" in its line); ends after N events or on "
      "SIGINT or SIGTERM",
-     {{"--count"}, {"--read", "--trace"}}, RunWatch},
-    {"export", "IMAGE [--pdf OUT] [--xlsx OUT] [--csv OUT] [--chart OUT.bmp]",
+     {{"--count"}, {"--read", "--trace"}},
+     RunWatch},
+    {"export",
+     "IMAGE [--pdf OUT] [--xlsx OUT] [--csv OUT] [--chart OUT.bmp]",
      "decode a logger image and write its PDF report, workbook, samples as CSV or chart bitmap",
-     {{"--pdf", "--xlsx", "--csv", "--chart"}, {}}, RunExport},
-    {"scan", "", "scan the archive folder DATA-ROOT/Data and print its entries as JSON, in listing order",
-     {}, RunScan},
+     {{"--pdf", "--xlsx", "--csv", "--chart"}, {}},
+     RunExport},
+    {"scan",
+     "",
+     "scan the archive folder DATA-ROOT/Data and print its entries as JSON, in listing order",
+     {},
+     RunScan},
 };
 
 void PrintUsage(std::ostream& stream) {
@@ -51,10 +62,11 @@ void PrintUsage(std::ostream& stream) {
         stream << "  " << command.name << (*command.usage ? " " : "") << command.usage << "\n      "
                << command.summary << '\n';
     stream << '\n' << kGlobalUsage << '\n';
-    stream << "logger options: --emulate IMAGE talks to an emulated logger holding IMAGE instead of "
-              "the first one plugged in; --scenario NAME makes it misbehave ("
-           << kEmulatorScenarioNames
-           << "); --dump OUT writes its memory afterwards; --trace prints every report to stderr\n";
+    stream
+        << "logger options: --emulate IMAGE talks to an emulated logger holding IMAGE instead of "
+           "the first one plugged in; --scenario NAME makes it misbehave ("
+        << kEmulatorScenarioNames
+        << "); --dump OUT writes its memory afterwards; --trace prints every report to stderr\n";
 }
 
 int Run(const std::vector<std::string>& arguments) {
@@ -70,13 +82,14 @@ int Run(const std::vector<std::string>& arguments) {
         if (arguments[0] != command.name)
             continue;
         try {
-            const Arguments parsed = ParseArguments({arguments.begin() + 1, arguments.end()},
-                                                    command.options);
+            const Arguments parsed =
+                ParseArguments({arguments.begin() + 1, arguments.end()}, command.options);
             Context context = MakeContext(parsed, std::cout, std::cerr);
             return command.run(parsed, context);
         } catch (const UsageError& error) {
-            std::cerr << "velka-cli " << command.name << ": " << error.message << "\nusage: velka-cli "
-                      << command.name << (*command.usage ? " " : "") << command.usage << '\n';
+            std::cerr << "velka-cli " << command.name << ": " << error.message
+                      << "\nusage: velka-cli " << command.name << (*command.usage ? " " : "")
+                      << command.usage << '\n';
             return kExitUsage;
         } catch (const CommandFailure& failure) {
             std::cerr << failure.message << '\n';

@@ -1,7 +1,6 @@
 #include "offscreen_gui.h"
 
 #include <QGuiApplication>
-
 #include <cstdio>
 
 namespace velka::cli {

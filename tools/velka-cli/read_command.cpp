@@ -17,4 +17,4 @@ int RunRead(const Arguments& arguments, Context& context) {
     });
 }
 
-} // namespace velka::cli
+}  // namespace velka::cli

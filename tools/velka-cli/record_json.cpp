@@ -69,10 +69,11 @@ Json RecordingJson(const LoggerImage& image, const Recording& recording) {
     json["summary"] = SummaryJson(recording.record.summary);
     Json samples = Json::array();
     for (const TempSample& sample : recording.record.samples) {
-        samples.push_back({{"index", sample.index},
-                           {"raw", recording.record.rawSamples[static_cast<std::size_t>(sample.index)]},
-                           {"temperature", sample.temperature},
-                           {"alarm", sample.alarm}});
+        samples.push_back(
+            {{"index", sample.index},
+             {"raw", recording.record.rawSamples[static_cast<std::size_t>(sample.index)]},
+             {"temperature", sample.temperature},
+             {"alarm", sample.alarm}});
     }
     json["samples"] = std::move(samples);
     return json;

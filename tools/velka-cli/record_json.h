@@ -1,10 +1,10 @@
 #pragma once
 // The JSON form of a decoded recording, as `velka-cli decode` prints it.
 
-#include <nlohmann/json.hpp>
-
 #include "record/logger_image.h"
 #include "record/recording.h"
+
+#include <nlohmann/json.hpp>
 
 namespace velka::cli {
 

@@ -1,10 +1,10 @@
-#include <filesystem>
-#include <nlohmann/json.hpp>
-#include <system_error>
-
 #include "archive/archive_scan.h"
 #include "commands.h"
 #include "record/text_encoding.h"
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <system_error>
 
 namespace velka::cli {
 namespace {

@@ -1,12 +1,12 @@
 #include "settings_json.h"
 
-#include <cmath>
-#include <nlohmann/json.hpp>
-
 #include "command_line.h"
 #include "config/choice_lists.h"
 #include "config/settings_write.h"
 #include "record/text_encoding.h"
+
+#include <cmath>
+#include <nlohmann/json.hpp>
 
 namespace velka::cli {
 namespace {
@@ -62,10 +62,11 @@ ProductRecord ProductFromJson(const Json& json, std::uint8_t id) {
     }
     std::uint32_t validity = 0;
     if (json.contains("validity"))
-        validity = static_cast<std::uint32_t>(WholeNumber(json["validity"], "validity", 0, UINT32_MAX));
+        validity =
+            static_cast<std::uint32_t>(WholeNumber(json["validity"], "validity", 0, UINT32_MAX));
     for (const auto& [key, value] : json.items()) {
-        static const std::set<std::string> known = {"unit",  "quantity", "validity", "number",
-                                                    "name",  "spec",     "shipment", "batch"};
+        static const std::set<std::string> known = {"unit", "quantity", "validity", "number",
+                                                    "name", "spec",     "shipment", "batch"};
         if (!known.contains(key))
             Refuse("unknown product key \"" + key + "\"");
     }
@@ -83,8 +84,8 @@ LoggerSettings SettingsFromJson(const std::string& jsonText, LoggerSettings sett
         Refuse("the settings file must hold one JSON object");
 
     static const std::set<std::string> known = {
-        "logInterval",     "startDelay",       "alarmDelay",       "upperLimit",
-        "lowerLimit",      "deliveryDate",     "deliveryCompany",  "receivingCompany",
+        "logInterval",      "startDelay",      "alarmDelay",      "upperLimit",
+        "lowerLimit",       "deliveryDate",    "deliveryCompany", "receivingCompany",
         "transportCompany", "transportNumber", "products"};
     for (const auto& [key, value] : json.items()) {
         if (!known.contains(key))
@@ -92,13 +93,13 @@ LoggerSettings SettingsFromJson(const std::string& jsonText, LoggerSettings sett
     }
 
     if (json.contains("logInterval")) {
-        settings.logInterval =
-            static_cast<std::uint16_t>(ChoiceSeconds(json["logInterval"], "logInterval", kLogIntervalChoices));
+        settings.logInterval = static_cast<std::uint16_t>(
+            ChoiceSeconds(json["logInterval"], "logInterval", kLogIntervalChoices));
         settings.logCycleText = std::to_string(settings.logInterval / 10);
     }
     if (json.contains("startDelay"))
-        settings.startDelay =
-            static_cast<std::uint16_t>(ChoiceSeconds(json["startDelay"], "startDelay", kStartDelayChoices));
+        settings.startDelay = static_cast<std::uint16_t>(
+            ChoiceSeconds(json["startDelay"], "startDelay", kStartDelayChoices));
     if (json.contains("alarmDelay")) {
         const int seconds = ChoiceSeconds(json["alarmDelay"], "alarmDelay", kAlarmDelayChoices);
         if (settings.logInterval == 0)
@@ -107,9 +108,11 @@ LoggerSettings SettingsFromJson(const std::string& jsonText, LoggerSettings sett
         settings.alarmDelayCount = AlarmDelayCount(seconds, settings.logInterval);
     }
     if (json.contains("upperLimit"))
-        settings.upperLimit = static_cast<double>(WholeNumber(json["upperLimit"], "upperLimit", -30, 70));
+        settings.upperLimit =
+            static_cast<double>(WholeNumber(json["upperLimit"], "upperLimit", -30, 70));
     if (json.contains("lowerLimit"))
-        settings.lowerLimit = static_cast<double>(WholeNumber(json["lowerLimit"], "lowerLimit", -30, 70));
+        settings.lowerLimit =
+            static_cast<double>(WholeNumber(json["lowerLimit"], "lowerLimit", -30, 70));
     if (json.contains("deliveryDate"))
         settings.deliveryDate = WholeNumber(json["deliveryDate"], "deliveryDate", 0, UINT32_MAX);
     if (json.contains("deliveryCompany"))

@@ -2,9 +2,9 @@
 // The settings file of `apply-settings` and `write-settings`: every key optional, a missing key
 // keeps the decoded value.
 
-#include <string>
-
 #include "record/logger_settings.h"
+
+#include <string>
 
 namespace velka::cli {
 

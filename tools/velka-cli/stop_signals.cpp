@@ -41,4 +41,4 @@ StopSignals::~StopSignals() {
     sigprocmask(SIG_SETMASK, &previousMask_, nullptr);
 }
 
-} // namespace velka::cli
+}  // namespace velka::cli

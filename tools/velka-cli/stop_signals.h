@@ -8,7 +8,7 @@
 namespace velka::cli {
 
 class StopSignals {
-  public:
+public:
     // Throws CommandFailure when the signals cannot be redirected.
     StopSignals();
     ~StopSignals();
@@ -21,9 +21,9 @@ class StopSignals {
     // left pending when the instance ends.
     bool TakeStopRequest();
 
-  private:
+private:
     sigset_t previousMask_{};
     int fd_ = -1;
 };
 
-} // namespace velka::cli
+}  // namespace velka::cli

@@ -14,14 +14,16 @@ int RunSynth(const Arguments& arguments, Context& context) {
     const std::string out = arguments.RequiredValue("--out");
     if (const auto serial = arguments.Value("--serial")) {
         std::uint32_t value = 0;
-        const auto [end, error] = std::from_chars(serial->data(), serial->data() + serial->size(), value, 16);
+        const auto [end, error] =
+            std::from_chars(serial->data(), serial->data() + serial->size(), value, 16);
         if (serial->empty() || serial->size() > 8 || error != std::errc() ||
             end != serial->data() + serial->size())
             throw UsageError{"--serial takes up to eight hexadecimal digits"};
         options.serialNumber = value;
     }
     if (const auto interval = arguments.Integer("--interval", 1, 65535)) {
-        if (*interval != 30 && *interval != 60 && *interval != 300 && *interval != 600 && *interval != 1800)
+        if (*interval != 30 && *interval != 60 && *interval != 300 && *interval != 600 &&
+            *interval != 1800)
             throw UsageError{"--interval must be one of 30, 60, 300, 600, 1800 seconds"};
         options.logIntervalSeconds = static_cast<std::uint16_t>(*interval);
     }

@@ -18,7 +18,7 @@ namespace velka::cli {
 namespace {
 
 class Watch {
-  public:
+public:
     Watch(Context& context, AcquisitionController& controller, std::string& arrivedPath,
           bool readOnArrival)
         : context_(context), controller_(controller), arrivedPath_(arrivedPath),
@@ -37,7 +37,7 @@ class Watch {
         context_.out << line.dump() << std::endl;
     }
 
-  private:
+private:
     // The window's reaction to a plug-in, without its notices: reset, read, archive, decode.
     void TakeIn(const std::string& devicePath, Json& line) {
         arrivedPath_ = devicePath;
@@ -60,7 +60,7 @@ class Watch {
     bool readOnArrival_;
 };
 
-} // namespace
+}  // namespace
 
 int RunWatch(const Arguments& arguments, Context& context) {
     if (!arguments.positional.empty())
@@ -115,4 +115,4 @@ int RunWatch(const Arguments& arguments, Context& context) {
     return RunOnLogger(arguments, context, body, &arrivedPath);
 }
 
-} // namespace velka::cli
+}  // namespace velka::cli

@@ -34,4 +34,4 @@ int RunWriteSettings(const Arguments& arguments, Context& context) {
     });
 }
 
-} // namespace velka::cli
+}  // namespace velka::cli
