@@ -4,9 +4,10 @@
 #include "archive/recorded_samples.h"
 #include "record/logger_image.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace velka {
@@ -16,23 +17,28 @@ namespace {
 // regular file.
 constexpr int kImageOpenFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
 
-// The whole image, or false when the file is not a regular file of exactly its size.
+// The whole image, or false when the file does not hold exactly one image. Asking for one byte
+// more than an image tells a longer file without a separate size query: one system call less
+// per file in a scan of thousands. Only regular files are listed; a pipe or device put in a
+// file's place reads short, fails or reads long, and is no image either way.
 bool ReadWholeImage(const FileHandle& file, LoggerImage& image) {
     if (file.Get() < 0)
         return false;
-    struct stat status {};
-    if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        static_cast<std::uint64_t>(status.st_size) != kImageSize)
-        return false;
+    std::array<std::uint8_t, kImageSize + 1> buffer;
     std::size_t total = 0;
-    while (total < kImageSize) {
-        const ssize_t got = ::read(file.Get(), image.data() + total, kImageSize - total);
+    while (total < buffer.size()) {
+        const ssize_t got = ::read(file.Get(), buffer.data() + total, buffer.size() - total);
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0)
-            return false;  // an error, or the file shrank after its size was taken
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
         total += static_cast<std::size_t>(got);
     }
+    if (total != kImageSize)
+        return false;
+    std::copy_n(buffer.begin(), kImageSize, image.begin());
     return true;
 }
 

@@ -3,6 +3,8 @@
 // Multi-byte fields are little-endian and never assumed to be aligned.
 
 #include <array>
+#include <bit>
+#include <cstring>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -61,6 +63,17 @@ inline std::uint32_t ReadU32(std::span<const std::uint8_t> bytes, std::size_t of
            (static_cast<std::uint32_t>(bytes[offset + 1]) << 8) |
            (static_cast<std::uint32_t>(bytes[offset + 2]) << 16) |
            (static_cast<std::uint32_t>(bytes[offset + 3]) << 24);
+}
+
+inline std::uint64_t ReadU64(std::span<const std::uint8_t> bytes, std::size_t offset) {
+    std::uint64_t value = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&value, bytes.data() + offset, sizeof value);  // one unaligned load
+    } else {
+        for (std::size_t i = 0; i < 8; ++i)
+            value |= static_cast<std::uint64_t>(bytes[offset + i]) << (8 * i);
+    }
+    return value;
 }
 
 inline void WriteU16(std::span<std::uint8_t> bytes, std::size_t offset, std::uint16_t value) {
