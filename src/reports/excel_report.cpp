@@ -5,7 +5,7 @@
 #include "record/string_format.h"
 #include "record/text_encoding.h"
 #include "reports/report_fields.h"
-#include "storage/staged_file.h"
+#include "reports/report_file.h"
 
 #include <cstdlib>
 #include <memory>
@@ -22,18 +22,9 @@ constexpr int kPictureRows = 21;
 constexpr int kColumnPixels = 131;
 constexpr int kRowPixels = 20;
 
-class WorkbookFailure {
-public:
-    explicit WorkbookFailure(std::string message) : message_(std::move(message)) {}
-    const std::string& Message() const { return message_; }
-
-private:
-    std::string message_;
-};
-
 void Check(lxw_error error) {
     if (error != LXW_NO_ERROR)
-        throw WorkbookFailure(lxw_strerror(error));
+        throw ReportFailure(lxw_strerror(error));
 }
 
 // An export that gives up discards the workbook without writing it.
@@ -226,11 +217,11 @@ void WriteWorkbookFile(const ReportInputs& inputs,
                        const std::filesystem::path& path, const DataRoot& dataRoot) {
     lxw_workbook* workbook = workbook_new(path.c_str());
     if (workbook == nullptr)
-        throw WorkbookFailure("cannot create the workbook");
+        throw ReportFailure("cannot create the workbook");
     std::unique_ptr<lxw_workbook, WorkbookDeleter> owner(workbook);
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Temperature information");
     if (sheet == nullptr)
-        throw WorkbookFailure("cannot add the worksheet");
+        throw ReportFailure("cannot add the worksheet");
     SheetWriter cells(workbook, sheet);
 
     Check(worksheet_set_column(sheet, 0, LXW_COL_MAX - 1, kColumnWidthCharacters, cells.Centred()));
@@ -268,21 +259,9 @@ ExportResult WriteExcelWorkbook(const ReportInputs& inputs,
                                 const std::filesystem::path& reportPath, const DataRoot& dataRoot) {
     if (inputs.chartPixels.bgr.size() != kChartImageBytes)
         return {ExportStatus::Failed, "the chart picture has the wrong size"};
-    StagedFile staged(reportPath);
-    if (const std::error_code error = staged.Error())
-        return {ExportStatus::Failed,
-                "cannot write " + reportPath.string() + ": " + error.message()};
-    try {
-        WriteWorkbookFile(inputs, tableColumnTitles, staged.TemporaryPath(), dataRoot);
-    } catch (const WorkbookFailure& failure) {
-        return {ExportStatus::Failed, failure.Message()};
-    } catch (const std::exception& exception) {
-        return {ExportStatus::Failed, exception.what()};
-    }
-    if (const std::error_code error = staged.Commit())
-        return {ExportStatus::Failed,
-                "cannot write " + reportPath.string() + ": " + error.message()};
-    return {ExportStatus::Saved, {}};
+    return WriteReportFile(reportPath, [&](const std::filesystem::path& temporaryPath) {
+        WriteWorkbookFile(inputs, tableColumnTitles, temporaryPath, dataRoot);
+    });
 }
 
 ExportResult ExportExcelReport(const ReportInputs& inputs,

@@ -4,7 +4,7 @@
 #include "record/text_encoding.h"
 #include "reports/gbk_text.h"
 #include "reports/report_fields.h"
-#include "storage/staged_file.h"
+#include "reports/report_file.h"
 
 #include <cmath>
 #include <hpdf.h>
@@ -52,15 +52,6 @@ void CutToLibraryLimit(std::string& gbk) {
     gbk.resize(end);
 }
 
-class PdfFailure {
-public:
-    explicit PdfFailure(std::string message) : message_(std::move(message)) {}
-    const std::string& Message() const { return message_; }
-
-private:
-    std::string message_;
-};
-
 class ReportWriter {
 public:
     explicit ReportWriter(const ReportInputs& inputs) : inputs_(inputs) {}
@@ -68,7 +59,7 @@ public:
     void Write(const std::filesystem::path& path) {
         document_.reset(HPDF_New(PdfErrorHandler, &errors_));
         if (!document_)
-            throw PdfFailure("cannot create the PDF document");
+            throw ReportFailure("cannot create the PDF document");
         HPDF_Doc doc = document_.get();
         HPDF_SetCompressionMode(doc, HPDF_COMP_ALL);
         HPDF_UseCNSFonts(doc);
@@ -90,9 +81,9 @@ private:
     // Gives up at the first library error.
     void Check() const {
         if (errors_.errorNo != HPDF_OK) {
-            throw PdfFailure(StringPrintf("ERROR: error_no=%04X, detail_no=%u",
-                                          static_cast<unsigned>(errors_.errorNo),
-                                          static_cast<unsigned>(errors_.detailNo)));
+            throw ReportFailure(StringPrintf("ERROR: error_no=%04X, detail_no=%u",
+                                             static_cast<unsigned>(errors_.errorNo),
+                                             static_cast<unsigned>(errors_.detailNo)));
         }
     }
 
@@ -216,7 +207,7 @@ private:
     void WriteChartPicture(HPDF_Page page, double width) {
         const std::vector<std::uint8_t>& bgr = inputs_.chartPixels.bgr;
         if (bgr.size() != kChartImageBytes)
-            throw PdfFailure("the chart picture has the wrong size");
+            throw ReportFailure("the chart picture has the wrong size");
         std::vector<std::uint8_t> rgb(bgr.size());
         for (std::size_t i = 0; i + 2 < bgr.size(); i += 3) {
             rgb[i] = bgr[i + 2];
@@ -280,22 +271,10 @@ private:
 }  // namespace
 
 ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath) {
-    StagedFile staged(reportPath);
-    if (const std::error_code error = staged.Error())
-        return {ExportStatus::Failed,
-                "cannot write " + reportPath.string() + ": " + error.message()};
-    try {
+    return WriteReportFile(reportPath, [&inputs](const std::filesystem::path& temporaryPath) {
         ReportWriter writer(inputs);
-        writer.Write(staged.TemporaryPath());
-    } catch (const PdfFailure& failure) {
-        return {ExportStatus::Failed, failure.Message()};
-    } catch (const std::exception& exception) {
-        return {ExportStatus::Failed, exception.what()};
-    }
-    if (const std::error_code error = staged.Commit())
-        return {ExportStatus::Failed,
-                "cannot write " + reportPath.string() + ": " + error.message()};
-    return {ExportStatus::Saved, {}};
+        writer.Write(temporaryPath);
+    });
 }
 
 ExportResult ExportPdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath,
