@@ -259,15 +259,15 @@ void DrawChart(QPainter& painter, const ChartScene& scene) {
         DrawGrid(painter, layout);
         DrawTimeLabels(painter, scene.recording, layout.plot);
         DrawCurve(painter, layout);
-        if (scene.pointer.hoverOn)
+        // The hover line and its label, then the limits over them.
+        if (scene.pointer.hoverOn) {
             DrawHoverLine(painter, scene);
+            DrawHoverLabel(painter, scene);
+        }
         DrawLimit(painter, layout.upperLine, scene.recording.settings.upperLimit, kRed,
                   layout.plot);
         DrawLimit(painter, layout.lowerLine, scene.recording.settings.lowerLimit, kBlue,
                   layout.plot);
-        // The label comes last so that no limit line runs through its text.
-        if (scene.pointer.hoverOn)
-            DrawHoverLabel(painter, scene);
     }
     painter.restore();
 }

@@ -195,24 +195,33 @@ EraseOutcome DeviceLink::EraseOpenedRecord(LoggerImage& image) {
     std::fill(erased.begin() + kErasedTailOffset, erased.end(), std::uint8_t{0});
     image = erased;
 
-    // The status block is left out here: the erase-write above was its only write.
+    // The status block is left out here: the erase-write above was its only write. Each of the
+    // two loops stops at its first failure, but the settings are still written back and the
+    // final command still ends the erase on the logger's side; the first failure is reported.
+    ResultCode firstFailure = kResultSuccess;
     for (std::uint16_t address = kFirstReadWordAddress; address <= kLastSampleWordAddress;
          address += kWordsPerBlock) {
-        if (const ResultCode result = EraseWriteBlock(address, ImageBlock(image, address)))
-            return {true, result};
+        if (const ResultCode result = EraseWriteBlock(address, ImageBlock(image, address))) {
+            firstFailure = result;
+            break;
+        }
     }
     Pause(kErasePause);
 
     for (std::uint16_t address = kSettingsWordAddress; address <= kLastWordAddress;
          address += kWordsPerBlock) {
-        if (const ResultCode result = WriteBlock(address, ImageBlock(image, address)))
-            return {true, result};
+        if (const ResultCode result = WriteBlock(address, ImageBlock(image, address))) {
+            if (firstFailure == kResultSuccess)
+                firstFailure = result;
+            break;
+        }
     }
     Pause(kErasePause);
 
-    // The final command ends the erase on the logger's side; it has no answer to check.
-    Send(MakeCommandReport(kFinalCommand, 0));
-    return {true, kResultSuccess};
+    // The final command has no answer to check.
+    if (transport_)
+        Send(MakeCommandReport(kFinalCommand, 0));
+    return {true, firstFailure};
 }
 
 }  // namespace velka

@@ -1,8 +1,11 @@
 #include "device/hidapi_transport.h"
 
+#include "device/hotplug_event.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <hidapi/hidapi.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -59,9 +62,21 @@ private:
     std::string devicePath_;
 };
 
+// The HID_ID ("BUS:VENDOR:PRODUCT") of the HID device behind a hidraw node, or "" when it
+// cannot be read.
+std::string HidIdOfNode(const std::filesystem::path& hidrawEntry) {
+    std::ifstream uevent(hidrawEntry / "device" / "uevent");
+    constexpr std::string_view kKey = "HID_ID=";
+    for (std::string line; std::getline(uevent, line);) {
+        if (line.rfind(kKey, 0) == 0)
+            return line.substr(kKey.size());
+    }
+    return {};
+}
+
 }  // namespace
 
-HidapiProvider::HidapiProvider() {
+HidapiProvider::HidapiProvider(std::filesystem::path sysfsRoot) : sysfsRoot_(std::move(sysfsRoot)) {
     hid_init();
 }
 
@@ -92,8 +107,11 @@ HidDeviceProvider::OpenResult HidapiProvider::Open(const std::string& devicePath
         return {nullptr, ResultFromSystemError(errno)};
     std::error_code error;
     const auto hidrawEntry =
-        std::filesystem::path("/sys/class/hidraw") / std::filesystem::path(devicePath).filename();
+        sysfsRoot_ / "class" / "hidraw" / std::filesystem::path(devicePath).filename();
     if (!S_ISCHR(status.st_mode) || !std::filesystem::exists(hidrawEntry, error))
+        return {nullptr, ResultFromSystemError(ENODEV)};
+    const std::optional<HidIdentity> identity = ParseHidId(HidIdOfNode(hidrawEntry));
+    if (!identity || identity->vendor != kLoggerVendorId || identity->product != kLoggerProductId)
         return {nullptr, ResultFromSystemError(ENODEV)};
     errno = 0;
     hid_device* device = hid_open_path(devicePath.c_str());

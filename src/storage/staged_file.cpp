@@ -18,9 +18,13 @@ std::error_code LastError() {
 
 StagedFile::StagedFile(std::filesystem::path target) : target_(std::move(target)) {
     const std::filesystem::path folder = target_.has_parent_path() ? target_.parent_path() : ".";
-    // mkostemp turns the last six characters of the pattern into a unique suffix.
-    std::string pattern =
-        (folder / ("." + target_.filename().string() + "." + std::string(6, 'X'))).string();
+    // "." + name + "." + a unique suffix: mkostemp turns the pattern's last six characters
+    // into it. The name is shortened so that a target whose name is as long as the file
+    // system allows still gets a temporary file beside it.
+    constexpr std::size_t kLongestName = 255;
+    constexpr std::size_t kAddedBytes = 8;
+    const std::string name = target_.filename().string().substr(0, kLongestName - kAddedBytes);
+    std::string pattern = (folder / ("." + name + "." + std::string(6, 'X'))).string();
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) {
         error_ = LastError();

@@ -65,6 +65,16 @@ TEST_F(ApplySettingsTest, MissingKeysKeepTheDecodedValues) {
     EXPECT_EQ(after["clockSetTime"], kNow);
 }
 
+TEST_F(ApplySettingsTest, NewLogIntervalKeepsTheAlarmDelayInSeconds) {
+    // The synthetic logger logs every 300 s with an alarm delay of 6 intervals, 30 minutes.
+    for (const auto& [interval, count] : {std::pair{1800, 1}, {30, 60}, {300, 6}}) {
+        std::filesystem::remove(Out());
+        const CliResult result = Apply(R"({"logInterval": )" + std::to_string(interval) + "}");
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(Decode(Out())["alarmDelayCount"], count) << interval;
+    }
+}
+
 TEST_F(ApplySettingsTest, RefusalsUseTheSystemsMessagesInItsOrder) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {R"({"products": [], "deliveryCompany": "", "receivingCompany": ""})",

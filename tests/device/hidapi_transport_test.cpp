@@ -3,8 +3,10 @@
 
 #include "device/device_link.h"
 #include "device/hidapi_transport.h"
+#include "temp_dir.h"
 
 #include <cerrno>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace velka {
@@ -25,6 +27,21 @@ TEST(HidapiTransport, OpeningANodeThatIsNoHidDeviceFails) {
         EXPECT_FALSE(opened.transport);
         EXPECT_EQ(opened.error, kSystemErrorBase + ENODEV) << path;
     }
+}
+
+// A hidraw number freed by the logger goes to the next HID device plugged in: a path kept from
+// an earlier search must not open that device.
+TEST(HidapiTransport, NodeOfAnotherHidDeviceIsNotOpened) {
+    const testing::TempDir sysfs;
+    // /dev/null stands in for the node; its sysfs entry says whose it is.
+    const auto entry = sysfs / "class" / "hidraw" / "null" / "device";
+    std::filesystem::create_directories(entry);
+    HidapiProvider provider(sysfs.Path());
+    EXPECT_EQ(provider.Open("/dev/null").error, kSystemErrorBase + ENODEV);  // no uevent
+    std::ofstream(entry / "uevent") << "DRIVER=hid-generic\nHID_ID=0003:0000046D:0000C31C\n";
+    EXPECT_EQ(provider.Open("/dev/null").error, kSystemErrorBase + ENODEV);  // a keyboard
+    std::ofstream(entry / "uevent") << "HID_ID=0003:00000FE6:00000999\n";
+    EXPECT_EQ(provider.Open("/dev/null").error, kSystemErrorBase + ENODEV);  // wrong product
 }
 
 TEST(HidapiTransport, LinkWithoutLoggerReportsNoLogger) {

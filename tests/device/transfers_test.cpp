@@ -208,7 +208,9 @@ TEST_F(Transfers, EraseWritesNothingWhenTheStatusBlockCannotBeRead) {
     EXPECT_EQ(logger->ReportCount(), 2);
 }
 
-TEST_F(Transfers, EraseStopsAtAFailingSampleBlockWrite) {
+// A failing sample block ends the sample loop only: the settings are still written back, the
+// final command still ends the erase, and the failure is what the erase reports.
+TEST_F(Transfers, EraseGoesOnPastAFailingSampleBlockWrite) {
     const LoggerImage memory = SyntheticLoggerImage();
     Connect(memory, Fault(EmulatedFault::ErrorAtReport, 4 + 394 + 2 * 5 + 1));  // sample block 6
     LoggerImage image{};
@@ -217,8 +219,10 @@ TEST_F(Transfers, EraseStopsAtAFailingSampleBlockWrite) {
     EXPECT_TRUE(ZeroBytes(logger->Memory(), kSampleRegionOffset, kSampleRegionOffset + 5 * 64));
     EXPECT_TRUE(
         SameBytes(logger->Memory(), memory, kSampleRegionOffset + 5 * 64, kSampleRegionEnd));
-    EXPECT_TRUE(SameBytes(logger->Memory(), memory, kSettingsBlockOffset, kImageSize));
-    EXPECT_EQ(logger->Device().FinalCommandCount(), 0);
+    EXPECT_TRUE(
+        SameBytes(logger->Memory(), memory, kSettingsBlockOffset, kSettingsBlockOffset + 14));
+    EXPECT_TRUE(ZeroBytes(logger->Memory(), kSettingsBlockOffset + 14, kImageSize));
+    EXPECT_EQ(logger->Device().FinalCommandCount(), 1);
 }
 
 TEST_F(Transfers, EraseWithoutLoggerReportsThatNothingWasOpened) {

@@ -30,6 +30,14 @@ TEST(AtomicWrite, ReplacesTheWholeFile) {
     EXPECT_EQ(FilesIn(dir.Path()), 1u);
 }
 
+TEST(AtomicWrite, NamesAsLongAsTheFileSystemAllows) {
+    const TempDir dir;
+    const auto path = dir / std::string(255, 'r');
+    ASSERT_FALSE(WriteFileAtomically(path, std::string_view("long")));
+    EXPECT_EQ(*ReadWholeFile(path), "long");
+    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+}
+
 TEST(AtomicWrite, FailureLeavesTheEarlierFileAndNoTemporary) {
     const TempDir dir;
     // A folder in the way of the name: the rename fails after the temporary file was written.

@@ -92,6 +92,8 @@ LoggerSettings SettingsFromJson(const std::string& jsonText, LoggerSettings sett
             Refuse("unknown settings key \"" + key + "\"");
     }
 
+    // The alarm delay is a count of log intervals; what the user set is the delay in seconds.
+    const int alarmDelaySeconds = settings.alarmDelayCount * settings.logInterval;
     if (json.contains("logInterval")) {
         settings.logInterval = static_cast<std::uint16_t>(
             ChoiceSeconds(json["logInterval"], "logInterval", kLogIntervalChoices));
@@ -106,6 +108,13 @@ LoggerSettings SettingsFromJson(const std::string& jsonText, LoggerSettings sett
             Refuse("alarmDelay needs a log interval; give logInterval as well");
         // Counted in intervals of the new log interval, which is set above.
         settings.alarmDelayCount = AlarmDelayCount(seconds, settings.logInterval);
+    } else if (settings.logInterval != 0 && alarmDelaySeconds / settings.logInterval > 255) {
+        Refuse("the alarm delay of " + std::to_string(alarmDelaySeconds) +
+               " seconds cannot be counted in intervals of " +
+               std::to_string(settings.logInterval) + " seconds; give alarmDelay as well");
+    } else if (settings.logInterval != 0) {
+        // A new log interval keeps the delay in seconds, as the parameter page's list does.
+        settings.alarmDelayCount = AlarmDelayCount(alarmDelaySeconds, settings.logInterval);
     }
     if (json.contains("upperLimit"))
         settings.upperLimit =
