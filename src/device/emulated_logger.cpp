@@ -54,32 +54,33 @@ void EmulatedLogger::Unplug() {
     plugged_ = false;
 }
 
-bool EmulatedLogger::CountReportAndCheckFault() {
-    ++reportCount_;
-    return scenario_.fault != EmulatedFault::None && reportCount_ >= scenario_.atReport;
+std::optional<TransportResult> EmulatedLogger::CountReportAndApplyFault() {
+    const int reportNumber = ++reportCount_;
+    if (!FaultActive())
+        return std::nullopt;
+    switch (scenario_.fault) {
+    case EmulatedFault::RemovedAtReport:
+        Unplug();
+        return TransportResult{TransportStatus::Removed, ENODEV, 0};
+    case EmulatedFault::ErrorAtReport:
+        if (reportNumber == scenario_.atReport)
+            return TransportResult{TransportStatus::Failed, EIO, 0};
+        break;
+    case EmulatedFault::MalformedAnswer:
+        if (reportNumber == scenario_.atReport)
+            faultPending_ = true;
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
 }
 
 TransportResult EmulatedLogger::Write(const HidReport& report, std::deque<ReportPayload>& answers) {
     if (!plugged_)
         return {TransportStatus::Removed, ENODEV, 0};
-    const int reportNumber = reportCount_ + 1;
-    if (CountReportAndCheckFault()) {
-        switch (scenario_.fault) {
-        case EmulatedFault::RemovedAtReport:
-            Unplug();
-            return {TransportStatus::Removed, ENODEV, 0};
-        case EmulatedFault::ErrorAtReport:
-            if (reportNumber == scenario_.atReport)
-                return {TransportStatus::Failed, EIO, 0};
-            break;
-        case EmulatedFault::MalformedAnswer:
-            if (reportNumber == scenario_.atReport)
-                faultPending_ = true;
-            break;
-        default:
-            break;
-        }
-    }
+    if (const auto fault = CountReportAndApplyFault())
+        return *fault;
     ReportPayload payload{};
     std::copy(report.begin() + 1, report.end(), payload.begin());
     if (auto answer = device_.HandleOutputReport(payload))
@@ -91,29 +92,14 @@ TransportResult EmulatedLogger::Read(HidReport& report, int timeoutMs,
                                      std::deque<ReportPayload>& answers) {
     if (!plugged_)
         return {TransportStatus::Removed, ENODEV, 0};
-    const int reportNumber = reportCount_ + 1;
     const std::chrono::milliseconds timeout{std::max(timeoutMs, 0)};
-    if (CountReportAndCheckFault()) {
-        switch (scenario_.fault) {
-        case EmulatedFault::RemovedAtReport:
-            Unplug();
-            return {TransportStatus::Removed, ENODEV, 0};
-        case EmulatedFault::ErrorAtReport:
-            if (reportNumber == scenario_.atReport)
-                return {TransportStatus::Failed, EIO, 0};
-            break;
-        case EmulatedFault::NoAnswer:
-            // The logger has hung: whatever it was asked, nothing comes back.
-            answers.clear();
-            wait_(timeout);
-            return {TransportStatus::TimedOut, 0, 0};
-        case EmulatedFault::MalformedAnswer:
-            if (reportNumber == scenario_.atReport)
-                faultPending_ = true;
-            break;
-        default:
-            break;
-        }
+    if (const auto fault = CountReportAndApplyFault())
+        return *fault;
+    if (FaultActive() && scenario_.fault == EmulatedFault::NoAnswer) {
+        // The logger has hung: whatever it was asked, nothing comes back.
+        answers.clear();
+        wait_(timeout);
+        return {TransportStatus::TimedOut, 0, 0};
     }
     if (answers.empty()) {
         wait_(timeout);

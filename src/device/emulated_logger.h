@@ -42,7 +42,14 @@ private:
     TransportResult Write(const HidReport& report, std::deque<ReportPayload>& answers);
     TransportResult Read(HidReport& report, int timeoutMs, std::deque<ReportPayload>& answers);
     // Counts one report and tells whether the scenario's fault applies from it on.
-    bool CountReportAndCheckFault();
+    // Counts the report and applies the faults that strike writes and reads alike (removal, an
+    // error at report k, a malformed answer armed at report k); the result when one ends the
+    // transfer of this report.
+    std::optional<TransportResult> CountReportAndApplyFault();
+    // Whether the scenario's fault has started (from report k on).
+    bool FaultActive() const {
+        return scenario_.fault != EmulatedFault::None && reportCount_ >= scenario_.atReport;
+    }
 
     EmulatedLoggerDevice device_;
     EmulatorScenario scenario_;

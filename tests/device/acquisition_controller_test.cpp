@@ -6,6 +6,7 @@
 #include "device/archive_file_name.h"
 #include "device/emulated_logger.h"
 #include "device_test_images.h"
+#include "local_zone.h"
 #include "record/synthetic_recording.h"
 #include "storage/file_io.h"
 #include "temp_dir.h"
@@ -60,27 +61,6 @@ const std::string kFirstNotice =
 const std::string kSecondNotice =
     "notice Data read completed (2000 ms): Detection of device insertion, Data read completed";
 
-// Sets TZ for one test and puts the old value back.
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const char* zone) {
-        if (const char* old = std::getenv("TZ"))
-            old_ = old;
-        ::setenv("TZ", zone, 1);
-        ::tzset();
-    }
-    ~ScopedTimeZone() {
-        if (old_)
-            ::setenv("TZ", old_->c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
-    }
-
-private:
-    std::optional<std::string> old_;
-};
-
 class Acquisition : public ::testing::Test {
 protected:
     Acquisition() : zone_("UTC0") {}
@@ -116,7 +96,7 @@ protected:
         return image;
     }
 
-    ScopedTimeZone zone_;
+    testing::LocalZone zone_;
     testing::TempDir root;
     FixedClock clock{kNow};
     SessionLog log;
@@ -180,7 +160,7 @@ TEST_F(Acquisition, ArchiveNameFollowsTheLocalTimeZone) {
         {"HST10", "0A1B2C3D_2018-05-03_23-07-05.bin"},
     };
     for (const auto& c : cases) {
-        ScopedTimeZone zone(c.zone);
+        testing::LocalZone zone(c.zone);
         testing::TempDir folder;
         logger = std::make_unique<EmulatedLogger>(SyntheticLoggerImage(kStart));
         AcquisitionController controller(*logger, log, clock, DataRoot(folder.Path()),
