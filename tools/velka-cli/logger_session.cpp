@@ -74,7 +74,7 @@ int RunOnLogger(const Arguments& arguments, Context& context,
     const FixedClock clock(context.now);
     AcquisitionController controller(*provider, messages, clock, context.dataRoot, tables);
     if (arguments.Flag("--trace"))
-        controller.Link().SetReportTrace(&context.err);
+        controller.SetReportTrace(&context.err);
 
     const auto writeDump = [&] {
         if (dump)

@@ -5,7 +5,7 @@
 // reads and archives the logger before anything is changed on it.
 
 #include "command_line.h"
-#include "device/acquisition_controller.h"
+#include "session/acquisition_controller.h"
 
 #include <functional>
 #include <nlohmann/json.hpp>

@@ -1,5 +1,4 @@
 #include "commands.h"
-#include "config/settings_write.h"
 #include "logger_session.h"
 #include "record_json.h"
 #include "settings_json.h"
@@ -19,11 +18,9 @@ int RunWriteSettings(const Arguments& arguments, Context& context) {
         // codes), and its recording is archived before the logger is changed.
         if (!AcquireForCommand(controller))
             return kExitFailure;
-        const LoggerSettings settings = SettingsFromJson(*settingsText, controller.Settings());
-        ApplySettingsToImage(settings, controller.Image(),
-                             controller.CurrentRecording().currentTable, context.now);
-        controller.Settings() = settings;
-        const ResultCode result = controller.HandleWriteSettingsRequest();
+        const LoggerSettings settings =
+            SettingsFromJson(*settingsText, controller.CurrentRecording().settings);
+        const ResultCode result = controller.WriteSettings(settings);
         if (result != kResultSuccess)
             throw CommandFailure{"Write FAILED: " + DescribeResult(result)};
         Json json;

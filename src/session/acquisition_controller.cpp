@@ -1,6 +1,7 @@
-#include "device/acquisition_controller.h"
+#include "session/acquisition_controller.h"
 
-#include "device/archive_file_name.h"
+#include "config/settings_write.h"
+#include "session/archive_file_name.h"
 #include "record/local_time.h"
 #include "storage/file_io.h"
 #include "storage/reference_files.h"
@@ -120,7 +121,9 @@ bool AcquisitionController::ImportStoredImage(const std::string& pathStem) {
     return true;
 }
 
-ResultCode AcquisitionController::HandleWriteSettingsRequest() {
+ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) {
+    ApplySettingsToImage(settings, image_, recording_.currentTable, clock_.Now());
+    recording_.settings = settings;
     const ResultCode result = link_.WriteSettings(image_);
     observer_->SettingsWritten(result == kResultSuccess);
     return result;

@@ -7,7 +7,7 @@
 
 #include "device/device_link.h"
 #include "device/device_watcher.h"
-#include "device/session_observer.h"
+#include "session/session_observer.h"
 #include "record/logger_image.h"
 #include "record/recording.h"
 #include "services/clock.h"
@@ -68,8 +68,9 @@ public:
 
     // --- the window's requests ---
 
-    // Writes the settings area of the image (which the parameter page has encoded) to the logger.
-    ResultCode HandleWriteSettingsRequest();
+    // The parameter page's Write: encodes `settings` into the image (clockSetTime = now), keeps
+    // them as the session's settings and writes the settings area to the logger.
+    ResultCode WriteSettings(const LoggerSettings& settings);
     void HandleShowChartRequest();
     // Empties the logger's record. Success is silent; an absent logger and a failed erase are
     // reported to the user.
@@ -89,16 +90,15 @@ public:
 
     // --- the session state ---
 
-    LoggerImage& Image() { return image_; }
     const LoggerImage& Image() const { return image_; }
     // The calibrated table, the decoded settings with the products, the raw samples, the
     // sample list and the summary.
     const Recording& CurrentRecording() const { return recording_; }
-    LoggerSettings& Settings() { return recording_.settings; }
     std::uint16_t CalibrationA() const { return calibrationA_; }
     std::uint16_t CalibrationB() const { return calibrationB_; }
-    DeviceLink& Link() { return link_; }
     const DeviceLink& Link() const { return link_; }
+    // Every report to and from the logger is written to `trace` (null: none).
+    void SetReportTrace(std::ostream* trace) { link_.SetReportTrace(trace); }
     const ArchiveOutcome& LastArchive() const { return lastArchive_; }
     int NoticeTimeoutMs() const { return noticeTimeoutMs_; }
 

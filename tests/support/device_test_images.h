@@ -1,5 +1,5 @@
 #pragma once
-// Logger images for the device tests.
+// Logger images for the device and session tests.
 
 #include "record/logger_image.h"
 

@@ -1,9 +1,8 @@
 // The acquisition sequence against the emulated logger: the order of its steps and of what
 // the user sees, the archive and its safety, stored images, and the window's requests.
 
-#include "config/settings_write.h"
-#include "device/acquisition_controller.h"
-#include "device/archive_file_name.h"
+#include "session/acquisition_controller.h"
+#include "session/archive_file_name.h"
 #include "device/emulated_logger.h"
 #include "device_test_images.h"
 #include "local_zone.h"
@@ -232,7 +231,7 @@ TEST_F(Acquisition, FailedReadIsNeitherArchivedNorDecoded) {
                                          testing::DeliveredTables(), kDefaultNoticeTimeoutMs,
                                          DeviceLinkOptions{2000, {}});
         controller.SetObserver(&log);
-        controller.Image() = good;
+        ASSERT_TRUE(controller.LoadStoredImage(archive));
         log.entries.clear();
 
         EXPECT_NE(controller.ArrivalSequence(), kResultSuccess) << scenario.Name();
@@ -359,20 +358,22 @@ TEST_F(Acquisition, WriteRequestSendsTheEncodedSettingsArea) {
     LoggerSettings settings = Controller().CurrentRecording().settings;
     settings.deliveryCompany = u"North Cold Store";
     settings.upperLimit = 12;
-    ApplySettingsToImage(settings, Controller().Image(),
-                         Controller().CurrentRecording().currentTable, kNow + 60);
     log.entries.clear();
 
-    EXPECT_EQ(Controller().HandleWriteSettingsRequest(), kResultSuccess);
+    EXPECT_EQ(Controller().WriteSettings(settings), kResultSuccess);
     EXPECT_EQ(log.entries, std::vector<std::string>{"settings written"});
     EXPECT_TRUE(std::equal(logger->Memory().begin() + kSettingsBlockOffset, logger->Memory().end(),
                            Controller().Image().begin() + kSettingsBlockOffset));
     EXPECT_TRUE(std::equal(logger->Memory().begin(),
                            logger->Memory().begin() + kSettingsBlockOffset, memory.begin()));
+    EXPECT_EQ(DecodeSettings(logger->Memory(), Controller().CurrentRecording().currentTable, kNow)
+                  .deliveryCompany,
+              u"North Cold Store");
+    EXPECT_EQ(Controller().CurrentRecording().settings.deliveryCompany, u"North Cold Store");
 
     logger->Unplug();
     log.entries.clear();
-    EXPECT_EQ(Controller().HandleWriteSettingsRequest(), kResultNoLogger);
+    EXPECT_EQ(Controller().WriteSettings(settings), kResultNoLogger);
     EXPECT_EQ(log.entries, std::vector<std::string>{"settings not written"});
 }
 

@@ -1,4 +1,4 @@
-#include "device/archive_file_name.h"
+#include "session/archive_file_name.h"
 
 #include "record/local_time.h"
 
