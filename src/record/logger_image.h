@@ -4,9 +4,9 @@
 
 #include <array>
 #include <bit>
-#include <cstring>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "session/acquisition_controller.h"
 
 #include "config/settings_write.h"
-#include "session/archive_file_name.h"
 #include "record/local_time.h"
+#include "session/archive_file_name.h"
 #include "storage/file_io.h"
 #include "storage/reference_files.h"
 

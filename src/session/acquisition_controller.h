@@ -7,11 +7,11 @@
 
 #include "device/device_link.h"
 #include "device/device_watcher.h"
-#include "session/session_observer.h"
 #include "record/logger_image.h"
 #include "record/recording.h"
 #include "services/clock.h"
 #include "services/message_service.h"
+#include "session/session_observer.h"
 #include "storage/data_root.h"
 
 #include <filesystem>
