@@ -33,6 +33,7 @@ AcquisitionController::AcquisitionController(HidDeviceProvider& provider, Messag
 
 void AcquisitionController::ResetForArrival() {
     link_.ResetForArrival();
+    readLogger_ = {};
     // The parameter page's fields: every text emptied and its calibration copies zeroed; the
     // selections, the limits and the product list stay.
     LoggerSettings& settings = recording_.settings;
@@ -87,6 +88,7 @@ ResultCode AcquisitionController::Acquire() {
     image_ = read;
 
     LoadSettingsFromImage();
+    readLogger_ = {recording_.settings.serialNumber, recording_.settings.writeProtectFlag};
     observer_->LoggerAttached();
     ArchiveImage();
     DecodeRecord();

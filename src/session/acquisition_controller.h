@@ -25,6 +25,13 @@ constexpr int kDefaultNoticeTimeoutMs = 2000;
 // Only loggers with a serial number above this are offered the erase.
 constexpr std::uint32_t kHighestSerialWithoutErase = 0x800000;
 
+// The logger behind the last successful read: what the erase offer and the parameter page's
+// lock rule go by, whatever image was loaded from the archive or imported since.
+struct ReadLogger {
+    std::uint32_t serialNumber = 0;
+    std::uint8_t writeProtectFlag = 0;
+};
+
 // What the last acquisition did with the archive.
 struct ArchiveOutcome {
     enum class Status {
@@ -76,10 +83,10 @@ public:
     // reported to the user.
     EraseOutcome HandleEraseRequest();
     // Whether the erase is offered: the logger of the last acquisition is still plugged in and
-    // its serial number is above 0x800000.
+    // its serial number is above 0x800000 (an image loaded from the archive since changes
+    // nothing: it is not the logger that is plugged in).
     bool EraseOffered() const {
-        return link_.devicePresent() &&
-               recording_.settings.serialNumber > kHighestSerialWithoutErase;
+        return link_.devicePresent() && readLogger_.serialNumber > kHighestSerialWithoutErase;
     }
 
     // --- hot-plug ---
@@ -100,6 +107,7 @@ public:
     // Every report to and from the logger is written to `trace` (null: none).
     void SetReportTrace(std::ostream* trace) { link_.SetReportTrace(trace); }
     const ArchiveOutcome& LastArchive() const { return lastArchive_; }
+    const ReadLogger& LastReadLogger() const { return readLogger_; }
     int NoticeTimeoutMs() const { return noticeTimeoutMs_; }
 
 private:
@@ -123,6 +131,7 @@ private:
     std::uint16_t calibrationA_ = 0;
     std::uint16_t calibrationB_ = 0;
     ArchiveOutcome lastArchive_;
+    ReadLogger readLogger_;
 };
 
 }  // namespace velka

@@ -405,6 +405,15 @@ TEST_F(Acquisition, EraseIsOfferedOnlyForAPresentLoggerAboveSerial800000) {
         EXPECT_FALSE(Controller().EraseOffered());
         ASSERT_EQ(Controller().Acquire(), kResultSuccess);
         EXPECT_EQ(Controller().EraseOffered(), offered) << serial;
+        // A stored recording of another logger, loaded from the history, is not the one
+        // plugged in: the offer stays as the logger that was read decides.
+        options.serialNumber = offered ? 0x00000001u : 0x00900000u;
+        const std::filesystem::path stored = root.Path() / "other.bin";
+        ASSERT_FALSE(WriteFileAtomically(
+            stored, SynthesizeRecording(options, testing::DeliveredTables()).image));
+        ASSERT_TRUE(Controller().LoadStoredImage(stored));
+        EXPECT_EQ(Controller().EraseOffered(), offered) << serial;
+        EXPECT_EQ(Controller().LastReadLogger().serialNumber, serial);
         Controller().HandleRemoval(EmulatedLogger::kDevicePath);
         EXPECT_FALSE(Controller().EraseOffered());
     }
