@@ -5,6 +5,7 @@
 #include "record/synthetic_recording.h"
 #include "reports/excel_report.h"
 #include "reports/pdf_report.h"
+#include "services/numeric_locale.h"
 #include "storage/reference_files.h"
 
 #include <QGuiApplication>
@@ -84,12 +85,10 @@ void ExcelReportFull(benchmark::State& state) {
     const ChartLayout layout = LayoutChart(recording);
     const ChartPixels pixels = RenderChartImage(ChartScene{recording, layout});
     const FixedClock clock(1714521600);
-    const DataRoot dataRoot(OutputFolder() / "root");
-    std::filesystem::create_directories(dataRoot.DataDirectory());
     for (auto _ : state) {
         const ExportResult result =
             WriteExcelWorkbook(ReportInputs{recording, pixels, clock}, DefaultTableColumnTitles(),
-                               OutputFolder() / "report.xls", dataRoot);
+                               OutputFolder() / "report.xlsx");
         if (result.status != ExportStatus::Saved)
             state.SkipWithError(result.failure.c_str());
     }
@@ -102,6 +101,7 @@ BENCHMARK(ExcelReportFull)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
+    velka::RestoreCNumericLocale();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,5 +1,6 @@
 #include "chart/chart_drawing.h"
 
+#include "record/decimal_text.h"
 #include "record/string_format.h"
 
 #include <QFontMetrics>
@@ -125,8 +126,7 @@ void DrawFrameAndLegend(QPainter& painter, PlotSize plot) {
 void DrawGrid(QPainter& painter, const ChartLayout& layout) {
     const QPen gridPen(kGridGrey, 1, Qt::DotLine);
     for (const GridLine& line : layout.gridLines) {
-        DrawCellText(painter, line.x1 + 10, line.y1 + 15,
-                     ToQString(StringPrintf("%.1f", line.value)));
+        DrawCellText(painter, line.x1 + 10, line.y1 + 15, ToQString(FixedDecimal(line.value, 1)));
         painter.setPen(gridPen);
         painter.drawLine(line.x1 + kCanvasPlotOffsetX, line.y1 + kCanvasPlotOffsetY,
                          line.x2 + kCanvasPlotOffsetX, line.y2 + kCanvasPlotOffsetY);
@@ -206,10 +206,10 @@ void DrawHoverLabel(QPainter& painter, const ChartScene& scene) {
     if (k < 0 || k >= static_cast<std::int64_t>(samples.size()))
         return;
     const LocalFields time = LocalFieldsOf(TimeOfPosition(scene.recording, k));
-    const std::string label =
-        StringPrintf("ID:%d\r\nTemp:%.1f℃\r\nTime:%04d-%02d-%02d\r\n%02d:%02d:%02d",
-                     static_cast<int>(k), samples[static_cast<std::size_t>(k)].temperature,
-                     time.year, time.month, time.day, time.hour, time.minute, time.second);
+    const std::string label = StringPrintf(
+        "ID:%d\r\nTemp:%s℃\r\nTime:%04d-%02d-%02d\r\n%02d:%02d:%02d", static_cast<int>(k),
+        FixedDecimal(samples[static_cast<std::size_t>(k)].temperature, 1).c_str(), time.year,
+        time.month, time.day, time.hour, time.minute, time.second);
 
     const bool roomOnRight = rect.right - pointer.hoverX > 150;
     const bool roomBelow = rect.bottom - pointer.hoverY > 85;
@@ -233,7 +233,7 @@ void DrawLimit(QPainter& painter, const LimitLine& line, double limit, const QCo
                PlotSize plot) {
     if (line.y1 <= 0 || line.y1 >= plot.height)
         return;
-    DrawCellText(painter, plot.width + 37, line.y1 + 15, ToQString(StringPrintf("%.1f", limit)));
+    DrawCellText(painter, plot.width + 37, line.y1 + 15, ToQString(FixedDecimal(limit, 1)));
     QPen pen(colour, kLimitPenPixels, Qt::CustomDashLine, Qt::FlatCap);
     // Dash lengths count in pen widths.
     pen.setDashPattern({static_cast<qreal>(kLimitDashPixels) / kLimitPenPixels,

@@ -1,5 +1,6 @@
 #include "chart/chart_texts.h"
 
+#include "record/decimal_text.h"
 #include "record/local_time.h"
 #include "record/string_format.h"
 
@@ -12,20 +13,22 @@ std::string DeviceInformationText(const LoggerSettings& settings) {
     const int startDelayMinutes = settings.startDelay / 60;
     const int alarmDelayMinutes = settings.alarmDelayCount * interval / 60;
     const int logCycleDays = interval / 10;
+    const std::string upper = FixedDecimal(settings.upperLimit, 1);
+    const std::string lower = FixedDecimal(settings.lowerLimit, 1);
     if (interval < 60) {
         return StringPrintf(
             "Device S/N：%s\t\t\t\t\t\t\tShutdown Mode：Manual Button\r\n"
-            "Upper Limit Alarm：%.1f℃\t\t\tStart Delay：%dmin\t\t\tLog Interval：%dsec\r\n"
-            "Lower Limit Alarm：%.1f℃\t\t\tAlarm Delay：%dmin\t\tLog Cycle：%dday\r\n",
-            settings.serialText.c_str(), settings.upperLimit, startDelayMinutes, interval,
-            settings.lowerLimit, alarmDelayMinutes, logCycleDays);
+            "Upper Limit Alarm：%s℃\t\t\tStart Delay：%dmin\t\t\tLog Interval：%dsec\r\n"
+            "Lower Limit Alarm：%s℃\t\t\tAlarm Delay：%dmin\t\tLog Cycle：%dday\r\n",
+            settings.serialText.c_str(), upper.c_str(), startDelayMinutes, interval, lower.c_str(),
+            alarmDelayMinutes, logCycleDays);
     }
     return StringPrintf(
         "Device S/N：%s\t\t\t\t\t\t\tShutdown Mode：Manual Button\r\n"
-        "Upper Limit Alarm：%.1f℃\t\t\tStart Delay：%dmin\t\t\tLog Interval：%dmin\r\n"
-        "Lower Limit Alarm：%.1f℃\t\t\tAlarm Delay：%dmin\t\tLog Cycle：%dday\r\n",
-        settings.serialText.c_str(), settings.upperLimit, startDelayMinutes, interval / 60,
-        settings.lowerLimit, alarmDelayMinutes, logCycleDays);
+        "Upper Limit Alarm：%s℃\t\t\tStart Delay：%dmin\t\t\tLog Interval：%dmin\r\n"
+        "Lower Limit Alarm：%s℃\t\t\tAlarm Delay：%dmin\t\tLog Cycle：%dday\r\n",
+        settings.serialText.c_str(), upper.c_str(), startDelayMinutes, interval / 60, lower.c_str(),
+        alarmDelayMinutes, logCycleDays);
 }
 
 std::string LoggingSummaryText(const Recording& recording) {
@@ -33,9 +36,10 @@ std::string LoggingSummaryText(const Recording& recording) {
     const std::string start = FormatLocalTime(recording.StartTime(), "%Y-%m-%d %H:%M:%S");
     const std::string stop = FormatLocalTime(recording.StopTime(), "%Y-%m-%d %H:%M:%S");
     return StringPrintf(
-        "Highest Temperature：%5.1f℃\t\tAverage Temperature：%5.1f℃  \tStart Time：%s\r\n"
-        "Lowest Temperature：%5.1f℃\t\tData Points：%d\t\t\tStop Time：%s\r\n",
-        summary.highest, summary.average, start.c_str(), summary.lowest,
+        "Highest Temperature：%5s℃\t\tAverage Temperature：%5s℃  \tStart Time：%s\r\n"
+        "Lowest Temperature：%5s℃\t\tData Points：%d\t\t\tStop Time：%s\r\n",
+        FixedDecimal(summary.highest, 1).c_str(), FixedDecimal(summary.average, 1).c_str(),
+        start.c_str(), FixedDecimal(summary.lowest, 1).c_str(),
         static_cast<int>(recording.record.samples.size()), stop.c_str());
 }
 

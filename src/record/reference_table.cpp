@@ -1,8 +1,11 @@
 #include "record/reference_table.h"
 
+#include "record/decimal_text.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <optional>
+#include <utility>
 
 namespace velka {
 
@@ -17,6 +20,19 @@ bool IsNonIncreasing(const ReferenceTable& table) {
 }
 
 namespace {
+
+// A line "%f    %f": two numbers, blanks between them, anything after the second. The text
+// ends at a NUL as it would for scanf.
+std::optional<std::pair<float, float>> ReadNumberPair(std::string_view line) {
+    line = line.substr(0, line.find('\0'));
+    const auto first = ParseLeadingFloat(line);
+    if (!first)
+        return std::nullopt;
+    const auto second = ParseLeadingFloat(first->rest);
+    if (!second)
+        return std::nullopt;
+    return std::pair(first->value, second->value);
+}
 
 std::size_t FirstRowNotAbove(double resistance, const ReferenceTable& table, bool nonIncreasing) {
     if (nonIncreasing) {
@@ -103,17 +119,13 @@ ReferenceTable BuildCurrentTable(const ReferenceTables& tables, std::uint16_t ca
 void ParseReferenceTable(std::string_view text, ReferenceTable& table) {
     std::size_t row = 0;
     std::size_t position = 0;
-    std::string line;
     while (row < kReferenceRows && position < text.size()) {
         const std::size_t end = std::min(text.find('\n', position), text.size());
-        line.assign(text.substr(position, end - position));
-        position = end + 1;
-        float temperature = 0.0f;
-        float resistance = 0.0f;
-        if (std::sscanf(line.c_str(), "%f    %f", &temperature, &resistance) == 2) {
-            table.rows[row].temperature = temperature;
-            table.rows[row].resistance = resistance;
+        if (const auto pair = ReadNumberPair(text.substr(position, end - position))) {
+            table.rows[row].temperature = pair->first;
+            table.rows[row].resistance = pair->second;
         }
+        position = end + 1;
         ++row;
     }
 }
@@ -122,13 +134,10 @@ std::string FormatReferenceTable(const ReferenceTable& table) {
     std::string text;
     text.reserve(kReferenceRows * 24);
     for (const ReferenceRow& row : table.rows) {
-        // Sized per line: a wild value such as 1e300 prints hundreds of digits.
-        const int length =
-            std::snprintf(nullptr, 0, "%.1f    %.3f\n", row.temperature, row.resistance);
-        std::string line(static_cast<std::size_t>(length) + 1, '\0');
-        std::snprintf(line.data(), line.size(), "%.1f    %.3f\n", row.temperature, row.resistance);
-        line.pop_back();
-        text += line;
+        text += FixedDecimal(row.temperature, 1);
+        text += "    ";
+        text += FixedDecimal(row.resistance, 3);
+        text += '\n';
     }
     return text;
 }

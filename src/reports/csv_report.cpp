@@ -1,5 +1,6 @@
 #include "reports/csv_report.h"
 
+#include "record/decimal_text.h"
 #include "record/record_table_columns.h"
 #include "record/string_format.h"
 #include "reports/report_fields.h"
@@ -30,8 +31,9 @@ std::string SamplesCsv(const Recording& recording) {
     for (std::size_t j = 0; j < samples.size(); ++j) {
         csv += StringPrintf("%zu,", j + 1);
         csv += CsvField(ReportDateTime(SampleTime(recording, j)));
-        csv += StringPrintf(",%.1f,%d\r\n", samples[j].temperature,
-                            static_cast<int>(samples[j].alarm));
+        csv += ',';
+        csv += FixedDecimal(samples[j].temperature, 1);
+        csv += StringPrintf(",%d\r\n", static_cast<int>(samples[j].alarm));
     }
     return csv;
 }

@@ -1,13 +1,16 @@
 #include "reports/excel_report.h"
 
 #include "chart/chart_bitmap.h"
+#include "record/decimal_text.h"
 #include "record/record_table_columns.h"
 #include "record/string_format.h"
 #include "record/text_encoding.h"
 #include "reports/report_fields.h"
 #include "reports/report_file.h"
+#include "services/numeric_locale.h"
 
-#include <cstdlib>
+#include <charconv>
+#include <ctime>
 #include <memory>
 #include <xlsxwriter.h>
 
@@ -30,21 +33,6 @@ void Check(lxw_error error) {
 // An export that gives up discards the workbook without writing it.
 struct WorkbookDeleter {
     void operator()(lxw_workbook* workbook) const { lxw_workbook_free(workbook); }
-};
-
-// Removes the chart bitmap when the export ends, whichever way.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(std::filesystem::path path) : path_(std::move(path)) {}
-    ~TemporaryFile() {
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-private:
-    std::filesystem::path path_;
 };
 
 // A cell holds at most 32,767 characters; a longer text keeps its beginning.
@@ -81,9 +69,11 @@ public:
     void Number(int row, int column, double value) {
         Check(worksheet_write_number(sheet_, Row(row), Column(column), value, centred_));
     }
-    // The temperature as shown with one decimal.
+    // The temperature as the other reports show it: rounded to one decimal.
     void Temperature(int row, int column, double value) {
-        const double shown = std::strtod(StringPrintf("%.1f", value).c_str(), nullptr);
+        const std::string text = FixedDecimal(value, 1);
+        double shown = value;
+        std::from_chars(text.data(), text.data() + text.size(), shown);
         Check(worksheet_write_number(sheet_, Row(row), Column(column), shown, temperature_));
     }
 
@@ -122,7 +112,7 @@ void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
     cells.Text(9, G, "Shutdown Mode：");
     cells.Text(9, H, "Manual mode");
     cells.Text(10, A, "Upper Limit Alarm：");
-    cells.Text(10, B, StringPrintf("%.1f℃", settings.upperLimit));
+    cells.Text(10, B, CelsiusText(settings.upperLimit));
     cells.Text(10, C, "Start Delay：");
     cells.Text(10, D, StringPrintf("%dmin", StartDelayMinutes(settings)));
     cells.Text(10, G, "Log Interval：");
@@ -130,7 +120,7 @@ void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
                StringPrintf(LogIntervalInSeconds(settings) ? "%dsec" : "%dmin",
                             LogIntervalValue(settings)));
     cells.Text(11, A, "lower Limit Alarm：");
-    cells.Text(11, B, StringPrintf("%.1f℃", settings.lowerLimit));
+    cells.Text(11, B, CelsiusText(settings.lowerLimit));
     cells.Text(11, C, "Alarm Delay：");
     cells.Text(11, D, StringPrintf("%dmin", AlarmDelayMinutes(settings)));
     cells.Text(11, G, "Log Cycle：");
@@ -138,13 +128,13 @@ void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
 
     cells.Text(12, A, "Logging Summary：");
     cells.Text(13, A, "Highest Temperature：");
-    cells.Text(13, B, StringPrintf("%.1f℃", summary.highest));
+    cells.Text(13, B, CelsiusText(summary.highest));
     cells.Text(13, C, "Average Temperature：");
-    cells.Text(13, D, StringPrintf("%.1f℃", summary.average));
+    cells.Text(13, D, CelsiusText(summary.average));
     cells.Text(13, G, "Start Time：");
     cells.Text(13, H, ReportDateTime(recording.StartTime()));
     cells.Text(14, A, "Lowest Temperature：");
-    cells.Text(14, B, StringPrintf("%.1f℃", summary.lowest));
+    cells.Text(14, B, CelsiusText(summary.lowest));
     cells.Text(14, C, "Data Points：");
     cells.Number(14, D, static_cast<double>(recording.record.samples.size()));
     cells.Text(14, G, "Stop Time：");
@@ -176,24 +166,16 @@ void WriteProducts(SheetWriter& cells, const std::vector<ProductRecord>& product
     }
 }
 
-// The chart goes in through graph.bmp; when the data folder cannot take that file the same
-// bitmap goes in from memory.
-void InsertChart(lxw_worksheet* sheet, int firstRow, const ChartPixels& chartPixels,
-                 const DataRoot& dataRoot) {
+// The picture goes in from memory: a shared file would let two exports at once swap their
+// charts, and would take the name of a file of the user's.
+void InsertChart(lxw_worksheet* sheet, int firstRow, const ChartPixels& chartPixels) {
     std::string description = "Data Chart";
     lxw_image_options options{};
     options.x_scale = static_cast<double>(kPictureColumns * kColumnPixels) / kChartImageWidth;
     options.y_scale = static_cast<double>(kPictureRows * kRowPixels) / kChartImageHeight;
     options.object_position = LXW_OBJECT_MOVE_AND_SIZE;
     options.description = description.data();
-
-    const std::filesystem::path bitmapPath = ChartFilePath(dataRoot);
-    EnsureDirectory(dataRoot.DataDirectory());
-    if (SaveChartBitmap(chartPixels, bitmapPath)) {
-        Check(worksheet_insert_image_opt(sheet, SheetWriter::Row(firstRow), 0, bitmapPath.c_str(),
-                                         &options));
-        return;
-    }
+    // libxlsxwriter copies the picture when it is inserted.
     const std::vector<std::uint8_t> bitmap = EncodeChartBitmap(chartPixels);
     Check(worksheet_insert_image_buffer_opt(sheet, SheetWriter::Row(firstRow), 0, bitmap.data(),
                                             bitmap.size(), &options));
@@ -212,13 +194,27 @@ void WriteSamples(SheetWriter& cells, const Recording& recording,
     }
 }
 
+// The document's title and creation time; the time is the report date, so that a workbook is
+// the same file whenever it is made from the same record at the same (injected) time.
+void SetProperties(lxw_workbook* workbook, const Clock& clock) {
+    std::string title = "Temperature information";
+    lxw_doc_properties properties{};
+    properties.title = title.data();
+    properties.created = static_cast<time_t>(clock.Now());
+    Check(workbook_set_properties(workbook, &properties));
+}
+
 void WriteWorkbookFile(const ReportInputs& inputs,
                        const std::vector<std::string>& tableColumnTitles,
-                       const std::filesystem::path& path, const DataRoot& dataRoot) {
+                       const std::filesystem::path& path) {
+    // libxlsxwriter writes numbers (cell values, column widths, picture offsets) with the C
+    // library's printf.
+    const ScopedCNumericLocale numbersWithPoint;
     lxw_workbook* workbook = workbook_new(path.c_str());
     if (workbook == nullptr)
         throw ReportFailure("cannot create the workbook");
     std::unique_ptr<lxw_workbook, WorkbookDeleter> owner(workbook);
+    SetProperties(workbook, inputs.clock);
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Temperature information");
     if (sheet == nullptr)
         throw ReportFailure("cannot add the worksheet");
@@ -236,11 +232,10 @@ void WriteWorkbookFile(const ReportInputs& inputs,
     Check(worksheet_merge_range(sheet, SheetWriter::Row(pictureRow), 0,
                                 SheetWriter::Row(pictureRow + kPictureRows - 1),
                                 kPictureColumns - 1, "", cells.Centred()));
-    const TemporaryFile bitmap(ChartFilePath(dataRoot));
-    InsertChart(sheet, pictureRow, inputs.chartPixels, dataRoot);
+    InsertChart(sheet, pictureRow, inputs.chartPixels);
     WriteSamples(cells, inputs.recording, tableColumnTitles, 54 + 2 * n);
 
-    // Closing writes the file (and reads the bitmap into it).
+    // Closing writes the file.
     owner.release();
     Check(workbook_close(workbook));
 }
@@ -256,23 +251,22 @@ std::vector<std::string> DefaultTableColumnTitles() {
 
 ExportResult WriteExcelWorkbook(const ReportInputs& inputs,
                                 const std::vector<std::string>& tableColumnTitles,
-                                const std::filesystem::path& reportPath, const DataRoot& dataRoot) {
+                                const std::filesystem::path& reportPath) {
     if (inputs.chartPixels.bgr.size() != kChartImageBytes)
         return {ExportStatus::Failed, "the chart picture has the wrong size"};
     return WriteReportFile(reportPath, [&](const std::filesystem::path& temporaryPath) {
-        WriteWorkbookFile(inputs, tableColumnTitles, temporaryPath, dataRoot);
+        WriteWorkbookFile(inputs, tableColumnTitles, temporaryPath);
     });
 }
 
 ExportResult ExportExcelReport(const ReportInputs& inputs,
                                const std::vector<std::string>& tableColumnTitles,
-                               const std::filesystem::path& reportPath, const DataRoot& dataRoot,
-                               MessageService& messages) {
+                               const std::filesystem::path& reportPath, MessageService& messages) {
     if (inputs.recording.record.samples.empty()) {
         messages.ShowMessage("Please Insert Device", "Warning", MessageIcon::Warning);
         return {ExportStatus::NoSamples, "the record holds no samples"};
     }
-    ExportResult result = WriteExcelWorkbook(inputs, tableColumnTitles, reportPath, dataRoot);
+    ExportResult result = WriteExcelWorkbook(inputs, tableColumnTitles, reportPath);
     if (result.status == ExportStatus::Saved)
         messages.ShowMessage("Excel Export Success", "Info", MessageIcon::Information);
     else

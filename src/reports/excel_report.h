@@ -4,7 +4,6 @@
 
 #include "reports/report_inputs.h"
 #include "services/message_service.h"
-#include "storage/data_root.h"
 
 #include <filesystem>
 #include <string>
@@ -17,17 +16,16 @@ std::vector<std::string> DefaultTableColumnTitles();
 
 // Writes the workbook to reportPath and tells the user: "Excel Export Success" / "Info",
 // "Excel Export FAILED" / "Error", or "Please Insert Device" / "Warning" for an empty record.
-// tableColumnTitles head the sample table (the record table list's columns). The chart goes
-// through DATA-ROOT/Data/graph.bmp, which is removed again. A failed export leaves no file at
-// reportPath (an earlier one stays as it was).
+// tableColumnTitles head the sample table (the record table list's columns). The workbook is an
+// Office Open XML file (".xlsx"); the chart picture goes into it from memory. A failed export
+// leaves no file at reportPath (an earlier one stays as it was).
 ExportResult ExportExcelReport(const ReportInputs& inputs,
                                const std::vector<std::string>& tableColumnTitles,
-                               const std::filesystem::path& reportPath, const DataRoot& dataRoot,
-                               MessageService& messages);
+                               const std::filesystem::path& reportPath, MessageService& messages);
 
 // The inner step without the messages; the record must hold samples.
 ExportResult WriteExcelWorkbook(const ReportInputs& inputs,
                                 const std::vector<std::string>& tableColumnTitles,
-                                const std::filesystem::path& reportPath, const DataRoot& dataRoot);
+                                const std::filesystem::path& reportPath);
 
 }  // namespace velka

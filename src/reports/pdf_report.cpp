@@ -1,14 +1,20 @@
 #include "reports/pdf_report.h"
 
+#include "record/decimal_text.h"
 #include "record/string_format.h"
 #include "record/text_encoding.h"
-#include "reports/gbk_text.h"
+#include "reports/pdf_font_embedding.h"
+#include "reports/pdf_text.h"
 #include "reports/report_fields.h"
 #include "reports/report_file.h"
+#include "storage/file_io.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <hpdf.h>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace velka {
@@ -22,6 +28,7 @@ constexpr int kTableRowsStep = 15;
 struct PdfErrors {
     HPDF_STATUS errorNo = HPDF_OK;
     HPDF_STATUS detailNo = 0;
+    int systemError = 0;  // errno when the library failed, for its file errors
 };
 
 void PdfErrorHandler(HPDF_STATUS error_no, HPDF_STATUS detail_no, void* user_data) noexcept {
@@ -29,7 +36,46 @@ void PdfErrorHandler(HPDF_STATUS error_no, HPDF_STATUS detail_no, void* user_dat
     if (errors->errorNo == HPDF_OK) {
         errors->errorNo = error_no;
         errors->detailNo = detail_no;
+        errors->systemError = errno;
     }
+}
+
+// What the library's error number means for the user.
+const char* PdfErrorReason(HPDF_STATUS errorNo) {
+    switch (errorNo) {
+    case HPDF_FAILD_TO_ALLOC_MEM:
+        return "out of memory";
+    case HPDF_FILE_IO_ERROR:
+        return "a file could not be read or written";
+    case HPDF_FILE_OPEN_ERROR:
+        return "a file could not be opened";
+    case HPDF_ZLIB_ERROR:
+        return "compressing the document failed";
+    case HPDF_INVALID_TTC_FILE:
+    case HPDF_INVALID_TTC_INDEX:
+    case HPDF_TTF_INVALID_CMAP:
+    case HPDF_TTF_INVALID_FOMAT:
+    case HPDF_TTF_MISSING_TABLE:
+    case HPDF_INVALID_FONTDEF_DATA:
+        return "the report font file is damaged or not a TrueType font";
+    case HPDF_TTF_CANNOT_EMBEDDING_FONT:
+        return "the report font does not allow embedding";
+    default:
+        return "the PDF library met an unexpected state";
+    }
+}
+
+// The library's own line, then what went wrong in words.
+std::string PdfErrorText(const PdfErrors& errors) {
+    std::string text = StringPrintf(
+        "ERROR: error_no=%04X, detail_no=%u: %s", static_cast<unsigned>(errors.errorNo),
+        static_cast<unsigned>(errors.detailNo), PdfErrorReason(errors.errorNo));
+    const bool fileError =
+        errors.errorNo == HPDF_FILE_IO_ERROR || errors.errorNo == HPDF_FILE_OPEN_ERROR ||
+        (errors.errorNo == HPDF_ZLIB_ERROR && errors.detailNo == HPDF_FILE_IO_ERROR);
+    if (fileError && errors.systemError != 0)
+        text += std::string(" (") + std::strerror(errors.systemError) + ")";
+    return text;
 }
 
 struct DocumentDeleter {
@@ -37,54 +83,42 @@ struct DocumentDeleter {
 };
 using Document = std::unique_ptr<std::remove_pointer_t<HPDF_Doc>, DocumentDeleter>;
 
-// libharu refuses a text of more than 65,535 bytes. A line that long runs far beyond the page's
-// edge, so cutting it there (at a character boundary) loses nothing that could be seen.
-void CutToLibraryLimit(std::string& gbk) {
-    if (gbk.size() <= HPDF_LIMIT_MAX_STRING_LEN)
-        return;
-    std::size_t end = 0;
-    while (true) {
-        const std::size_t length = static_cast<unsigned char>(gbk[end]) >= 0x81 ? 2 : 1;
-        if (end + length > HPDF_LIMIT_MAX_STRING_LEN)
-            break;
-        end += length;
-    }
-    gbk.resize(end);
-}
-
 class ReportWriter {
 public:
-    explicit ReportWriter(const ReportInputs& inputs) : inputs_(inputs) {}
+    ReportWriter(const ReportInputs& inputs, const PdfFontFile& font)
+        : inputs_(inputs), fontFile_(font) {}
 
-    void Write(const std::filesystem::path& path) {
+    // The whole document, in memory: the file is written by the caller, which can then say
+    // why writing it failed.
+    std::vector<std::uint8_t> Write() {
         document_.reset(HPDF_New(PdfErrorHandler, &errors_));
         if (!document_)
-            throw ReportFailure("cannot create the PDF document");
+            throw ReportFailure("cannot create the PDF document: out of memory");
         HPDF_Doc doc = document_.get();
         HPDF_SetCompressionMode(doc, HPDF_COMP_ALL);
-        HPDF_UseCNSFonts(doc);
-        HPDF_UseCNTFonts(doc);
-        HPDF_UseCNTEncodings(doc);
-        HPDF_UseCNSEncodings(doc);
-        font_ = HPDF_GetFont(doc, "SimSun", "GBK-EUC-H");
+        font_ = LoadPdfFont(doc, fontFile_);
         Check();
+        if (font_ == nullptr)  // libharu gives up on some broken collections without an error
+            throw ReportFailure("the report font " + fontFile_.path.string() + " is damaged");
 
         WriteSummaryPage();
         WriteSampleTable();
         Check();
-        if (HPDF_SaveToFile(doc, path.c_str()) != HPDF_OK)
-            Check();
+        HPDF_SaveToStream(doc);
         Check();
+        HPDF_UINT32 size = HPDF_GetStreamSize(doc);
+        std::vector<std::uint8_t> bytes(size);
+        HPDF_ReadFromStream(doc, bytes.data(), &size);
+        Check();
+        bytes.resize(size);
+        return bytes;
     }
 
 private:
     // Gives up at the first library error.
     void Check() const {
-        if (errors_.errorNo != HPDF_OK) {
-            throw ReportFailure(StringPrintf("ERROR: error_no=%04X, detail_no=%u",
-                                             static_cast<unsigned>(errors_.errorNo),
-                                             static_cast<unsigned>(errors_.detailNo)));
-        }
+        if (errors_.errorNo != HPDF_OK)
+            throw ReportFailure(PdfErrorText(errors_));
     }
 
     HPDF_Page AddPage() {
@@ -95,22 +129,28 @@ private:
 
     void SetSize(HPDF_Page page, double size) {
         HPDF_Page_SetFontAndSize(page, font_, static_cast<HPDF_REAL>(size));
+        fontSize_ = size;
     }
 
-    // Every line goes to the font as GBK at an absolute position. A tab becomes the one-em
-    // blank it occupies in this font (the font has no glyph for it).
+    // Every line is drawn at an absolute position. A tab is a blank one em wide (the font has
+    // no glyph for it), made by moving on rather than by drawing a blank character, so that
+    // copied text holds no characters that were never typed.
     void Line(HPDF_Page page, double x, double y, std::string_view utf8) {
-        std::string text;
-        text.reserve(utf8.size());
-        for (const char c : utf8) {
-            if (c == '\t')
-                text += "\u3000";
-            else
-                text += c;
+        std::size_t start = 0;
+        while (true) {
+            const std::size_t tab = std::min(utf8.find('\t', start), utf8.size());
+            if (tab > start) {
+                const std::string run = PdfRunText(utf8.substr(start, tab - start));
+                HPDF_Page_TextOut(page, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(y),
+                                  run.c_str());
+                if (tab < utf8.size())
+                    x += HPDF_Page_TextWidth(page, run.c_str());
+            }
+            if (tab == utf8.size())
+                return;
+            x += fontSize_;
+            start = tab + 1;
         }
-        std::string gbk = gbk_.Encode(text);
-        CutToLibraryLimit(gbk);
-        HPDF_Page_TextOut(page, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(y), gbk.c_str());
     }
 
     void WriteSummaryPage() {
@@ -145,14 +185,14 @@ private:
         SetSize(page, 10);
         Line(page, 50, y0 - 110, "Device S/N:\t\t" + settings.serialText);
         Line(page, 350, y0 - 110, "Shutdown Mode：\t\tManual Button");
-        Line(page, 50, y0 - 125, StringPrintf("Upper Limit Alarm:\t\t%.1f℃", settings.upperLimit));
+        Line(page, 50, y0 - 125, "Upper Limit Alarm:\t\t" + CelsiusText(settings.upperLimit));
         Line(page, 200, y0 - 125,
              StringPrintf("Start Delay:\t\t%dmin", StartDelayMinutes(settings)));
         Line(page, 350, y0 - 125,
              StringPrintf(LogIntervalInSeconds(settings) ? "Log Interval:\t\t%dsec"
                                                          : "Log Interval:\t\t%dmin",
                           LogIntervalValue(settings)));
-        Line(page, 50, y0 - 140, StringPrintf("Lower Limit Alarm:\t\t%.1f℃", settings.lowerLimit));
+        Line(page, 50, y0 - 140, "Lower Limit Alarm:\t\t" + CelsiusText(settings.lowerLimit));
         Line(page, 200, y0 - 140,
              StringPrintf("Alarm Delay:\t\t%dmin", AlarmDelayMinutes(settings)));
         Line(page, 350, y0 - 140, StringPrintf("Log Cycle:\t\t%dday", LogCycleDays(settings)));
@@ -160,10 +200,10 @@ private:
         SetSize(page, 14);
         Line(page, 50, y0 - 165, "Logging Summary:");
         SetSize(page, 10);
-        Line(page, 50, y0 - 185, StringPrintf("Highest Temperature:\t\t%.1f℃", summary.highest));
-        Line(page, 200, y0 - 185, StringPrintf("Average Temperature:\t\t%.1f℃", summary.average));
+        Line(page, 50, y0 - 185, "Highest Temperature:\t\t" + CelsiusText(summary.highest));
+        Line(page, 200, y0 - 185, "Average Temperature:\t\t" + CelsiusText(summary.average));
         Line(page, 350, y0 - 185, "Start Time:\t\t" + ReportDateTime(recording.StartTime()));
-        Line(page, 50, y0 - 200, StringPrintf("Lowest Temperature:\t\t%.1f℃", summary.lowest));
+        Line(page, 50, y0 - 200, "Lowest Temperature:\t\t" + CelsiusText(summary.lowest));
         Line(page, 200, y0 - 200,
              StringPrintf("Data Points:\t\t\t%d",
                           static_cast<int>(recording.record.samples.size())));
@@ -251,8 +291,9 @@ private:
             }
             const TempSample& sample = samples[j];
             const std::string row =
-                StringPrintf("%4d                %s                %.1f", static_cast<int>(j + 1),
-                             ReportDateTime(SampleTime(recording, j)).c_str(), sample.temperature);
+                StringPrintf("%4d                %s                %s", static_cast<int>(j + 1),
+                             ReportDateTime(SampleTime(recording, j)).c_str(),
+                             FixedDecimal(sample.temperature, 1).c_str());
             const bool alarm = sample.alarm == 1 || sample.alarm == -1;
             HPDF_Page_SetRGBFill(page, alarm ? 1.0f : 0.0f, 0.0f, 0.0f);
             Line(page, 40, y, row);
@@ -262,19 +303,35 @@ private:
     }
 
     const ReportInputs& inputs_;
+    const PdfFontFile& fontFile_;
     PdfErrors errors_;
     Document document_;
     HPDF_Font font_ = nullptr;
-    GbkEncoder gbk_;
+    double fontSize_ = 0;
 };
 
 }  // namespace
 
+ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath,
+                            const PdfFontFile& font) {
+    std::vector<std::uint8_t> document;
+    try {
+        document = ReportWriter(inputs, font).Write();
+    } catch (const std::exception& failure) {
+        return {ExportStatus::Failed, failure.what()};
+    }
+    if (const std::error_code error = WriteFileAtomically(reportPath, document))
+        return {ExportStatus::Failed,
+                "cannot write " + reportPath.string() + ": " + error.message()};
+    return {ExportStatus::Saved, {}};
+}
+
 ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath) {
-    return WriteReportFile(reportPath, [&inputs](const std::filesystem::path& temporaryPath) {
-        ReportWriter writer(inputs);
-        writer.Write(temporaryPath);
-    });
+    const std::optional<PdfFontFile> font = FindPdfFont();
+    if (!font)
+        return {ExportStatus::Failed, "the report font WenQuanYi Zen Hei Mono is not installed "
+                                      "(wqy-zenhei.ttc, in Debian's fonts-wqy-zenhei)"};
+    return WritePdfReport(inputs, reportPath, *font);
 }
 
 ExportResult ExportPdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath,

@@ -2,6 +2,7 @@
 // The PDF report: an A4 summary page (transport data, device settings, statistics, products
 // and the chart picture) followed by the sample table, 54 rows a page, alarm samples in red.
 
+#include "reports/pdf_font.h"
 #include "reports/report_inputs.h"
 #include "services/message_service.h"
 
@@ -17,7 +18,10 @@ namespace velka {
 ExportResult ExportPdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath,
                              MessageService& messages);
 
-// The inner step without the messages; the record must hold samples.
+// The inner step without the messages; the record must hold samples. The text is drawn in the
+// installed report font (FindPdfFont), or in `font`.
 ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath);
+ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath,
+                            const PdfFontFile& font);
 
 }  // namespace velka

@@ -1,5 +1,6 @@
 #include "reports/report_fields.h"
 
+#include "record/decimal_text.h"
 #include "record/local_time.h"
 
 namespace velka {
@@ -10,6 +11,10 @@ std::string ReportDateTime(std::int64_t seconds) {
 
 std::string ReportDate(std::int64_t seconds) {
     return FormatLocalTime(seconds, "%Y-%m-%d");
+}
+
+std::string CelsiusText(double temperature) {
+    return FixedDecimal(temperature, 1) + "℃";
 }
 
 std::int64_t SampleTime(const Recording& recording, std::size_t sampleIndex) {

@@ -14,6 +14,9 @@ std::string ReportDateTime(std::int64_t seconds);
 // "%Y-%m-%d" in local time: the products' period of validity.
 std::string ReportDate(std::int64_t seconds);
 
+// "%.1f℃" of a temperature, with a decimal point whatever the user's locale.
+std::string CelsiusText(double temperature);
+
 // Sample j was taken at start + j x logInterval (a 32-bit sum, like the start itself).
 std::int64_t SampleTime(const Recording& recording, std::size_t sampleIndex);
 

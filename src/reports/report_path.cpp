@@ -6,7 +6,15 @@
 namespace velka {
 
 const char* ReportExtension(ReportKind kind) {
-    return kind == ReportKind::Pdf ? ".pdf" : ".xls";
+    return kind == ReportKind::Pdf ? ".pdf" : ".xlsx";
+}
+
+const char* ReportDefaultExtension(ReportKind kind) {
+    return ReportExtension(kind) + 1;
+}
+
+const char* ReportFileFilter(ReportKind kind) {
+    return kind == ReportKind::Pdf ? "PDF(*.pdf)|*.pdf||" : "Workbooks files(*.xlsx)|*.xlsx||";
 }
 
 std::filesystem::path BuildDefaultReportPath(ReportKind kind, const std::string& serialText,

@@ -12,11 +12,16 @@ namespace velka {
 
 enum class ReportKind { Pdf, Excel };
 
-// ".pdf" or ".xls". The workbook is an Office Open XML file; every current spreadsheet program
-// opens it under either extension.
+// ".pdf" or ".xlsx" (the workbook is an Office Open XML file; under ".xls" spreadsheet
+// programs warn that its content does not match its name).
 const char* ReportExtension(ReportKind kind);
 
-// DATA-ROOT/Data/<serialText>.pdf (or .xls); with an empty serial text the name is the local
+// What the save popup offers: the default extension ("pdf", "xlsx") and the file filter
+// ("PDF(*.pdf)|*.pdf||", "Workbooks files(*.xlsx)|*.xlsx||").
+const char* ReportDefaultExtension(ReportKind kind);
+const char* ReportFileFilter(ReportKind kind);
+
+// DATA-ROOT/Data/<serialText>.pdf (or .xlsx); with an empty serial text the name is the local
 // time as year_month_day_hour_minute_second without leading zeros, for example
 // 2018_7_5_9_3_0.pdf. Creates the data root and its archive folder when they are missing.
 std::filesystem::path BuildDefaultReportPath(ReportKind kind, const std::string& serialText,

@@ -1,7 +1,11 @@
+#include "comma_locale.h"
 #include "record/reference_table.h"
+#include "temp_dir.h"
 #include "test_tables.h"
 
+#include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <random>
@@ -223,6 +227,63 @@ TEST(TableFile, CurrentTableTextHasOneLinePerRow) {
     EXPECT_EQ(text.substr(0, text.find('\n') + 1), "-30.0    200.204\n");
     const std::string last = text.substr(text.rfind('\n', text.size() - 2) + 1);
     EXPECT_EQ(last, "70.0    1.760\n");
+}
+
+// The files are read as scanf's "%f    %f" reads them in the "C" locale, and written as
+// printf's "%.1f    %.3f" writes them there, whatever the locale the program runs under: Qt
+// sets the user's locale when the window starts, and a German desktop would make scanf read
+// "-30.0" as -30 and stop, and printf write "-30,0".
+TEST(TableFile, ReadAndWrittenAsInTheCLocaleUnderAnyLocale) {
+    const char* const lines[] = {
+        "-30.0    200.2039",
+        "  5.5\t10.25 and a note",
+        "+1.5 2",
+        "1.5abc 2",
+        "abc 1",
+        "1e3    -2E-2",
+        "inf nan",
+        "1.    .5",
+        "-.25",
+        "",
+        "7,5    3,25",
+        "- 1    2",
+    };
+    std::vector<ReferenceRow> expected;
+    for (const char* line : lines) {
+        float temperature = 0.0f;
+        float resistance = 0.0f;
+        if (std::sscanf(line, "%f    %f", &temperature, &resistance) == 2)
+            expected.push_back({temperature, resistance});
+        else
+            expected.push_back({});
+    }
+    const std::string delivered = FormatReferenceTable(DeliveredTables().middle);
+    std::string wholeText;
+    for (const char* line : lines) {
+        wholeText += line;
+        wholeText += '\n';
+    }
+
+    testing::TempDir folder;
+    const testing::CommaLocale comma = testing::BuildCommaDecimalLocale(folder.Path());
+    std::vector<std::string> locales = {"C"};
+    if (comma.unavailable.empty())
+        locales.push_back(comma.name);
+    for (const std::string& locale : locales) {
+        ASSERT_NE(std::setlocale(LC_ALL, locale.c_str()), nullptr) << locale;
+        ReferenceTable table;
+        ParseReferenceTable(wholeText, table);
+        for (std::size_t i = 0; i < std::size(lines); ++i) {
+            // Bit for bit: NaN compares unequal to itself.
+            EXPECT_EQ(std::memcmp(&table.rows[i], &expected[i], sizeof(ReferenceRow)), 0)
+                << locale << ": \"" << lines[i] << "\" read as " << table.rows[i].temperature
+                << ", " << table.rows[i].resistance;
+        }
+        EXPECT_EQ(FormatReferenceTable(DeliveredTables().middle), delivered) << locale;
+    }
+    std::setlocale(LC_ALL, "C");
+    if (!comma.unavailable.empty())
+        GTEST_SKIP() << "only the C locale: " << comma.unavailable;
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """velka-cli export, end to end: synthetic recordings go through `export`, and the PDF
-(pdftotext, pdfinfo, qpdf), the workbook (openpyxl and its drawing part), the CSV file and the
-chart bitmap are read back and checked against the layout they must have.
+(pdftotext, pdfinfo, pdffonts, qpdf), the workbook (openpyxl and its drawing part), the CSV file
+and the chart bitmap are read back and checked against the layout they must have. The PDF must
+read right without any font or language pack of the reader's: its font is embedded, and its
+text comes back as typed.
 
 Usage: check_exports.py PATH-TO-velka-cli   (run in UTC; exits 77 when a reader is missing)
 """
@@ -12,12 +14,13 @@ import json
 import math
 import os
 import re
+import resource
 import shutil
+import signal
 import struct
 import subprocess
 import sys
 import tempfile
-import unicodedata
 import zipfile
 
 NOW = 1714521600  # 2024-05-01 00:00:00 UTC
@@ -40,7 +43,7 @@ def check_equal(actual, expected, what):
     check(actual == expected, f"{what}: expected {expected!r}, got {actual!r}")
 
 
-for tool in ("pdftotext", "pdfinfo", "qpdf"):
+for tool in ("pdftotext", "pdfinfo", "pdffonts", "qpdf"):
     if shutil.which(tool) is None:
         skip(f"{tool} is not installed (poppler-utils, qpdf)")
 try:
@@ -51,6 +54,7 @@ except ImportError:
 CLI = sys.argv[1]
 WORK = tempfile.mkdtemp(prefix="velka-export-")
 DATA_ROOT = os.path.join(WORK, "root")
+USERS_GRAPH = os.path.join(DATA_ROOT, "Data", "graph.bmp")
 
 
 def run(*arguments):
@@ -72,7 +76,7 @@ def synth(name, count, interval, serial=None):
 
 def export(image):
     stem = os.path.splitext(image)[0]
-    paths = {"pdf": stem + ".pdf", "xlsx": stem + ".xls", "csv": stem + ".csv", "chart": stem + ".bmp"}
+    paths = {"pdf": stem + ".pdf", "xlsx": stem + ".xlsx", "csv": stem + ".csv", "chart": stem + ".bmp"}
     output = json.loads(run("export", image, "--pdf", paths["pdf"], "--xlsx", paths["xlsx"],
                             "--csv", paths["csv"], "--chart", paths["chart"]))
     for kind, path in paths.items():
@@ -116,7 +120,7 @@ def expected_device_texts(interval):
 # PDF
 
 
-def check_pdf(path, samples, start, interval, serial, products):
+def check_pdf(path, samples, start, interval, serial, products, companies):
     count = len(samples)
     pages = int(re.search(r"Pages:\s+(\d+)", subprocess.run(
         ["pdfinfo", path], capture_output=True, text=True).stdout).group(1))
@@ -124,23 +128,29 @@ def check_pdf(path, samples, start, interval, serial, products):
     check_equal(subprocess.run(["qpdf", "--check", path], capture_output=True).returncode, 0,
                 f"{path}: qpdf --check")
 
-    # The font's Latin glyphs come out as full-width characters and the tabs as ideographic
-    # spaces; NFKC folds both back.
-    text = unicodedata.normalize("NFKC", subprocess.run(
-        ["pdftotext", "-raw", path, "-"], capture_output=True, text=True).stdout)
+    # Every font is embedded and maps its codes back to characters, so no reader needs fonts
+    # of its own; the text comes back as typed, and nothing in the file makes the reader stumble.
+    fonts = subprocess.run(["pdffonts", path], capture_output=True, text=True).stdout.splitlines()[2:]
+    check(len(fonts) >= 1, f"{path}: fonts {fonts}")
+    for font in fonts:
+        fields = font.split()
+        check(fields[-5:-2] == ["yes", "yes", "yes"], f"{path}: font embedded, subset, with ToUnicode: {font}")
+    extracted = subprocess.run(["pdftotext", "-raw", path, "-"], capture_output=True, text=True)
+    check_equal(extracted.stderr, "", f"{path}: pdftotext's complaints")
+    text = extracted.stdout
     page_texts = text.split("\f")
     first = re.sub(r"[ ]+", " ", page_texts[0])
     interval_line, _ = expected_device_texts(interval)
     expected_in_order = [
         "Temperature information",
         "Report Date:" + local(NOW),
-        "Receiving Company: St. Brigid Hospital", "Delivery Company: Nordvik Pharma AS",
+        "Receiving Company: " + companies["receiving"], "Delivery Company: " + companies["delivery"],
         "Transport Company: Calder Cold Freight", "Date Of Delivery: ",
         "Transport Number: CF-20417",
         "Device Information:",
-        "Device S/N: " + serial, "Shutdown Mode: Manual Button",
-        "Upper Limit Alarm: 8.0°C", "Start Delay: 10min", interval_line,
-        "Lower Limit Alarm: 2.0°C", "Alarm Delay: 30min", f"Log Cycle: {interval // 10}day",
+        "Device S/N: " + serial, "Shutdown Mode： Manual Button",
+        "Upper Limit Alarm: 8.0℃", "Start Delay: 10min", interval_line,
+        "Lower Limit Alarm: 2.0℃", "Alarm Delay: 30min", f"Log Cycle: {interval // 10}day",
         "Logging Summary:",
         "Highest Temperature: ", "Average Temperature: ", "Start Time: " + local(start),
         "Lowest Temperature: ", f"Data Points: {count}", "Stop Time: " + local(start + count * interval),
@@ -157,7 +167,7 @@ def check_pdf(path, samples, start, interval, serial, products):
     rows = []
     for number, page in enumerate(page_texts[1:pages], start=2):
         lines = [line.strip() for line in page.strip().splitlines()]
-        check_equal(re.sub(r"\s+", " ", lines[0]), "Number Time Temperature°C", f"{path}: head of page {number}")
+        check_equal(re.sub(r"\s+", " ", lines[0]), "Number Time Temperature℃", f"{path}: head of page {number}")
         page_rows = [line for line in lines[1:] if line]
         expected_rows = min(ROWS_PER_PAGE, count - (number - 2) * ROWS_PER_PAGE)
         check_equal(len(page_rows), expected_rows, f"{path}: rows on page {number}")
@@ -185,11 +195,10 @@ def check_pdf(path, samples, start, interval, serial, products):
 # Workbook
 
 
-def check_workbook(path, samples, start, interval, serial, product_rows):
+def check_workbook(path, samples, start, interval, serial, product_rows, companies, chart):
     count = len(samples)
     n = len(product_rows)
-    with open(path, "rb") as stream:  # openpyxl goes by the name and refuses ".xls"
-        book = openpyxl.load_workbook(stream)
+    book = openpyxl.load_workbook(path)
     check_equal(book.sheetnames, ["Temperature information"], f"{path}: sheets")
     sheet = book.active
     check_equal(sorted(str(r) for r in sheet.merged_cells.ranges),
@@ -211,8 +220,8 @@ def check_workbook(path, samples, start, interval, serial, product_rows):
     expected = {
         "A1": "Temperature information",
         "H3": "Report Date：" + local(NOW),
-        "A4": "Delivery Company：", "B4": "Nordvik Pharma AS",
-        "E4": "Receiving Company：", "F4": "St. Brigid Hospital",
+        "A4": "Delivery Company：", "B4": companies["delivery"],
+        "E4": "Receiving Company：", "F4": companies["receiving"],
         "A5": "Transport Company：", "B5": "Calder Cold Freight",
         "E5": "Date Of Delivery：",
         "A6": "Transport Number：", "B6": "CF-20417",
@@ -271,9 +280,15 @@ def check_workbook(path, samples, start, interval, serial, product_rows):
 
     # The picture covers exactly the merged range: from A(25 + n) to the end of G(45 + n),
     # 7 columns of 131 pixels by 21 rows of 20 pixels.
+    # The picture is the chart the export drew, and the document is dated by the export's clock.
     with zipfile.ZipFile(path) as archive:
         drawing = archive.read("xl/drawings/drawing1.xml").decode()
-        check(any(name.startswith("xl/media/image1") for name in archive.namelist()), f"{path}: picture")
+        with open(chart, "rb") as stream:
+            check(archive.read("xl/media/image1.bmp") == stream.read(), f"{path}: the picture is {chart}")
+        properties = archive.read("docProps/core.xml").decode()
+    created = datetime.datetime.fromtimestamp(NOW, datetime.timezone.utc).strftime("%Y-%m-%dT%H:%M:%SZ")
+    check(f'<dcterms:created xsi:type="dcterms:W3CDTF">{created}</dcterms:created>' in properties,
+          f"{path}: created at {created}: {properties}")
     anchor = re.search(r"<xdr:from><xdr:col>(\d+)</xdr:col><xdr:colOff>(\d+)</xdr:colOff><xdr:row>(\d+)"
                        r"</xdr:row><xdr:rowOff>(\d+)</xdr:rowOff></xdr:from><xdr:to><xdr:col>(\d+)"
                        r"</xdr:col><xdr:colOff>(\d+)</xdr:colOff><xdr:row>(\d+)</xdr:row><xdr:rowOff>"
@@ -315,7 +330,10 @@ def check_bitmap(path):
 # ---------------------------------------------------------------------------------------------
 
 
-def check_recording(name, count, interval, serial=None, edit=None, products=None):
+STANDARD_COMPANIES = {"delivery": "Nordvik Pharma AS", "receiving": "St. Brigid Hospital"}
+
+
+def check_recording(name, count, interval, serial=None, edit=None, products=None, companies=STANDARD_COMPANIES):
     image = synth(name, count, interval, serial)
     if edit is not None:
         edit(image)
@@ -331,10 +349,11 @@ def check_recording(name, count, interval, serial=None, edit=None, products=None
         check_equal(serial_text, serial.rjust(8, "0"), f"{name}: serial text")
     product_rows = products if products is not None else SYNTHETIC_PRODUCTS(start)
     check_pdf(paths["pdf"], samples, start, interval, serial_text,
-              [" ".join(row[:5] + row[5:]) for row in product_rows])
-    check_workbook(paths["xlsx"], samples, start, interval, serial_text, product_rows)
+              [" ".join(row[:5] + row[5:]) for row in product_rows], companies)
+    check_workbook(paths["xlsx"], samples, start, interval, serial_text, product_rows, companies, paths["chart"])
     check_bitmap(paths["chart"])
-    check(not os.path.exists(os.path.join(DATA_ROOT, "Data", "graph.bmp")), f"{name}: graph.bmp is removed")
+    with open(USERS_GRAPH, "rb") as stream:
+        check_equal(stream.read(), b"the user's own picture", f"{name}: a file of the user's named graph.bmp")
 
 
 def SYNTHETIC_PRODUCTS(start):
@@ -349,6 +368,23 @@ def drop_products(image):
     with open(image, "r+b") as stream:
         stream.seek(0x3A9E)
         stream.write(b"\0")
+
+
+NORDIC_COMPANIES = {"delivery": "Ålesund Kjøl AS", "receiving": "Tromsø Apotek"}
+NORDIC_PRODUCT = ["NO-7", "Æble-vaksine Ø", "冷链 2-8 ℃", "B7", "2025-01-02", "æs", "12", "SH-Å"]
+
+
+def nordic(image):
+    p = NORDIC_PRODUCT
+    settings = os.path.join(WORK, "nordic.json")
+    with open(settings, "w", encoding="utf-8") as stream:
+        json.dump({"deliveryCompany": NORDIC_COMPANIES["delivery"],
+                   "receivingCompany": NORDIC_COMPANIES["receiving"],
+                   "products": [{"number": p[0], "name": p[1], "spec": p[2], "batch": p[3], "unit": p[5],
+                                 "quantity": int(p[6]), "shipment": p[7],
+                                 "validity": int(datetime.datetime.strptime(p[4], "%Y-%m-%d").replace(
+                                     tzinfo=datetime.timezone.utc).timestamp())}]}, stream)
+    run("apply-settings", image, settings, "--out", image)
 
 
 TEN_PRODUCTS = [[f"N{i}", f"Name {i}", f"Spec {i}", f"B{i}", "2025-01-0" + str(i % 9 + 1), "pc", str(10 * i), f"S{i}"]
@@ -367,38 +403,75 @@ def ten_products(image):
 
 
 def check_failures():
-    """Wrong use exits 2; an export that cannot be written or has nothing to report exits 1
-    with one line, leaving no file behind."""
+    """Wrong use exits 2. An export that cannot be written, has nothing to report or would
+    overwrite its own input exits 1 with one line, and writes none of its outputs, so that
+    earlier reports at those paths stay as they were."""
     image = synth("fail", 60, 300)
+    with open(image, "rb") as stream:
+        image_bytes = stream.read()
+    earlier = os.path.join(WORK, "earlier.csv")
 
-    def attempt(*arguments):
+    def attempt(*arguments, limit_file_size=None):
+        def limit():
+            signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+            resource.setrlimit(resource.RLIMIT_FSIZE, (limit_file_size, limit_file_size))
+        with open(earlier, "w") as stream:
+            stream.write("an earlier report")
         return subprocess.run([CLI, *arguments, "--data-root", DATA_ROOT, "--now", str(NOW)],
-                              capture_output=True, text=True)
+                              capture_output=True, text=True,
+                              preexec_fn=limit if limit_file_size is not None else None)
+
+    def refused(what, result, line):
+        lines = result.stderr.splitlines()
+        check(result.returncode == 1 and len(lines) == 1 and lines[0] == line,
+              f"{what}: exit {result.returncode}, {result.stderr!r}, expected {line!r}")
+        with open(earlier) as stream:
+            check_equal(stream.read(), "an earlier report", f"{what}: the earlier CSV")
+        with open(image, "rb") as stream:
+            check(stream.read() == image_bytes, f"{what}: the input image is unchanged")
 
     check_equal(attempt("export", image).returncode, 2, "export without a report to write")
     missing = os.path.join(WORK, "missing", "report.pdf")
-    result = attempt("export", image, "--pdf", missing)
-    check_equal(result.returncode, 1, "export to a missing folder")
-    lines = result.stderr.splitlines()
-    check(len(lines) == 1 and lines[0].startswith("velka-cli export: PDF save FAILED: cannot write"),
-          f"the failure line: {result.stderr!r}")
-    result = attempt("export", image, "--xlsx", os.path.join(WORK, "missing", "report.xls"))
-    check(result.returncode == 1 and "Excel Export FAILED" in result.stderr, f"workbook failure: {result.stderr!r}")
-    check(not os.path.exists(os.path.join(WORK, "missing")), "a failed export leaves nothing behind")
+    refused("a missing folder", attempt("export", image, "--csv", earlier, "--pdf", missing),
+            f"velka-cli export: cannot write --pdf {missing}: No such file or directory")
+    refused("a folder as the output", attempt("export", image, "--csv", earlier, "--xlsx", WORK),
+            f"velka-cli export: cannot write --xlsx {WORK}: it is a folder")
+    refused("the input as an output", attempt("export", image, "--csv", os.path.join(WORK, ".", "fail.bin")),
+            f"velka-cli export: --csv {os.path.join(WORK, '.', 'fail.bin')} would replace the input image")
+    both = os.path.join(WORK, "both.pdf")
+    refused("one file for two outputs", attempt("export", image, "--csv", earlier, "--pdf", both, "--xlsx", both),
+            f"velka-cli export: --xlsx {both} and --pdf {both} are the same file")
+    check(not os.path.exists(os.path.join(WORK, "missing")) and not os.path.exists(both),
+          "a refused export leaves nothing behind")
+
+    # A file that cannot be written to the end says why, and leaves neither it nor a temporary
+    # file behind.
+    full = os.path.join(WORK, "full")
+    os.makedirs(full)
+    result = attempt("export", image, "--pdf", os.path.join(full, "report.pdf"), limit_file_size=100000)
+    check(result.returncode == 1 and result.stderr ==
+          f"velka-cli export: PDF save FAILED: cannot write {full}/report.pdf: File too large\n",
+          f"a disk that takes no more: {result.stderr!r}")
+    check_equal(os.listdir(full), [], "what a failed write leaves")
 
     empty = os.path.join(WORK, "empty.bin")
     with open(empty, "wb") as stream:
         stream.write(bytes(16384))
-    result = attempt("export", empty, "--pdf", os.path.join(WORK, "empty.pdf"),
-                     "--csv", os.path.join(WORK, "empty.csv"))
-    check(result.returncode == 1 and "Please Insert Device" in result.stderr, f"empty record: {result.stderr!r}")
+    refused("an empty record", attempt("export", empty, "--csv", earlier, "--pdf", os.path.join(WORK, "empty.pdf")),
+            "velka-cli export: Please Insert Device: the record holds no samples")
     check(not os.path.exists(os.path.join(WORK, "empty.pdf")), "no PDF of an empty record")
-    with open(os.path.join(WORK, "empty.csv"), encoding="utf-8") as stream:
+    # The samples alone of an empty record are a head row.
+    check_equal(attempt("export", empty, "--csv", earlier).returncode, 0, "the CSV of an empty record")
+    with open(earlier, encoding="utf-8") as stream:
         check_equal(stream.read(), "Number,Record time,Temperature℃,Alarm\n", "the CSV of an empty record")
 
 
 def main():
     os.environ["TZ"] = "UTC"
+    # The workbook's chart once went through DATA-ROOT/Data/graph.bmp, taking the user's file.
+    os.makedirs(os.path.dirname(USERS_GRAPH))
+    with open(USERS_GRAPH, "wb") as stream:
+        stream.write(b"the user's own picture")
     try:
         check_failures()
         # 55 samples: one full table page and one more row; seconds form of the interval.
@@ -407,6 +480,8 @@ def main():
         check_recording("s54", 54, 1800, serial="1234")
         check_recording("none", 60, 300, edit=drop_products, products=[])
         check_recording("ten", 60, 300, edit=ten_products, products=TEN_PRODUCTS)
+        # Letters beyond ASCII print as themselves and copy back as typed.
+        check_recording("nordic", 60, 300, edit=nordic, products=[NORDIC_PRODUCT], companies=NORDIC_COMPANIES)
         # A full logger: 8,772 samples, 163 table pages.
         check_recording("full", 8772, 300)
     finally:

@@ -1,4 +1,3 @@
-#include "chart/chart_bitmap.h"
 #include "report_test_support.h"
 #include "reports/excel_report.h"
 #include "scripted_messages.h"
@@ -43,78 +42,61 @@ protected:
     FixedClock clock{testing::kSyntheticNow};
     testing::ScriptedMessages messages;
     testing::TempDir folder;
-    DataRoot dataRoot{folder / "Calderwyn"};
     std::filesystem::path reports = folder / "reports";
 
-    void SetUp() override {
-        std::filesystem::create_directories(dataRoot.DataDirectory());
-        std::filesystem::create_directories(reports);
-    }
+    void SetUp() override { std::filesystem::create_directories(reports); }
 
     ExportResult Export(const std::filesystem::path& path,
                         const std::vector<std::string>& titles = DefaultTableColumnTitles()) {
-        return ExportExcelReport(ReportInputs{recording, pixels, clock}, titles, path, dataRoot,
-                                 messages);
+        return ExportExcelReport(ReportInputs{recording, pixels, clock}, titles, path, messages);
     }
 };
 
-TEST_F(ExcelReport, ASavedWorkbookHoldsTheChartAndTheBitmapIsGoneAgain) {
-    const ExportResult result = Export(reports / "0A1B2C3D.xls");
+TEST_F(ExcelReport, ASavedWorkbookHoldsTheChartAndTheUserIsTold) {
+    const ExportResult result = Export(reports / "0A1B2C3D.xlsx");
     EXPECT_EQ(result.status, ExportStatus::Saved) << result.failure;
     EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{
                                   {"Excel Export Success", "Info", MessageIcon::Information}}));
-    const std::string workbook = testing::FileContent(reports / "0A1B2C3D.xls");
+    const std::string workbook = testing::FileContent(reports / "0A1B2C3D.xlsx");
     EXPECT_EQ(workbook.substr(0, 2), "PK");
     EXPECT_NE(workbook.find("xl/media/image1.bmp"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(ChartFilePath(dataRoot)));
-    EXPECT_EQ(testing::FileNames(reports), (std::set<std::string>{"0A1B2C3D.xls"}));
+    EXPECT_EQ(testing::FileNames(reports), (std::set<std::string>{"0A1B2C3D.xlsx"}));
 }
 
 TEST_F(ExcelReport, AnEmptyRecordAsksForTheDeviceAndWritesNothing) {
     recording.record.samples.clear();
-    EXPECT_EQ(Export(reports / "empty.xls").status, ExportStatus::NoSamples);
+    EXPECT_EQ(Export(reports / "empty.xlsx").status, ExportStatus::NoSamples);
     EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{
                                   {"Please Insert Device", "Warning", MessageIcon::Warning}}));
     EXPECT_TRUE(testing::FileNames(reports).empty());
-    EXPECT_FALSE(std::filesystem::exists(ChartFilePath(dataRoot)));
 }
 
 TEST_F(ExcelReport, AnUnwritablePathIsReportedAsAFailureAndLeavesNoFile) {
-    EXPECT_EQ(Export(reports / "missing" / "report.xls").status, ExportStatus::Failed);
-    std::filesystem::create_directory(reports / "taken.xls");
-    EXPECT_EQ(Export(reports / "taken.xls").status, ExportStatus::Failed);
+    EXPECT_EQ(Export(reports / "missing" / "report.xlsx").status, ExportStatus::Failed);
+    std::filesystem::create_directory(reports / "taken.xlsx");
+    EXPECT_EQ(Export(reports / "taken.xlsx").status, ExportStatus::Failed);
     const ShownMessage failed{"Excel Export FAILED", "Error", MessageIcon::Error};
     EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{failed, failed}));
-    EXPECT_EQ(testing::FileNames(reports), (std::set<std::string>{"taken.xls"}));
-    EXPECT_FALSE(std::filesystem::exists(ChartFilePath(dataRoot)));
+    EXPECT_EQ(testing::FileNames(reports), (std::set<std::string>{"taken.xlsx"}));
 }
 
 TEST_F(ExcelReport, AFailedExportKeepsTheEarlierWorkbook) {
-    testing::WriteFile(reports / "report.xls", "the earlier workbook");
+    testing::WriteFile(reports / "report.xlsx", "the earlier workbook");
     pixels.bgr.resize(1000);
-    EXPECT_EQ(Export(reports / "report.xls").status, ExportStatus::Failed);
-    EXPECT_EQ(testing::FileContent(reports / "report.xls"), "the earlier workbook");
+    EXPECT_EQ(Export(reports / "report.xlsx").status, ExportStatus::Failed);
+    EXPECT_EQ(testing::FileContent(reports / "report.xlsx"), "the earlier workbook");
     EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Excel Export FAILED"}));
-}
-
-TEST_F(ExcelReport, AnArchiveFolderThatCannotTakeTheBitmapStillGivesTheChart) {
-    std::filesystem::remove_all(dataRoot.Root());
-    testing::WriteFile(dataRoot.Root(), "a file where the data root should be");
-    const ExportResult result = Export(reports / "report.xls");
-    EXPECT_EQ(result.status, ExportStatus::Saved) << result.failure;
-    EXPECT_NE(testing::FileContent(reports / "report.xls").find("xl/media/image1.bmp"),
-              std::string::npos);
 }
 
 TEST_F(ExcelReport, TheSampleTableHeadIsTheRecordTableListsColumns) {
     const int products = static_cast<int>(recording.settings.products.size());
     const int head = 54 + 2 * products;
-    ASSERT_EQ(Export(reports / "titles.xls", {"Nr", "When", "°C", "Extra"}).status,
+    ASSERT_EQ(Export(reports / "titles.xlsx", {"Nr", "When", "°C", "Extra"}).status,
               ExportStatus::Saved);
     const std::string row = std::to_string(head);
     const auto cells =
-        ReadCells(reports / "titles.xls", "A" + row + " B" + row + " C" + row + " D" + row + " E" +
-                                              row + " A" + std::to_string(head + 1));
+        ReadCells(reports / "titles.xlsx", "A" + row + " B" + row + " C" + row + " D" + row + " E" +
+                                               row + " A" + std::to_string(head + 1));
     if (!cells)
         GTEST_SKIP() << "the system's python3 has no openpyxl";
     EXPECT_EQ(*cells, "Nr\nWhen\n°C\nExtra\nNone\n1\n");
@@ -123,9 +105,9 @@ TEST_F(ExcelReport, TheSampleTableHeadIsTheRecordTableListsColumns) {
 TEST_F(ExcelReport, TextsBeyondWhatACellHoldsKeepTheirBeginning) {
     recording.settings.receivingCompany = std::u16string(40000, u'冷');
     recording.settings.deliveryCompany = u"Nordvik " + std::u16string(32759, u'a');
-    const ExportResult result = Export(reports / "long.xls");
+    const ExportResult result = Export(reports / "long.xlsx");
     ASSERT_EQ(result.status, ExportStatus::Saved) << result.failure;
-    const auto cells = ReadCells(reports / "long.xls", "F4 B4");
+    const auto cells = ReadCells(reports / "long.xlsx", "F4 B4");
     if (!cells)
         GTEST_SKIP() << "the system's python3 has no openpyxl";
     std::string expected;

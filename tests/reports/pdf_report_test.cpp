@@ -1,5 +1,6 @@
 #include "report_test_support.h"
 #include "reports/pdf_report.h"
+#include "reports/pdf_text.h"
 #include "scripted_messages.h"
 #include "synthetic_recordings.h"
 #include "temp_dir.h"
@@ -13,6 +14,11 @@ using testing::ShownMessage;
 
 class PdfReport : public ::testing::Test {
 protected:
+    void SetUp() override {
+        if (!FindPdfFont())
+            GTEST_SKIP() << "the report font is not installed (fonts-wqy-zenhei)";
+    }
+
     Recording recording = testing::DecodedSynthetic(60, 300);
     ChartPixels pixels = testing::StripedPixels();
     FixedClock clock{testing::kSyntheticNow};
@@ -42,13 +48,18 @@ TEST_F(PdfReport, AnEmptyRecordAsksForTheDeviceAndWritesNothing) {
     EXPECT_TRUE(testing::FileNames(folder.Path()).empty());
 }
 
-TEST_F(PdfReport, AnUnwritablePathIsReportedAsAFailureAndLeavesNoFile) {
+TEST_F(PdfReport, AnUnwritablePathIsAFailureThatSaysWhyAndLeavesNoFile) {
     const ExportResult missingFolder = Export(folder / "missing" / "report.pdf");
     EXPECT_EQ(missingFolder.status, ExportStatus::Failed);
-    EXPECT_FALSE(missingFolder.failure.empty());
+    EXPECT_EQ(missingFolder.failure, "cannot write " +
+                                         (folder / "missing" / "report.pdf").string() +
+                                         ": No such file or directory");
 
     std::filesystem::create_directory(folder / "taken.pdf");
-    EXPECT_EQ(Export(folder / "taken.pdf").status, ExportStatus::Failed);
+    const ExportResult folderInTheWay = Export(folder / "taken.pdf");
+    EXPECT_EQ(folderInTheWay.status, ExportStatus::Failed);
+    EXPECT_NE(folderInTheWay.failure.find(": Is a directory"), std::string::npos)
+        << folderInTheWay.failure;
     EXPECT_TRUE(std::filesystem::is_directory(folder / "taken.pdf"));
 
     const ShownMessage failed{"PDF save FAILED", "Error", MessageIcon::Error};
@@ -63,6 +74,59 @@ TEST_F(PdfReport, AFailedExportKeepsTheEarlierReport) {
     EXPECT_EQ(testing::FileContent(folder / "report.pdf"), "the earlier report");
     EXPECT_EQ(testing::FileNames(folder.Path()), (std::set<std::string>{"report.pdf"}));
     EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"PDF save FAILED"}));
+}
+
+TEST_F(PdfReport, AReportFontThatCannotBeUsedIsAFailureThatSaysWhy) {
+    testing::WriteFile(folder / "report.pdf", "the earlier report");
+    testing::WriteFile(folder / "noise.ttc", std::string(5000, 'x'));
+    testing::WriteFile(folder / "empty.ttc", std::string("ttcf\0\1\0\0\0\0\0\5", 12));
+    const std::filesystem::path installed = FindPdfFont()->path;
+    const struct {
+        PdfFontFile font;
+        std::string failure;
+    } cases[] = {
+        {{folder / "missing.ttc", 1},
+         "cannot read the report font " + (folder / "missing.ttc").string() +
+             ": No such file or directory"},
+        {{folder / "noise.ttc", 1},
+         "ERROR: error_no=103F, detail_no=0: the report font file is damaged or not a TrueType "
+         "font"},
+        {{folder / "empty.ttc", 1},
+         "the report font " + (folder / "empty.ttc").string() + " is damaged"},
+        // The proportional face would not fit the report's fixed positions.
+        {{installed, 0},
+         "the report font " + installed.string() +
+             " holds WenQuanYiZenHei as face 0, not WenQuanYiZenHeiMono"},
+    };
+    for (const auto& test : cases) {
+        const ExportResult result = WritePdfReport(ReportInputs{recording, pixels, clock},
+                                                   folder / "report.pdf", test.font);
+        EXPECT_EQ(result.status, ExportStatus::Failed) << test.font.path;
+        EXPECT_EQ(result.failure, test.failure);
+    }
+    EXPECT_EQ(testing::FileContent(folder / "report.pdf"), "the earlier report");
+}
+
+TEST(PdfRunText, EveryCharacterIsOneTheFontEncodingCanTake) {
+    const std::string longRun = "Nordvik " + std::string(70000, 'a');
+    std::string longWide;
+    while (longWide.size() < 70000)
+        longWide += "ø";  // two bytes each: the library's limit falls inside one
+    const struct {
+        std::string text;
+        std::string drawn;
+    } cases[] = {
+        {"  1        2024-05-01 00:00:00                5.1",
+         "  1        2024-05-01 00:00:00                5.1"},
+        {"Ålesund Kjøl AS · 冷链 8.0℃", "Ålesund Kjøl AS · 冷链 8.0℃"},
+        {"emoji \xF0\x9F\x98\x80!", "emoji \uFFFD!"},              // beyond 16-bit codes
+        {"line\rbreak\x7F\u0085", "line\uFFFDbreak\uFFFD\uFFFD"},  // control characters
+        {"bad \xFF\xC3 bytes", "bad \uFFFD\uFFFD bytes"},          // not UTF-8
+        {longRun, longRun.substr(0, 65535)},
+        {longWide, longWide.substr(0, 65534)},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(PdfRunText(test.text), test.drawn) << test.text.substr(0, 40);
 }
 
 TEST_F(PdfReport, TextsAndPathsOfAnyLengthAreWritten) {

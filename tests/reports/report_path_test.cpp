@@ -14,7 +14,7 @@ TEST(DefaultReportPath, TheSerialNumberNamesBothReportsInTheArchiveFolder) {
     EXPECT_EQ(BuildDefaultReportPath(ReportKind::Pdf, "00000000", root, clock),
               folder / "Calderwyn" / "Data" / "00000000.pdf");
     EXPECT_EQ(BuildDefaultReportPath(ReportKind::Excel, "0A1B2C3D", root, clock),
-              folder / "Calderwyn" / "Data" / "0A1B2C3D.xls");
+              folder / "Calderwyn" / "Data" / "0A1B2C3D.xlsx");
     // Both folder levels are made on the way.
     EXPECT_TRUE(std::filesystem::is_directory(root.DataDirectory()));
 }
@@ -27,7 +27,14 @@ TEST(DefaultReportPath, WithoutASerialNumberTheLocalTimeNamesTheReport) {
     EXPECT_EQ(BuildDefaultReportPath(ReportKind::Pdf, "", root, clock).filename(),
               "2018_7_5_9_3_0.pdf");
     EXPECT_EQ(BuildDefaultReportPath(ReportKind::Excel, "", root, clock).filename(),
-              "2018_7_5_9_3_0.xls");
+              "2018_7_5_9_3_0.xlsx");
+}
+
+TEST(DefaultReportPath, TheSavePopupOffersTheExtensionOfTheFilesContent) {
+    EXPECT_STREQ(ReportDefaultExtension(ReportKind::Pdf), "pdf");
+    EXPECT_STREQ(ReportFileFilter(ReportKind::Pdf), "PDF(*.pdf)|*.pdf||");
+    EXPECT_STREQ(ReportDefaultExtension(ReportKind::Excel), "xlsx");
+    EXPECT_STREQ(ReportFileFilter(ReportKind::Excel), "Workbooks files(*.xlsx)|*.xlsx||");
 }
 
 TEST(DefaultReportPath, AFolderThatCannotBeMadeStillGivesThePath) {

@@ -1,6 +1,7 @@
 #include "chart/chart_bitmap.h"
 #include "chart/chart_image.h"
 #include "commands.h"
+#include "export_targets.h"
 #include "image_files.h"
 #include "offscreen_gui.h"
 #include "record_json.h"
@@ -12,6 +13,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace velka::cli {
 namespace {
@@ -52,14 +55,30 @@ int RunExport(const Arguments& arguments, Context& context) {
     if (!pdfPath && !workbookPath && !csvPath && !chartPath)
         throw UsageError{"export writes at least one of --pdf, --xlsx, --csv, --chart"};
 
-    const LoggerImage image = ReadImageArgument(arguments.positional[0]);
+    const std::filesystem::path imagePath = arguments.positional[0];
+    const LoggerImage image = ReadImageArgument(imagePath);
     const ReferenceTables tables = LoadReferenceTables(context.referenceFolder);
     if (tables.middle.rows[0].resistance <= 0.0)
         throw CommandFailure{"no reference tables in " + context.referenceFolder.string()};
     const Recording recording = DecodeRecording(image, tables, context.now);
+
+    // Everything that can fail for a reason known now fails before the first file is written.
+    std::vector<ExportTarget> targets;
+    for (const auto& [option, path] :
+         {std::pair{"--pdf", pdfPath}, std::pair{"--xlsx", workbookPath},
+          std::pair{"--csv", csvPath}, std::pair{"--chart", chartPath}}) {
+        if (path)
+            targets.push_back({option, *path});
+    }
+    CheckExportTargets(imagePath, targets);
+    if ((pdfPath || workbookPath) && recording.record.samples.empty())
+        throw CommandFailure{"velka-cli export: Please Insert Device: the record holds no samples"};
+    if (pdfPath && !FindPdfFont())
+        throw CommandFailure{"velka-cli export: cannot write the PDF report: the report font "
+                             "WenQuanYi Zen Hei Mono is not installed (fonts-wqy-zenhei)"};
+
     // As for decode: current.txt is for inspection only.
     WriteCurrentTable(context.dataRoot, recording.currentTable);
-
     Json written = Json::object();
     written["samples"] = recording.record.samples.size();
     if (csvPath) {
@@ -84,9 +103,9 @@ int RunExport(const Arguments& arguments, Context& context) {
         }
         if (workbookPath) {
             LastMessage message;
-            RequireSaved(ExportExcelReport(inputs, DefaultTableColumnTitles(), *workbookPath,
-                                           context.dataRoot, message),
-                         "workbook", message);
+            RequireSaved(
+                ExportExcelReport(inputs, DefaultTableColumnTitles(), *workbookPath, message),
+                "workbook", message);
             written["xlsx"] = *workbookPath;
         }
     }

@@ -1,5 +1,7 @@
 #include "offscreen_gui.h"
 
+#include "services/numeric_locale.h"
+
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -20,6 +22,7 @@ OffscreenGui::OffscreenGui() {
         return;
     qInstallMessageHandler(ReportSeriousQtMessages);
     application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    RestoreCNumericLocale();
 }
 
 OffscreenGui::~OffscreenGui() = default;

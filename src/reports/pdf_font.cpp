@@ -1,0 +1,110 @@
+#include "reports/pdf_font.h"
+
+#include "record/string_format.h"
+#include "reports/pdf_font_embedding.h"
+#include "reports/report_file.h"
+#include "storage/data_root.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <hpdf_objects.h>
+#include <hpdf_streams.h>
+#include <string>
+
+namespace velka {
+namespace {
+
+constexpr const char* kCollectionName = "wqy-zenhei.ttc";
+constexpr unsigned kMonoFaceIndex = 1;
+constexpr const char* kMonoFaceName = "WenQuanYiZenHeiMono";
+
+// With the "UTF-8" encoding, libharu 2.3 gives each character the code (and CID) of its UTF-16
+// value and maps CIDs to glyphs through a CIDToGIDMap. The ToUnicode map it writes is an
+// encoding CMap with a "begincidrange" in it, which is no valid ToUnicode map: poppler warns
+// and other readers may give up on the text. Ours maps every BMP code to the character of the
+// same value (the surrogate area is never a code), in ranges that keep their first byte as
+// a ToUnicode range must.
+std::string IdentityToUnicodeMap() {
+    std::string ranges;
+    int count = 0;
+    std::string text = "/CIDInit /ProcSet findresource begin\n"
+                       "12 dict begin\n"
+                       "begincmap\n"
+                       "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+                       "/CMapName /Adobe-Identity-UCS def\n"
+                       "/CMapType 2 def\n"
+                       "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
+    const auto flush = [&] {
+        text += StringPrintf("%d beginbfrange\n", count) + ranges + "endbfrange\n";
+        ranges.clear();
+        count = 0;
+    };
+    for (unsigned high = 0; high <= 0xFF; ++high) {
+        if (high >= 0xD8 && high <= 0xDF)
+            continue;
+        ranges += StringPrintf("<%02X00> <%02XFF> <%02X00>\n", high, high, high);
+        if (++count == 100)  // at most 100 entries in one block
+            flush();
+    }
+    flush();
+    text += "endcmap\n"
+            "CMapName currentdict /CMap defineresource pop\n"
+            "end\n"
+            "end\n";
+    return text;
+}
+
+void ReplaceToUnicodeMap(HPDF_Font font) {
+    const auto map = static_cast<HPDF_Dict>(HPDF_Dict_GetItem(font, "ToUnicode", HPDF_OCLASS_DICT));
+    if (map == nullptr || map->stream == nullptr)
+        throw ReportFailure("the PDF library gave the font no ToUnicode map");
+    static const std::string text = IdentityToUnicodeMap();
+    HPDF_MemStream_FreeData(map->stream);
+    // The encoding CMap's entries have no place in a ToUnicode stream.
+    // (Removing a key that is not there only returns a status; it records no error.)
+    for (const char* key : {"Type", "CMapName", "CIDSystemInfo", "WMode"})
+        HPDF_Dict_RemoveElement(map, key);
+    if (HPDF_Stream_Write(map->stream, reinterpret_cast<const HPDF_BYTE*>(text.data()),
+                          static_cast<HPDF_UINT>(text.size())) != HPDF_OK)
+        throw ReportFailure("cannot write the font's ToUnicode map");
+}
+
+}  // namespace
+
+std::optional<PdfFontFile> FindPdfFont() {
+    const std::filesystem::path candidates[] = {
+        ModuleDirectory() / "fonts" / kCollectionName,
+        std::filesystem::path("/usr/share/fonts/truetype/wqy") / kCollectionName,  // Debian
+        std::filesystem::path("/usr/share/fonts/wqy-zenhei") / kCollectionName,    // Fedora, Arch
+    };
+    for (const std::filesystem::path& path : candidates) {
+        std::error_code error;
+        if (std::filesystem::is_regular_file(path, error))
+            return PdfFontFile{path, kMonoFaceIndex};
+    }
+    return std::nullopt;
+}
+
+HPDF_Font LoadPdfFont(HPDF_Doc document, const PdfFontFile& font) {
+    // libharu's own message for an unreadable file says neither which file nor why.
+    if (!std::ifstream(font.path, std::ios::binary))
+        throw ReportFailure("cannot read the report font " + font.path.string() + ": " +
+                            std::strerror(errno));
+    HPDF_UseUTFEncodings(document);
+    const char* name =
+        HPDF_LoadTTFontFromFile2(document, font.path.c_str(), font.faceIndex, HPDF_TRUE);
+    if (name == nullptr)
+        return nullptr;  // the error handler has the library's reason
+    // Another face would not have the half-width Latin letters the layout needs.
+    if (std::strcmp(name, kMonoFaceName) != 0)
+        throw ReportFailure(StringPrintf("the report font %s holds %s as face %u, not %s",
+                                         font.path.string().c_str(), name, font.faceIndex,
+                                         kMonoFaceName));
+    HPDF_Font loaded = HPDF_GetFont(document, name, "UTF-8");
+    if (loaded != nullptr)
+        ReplaceToUnicodeMap(loaded);
+    return loaded;
+}
+
+}  // namespace velka
