@@ -1,7 +1,7 @@
 #pragma once
 // The chart picture as a Windows bitmap file ("graph.bmp"): a 14-byte file header, a 40-byte
 // information header and 24-bit pixel rows stored bottom row first, each padded to a multiple
-// of four bytes. The workbook export inserts the chart from this file.
+// of four bytes. The workbook carries the chart picture in this form (inserted from memory).
 
 #include "chart/chart_pixels.h"
 #include "storage/data_root.h"
