@@ -81,13 +81,11 @@ def main():
     c = export(image, os.path.join(WORK, "c"), plain)
     de = export(image, os.path.join(WORK, "de"), german)
 
-    check(read(de["chart"]) == read(c["chart"]), "the chart bitmap is the C locale's, byte for byte")
-    check(read(de["csv"]) == read(c["csv"]), "the CSV file is the C locale's")
-    with zipfile.ZipFile(c["xlsx"]) as c_book, zipfile.ZipFile(de["xlsx"]) as de_book:
-        check(c_book.namelist() == de_book.namelist(), "the workbook's parts")
-        for name in c_book.namelist():
-            check(c_book.read(name) == de_book.read(name), f"the workbook's {name} is the C locale's")
-        sheet_xml = de_book.read("xl/worksheets/sheet1.xml").decode()
+    # Exports are reproducible under --now: the same files, byte for byte.
+    for kind in ("chart", "csv", "xlsx", "pdf"):
+        check(read(de[kind]) == read(c[kind]), f"the {kind} is the C locale's, byte for byte")
+    with zipfile.ZipFile(de["xlsx"]) as book:
+        sheet_xml = book.read("xl/worksheets/sheet1.xml").decode()
     check("18.7109375" in sheet_xml and "<v>5,1</v>" not in sheet_xml, "numbers in the sheet's XML have a point")
     try:
         sheet = openpyxl.load_workbook(de["xlsx"]).active
@@ -96,10 +94,8 @@ def main():
               "the temperatures are number cells: " + repr([cell.value for cell in temperatures[:3]]))
     except ValueError as error:
         check(False, f"the workbook can be read: {error}")
-    texts = [subprocess.run(["pdftotext", "-raw", path, "-"], capture_output=True, text=True).stdout
-             for path in (c["pdf"], de["pdf"])]
-    check("Upper Limit Alarm: 8.0℃" in " ".join(texts[1].split()), "the PDF says 8.0℃")
-    check(texts[0] == texts[1], "the PDF's text is the C locale's")
+    text = subprocess.run(["pdftotext", "-raw", de["pdf"], "-"], capture_output=True, text=True).stdout
+    check("Upper Limit Alarm: 8.0℃" in " ".join(text.split()), "the PDF says 8.0℃")
 
     shutil.rmtree(WORK, ignore_errors=True)
     if FAILURES:

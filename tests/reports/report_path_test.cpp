@@ -30,13 +30,6 @@ TEST(DefaultReportPath, WithoutASerialNumberTheLocalTimeNamesTheReport) {
               "2018_7_5_9_3_0.xlsx");
 }
 
-TEST(DefaultReportPath, TheSavePopupOffersTheExtensionOfTheFilesContent) {
-    EXPECT_STREQ(ReportDefaultExtension(ReportKind::Pdf), "pdf");
-    EXPECT_STREQ(ReportFileFilter(ReportKind::Pdf), "PDF(*.pdf)|*.pdf||");
-    EXPECT_STREQ(ReportDefaultExtension(ReportKind::Excel), "xlsx");
-    EXPECT_STREQ(ReportFileFilter(ReportKind::Excel), "Workbooks files(*.xlsx)|*.xlsx||");
-}
-
 TEST(DefaultReportPath, AFolderThatCannotBeMadeStillGivesThePath) {
     testing::TempDir folder;
     const DataRoot root(folder / "file");
