@@ -62,5 +62,9 @@ ParsedProducts ParseImageProducts(const LoggerImage& image);
 void StoreProductTable(const std::vector<ProductRecord>& products, LoggerImage& image);
 
 std::string SerialText(std::uint32_t serialNumber);
+// The log cycle in days as shown: logInterval / 10 in decimal ("3" for 30 s).
+std::string LogCycleText(std::uint16_t logInterval);
+// "%Y-%m-%d" of the delivery date in local time.
+std::string DeliveryDateText(std::int64_t deliveryDate);
 
 }  // namespace velka
