@@ -209,13 +209,7 @@ void CDlgParameters::LoadFromImage() {
 }
 
 void CDlgParameters::ShowTransportFields() {
-    const LoggerSettings& decoded = controller_.CurrentRecording().settings;
-    settings_.deliveryDate = decoded.deliveryDate;
-    settings_.deliveryDateText = decoded.deliveryDateText;
-    settings_.transportCompany = decoded.transportCompany;
-    settings_.transportNumber = decoded.transportNumber;
-    settings_.deliveryCompany = decoded.deliveryCompany;
-    settings_.receivingCompany = decoded.receivingCompany;
+    CopyTransportFields(controller_.CurrentRecording().settings, settings_);
     SetPickedTime(*deliveryDate_, settings_.deliveryDate);
     transportCompany_->setText(FromUtf16(settings_.transportCompany));
     transportNumber_->setText(FromUtf16(settings_.transportNumber));

@@ -41,6 +41,15 @@ LoggerSettings InitialSettings(std::int64_t now) {
     return settings;
 }
 
+void CopyTransportFields(const LoggerSettings& from, LoggerSettings& to) {
+    to.deliveryDate = from.deliveryDate;
+    to.deliveryDateText = from.deliveryDateText;
+    to.transportCompany = from.transportCompany;
+    to.transportNumber = from.transportNumber;
+    to.deliveryCompany = from.deliveryCompany;
+    to.receivingCompany = from.receivingCompany;
+}
+
 double LimitFromCode(std::uint16_t code, const ReferenceTable& currentTable) {
     const double a = code * 4.0;
     const double resistance = (4096 - a) * kDividerResistance / a;  // code 0: +infinity

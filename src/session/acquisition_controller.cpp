@@ -111,14 +111,8 @@ bool AcquisitionController::LoadStoredImage(const std::filesystem::path& path) {
 bool AcquisitionController::ImportStoredImage(const std::filesystem::path& path) {
     if (!ReadImageFile(path, image_))
         return false;
-    const LoggerSettings stored = DecodeSettings(image_, recording_.currentTable, clock_.Now());
-    LoggerSettings& settings = recording_.settings;
-    settings.deliveryDate = stored.deliveryDate;
-    settings.deliveryDateText = stored.deliveryDateText;
-    settings.transportCompany = stored.transportCompany;
-    settings.transportNumber = stored.transportNumber;
-    settings.deliveryCompany = stored.deliveryCompany;
-    settings.receivingCompany = stored.receivingCompany;
+    CopyTransportFields(DecodeSettings(image_, recording_.currentTable, clock_.Now()),
+                        recording_.settings);
     observer_->SettingsChanged();
     LoadProducts();
     return true;
