@@ -7,6 +7,7 @@
 #include "config/settings_write.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
+#include "widgets/page_background.h"
 #include "widgets/spin_buttons.h"
 
 #include <QComboBox>
@@ -20,11 +21,6 @@ namespace {
 
 constexpr QSize kPageSize{860, 700};
 constexpr const char* kStoredImageFilter = "BIN (*.bin)";
-
-// The page's background picture (bitmap 172: light cards behind the three sections).
-void PaintParameterBackground(QPainter& painter, const QRect& rect, const QPalette& palette) {
-    painter.fillRect(rect, palette.window());
-}
 
 template <std::size_t N>
 QComboBox* ChoiceList(QWidget& page, const std::array<Choice, N>& choices, int initialIndex,
@@ -189,7 +185,7 @@ void CDlgParameters::BuildTransportSection() {
 
 void CDlgParameters::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintParameterBackground(painter, rect(), palette());
+    PaintSkinBackground(painter, rect(), kParameterPageBitmap);
 }
 
 void CDlgParameters::LoadFromImage() {
