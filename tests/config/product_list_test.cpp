@@ -145,15 +145,7 @@ TEST_F(ProductList, AtMostOneRowIsTickedAndItsProductFillsTheFields) {
     EXPECT_EQ(Text("productNameField"), "Insulin glargine");
     QTest::keyClick(&Get("productList"), Qt::Key_Space);
     EXPECT_EQ(Rows(), "1 Influenza vaccine, 2 Insulin glargine, 3 Diagnostic reagent");
-    // Headings and widths as the user sees them, and the validity as a date.
-    QStringList headings;
-    for (int column = 0; column < Products().columnCount(); ++column)
-        headings << Products().headerData(column, Qt::Horizontal).toString() + "/" +
-                        QString::number(Get<QTableView>("productList").columnWidth(column));
-    EXPECT_EQ(headings.join(", ").toStdString(),
-              "     Number/100, Product Name/150, Specification Model/150, "
-              "Product Batch Number/100, Period of validity/80, Unit/80, Quantity/80, "
-              "Shipment Number/120");
+    // The validity shows as a date.
     EXPECT_EQ(Products().index(2, 4).data().toString(), "2027-06-01");
 }
 
