@@ -1,0 +1,14 @@
+// The page tests drive real widgets on Qt's offscreen platform: they never need a display.
+
+#include "services/numeric_locale.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    velka::RestoreCNumericLocale();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
