@@ -71,7 +71,6 @@ CDlgStatistics::CDlgStatistics(AcquisitionController& controller, SessionNotifie
     for (QWidget* control : scanGatedControls_)
         control->setEnabled(false);
     scanner_.RequestScan();
-    FillList();
 }
 
 CDlgStatistics::~CDlgStatistics() = default;
@@ -184,8 +183,11 @@ void CDlgStatistics::ConnectControls() {
 void CDlgStatistics::RefreshHistory() {
     SetPickerSeconds(*fromPicker_, clock_.Now());
     SetPickerSeconds(*toPicker_, clock_.Now());
+    // The rows go first: the new scan may fill the shown entries before it reports.
+    shownOrder_.reset();
+    model_.ClearList();
+    list_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     scanner_.RequestScan();
-    FillList();
 }
 
 void CDlgStatistics::ShowScanResult(std::uint64_t generation) {
