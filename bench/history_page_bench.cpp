@@ -7,10 +7,10 @@
 #include "device/emulated_logger.h"
 #include "record/logger_image.h"
 #include "record/synthetic_recording.h"
-#include "services/numeric_locale.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
 #include "storage/reference_files.h"
+#include "widgets/application_look.h"
 
 #include <QApplication>
 #include <QDateTimeEdit>
@@ -280,7 +280,7 @@ BENCHMARK(LastAndHome)->UseManualTime()->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    velka::RestoreCNumericLocale();
+    velka::ApplyApplicationLook(application);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

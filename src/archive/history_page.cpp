@@ -5,6 +5,7 @@
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
 #include "widgets/line_color_list.h"
+#include "widgets/page_background.h"
 
 #include <QButtonGroup>
 #include <QDateTimeEdit>
@@ -60,7 +61,6 @@ CDlgStatistics::CDlgStatistics(AcquisitionController& controller, SessionNotifie
                })) {
     setObjectName(QStringLiteral("historyPage"));
     setFixedSize(860, 700);
-    UsePageFontSize(*this);
     CreateControls();
     ConnectControls();
     connect(&notifier, &SessionNotifier::historyRefreshRequested, this,
@@ -279,7 +279,7 @@ bool CDlgStatistics::eventFilter(QObject* watched, QEvent* event) {
 
 void CDlgStatistics::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintArchivePageBackground(painter, rect());
+    PaintPageBackground(painter, rect());
 }
 
 }  // namespace velka

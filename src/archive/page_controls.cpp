@@ -4,8 +4,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
@@ -50,12 +48,6 @@ QString Trimmed(const QString& text) {
 
 }  // namespace
 
-void UsePageFontSize(QWidget& page) {
-    QFont pageFont;
-    pageFont.setPixelSize(11);
-    page.setFont(pageFont);
-}
-
 void FitFontToText(QWidget& control, const QString& sample, int widthPixels) {
     constexpr int kSmallestPixelSize = 9;
     QFont font = control.font();
@@ -78,13 +70,6 @@ void UseOneFontSize(const std::vector<QWidget*>& controls) {
         font.setPixelSize(smallest);
         control->setFont(font);
     }
-}
-
-void PaintArchivePageBackground(QPainter& painter, const QRect& area) {
-    QLinearGradient ground(area.topLeft(), area.bottomLeft());
-    ground.setColorAt(0.0, QColor(24, 62, 104));
-    ground.setColorAt(1.0, QColor(10, 30, 58));
-    painter.fillRect(area, ground);
 }
 
 QPushButton* PlaceButton(QWidget& page, const QString& text, const QRect& geometry,

@@ -15,25 +15,18 @@ class QDateTimeEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPainter;
 class QPushButton;
 class QRadioButton;
 class QWidget;
 
 namespace velka {
 
-// The pages are laid out in pixels for a font 11 pixels high (the family stays the
-// application's): larger type would not fit their buttons, labels and columns.
-void UsePageFontSize(QWidget& page);
 // Makes the control's type smaller, a pixel at a time and no smaller than 9 pixels, until
 // `sample` in it takes at most `widthPixels`: the pages' texts must be read whole.
 void FitFontToText(QWidget& control, const QString& sample, int widthPixels);
 // Gives controls that stand together (a row of buttons, a set of radio buttons) the type of
 // the smallest among them, so that they read as one.
 void UseOneFontSize(const std::vector<QWidget*>& controls);
-
-// The picture behind the archive pages, stretched over `area`.
-void PaintArchivePageBackground(QPainter& painter, const QRect& area);
 
 // Each control is created as a child of `page` at `geometry`, named `name` (how tests and
 // style sheets find it). Buttons never act on Enter: a page has no default button.

@@ -4,6 +4,7 @@
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
 #include "widgets/line_color_list.h"
+#include "widgets/page_background.h"
 
 #include <QButtonGroup>
 #include <QDateTimeEdit>
@@ -19,7 +20,6 @@ CDlgTable::CDlgTable(const AcquisitionController& controller, SessionNotifier& n
     : QWidget(parent), controller_(controller), messages_(messages) {
     setObjectName(QStringLiteral("recordTablePage"));
     setFixedSize(860, 700);
-    UsePageFontSize(*this);
     CreateControls();
     SetPickerSeconds(*fromPicker_, clock.Now());
     SetPickerSeconds(*toPicker_, clock.Now());
@@ -125,7 +125,7 @@ void CDlgTable::FillList() {
 
 void CDlgTable::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintArchivePageBackground(painter, rect());
+    PaintPageBackground(painter, rect());
 }
 
 }  // namespace velka

@@ -1,6 +1,7 @@
-// The page tests drive real widgets on Qt's offscreen platform: they never need a display.
+// The page tests drive real widgets on Qt's offscreen platform, in the program's own look:
+// they never need a display.
 
-#include "services/numeric_locale.h"
+#include "widgets/application_look.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    velka::RestoreCNumericLocale();
+    velka::ApplyApplicationLook(application);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
