@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QDateTimeEdit>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -25,7 +26,7 @@ CDlgTable::CDlgTable(const AcquisitionController& controller, SessionNotifier& n
     SetPickerSeconds(*toPicker_, clock.Now());
     ConnectControls();
     connect(&notifier, &SessionNotifier::recordDecoded, this, &CDlgTable::ShowSamples);
-    FillList();
+    ShowSamples();
 }
 
 void CDlgTable::CreateControls() {
@@ -99,6 +100,10 @@ void CDlgTable::ShowSamples() {
     settings_ = recording.settings;
     table_.ShowSamples();
     FillList();
+}
+
+const QHeaderView* CDlgTable::SampleListHeader() const {
+    return list_->horizontalHeader();
 }
 
 std::int32_t CDlgTable::ReadBoundFields() {

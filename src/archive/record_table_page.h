@@ -13,6 +13,7 @@
 
 class QButtonGroup;
 class QDateTimeEdit;
+class QHeaderView;
 class QLineEdit;
 class QPushButton;
 
@@ -26,8 +27,8 @@ class CDlgTable final : public QWidget {
     Q_OBJECT
 
 public:
-    // A panel of 860 x 700. It lists each recording the session decodes; the pickers start at
-    // the clock's present time.
+    // A panel of 860 x 700. It lists the session's decoded record, and each one decoded after;
+    // the pickers start at the clock's present time.
     CDlgTable(const AcquisitionController& controller, SessionNotifier& notifier,
               MessageService& messages, const Clock& clock, QWidget* parent = nullptr);
 
@@ -35,6 +36,9 @@ public:
     // from) and lists it. The page position stays: after a shorter recording the page shown
     // may be empty until the user pages back.
     void ShowSamples();
+
+    // The list's column titles, which the workbook's sample table takes for its head.
+    const QHeaderView* SampleListHeader() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

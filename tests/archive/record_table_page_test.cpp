@@ -167,6 +167,20 @@ TEST_F(RecordTablePage, KeepsItsCopyOfTheRecordAndItsPagePosition) {
     Click(page, "home");
     ASSERT_EQ(Rows().rowCount(), 30);
 
+    // New settings written for the next trip do not move the times of the listed recording.
+    LoggerSettings nextTrip = session.controller.CurrentRecording().settings;
+    nextTrip.logInterval = 60;
+    nextTrip.startOffset += 3600;
+    session.controller.WriteSettings(nextTrip);
+    Click(page, "home");
+    EXPECT_EQ(Cell(1, 1), "2024-04-30 18:10:00");
+    const std::int64_t start = testing::kPageNow - 71 * kIntervalSeconds;
+    SetPickerSeconds(Find<QDateTimeEdit>(page, "queryFrom"), start);
+    SetPickerSeconds(Find<QDateTimeEdit>(page, "queryTo"), start + 29 * kIntervalSeconds);
+    Click(page, "query");
+    EXPECT_EQ(Rows().rowCount(), 30);
+    Click(page, "cancel");
+
     // A logger that fails to read empties the session's record, not the listed one.
     session.controller.ArrivalSequence();
     ASSERT_EQ(session.messages.Texts().back(), "Data read FAILED");
