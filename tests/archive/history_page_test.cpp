@@ -118,80 +118,43 @@ protected:
     std::unique_ptr<QAbstractItemModelTester> tester;
 };
 
-struct PagingStep {
-    const char* typed;  // into the page-number field first, when set
-    const char* button;
-    QString pageField;
-    int rows;
-    QString firstNumber;
-};
-
 TEST_F(HistoryPage, PagesTwentyFiveRowsAndGoesToTheTypedPage) {
-    struct Case {
-        std::uint32_t stored;
-        QString pageCount;
-        std::vector<PagingStep> steps;
-    };
-    const Case cases[] = {
-        {0,
-         "0",
-         {{nullptr, "next", "1", 0, ""},
-          {nullptr, "last", "0", 0, ""},
-          {nullptr, "home", "1", 0, ""},
-          {"5", "go", "1", 0, ""}}},
-        {26,
-         "2",
-         {{nullptr, "next", "2", 1, "26"},
-          {nullptr, "next", "2", 1, "26"},
-          {nullptr, "previous", "1", 25, "1"},
-          {nullptr, "last", "2", 1, "26"},
-          {nullptr, "home", "1", 25, "1"},
-          {"99", "go", "2", 1, "26"},
-          {"0", "go", "1", 25, "1"},
-          {"-3", "go", "1", 25, "1"},
-          {"2", "go", "2", 1, "26"},
-          {"two", "go", "2", 1, "26"}}},  // refused: the page stays
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.stored);
-        session.messages.shown.clear();
-        Store(c.stored);
-        Open();
-        EXPECT_EQ(Text(*page, "pageNumber"), "1");
-        EXPECT_EQ(Text(*page, "pageCount"), c.pageCount);
-        EXPECT_EQ(Rows(), std::min<int>(static_cast<int>(c.stored), 25));
-        for (const PagingStep& step : c.steps) {
-            SCOPED_TRACE(std::string(step.button) + " " + (step.typed ? step.typed : ""));
-            if (step.typed != nullptr)
-                Type(*page, "pageNumber", QString::fromLatin1(step.typed));
-            Click(*page, step.button);
-            EXPECT_EQ(Text(*page, "pageNumber"), step.pageField);
-            ASSERT_EQ(Rows(), step.rows);
-            if (step.rows > 0) {
-                EXPECT_EQ(Cell(0, 0), step.firstNumber);
-            }
-        }
-        // Typing into the page count is undone at once.
-        Type(*page, "pageCount", "7");
-        EXPECT_EQ(Text(*page, "pageCount"), c.pageCount);
-    }
-    const std::vector<testing::ShownMessage> refused = {
-        {"Enter an integer.", "Warning", MessageIcon::Warning}};
-    EXPECT_EQ(session.messages.shown, refused);
+    Open();  // an empty archive: one page numbered 1 of none
+    EXPECT_EQ(Text(*page, "pageCount"), "0");
+    testing::RunPagingSteps(*page, *List().model(),
+                            {{nullptr, "next", "1", 0, ""},
+                             {nullptr, "last", "0", 0, ""},
+                             {nullptr, "home", "1", 0, ""}});
+
+    Store(26);
+    Open();
+    EXPECT_EQ(Text(*page, "pageCount"), "2");
+    EXPECT_EQ(Rows(), 25);
+    testing::RunPagingSteps(*page, *List().model(),
+                            {{nullptr, "next", "2", 1, "26"},
+                             {nullptr, "next", "2", 1, "26"},
+                             {nullptr, "previous", "1", 25, "1"},
+                             {"99", "go", "2", 1, "26"},
+                             {"-3", "go", "1", 25, "1"},
+                             {nullptr, "last", "2", 1, "26"},
+                             {"two", "go", "2", 1, "26"}});  // refused: the page stays
+    EXPECT_EQ(session.messages.shown, (std::vector<testing::ShownMessage>{
+                                          {"Enter an integer.", "Warning", MessageIcon::Warning}}));
+    // Typing into the page count is undone at once.
+    Type(*page, "pageCount", "7");
+    EXPECT_EQ(Text(*page, "pageCount"), "2");
 }
 
 TEST_F(HistoryPage, QueriesByTimeOrTextUntilCancel) {
     Store(40);
     Open();
     QDateTimeEdit& from = Find<QDateTimeEdit>(*page, "queryFrom");
-    QDateTimeEdit& to = Find<QDateTimeEdit>(*page, "queryTo");
     EXPECT_EQ(from.text(), "2024-05-01 00:00:00");
-    EXPECT_EQ(to.displayFormat(), "yyyy-MM-dd HH:mm:ss");
 
     // Start times from the 6th to the 10th recording, both ends to the second.
     const std::int64_t firstStart = kFirstClockSet + 600;
     SetPickerSeconds(from, firstStart + 5 * kDaySeconds);
-    SetPickerSeconds(to, firstStart + 9 * kDaySeconds);
+    SetPickerSeconds(Find<QDateTimeEdit>(*page, "queryTo"), firstStart + 9 * kDaySeconds);
     Click(*page, "query");
     EXPECT_EQ(Text(*page, "pageCount"), "1");
     std::vector<QString> starts = Column(2);
@@ -221,7 +184,6 @@ TEST_F(HistoryPage, QueriesByTimeOrTextUntilCancel) {
     // Cancel: every entry, the first radio button and an empty filter; the pickers stay.
     Click(*page, "cancel");
     EXPECT_TRUE(Find<QRadioButton>(*page, "startTimeQuery").isChecked());
-    EXPECT_FALSE(Find<QRadioButton>(*page, "deliveryCompanyQuery").isChecked());
     EXPECT_EQ(Text(*page, "filter"), "");
     EXPECT_EQ(Text(*page, "pageCount"), "2");
     EXPECT_EQ(PickerSeconds(from), firstStart + 9 * kDaySeconds + 1);
@@ -230,7 +192,6 @@ TEST_F(HistoryPage, QueriesByTimeOrTextUntilCancel) {
 TEST_F(HistoryPage, ColumnTitlesSortWithOneSharedState) {
     Store(30);
     Open();
-    const std::vector<QString> listingOrder = Column(1);
     const auto ascending = [](std::vector<QString> texts) {
         return std::is_sorted(texts.begin(), texts.end());
     };
@@ -260,12 +221,21 @@ TEST_F(HistoryPage, ColumnTitlesSortWithOneSharedState) {
     EXPECT_TRUE(ascending(Column(kDeviceSerialColumn)));
     EXPECT_EQ(Cell(0, kDeviceSerialColumn), "0A1B2C00");
 
-    // A rescan shows the listing order again, with no sort mark.
-    page->RefreshHistory();
+    // A rescan at the session's request shows every entry in listing order again, with no
+    // sort mark, and both pickers at the present time; the query mode stays.
+    ChooseQuery("transportNumberQuery");
+    Store(31);
+    session.clock.Set(testing::kPageNow + 3600);
+    emit session.notifier.historyRefreshRequested();
     EXPECT_EQ(Rows(), 0);
+    EXPECT_EQ(Find<QDateTimeEdit>(*page, "queryTo").text(), "2024-05-01 01:00:00");
     ASSERT_TRUE(WaitUntil([&] { return Rows() > 0; }));
-    EXPECT_EQ(Column(1), listingOrder);
+    EXPECT_EQ(Text(*page, "pageCount"), "2");
     EXPECT_EQ(List().horizontalHeader()->sortIndicatorSection(), -1);
+    EXPECT_TRUE(Find<QRadioButton>(*page, "transportNumberQuery").isChecked());
+    Type(*page, "filter", "cf-1");
+    Click(*page, "query");
+    EXPECT_EQ(Rows(), 3);  // 1, 11 and 21: the mode still tests the transport number
 }
 
 TEST_F(HistoryPage, OneRowCheckedAndLoadAlwaysEndsOnTheChartPage) {
@@ -310,25 +280,6 @@ TEST_F(HistoryPage, OneRowCheckedAndLoadAlwaysEndsOnTheChartPage) {
     EXPECT_EQ(chartRequests.count(), 4);
     EXPECT_EQ(loadedStart(), loadedBefore);
     EXPECT_TRUE(session.messages.shown.empty());
-}
-
-TEST_F(HistoryPage, RefreshRescansAtTheSessionsRequestAndKeepsTheQueryMode) {
-    Store(3);
-    Open();
-    ChooseQuery("transportNumberQuery");
-    Type(*page, "filter", "cf-1");
-    Click(*page, "query");
-    EXPECT_EQ(Rows(), 1);
-
-    Store(4);
-    session.clock.Set(testing::kPageNow + 3600);
-    emit session.notifier.historyRefreshRequested();
-    EXPECT_EQ(Find<QDateTimeEdit>(*page, "queryTo").text(), "2024-05-01 01:00:00");
-    ASSERT_TRUE(WaitUntil([&] { return Rows() == 4; }));
-    EXPECT_EQ(Text(*page, "pageCount"), "1");
-    EXPECT_TRUE(Find<QRadioButton>(*page, "transportNumberQuery").isChecked());
-    Click(*page, "query");  // the mode still tests the transport number
-    EXPECT_EQ(Rows(), 1);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "temp_dir.h"
 #include "test_tables.h"
 
+#include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 // Readable texts in the messages of failed expectations.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -77,6 +79,31 @@ inline void Type(const QWidget& page, const char* fieldName, const QString& text
 
 inline QString Text(const QWidget& page, const char* fieldName) {
     return Find<QLineEdit>(page, fieldName).text();
+}
+
+// One click on a paging button, with the page number typed first when `typed` is set, and
+// what the page shows after it.
+struct PagingStep {
+    const char* typed;
+    const char* button;
+    QString pageField;
+    int rows;
+    QString firstNumber;  // of the first row, when there is one
+};
+
+inline void RunPagingSteps(const QWidget& page, const QAbstractItemModel& rows,
+                           const std::vector<PagingStep>& steps) {
+    for (const PagingStep& step : steps) {
+        SCOPED_TRACE(std::string(step.button) + " " + (step.typed ? step.typed : ""));
+        if (step.typed != nullptr)
+            Type(page, "pageNumber", QString::fromLatin1(step.typed));
+        Click(page, step.button);
+        EXPECT_EQ(Text(page, "pageNumber"), step.pageField);
+        ASSERT_EQ(rows.rowCount(), step.rows);
+        if (step.rows > 0) {
+            EXPECT_EQ(rows.index(0, 0).data().toString(), step.firstNumber);
+        }
+    }
 }
 
 // Handles events until `condition` holds. The limit only keeps a broken build from hanging;
