@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <algorithm>
 #include <memory>
+#include <thread>
 
 namespace velka {
 namespace {
@@ -280,6 +281,18 @@ TEST_F(HistoryPage, OneRowCheckedAndLoadAlwaysEndsOnTheChartPage) {
     EXPECT_EQ(chartRequests.count(), 4);
     EXPECT_EQ(loadedStart(), loadedBefore);
     EXPECT_TRUE(session.messages.shown.empty());
+}
+
+TEST_F(HistoryPage, ClosingInTheMiddleOfAScanEndsItsThread) {
+    Store(500);
+    for (int i = 0; i < 3; ++i) {
+        auto closing =
+            std::make_unique<CDlgStatistics>(session.controller, session.notifier, session.messages,
+                                             session.clock, DataRoot(session.temp.Path()));
+        std::this_thread::sleep_for(std::chrono::milliseconds(3 * i));
+        closing.reset();  // waits for the thread; nothing reaches the page after this
+        QCoreApplication::processEvents();
+    }
 }
 
 }  // namespace
