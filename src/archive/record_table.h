@@ -39,9 +39,7 @@ enum class TableQueryMode : int { Time = 1, Temperature = 2 };
 class RecordTable {
 public:
     static constexpr std::int32_t pageSize = 35;
-    static constexpr std::array<const char16_t*, 3> columnTitles = {u"Number", u"Record time",
-                                                                    u"Temperature℃"};
-    static constexpr std::array<int, 3> columnWidthsPixels = {100, 250, 100};
+    // The columns' titles and widths: kRecordTableColumns (record/record_table_columns.h).
 
     // The decoded record and the settings of its image, both owned elsewhere and read each
     // time they are needed.

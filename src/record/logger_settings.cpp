@@ -26,10 +26,15 @@ std::string SerialText(std::uint32_t serialNumber) {
     return text;
 }
 
+std::int64_t SampleTime(const LoggerSettings& settings, std::size_t k) {
+    return RecordingStopTime(RecordingStartTime(settings.clockSetTime, settings.startOffset),
+                             settings.logInterval, k);
+}
+
 LoggerSettings InitialSettings(std::int64_t now) {
     LoggerSettings settings;
     settings.deliveryDate = now;
-    settings.deliveryDateText = FormatLocalTime(now, "%Y-%m-%d");
+    settings.deliveryDateText = FormatLocalTime(now, kDateFormat);
     return settings;
 }
 
@@ -73,7 +78,7 @@ LoggerSettings DecodeSettings(const LoggerImage& image, const ReferenceTable& cu
     s.serialText = SerialText(s.serialNumber);
     const std::uint32_t deliveryDate = ReadU32(image, kDeliveryDateOffset);
     s.deliveryDate = deliveryDate == 0 ? now : static_cast<std::int64_t>(deliveryDate);
-    s.deliveryDateText = FormatLocalTime(s.deliveryDate, "%Y-%m-%d");
+    s.deliveryDateText = FormatLocalTime(s.deliveryDate, kDateFormat);
     s.transportCompany = ReadSlotText(image, kTransportCompanyOffset, kCompanySlotBytes);
     s.transportNumber = ReadSlotText(image, kTransportNumberOffset, kTransportNumberSlotBytes);
     s.deliveryCompany = ReadSlotText(image, kDeliveryCompanyOffset, kCompanySlotBytes);

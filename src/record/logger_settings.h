@@ -63,4 +63,8 @@ void StoreProductTable(const std::vector<ProductRecord>& products, LoggerImage& 
 
 std::string SerialText(std::uint32_t serialNumber);
 
+// Sample k was taken at clockSetTime + startOffset + k x logInterval, a 32-bit sum like the
+// start itself; what the chart, the record table and the reports show for it.
+std::int64_t SampleTime(const LoggerSettings& settings, std::size_t k);
+
 }  // namespace velka

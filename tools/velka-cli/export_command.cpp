@@ -53,10 +53,7 @@ int RunExport(const Arguments& arguments, Context& context) {
         throw UsageError{"export writes at least one of --pdf, --xlsx, --csv, --chart"};
 
     const LoggerImage image = ReadImageArgument(arguments.positional[0]);
-    const ReferenceTables tables = LoadReferenceTables(context.referenceFolder);
-    if (tables.middle.rows[0].resistance <= 0.0)
-        throw CommandFailure{"no reference tables in " + context.referenceFolder.string()};
-    const Recording recording = DecodeRecording(image, tables, context.now);
+    const Recording recording = DecodeRecording(image, context.tables, context.now);
     // As for decode: current.txt is for inspection only.
     WriteCurrentTable(context.dataRoot, recording.currentTable);
 
