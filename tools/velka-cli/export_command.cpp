@@ -8,6 +8,7 @@
 #include "reports/excel_report.h"
 #include "reports/pdf_report.h"
 #include "services/clock.h"
+#include "storage/file_io.h"
 #include "storage/reference_files.h"
 
 #include <optional>
@@ -68,8 +69,9 @@ int RunExport(const Arguments& arguments, Context& context) {
         const ChartLayout layout = LayoutChart(recording);
         const ChartPixels pixels = RenderChartImage(ChartScene{recording, layout});
         if (chartPath) {
-            if (!SaveChartBitmap(pixels, *chartPath))
-                throw CommandFailure{"velka-cli export: cannot write " + *chartPath};
+            if (std::error_code error; !SaveChartBitmap(pixels, *chartPath, &error))
+                throw CommandFailure{"velka-cli export: cannot write " +
+                                     DescribeFileError(*chartPath, error)};
             written["chart"] = *chartPath;
         }
         const FixedClock clock(context.now);
