@@ -267,50 +267,6 @@ TEST_F(Transfers, EraseNamesAFinalCommandThatWasNotAcknowledged) {
               "final command not acknowledged: system error: Input/output error");
 }
 
-// With a check, the logger is read first and the check decides on what it holds now.
-TEST_F(Transfers, EraseLeavesTheLoggerUntouchedWhenTheCheckRefuses) {
-    const LoggerImage memory = SyntheticLoggerImage();
-    for (const bool agree : {false, true}) {
-        Connect(memory);
-        LoggerImage image = PatternImage(7);
-        LoggerImage seen{};
-        const EraseOutcome outcome = link->EraseRecord(image, [&](const LoggerImage& logger) {
-            seen = logger;
-            return agree;
-        });
-        EXPECT_TRUE(SameBytes(seen, memory, kSampleRegionOffset, kImageSize));
-        EXPECT_EQ(outcome.refused, !agree);
-        EXPECT_EQ(outcome.result, kResultSuccess);
-        if (!agree) {
-            EXPECT_EQ(logger->Memory(), memory);
-            EXPECT_EQ(logger->ReportCount(), 394);
-            EXPECT_EQ(image, PatternImage(7));
-        } else {
-            EXPECT_TRUE(ZeroBytes(logger->Memory(), kSampleRegionOffset, kSampleRegionEnd));
-            EXPECT_EQ(logger->ReportCount(), 394 + 2 + 2 + 394 + 344 + 48 + 1);
-        }
-    }
-}
-
-TEST(TransferFailureText, NamesTheStepAndTheBlock) {
-    const struct {
-        TransferFailure failure;
-        const char* text;
-    } cases[] = {
-        {{TransferStep::WriteBack, kResultTimeout, 24, 24},
-         "writing the settings back failed at block 24 of 24: the logger did not answer in time"},
-        {{TransferStep::WriteSettings, kResultDeviceRemoved, 13, 24},
-         "writing the settings failed at block 13 of 24: the logger was unplugged during the "
-         "transfer"},
-        {{TransferStep::EraseStatus, kSystemErrorBase + EIO, 0, 0},
-         "clearing the status block failed: system error: Input/output error"},
-        {{TransferStep::FinalCommand, kResultTimeout, 0, 0},
-         "final command not acknowledged: the logger did not answer in time"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(DescribeTransferFailure(c.failure), c.text);
-}
-
 TEST_F(Transfers, EraseWritesNothingWhenTheStatusBlockCannotBeRead) {
     const LoggerImage memory = SyntheticLoggerImage();
     Connect(memory, Fault(EmulatedFault::NoAnswer, 1));
