@@ -259,14 +259,20 @@ void AcquisitionController::ArchiveImage() {
     if (settings.serialText.empty() || settings.clockSetTime == 0)
         return;
     const std::filesystem::path folder = dataRoot_.DataDirectory();
-    const bool opened = OpenArchive();
-    const std::filesystem::path path =
-        opened ? ArchivePathFor(folder, image_) : std::filesystem::path();
+    const std::filesystem::path path = OpenArchive() ? ArchivePathFor(folder, image_) : "";
     lastArchive_.path =
         path.empty() ? folder / ArchiveFileName(settings.serialText, recording_.StartTime()) : path;
-    if (path.empty() || WriteFileAtomically(path, image_)) {
+    std::string reason;
+    if (!std::filesystem::is_directory(folder))
+        reason = "the archive folder " + folder.string() + " cannot be created";
+    else if (path.empty())
+        reason = "every name for this recording in " + folder.string() + " is taken";
+    else if (const std::error_code error = WriteFileAtomically(path, image_))
+        reason = DescribeFileError(path, error);
+    if (!reason.empty()) {
         lastArchive_.status = ArchiveOutcome::Status::Failed;
-        messages_.ShowMessage(kArchiveFailedText, kErrorCaption, MessageIcon::Error);
+        lastArchive_.failure = std::string(kArchiveFailedText) + ": " + reason;
+        messages_.ShowMessage(lastArchive_.failure, kErrorCaption, MessageIcon::Error);
         return;
     }
     lastArchive_.status = ArchiveOutcome::Status::Saved;

@@ -38,10 +38,11 @@ struct ArchiveOutcome {
     enum class Status {
         NotArchived,  // nothing read, or a logger that was never set up (clockSetTime 0)
         Saved,
-        Failed,  // the user was told "Archive save FAILED"; any earlier file is untouched
+        Failed,  // the user was told "Archive save FAILED" and why; any earlier file is untouched
     };
     Status status = Status::NotArchived;
     std::filesystem::path path;
+    std::string failure;  // what the user was told, for a failed one
 };
 
 class AcquisitionController {

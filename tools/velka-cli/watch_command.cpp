@@ -51,7 +51,7 @@ private:
             if (archiveSafe)
                 line["archivePath"] = ArchivePathJson(controller_);
             else
-                line["error"] = "Archive save FAILED";
+                line["error"] = controller_.LastArchive().failure;
         } catch (const CommandFailure& failure) {
             line["error"] = failure.message;
         }
