@@ -31,11 +31,28 @@ std::int64_t SampleTime(const LoggerSettings& settings, std::size_t k) {
                              settings.logInterval, k);
 }
 
+std::string LogCycleText(std::uint16_t logInterval) {
+    return std::to_string(logInterval / 10);
+}
+
+std::string DeliveryDateText(std::int64_t deliveryDate) {
+    return FormatLocalTime(deliveryDate, kDateFormat);
+}
+
 LoggerSettings InitialSettings(std::int64_t now) {
     LoggerSettings settings;
     settings.deliveryDate = now;
-    settings.deliveryDateText = FormatLocalTime(now, kDateFormat);
+    settings.deliveryDateText = DeliveryDateText(now);
     return settings;
+}
+
+void CopyTransportFields(const LoggerSettings& from, LoggerSettings& to) {
+    to.deliveryDate = from.deliveryDate;
+    to.deliveryDateText = from.deliveryDateText;
+    to.transportCompany = from.transportCompany;
+    to.transportNumber = from.transportNumber;
+    to.deliveryCompany = from.deliveryCompany;
+    to.receivingCompany = from.receivingCompany;
 }
 
 double LimitFromCode(std::uint16_t code, const ReferenceTable& currentTable) {
@@ -65,7 +82,7 @@ LoggerSettings DecodeSettings(const LoggerImage& image, const ReferenceTable& cu
     s.calibrationA = ReadU16(image, kCalibrationAOffset);
     s.calibrationB = ReadU16(image, kCalibrationBOffset);
     s.logInterval = ReadU16(image, kLogIntervalOffset);
-    s.logCycleText = std::to_string(s.logInterval / 10);
+    s.logCycleText = LogCycleText(s.logInterval);
     s.startDelay = ReadU16(image, kStartDelayOffset);
     s.lowerLimitCode = ReadU16(image, kLowerLimitCodeOffset);
     s.upperLimitCode = ReadU16(image, kUpperLimitCodeOffset);
@@ -78,7 +95,7 @@ LoggerSettings DecodeSettings(const LoggerImage& image, const ReferenceTable& cu
     s.serialText = SerialText(s.serialNumber);
     const std::uint32_t deliveryDate = ReadU32(image, kDeliveryDateOffset);
     s.deliveryDate = deliveryDate == 0 ? now : static_cast<std::int64_t>(deliveryDate);
-    s.deliveryDateText = FormatLocalTime(s.deliveryDate, kDateFormat);
+    s.deliveryDateText = DeliveryDateText(s.deliveryDate);
     s.transportCompany = ReadSlotText(image, kTransportCompanyOffset, kCompanySlotBytes);
     s.transportNumber = ReadSlotText(image, kTransportNumberOffset, kTransportNumberSlotBytes);
     s.deliveryCompany = ReadSlotText(image, kDeliveryCompanyOffset, kCompanySlotBytes);
