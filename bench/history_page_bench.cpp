@@ -140,7 +140,7 @@ struct PageOverLargeArchive {
     BenchDataRoot root;
     SilentMessages messages;
     SystemClock clock;
-    ReferenceTables tables;
+    LoadedReferenceTables tables;
     EmulatedLogger logger;
     AcquisitionController controller;
     SessionNotifier notifier;

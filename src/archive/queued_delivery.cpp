@@ -1,21 +1,17 @@
 #include "archive/queued_delivery.h"
 
 #include <QMetaObject>
-#include <QPointer>
 
 namespace velka {
 
 ScanFinishedHandler DeliverOnThreadOf(QObject* receiver,
                                       std::function<void(std::uint64_t generation)> onOwnerThread) {
-    // The guard is made here, on the owner's thread, and read only there.
-    QPointer<QObject> guard(receiver);
-    return [receiver, guard, onOwnerThread = std::move(onOwnerThread)](std::uint64_t generation) {
+    return [receiver, onOwnerThread = std::move(onOwnerThread)](std::uint64_t generation) {
+        // The receiver is the call's context: the call is an event posted to it, and Qt drops
+        // the events of an object when it is destroyed, so a call already on its way is never
+        // made once the receiver is gone.
         QMetaObject::invokeMethod(
-            receiver,
-            [guard, onOwnerThread, generation] {
-                if (guard)
-                    onOwnerThread(generation);
-            },
+            receiver, [onOwnerThread, generation] { onOwnerThread(generation); },
             Qt::QueuedConnection);
     };
 }

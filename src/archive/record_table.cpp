@@ -74,8 +74,7 @@ void RecordTable::Go(std::int32_t typedPage) {
 }
 
 std::int64_t RecordTable::SampleTime(std::size_t n) const {
-    return RecordingStopTime(RecordingStartTime(settings_.clockSetTime, settings_.startOffset),
-                             settings_.logInterval, n);
+    return velka::SampleTime(settings_, n);
 }
 
 void RecordTable::Query(std::int64_t fromSeconds, std::int64_t toSeconds) {

@@ -3,6 +3,7 @@
 // the page shown (35 rows), and the texts and colours of that page's rows.
 
 #include "record/logger_settings.h"
+#include "record/record_table_columns.h"
 #include "record/sample_decoding.h"
 
 #include <array>
@@ -39,9 +40,11 @@ enum class TableQueryMode : int { Time = 1, Temperature = 2 };
 class RecordTable {
 public:
     static constexpr std::int32_t pageSize = 35;
-    static constexpr std::array<const char16_t*, 3> columnTitles = {u"Number", u"Record time",
-                                                                    u"Temperature℃"};
-    static constexpr std::array<int, 3> columnWidthsPixels = {100, 250, 100};
+    // The columns' titles and widths are kRecordTableColumns (record/record_table_columns.h);
+    // the widths alone, as the list takes them:
+    static constexpr std::array<int, 3> columnWidthsPixels = {kRecordTableColumns[0].widthPixels,
+                                                              kRecordTableColumns[1].widthPixels,
+                                                              kRecordTableColumns[2].widthPixels};
 
     // The decoded record and the settings of its image, both owned elsewhere and read each
     // time they are needed.

@@ -1,12 +1,14 @@
 #include "archive/record_table_model.h"
 
+#include "record/record_table_columns.h"
+
 #include <QBrush>
 #include <QColor>
 
 namespace velka {
 namespace {
 
-constexpr int kRecordColumnCount = static_cast<int>(RecordTable::columnTitles.size());
+constexpr int kRecordColumnCount = static_cast<int>(kRecordTableColumns.size());
 
 QBrush Brush(const RgbColor& color) {
     return QBrush(QColor(color.red, color.green, color.blue));
@@ -56,8 +58,10 @@ Qt::ItemFlags RecordTableModel::flags(const QModelIndex& index) const {
 QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= kRecordColumnCount)
         return {};
-    if (role == Qt::DisplayRole)
-        return QString::fromUtf16(RecordTable::columnTitles[static_cast<std::size_t>(section)]);
+    if (role == Qt::DisplayRole) {
+        const std::string_view title = kRecordTableColumns[static_cast<std::size_t>(section)].title;
+        return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+    }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};

@@ -47,10 +47,14 @@ std::filesystem::path ChartFilePath(const DataRoot& dataRoot) {
     return dataRoot.DataDirectory() / "graph.bmp";
 }
 
-bool SaveChartBitmap(const ChartPixels& chartPixels, const std::filesystem::path& path) {
-    if (chartPixels.bgr.size() != kChartImageBytes)
-        return false;
-    return !WriteFileAtomically(path, EncodeChartBitmap(chartPixels));
+bool SaveChartBitmap(const ChartPixels& chartPixels, const std::filesystem::path& path,
+                     std::error_code* error) {
+    std::error_code failure = std::make_error_code(std::errc::invalid_argument);
+    if (chartPixels.bgr.size() == kChartImageBytes)
+        failure = WriteFileAtomically(path, EncodeChartBitmap(chartPixels));
+    if (error != nullptr)
+        *error = failure;
+    return !failure;
 }
 
 }  // namespace velka

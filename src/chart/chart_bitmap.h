@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <system_error>
 #include <vector>
 
 namespace velka {
@@ -27,7 +28,9 @@ std::vector<std::uint8_t> EncodeChartBitmap(const ChartPixels& chartPixels);
 std::filesystem::path ChartFilePath(const DataRoot& dataRoot);
 
 // Writes the chart bitmap, replacing an existing file; false when it cannot be written (the
-// folder is not created here). A failed write leaves no partial file.
-bool SaveChartBitmap(const ChartPixels& chartPixels, const std::filesystem::path& path);
+// folder is not created here), and then `error`, when given, says why. A failed write leaves
+// no partial file.
+bool SaveChartBitmap(const ChartPixels& chartPixels, const std::filesystem::path& path,
+                     std::error_code* error = nullptr);
 
 }  // namespace velka

@@ -1,6 +1,7 @@
 #include "chart/chart_drawing.h"
 
 #include "record/decimal_text.h"
+#include "record/local_time.h"
 #include "record/string_format.h"
 
 #include <QFontMetrics>
@@ -8,7 +9,6 @@
 #include <QPolygon>
 #include <QString>
 #include <QStringList>
-#include <ctime>
 
 namespace velka {
 namespace {
@@ -82,27 +82,6 @@ void FillSwatch(QPainter& painter, int left, int top, int right, int bottom, con
     painter.fillRect(QRect(left, top, right - left, bottom - top), colour);
 }
 
-struct LocalFields {
-    int year = 0, month = 0, day = 0;
-    int hour = -1, minute = -1, second = -1;
-};
-
-LocalFields LocalFieldsOf(std::int64_t seconds) {
-    const auto value = static_cast<std::time_t>(seconds);
-    std::tm fields{};
-    if (localtime_r(&value, &fields) == nullptr)
-        return {};
-    return {fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday,
-            fields.tm_hour,        fields.tm_min,     fields.tm_sec};
-}
-
-// t(k) = k x logInterval + clockSetTime + startOffset, a 32-bit sum.
-std::int64_t TimeOfPosition(const Recording& recording, std::int64_t k) {
-    const LoggerSettings& settings = recording.settings;
-    return static_cast<std::uint32_t>(static_cast<std::uint32_t>(k) * settings.logInterval +
-                                      settings.clockSetTime + settings.startOffset);
-}
-
 void DrawFrameAndLegend(QPainter& painter, PlotSize plot) {
     const int canvasWidth = CanvasWidth(plot);
     const int canvasHeight = CanvasHeight(plot);
@@ -139,12 +118,10 @@ void DrawTimeLabels(QPainter& painter, const Recording& recording, PlotSize plot
     for (int i = 0; i < 10; ++i) {
         const std::int64_t k = summary.viewFirst + span * i / 10;
         const int x = plot.width * i / 10 + kCanvasPlotOffsetX;
-        const LocalFields time = LocalFieldsOf(TimeOfPosition(recording, k));
-        DrawCellText(painter, x, plot.height + 20,
-                     ToQString(StringPrintf("%04d-%02d-%02d", time.year, time.month, time.day)));
-        DrawCellText(
-            painter, x, plot.height + 30,
-            ToQString(StringPrintf("%02d:%02d:%02d", time.hour, time.minute, time.second)));
+        const std::int64_t time = recording.SampleTime(static_cast<std::size_t>(k));
+        DrawCellText(painter, x, plot.height + 20, ToQString(FormatLocalTime(time, kDateFormat)));
+        DrawCellText(painter, x, plot.height + 30,
+                     ToQString(FormatLocalTime(time, kTimeOfDayFormat)));
     }
 }
 
@@ -205,11 +182,12 @@ void DrawHoverLabel(QPainter& painter, const ChartScene& scene) {
     // A marker beyond the record (a stale position) shows the line without a label.
     if (k < 0 || k >= static_cast<std::int64_t>(samples.size()))
         return;
-    const LocalFields time = LocalFieldsOf(TimeOfPosition(scene.recording, k));
-    const std::string label = StringPrintf(
-        "ID:%d\r\nTemp:%s℃\r\nTime:%04d-%02d-%02d\r\n%02d:%02d:%02d", static_cast<int>(k),
-        FixedDecimal(samples[static_cast<std::size_t>(k)].temperature, 1).c_str(), time.year,
-        time.month, time.day, time.hour, time.minute, time.second);
+    const std::int64_t time = scene.recording.SampleTime(static_cast<std::size_t>(k));
+    const std::string label =
+        StringPrintf("ID:%d\r\nTemp:%s℃\r\nTime:%s\r\n%s", static_cast<int>(k),
+                     FixedDecimal(samples[static_cast<std::size_t>(k)].temperature, 1).c_str(),
+                     FormatLocalTime(time, kDateFormat).c_str(),
+                     FormatLocalTime(time, kTimeOfDayFormat).c_str());
 
     const bool roomOnRight = rect.right - pointer.hoverX > 150;
     const bool roomBelow = rect.bottom - pointer.hoverY > 85;

@@ -2,6 +2,7 @@
 
 #include "record/decimal_text.h"
 #include "record/local_time.h"
+#include "record/shown_settings.h"
 #include "record/string_format.h"
 
 #include <algorithm>
@@ -10,31 +11,22 @@ namespace velka {
 
 std::string DeviceInformationText(const LoggerSettings& settings) {
     const int interval = settings.logInterval;
-    const int startDelayMinutes = settings.startDelay / 60;
-    const int alarmDelayMinutes = settings.alarmDelayCount * interval / 60;
-    const int logCycleDays = interval / 10;
-    const std::string upper = FixedDecimal(settings.upperLimit, 1);
-    const std::string lower = FixedDecimal(settings.lowerLimit, 1);
-    if (interval < 60) {
-        return StringPrintf(
-            "Device S/N：%s\t\t\t\t\t\t\tShutdown Mode：Manual Button\r\n"
-            "Upper Limit Alarm：%s℃\t\t\tStart Delay：%dmin\t\t\tLog Interval：%dsec\r\n"
-            "Lower Limit Alarm：%s℃\t\t\tAlarm Delay：%dmin\t\tLog Cycle：%dday\r\n",
-            settings.serialText.c_str(), upper.c_str(), startDelayMinutes, interval, lower.c_str(),
-            alarmDelayMinutes, logCycleDays);
-    }
+    const IntervalForm intervalForm =
+        IntervalFormOf(interval, ChartShowsIntervalInSeconds(interval));
     return StringPrintf(
         "Device S/N：%s\t\t\t\t\t\t\tShutdown Mode：Manual Button\r\n"
-        "Upper Limit Alarm：%s℃\t\t\tStart Delay：%dmin\t\t\tLog Interval：%dmin\r\n"
+        "Upper Limit Alarm：%s℃\t\t\tStart Delay：%dmin\t\t\tLog Interval：%d%s\r\n"
         "Lower Limit Alarm：%s℃\t\t\tAlarm Delay：%dmin\t\tLog Cycle：%dday\r\n",
-        settings.serialText.c_str(), upper.c_str(), startDelayMinutes, interval / 60, lower.c_str(),
-        alarmDelayMinutes, logCycleDays);
+        settings.serialText.c_str(), FixedDecimal(settings.upperLimit, 1).c_str(),
+        StartDelayMinutes(settings), intervalForm.value, intervalForm.unit,
+        FixedDecimal(settings.lowerLimit, 1).c_str(), AlarmDelayMinutes(settings),
+        LogCycleDays(settings));
 }
 
 std::string LoggingSummaryText(const Recording& recording) {
     const LogSummary& summary = recording.record.summary;
-    const std::string start = FormatLocalTime(recording.StartTime(), "%Y-%m-%d %H:%M:%S");
-    const std::string stop = FormatLocalTime(recording.StopTime(), "%Y-%m-%d %H:%M:%S");
+    const std::string start = FormatLocalTime(recording.StartTime(), kDateTimeFormat);
+    const std::string stop = FormatLocalTime(recording.StopTime(), kDateTimeFormat);
     return StringPrintf(
         "Highest Temperature：%5s℃\t\tAverage Temperature：%5s℃  \tStart Time：%s\r\n"
         "Lowest Temperature：%5s℃\t\tData Points：%d\t\t\tStop Time：%s\r\n",

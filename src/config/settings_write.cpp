@@ -6,7 +6,47 @@
 
 namespace velka {
 
+namespace {
+
+// The image ends a text at its first NUL: "A\0B" would be stored as "A", and "\0" as an empty
+// text that the required-field checks had let through.
+std::optional<std::string> NulCharacterMessage(const LoggerSettings& settings) {
+    const auto holdsNul = [](const std::u16string& text) {
+        return text.find(u'\0') != std::u16string::npos;
+    };
+    const std::pair<const char*, const std::u16string*> texts[] = {
+        {"Delivery Company", &settings.deliveryCompany},
+        {"Receiving Company", &settings.receivingCompany},
+        {"Transport Company", &settings.transportCompany},
+        {"Transport Number", &settings.transportNumber},
+    };
+    for (const auto& [label, text] : texts) {
+        if (holdsNul(*text))
+            return std::string(label) + " must not hold a NUL character";
+    }
+    for (const ProductRecord& product : settings.products) {
+        const std::pair<const char*, const std::u16string*> productTexts[] = {
+            {"Number", &product.number},
+            {"Product Name", &product.name},
+            {"Specification Model", &product.spec},
+            {"Shipment Number", &product.shipment},
+            {"Product Batch Number", &product.batch},
+            {"Unit", &product.unit},
+        };
+        for (const auto& [label, text] : productTexts) {
+            if (holdsNul(*text))
+                return "Product " + std::to_string(product.id) + ": " + label +
+                       " must not hold a NUL character";
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<std::string> CheckRequiredFields(const LoggerSettings& settings) {
+    if (auto message = NulCharacterMessage(settings))
+        return message;
     if (settings.products.empty())
         return kNoProductText;
     if (settings.deliveryCompany.empty())

@@ -11,8 +11,9 @@
 
 namespace velka {
 
-// The checks the Write makes before anything is encoded, in the order the user meets them:
-// the product list, then the Delivery Company, then the Receiving Company. Returns the message.
+// The checks the Write makes before anything is encoded, in the order the user meets them: no
+// text holds a NUL character, then the product list, the Delivery Company, the Receiving
+// Company. Returns the message.
 std::optional<std::string> CheckRequiredFields(const LoggerSettings& settings);
 
 // Whether the settings fit the image without losing anything: at most 10 products of at most

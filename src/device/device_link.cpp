@@ -8,6 +8,30 @@ namespace {
 
 constexpr std::chrono::milliseconds kErasePause{50};
 
+const char* StepText(TransferStep step) {
+    switch (step) {
+    case TransferStep::None:
+        break;
+    case TransferStep::ReadImage:
+        return "reading the logger";
+    case TransferStep::WriteSettings:
+        return "writing the settings";
+    case TransferStep::ReadStatus:
+        return "reading the status block";
+    case TransferStep::EraseStatus:
+        return "clearing the status block";
+    case TransferStep::ReadBack:
+        return "reading the logger back";
+    case TransferStep::EraseSamples:
+        return "emptying the record";
+    case TransferStep::WriteBack:
+        return "writing the settings back";
+    case TransferStep::FinalCommand:
+        return "the final command";
+    }
+    return "the transfer";
+}
+
 // Status block bytes that the erase rewrites: 0…7 cleared, 16…21 the clearCode.
 constexpr std::size_t kStatusClearedBytes = 8;
 constexpr std::size_t kStatusClearCodeOffset = kClearCodeOffset - kStatusBlockOffset;
@@ -38,19 +62,39 @@ DeviceLink::DeviceLink(HidDeviceProvider& provider, DeviceLinkOptions options)
 
 DeviceLink::~DeviceLink() = default;
 
-void DeviceLink::FindLogger() {
-    if (auto path = provider_.FindLogger())
-        devicePath_ = std::move(*path);
+std::string DescribeTransferFailure(const TransferFailure& failure) {
+    if (failure.step == TransferStep::FinalCommand)
+        return "final command not acknowledged: " + DescribeResult(failure.result);
+    std::string text = std::string(StepText(failure.step)) + " failed";
+    if (failure.block > 0)
+        text += " at block " + std::to_string(failure.block) + " of " +
+                std::to_string(failure.blockCount);
+    return text + ": " + DescribeResult(failure.result);
+}
+
+bool DeviceLink::FindLogger() {
+    auto path = provider_.FindLogger();
+    if (!path)
+        return false;
+    devicePath_ = std::move(*path);
+    return true;
 }
 
 ResultCode DeviceLink::OpenDevice() {
     CloseDevice();
-    FindLogger();
+    awaitingData_ = false;
+    lastFailure_ = {};
+    const bool found = FindLogger();
     if (devicePath_.empty())
         return kResultNoLogger;
     HidDeviceProvider::OpenResult opened = provider_.Open(devicePath_);
-    if (!opened.transport)
-        return opened.error != kResultSuccess ? opened.error : kResultNoLogger;
+    if (!opened.transport) {
+        // The path of a logger that has gone since (the search kept it) opens nothing: that
+        // is no logger, not a logger that refuses to open.
+        if (!found || opened.error == kResultSuccess)
+            return kResultNoLogger;
+        return opened.error;
+    }
     transport_ = std::move(opened.transport);
     return kResultSuccess;
 }
@@ -123,7 +167,9 @@ ResultCode DeviceLink::WriteBlock(std::uint16_t wordAddress,
         return kResultNotOpen;
     if (const ResultCode result = Send(MakeCommandReport(kWriteCommand, wordAddress)))
         return result;
-    return Send(MakeDataReport(data));
+    const ResultCode result = Send(MakeDataReport(data));
+    awaitingData_ = result != kResultSuccess;
+    return result;
 }
 
 ResultCode DeviceLink::EraseWriteBlock(std::uint16_t wordAddress,
@@ -132,62 +178,92 @@ ResultCode DeviceLink::EraseWriteBlock(std::uint16_t wordAddress,
         return kResultNotOpen;
     if (const ResultCode result = Send(MakeEraseWriteReport(wordAddress)))
         return result;
-    return Send(MakeDataReport(data));
+    const ResultCode result = Send(MakeDataReport(data));
+    awaitingData_ = result != kResultSuccess;
+    return result;
+}
+
+ResultCode DeviceLink::Fail(TransferStep step, ResultCode result, int block, int blockCount) {
+    lastFailure_ = {step, result, block, blockCount};
+    return result;
+}
+
+template <typename Step>
+ResultCode DeviceLink::Walk(TransferStep step, BlockRange range, Step blockStep) {
+    const BlockWalk<ResultCode> walk = WalkBlocks(range, blockStep);
+    if (walk.result == kResultSuccess)
+        return kResultSuccess;
+    return Fail(step, walk.result, walk.failedBlock, range.Count());
 }
 
 ResultCode DeviceLink::ReadImage(LoggerImage& image) {
-    ResultCode result = kResultSuccess;
-    for (std::uint16_t address = kFirstReadWordAddress; address <= kLastWordAddress;
-         address += kWordsPerBlock) {
-        result = ReadBlock(address, ImageBlock(image, address));
-        if (result != kResultSuccess)
-            break;
-    }
-    return result;
+    lastFailure_ = {};
+    return Walk(TransferStep::ReadImage, kTransferredBlocks, [&](std::uint16_t address) {
+        return ReadBlock(address, ImageBlock(image, address));
+    });
 }
 
 ResultCode DeviceLink::WriteSettings(const LoggerImage& image) {
     if (OpenDevice() != kResultSuccess)
         return kResultNoLogger;
-    ResultCode result = kResultSuccess;
-    for (std::uint16_t address = kSettingsWordAddress; address <= kLastWordAddress;
-         address += kWordsPerBlock) {
-        result = WriteBlock(address, ImageBlock(image, address));
-        if (result != kResultSuccess)
-            break;
-    }
+    const ResultCode result =
+        Walk(TransferStep::WriteSettings, kSettingsBlocks, [&](std::uint16_t address) {
+            return WriteBlock(address, ImageBlock(image, address));
+        });
     CloseDevice();
     return result;
 }
 
-EraseOutcome DeviceLink::EraseRecord(LoggerImage& image) {
+EraseOutcome DeviceLink::EraseRecord(LoggerImage& image, const EraseCheck& check) {
     if (const ResultCode opened = OpenDevice())
-        return {false, opened};
-    const EraseOutcome outcome = EraseOpenedRecord(image);
+        return {false, false, opened, {}};
+    EraseOutcome outcome = EraseOpenedRecord(image, check);
+    outcome.failure = lastFailure_;
     CloseDevice();
     return outcome;
 }
 
-EraseOutcome DeviceLink::EraseOpenedRecord(LoggerImage& image) {
+EraseOutcome DeviceLink::EraseOpenedRecord(LoggerImage& image, const EraseCheck& check) {
+    if (check) {
+        // What the logger holds now decides, not an image read some time ago: it may have
+        // recorded on since.
+        LoggerImage current = image;
+        if (const ResultCode result = ReadImage(current))
+            return {true, false, result, {}};
+        if (!check(current))
+            return {true, true, kResultSuccess, {}};
+    }
+
     // The status block is rewritten from what the logger holds: if that read fails, writing
-    // the cleared buffer would wipe the serial number and the calibration words.
+    // the cleared buffer would wipe the serial number and the calibration words. Nothing has
+    // been written then, so there is no erase for the final command to end either.
     BlockBytes status{};
     if (const ResultCode result = ReadBlock(kStatusBlockWordAddress, status))
-        return {true, result};
+        return {true, false, Fail(TransferStep::ReadStatus, result), {}};
     std::fill_n(status.begin(), kStatusClearedBytes, std::uint8_t{0});
     std::copy_n(kEraseCode.begin(), kEraseCodeSignificantBytes,
                 status.begin() + kStatusClearCodeOffset);
     Pause(kErasePause);
 
+    // Unlike the rest of the erase, a failure here ends it. After a lost data report the
+    // logger may still wait for the status block's data, and whatever came next (the
+    // read-back's first command, the final command) would be written over the serial number
+    // and the calibration words, which nothing could restore.
     if (const ResultCode result = EraseWriteBlock(kStatusBlockWordAddress, status))
-        return {true, result};
+        return {true, false, Fail(TransferStep::EraseStatus, result), {}};
     Pause(kErasePause);
 
     // The settings written back below come from this read-back; a half-read image must never
-    // reach the logger, so the erase stops here when it fails and `image` stays as it was.
+    // reach the logger, so the erase writes nothing more when it fails and `image` stays as it
+    // was. A read leaves the logger waiting for nothing, so the final command still ends the
+    // erase on its side.
     LoggerImage erased = image;
-    if (const ResultCode result = ReadImage(erased))
-        return {true, result};
+    if (const ResultCode result = ReadImage(erased)) {
+        lastFailure_.step = TransferStep::ReadBack;
+        Pause(kErasePause);
+        SendFinalCommand();
+        return {true, false, result, {}};
+    }
     Pause(kErasePause);
 
     std::fill(erased.begin() + kSampleRegionOffset, erased.begin() + kSampleRegionEnd,
@@ -195,33 +271,43 @@ EraseOutcome DeviceLink::EraseOpenedRecord(LoggerImage& image) {
     std::fill(erased.begin() + kErasedTailOffset, erased.end(), std::uint8_t{0});
     image = erased;
 
-    // The status block is left out here: the erase-write above was its only write. Each of the
-    // two loops stops at its first failure, but the settings are still written back and the
-    // final command still ends the erase on the logger's side; the first failure is reported.
-    ResultCode firstFailure = kResultSuccess;
-    for (std::uint16_t address = kFirstReadWordAddress; address <= kLastSampleWordAddress;
-         address += kWordsPerBlock) {
-        if (const ResultCode result = EraseWriteBlock(address, ImageBlock(image, address))) {
-            firstFailure = result;
-            break;
-        }
-    }
+    // The status block is left out here: the erase-write above was its only write. A failing
+    // sample block ends the sample loop only: the settings are still written back and the
+    // final command still ends the erase, unless a lost data report left the logger waiting
+    // for data, which the next report would then become.
+    const ResultCode samples =
+        Walk(TransferStep::EraseSamples, kSampleBlocks, [&](std::uint16_t address) {
+            return EraseWriteBlock(address, ImageBlock(image, address));
+        });
     Pause(kErasePause);
+    if (awaitingData_)
+        return {true, false, samples, {}};
 
-    for (std::uint16_t address = kSettingsWordAddress; address <= kLastWordAddress;
-         address += kWordsPerBlock) {
-        if (const ResultCode result = WriteBlock(address, ImageBlock(image, address))) {
-            if (firstFailure == kResultSuccess)
-                firstFailure = result;
-            break;
-        }
-    }
+    const TransferFailure samplesFailure = lastFailure_;
+    const ResultCode settings =
+        Walk(TransferStep::WriteBack, kSettingsBlocks, [&](std::uint16_t address) {
+            return WriteBlock(address, ImageBlock(image, address));
+        });
     Pause(kErasePause);
+    // The first failure is the one reported.
+    if (samples != kResultSuccess)
+        lastFailure_ = samplesFailure;
+    if (awaitingData_)
+        return {true, false, samples != kResultSuccess ? samples : settings, {}};
 
-    // The final command has no answer to check.
-    if (transport_)
-        Send(MakeCommandReport(kFinalCommand, 0));
-    return {true, firstFailure};
+    const ResultCode finalCommand = SendFinalCommand();
+    if (samples != kResultSuccess || settings != kResultSuccess)
+        return {true, false, samples != kResultSuccess ? samples : settings, {}};
+    return {true, false, finalCommand, {}};
+}
+
+ResultCode DeviceLink::SendFinalCommand() {
+    if (!transport_)
+        return kResultSuccess;
+    const ResultCode result = Send(MakeCommandReport(kFinalCommand, 0));
+    if (result != kResultSuccess && lastFailure_.step == TransferStep::None)
+        Fail(TransferStep::FinalCommand, result);
+    return result;
 }
 
 }  // namespace velka

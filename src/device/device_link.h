@@ -25,11 +25,40 @@ struct DeviceLinkOptions {
     std::function<void(std::chrono::milliseconds)> pause;
 };
 
-// What an erase achieved: whether the logger could be opened at all (the user is then asked to
-// connect it) and the first failure.
+// The step of a transfer at which it stopped.
+enum class TransferStep {
+    None,
+    ReadImage,      // reading the image (an acquisition, or the erase's first look)
+    WriteSettings,  // writing the settings area
+    ReadStatus,     // erase: reading the status block
+    EraseStatus,    // erase: erase-writing the status block
+    ReadBack,       // erase: reading the image back
+    EraseSamples,   // erase: erase-writing the sample blocks
+    WriteBack,      // erase: writing the settings area back
+    FinalCommand,   // erase: the final command
+};
+
+struct TransferFailure {
+    TransferStep step = TransferStep::None;
+    ResultCode result = kResultSuccess;
+    int block = 0;  // the failing block of the step, from 1; 0 for a step of one report
+    int blockCount = 0;
+};
+
+// "writing the settings back failed at block 24 of 24: the logger did not answer in time".
+std::string DescribeTransferFailure(const TransferFailure& failure);
+
+// Decides, from what the logger holds (image bytes 3776…16383 as just read from it), whether
+// it may be emptied.
+using EraseCheck = std::function<bool(const LoggerImage& loggerImage)>;
+
+// What an erase achieved: whether the logger could be opened at all, whether the check
+// refused it (then nothing was written), and the first failure with its step.
 struct EraseOutcome {
     bool opened = false;
+    bool refused = false;
     ResultCode result = kResultSuccess;
+    TransferFailure failure;
 };
 
 class DeviceLink {
@@ -46,9 +75,11 @@ public:
     void SetDevicePresent(bool present) { devicePresent_ = present; }
     bool IsOpen() const { return transport_ != nullptr; }
 
-    // The search: keeps devicePath as it was when no logger is present.
-    void FindLogger();
-    // Closes an open transport, searches, and opens the logger found.
+    // The search: keeps devicePath as it was when no logger is present; whether one was found.
+    bool FindLogger();
+    // Closes an open transport, searches, and opens the logger found: kResultNoLogger when
+    // none is there (a path kept from an earlier search that no longer opens counts as none),
+    // otherwise the provider's reason when the logger found cannot be opened.
     ResultCode OpenDevice();
     void CloseDevice();
     // Before a new acquisition: no path known, nothing open.
@@ -66,7 +97,10 @@ public:
     // Opens the logger, writes image bytes 14848…16383 (24 blocks), closes it.
     ResultCode WriteSettings(const LoggerImage& image);
     // Opens the logger and empties its record; on success `image` holds the erased content.
-    EraseOutcome EraseRecord(LoggerImage& image);
+    // With a check, the logger is read first and left untouched unless the check agrees.
+    EraseOutcome EraseRecord(LoggerImage& image, const EraseCheck& check = {});
+    // Where the last transfer stopped (step None after one that went through).
+    const TransferFailure& LastFailure() const { return lastFailure_; }
 
     // When set, every report written and read is dumped there as one hex line.
     void SetReportTrace(std::ostream* trace) { trace_ = trace; }
@@ -76,13 +110,22 @@ private:
     ResultCode Receive(HidReport& report);
     ResultCode ResultOf(const TransportResult& result) const;
     void Pause(std::chrono::milliseconds duration);
-    EraseOutcome EraseOpenedRecord(LoggerImage& image);
+    EraseOutcome EraseOpenedRecord(LoggerImage& image, const EraseCheck& check);
+    // Sends the final command when the transport is still open; its failure is recorded
+    // only when nothing failed before it.
+    ResultCode SendFinalCommand();
+    ResultCode Fail(TransferStep step, ResultCode result, int block = 0, int blockCount = 0);
+    template <typename Step> ResultCode Walk(TransferStep step, BlockRange range, Step blockStep);
 
     HidDeviceProvider& provider_;
     DeviceLinkOptions options_;
     std::string devicePath_;
     std::unique_ptr<HidTransport> transport_;
     bool devicePresent_ = false;
+    // A write command went out but its data report did not: the logger may still wait for
+    // the block's data and would take the next report as that data.
+    bool awaitingData_ = false;
+    TransferFailure lastFailure_;
     std::ostream* trace_ = nullptr;
 };
 

@@ -2,6 +2,8 @@
 // The logger's HID conventions in one place: every report is 65 bytes, byte 0 the report ID
 // (always 0x00, the logger uses unnumbered reports), bytes 1…64 the command or the block.
 
+#include "record/image_blocks.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -28,14 +30,7 @@ constexpr std::uint8_t kEraseWriteCommand = 0x4B;
 constexpr std::uint8_t kFinalCommand = 0x5C;
 constexpr std::size_t kEraseCodeReportOffset = 5;
 
-// The memory is addressed in 16-bit words and moved in blocks of 32 words (64 bytes).
-constexpr std::size_t kBlockBytes = 64;
-constexpr std::uint16_t kWordsPerBlock = 32;
-constexpr std::uint16_t kFirstReadWordAddress = 1888;    // image byte 3776, the sample region
-constexpr std::uint16_t kStatusBlockWordAddress = 7392;  // image byte 14784
-constexpr std::uint16_t kSettingsWordAddress = 7424;     // image byte 14848
-constexpr std::uint16_t kLastWordAddress = 8160;         // image byte 16320, the last block
-constexpr std::uint16_t kLastSampleWordAddress = 7360;   // the last of the 172 sample blocks
+// The memory moves in blocks of 32 words (record/image_blocks.h).
 
 // The erase code: six significant bytes chosen once for every logger, then two zero bytes. The
 // erase-write command carries all eight; the status block keeps the six as its clearCode.
@@ -43,10 +38,6 @@ constexpr std::size_t kEraseCodeSignificantBytes = 6;
 constexpr std::array<std::uint8_t, 8> kEraseCode = {0x56, 0x4C, 0x4B, 0x45, 0x52, 0x41, 0x00, 0x00};
 
 using BlockBytes = std::array<std::uint8_t, kBlockBytes>;
-
-constexpr std::size_t ImageOffsetOfWord(std::uint16_t wordAddress) {
-    return static_cast<std::size_t>(wordAddress) * 2;
-}
 
 // A read, write or final command for a word address (the final command carries none).
 HidReport MakeCommandReport(std::uint8_t command, std::uint16_t wordAddress);

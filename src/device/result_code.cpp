@@ -26,6 +26,8 @@ std::string DescribeResult(ResultCode code) {
         return "the logger was unplugged during the transfer";
     case kResultMalformedAnswer:
         return "the logger gave a malformed answer";
+    case kResultNoReferenceTables:
+        return "the reference tables cannot be used";
     default:
         break;
     }

@@ -22,6 +22,9 @@ constexpr ResultCode kResultTimeout = 1460;
 constexpr ResultCode kResultDeviceRemoved = 1167;
 // The logger answered with a report that is not 65 bytes of report ID 0.
 constexpr ResultCode kResultMalformedAnswer = 13;
+// A settings write refused before it began: the reference tables that would encode the alarm
+// limits cannot be used.
+constexpr ResultCode kResultNoReferenceTables = 0xE0000300;
 // An errno value e of a failed open, write or read is reported as kSystemErrorBase + e.
 constexpr ResultCode kSystemErrorBase = 0x20000000;
 

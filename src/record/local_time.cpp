@@ -19,4 +19,9 @@ std::string FormatLocalTime(std::int64_t seconds, const char* format) {
     return std::string(buffer, length);
 }
 
+std::string FormatLocalDateTime(std::int64_t seconds, char separator) {
+    const std::string format = std::string(kDateFormat) + separator + kTimeOfDayFormat;
+    return FormatLocalTime(seconds, format.c_str());
+}
+
 }  // namespace velka

@@ -26,12 +26,17 @@ std::string SerialText(std::uint32_t serialNumber) {
     return text;
 }
 
+std::int64_t SampleTime(const LoggerSettings& settings, std::size_t k) {
+    return RecordingStopTime(RecordingStartTime(settings.clockSetTime, settings.startOffset),
+                             settings.logInterval, k);
+}
+
 std::string LogCycleText(std::uint16_t logInterval) {
     return std::to_string(logInterval / 10);
 }
 
 std::string DeliveryDateText(std::int64_t deliveryDate) {
-    return FormatLocalTime(deliveryDate, "%Y-%m-%d");
+    return FormatLocalTime(deliveryDate, kDateFormat);
 }
 
 LoggerSettings InitialSettings(std::int64_t now) {

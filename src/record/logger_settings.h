@@ -71,4 +71,8 @@ std::string LogCycleText(std::uint16_t logInterval);
 // "%Y-%m-%d" of the delivery date in local time.
 std::string DeliveryDateText(std::int64_t deliveryDate);
 
+// Sample k was taken at clockSetTime + startOffset + k x logInterval, a 32-bit sum like the
+// start itself; what the chart, the record table and the reports show for it.
+std::int64_t SampleTime(const LoggerSettings& settings, std::size_t k);
+
 }  // namespace velka

@@ -1,6 +1,6 @@
 #pragma once
-// The columns of the record table's list: the page shows them, and the workbook and the CSV
-// export take their titles for the sample table's head.
+// The columns of the record table's list, defined here only: the page and its item model show
+// them, and the workbook and the CSV export take their titles for the sample table's head.
 
 #include <array>
 #include <string_view>

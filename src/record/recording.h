@@ -23,6 +23,7 @@ struct Recording {
     std::int64_t StopTime() const {
         return RecordingStopTime(StartTime(), settings.logInterval, record.samples.size());
     }
+    std::int64_t SampleTime(std::size_t k) const { return velka::SampleTime(settings, k); }
 };
 
 Recording DecodeRecording(const LoggerImage& image, const ReferenceTables& tables,

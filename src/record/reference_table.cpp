@@ -116,7 +116,7 @@ ReferenceTable BuildCurrentTable(const ReferenceTables& tables, std::uint16_t ca
     return current;
 }
 
-void ParseReferenceTable(std::string_view text, ReferenceTable& table) {
+std::size_t ParseReferenceTable(std::string_view text, ReferenceTable& table) {
     std::size_t row = 0;
     std::size_t position = 0;
     while (row < kReferenceRows && position < text.size()) {
@@ -128,6 +128,21 @@ void ParseReferenceTable(std::string_view text, ReferenceTable& table) {
         position = end + 1;
         ++row;
     }
+    return row;
+}
+
+std::optional<std::string> ReferenceTableProblem(const ReferenceTable& table) {
+    for (std::size_t i = 0; i < kReferenceRows; ++i) {
+        const ReferenceRow& row = table.rows[i];
+        const std::string where = "row " + std::to_string(i + 1);
+        if (!std::isfinite(row.temperature))
+            return where + " holds a temperature that is not a number";
+        if (!std::isfinite(row.resistance))
+            return where + " holds a resistance that is not a number";
+        if (!(row.resistance > 0.0))
+            return where + " holds no resistance";
+    }
+    return std::nullopt;
 }
 
 std::string FormatReferenceTable(const ReferenceTable& table) {

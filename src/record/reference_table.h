@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -62,7 +63,14 @@ ReferenceTable BuildCurrentTable(const ReferenceTables& tables, std::uint16_t ca
 // Reads a table file's text ("%f    %f" per line, temperature then resistance) into the rows
 // from row 0 on. Reading stops after the 1001st line or at the end of the text; rows after the
 // last line keep their content, and so does the row of a line that does not hold two numbers.
-void ParseReferenceTable(std::string_view text, ReferenceTable& table);
+// Returns the number of lines taken (1001 for a complete file).
+std::size_t ParseReferenceTable(std::string_view text, ReferenceTable& table);
+
+// Whether a table can convert anything: every row holds a finite temperature and a finite
+// resistance above zero (a thermistor's never reaches zero). A row that a short file or a
+// line without two numbers left empty fails too. The problem in words ("row 12 holds no
+// resistance"), or nothing for a usable table.
+std::optional<std::string> ReferenceTableProblem(const ReferenceTable& table);
 
 // The text of "current.txt": 1001 lines "%.1f    %.3f\n".
 std::string FormatReferenceTable(const ReferenceTable& table);

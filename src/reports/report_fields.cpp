@@ -2,15 +2,16 @@
 
 #include "record/decimal_text.h"
 #include "record/local_time.h"
+#include "record/shown_settings.h"
 
 namespace velka {
 
 std::string ReportDateTime(std::int64_t seconds) {
-    return FormatLocalTime(seconds, "%Y-%m-%d %H:%M:%S");
+    return FormatLocalTime(seconds, kDateTimeFormat);
 }
 
 std::string ReportDate(std::int64_t seconds) {
-    return FormatLocalTime(seconds, "%Y-%m-%d");
+    return FormatLocalTime(seconds, kDateFormat);
 }
 
 std::string CelsiusText(double temperature) {
@@ -18,27 +19,15 @@ std::string CelsiusText(double temperature) {
 }
 
 std::int64_t SampleTime(const Recording& recording, std::size_t sampleIndex) {
-    return RecordingStopTime(recording.StartTime(), recording.settings.logInterval, sampleIndex);
-}
-
-int StartDelayMinutes(const LoggerSettings& settings) {
-    return settings.startDelay / 60;
-}
-
-int AlarmDelayMinutes(const LoggerSettings& settings) {
-    return settings.alarmDelayCount * settings.logInterval / 60;
-}
-
-int LogCycleDays(const LoggerSettings& settings) {
-    return settings.logInterval / 10;
+    return recording.SampleTime(sampleIndex);
 }
 
 bool LogIntervalInSeconds(const LoggerSettings& settings) {
-    return settings.logInterval <= 30;
+    return ReportShowsIntervalInSeconds(settings.logInterval);
 }
 
 int LogIntervalValue(const LoggerSettings& settings) {
-    return LogIntervalInSeconds(settings) ? settings.logInterval : settings.logInterval / 60;
+    return IntervalFormOf(settings.logInterval, LogIntervalInSeconds(settings)).value;
 }
 
 }  // namespace velka

@@ -2,6 +2,7 @@
 // Values that the PDF report and the workbook show alike.
 
 #include "record/recording.h"
+#include "record/shown_settings.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,9 +21,7 @@ std::string CelsiusText(double temperature);
 // Sample j was taken at start + j x logInterval (a 32-bit sum, like the start itself).
 std::int64_t SampleTime(const Recording& recording, std::size_t sampleIndex);
 
-int StartDelayMinutes(const LoggerSettings& settings);
-int AlarmDelayMinutes(const LoggerSettings& settings);
-int LogCycleDays(const LoggerSettings& settings);
+// StartDelayMinutes, AlarmDelayMinutes and LogCycleDays: record/shown_settings.h.
 // The reports give the interval in seconds up to 30 seconds and in minutes above.
 bool LogIntervalInSeconds(const LoggerSettings& settings);
 int LogIntervalValue(const LoggerSettings& settings);

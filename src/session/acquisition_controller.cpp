@@ -5,6 +5,10 @@
 #include "session/archive_file_name.h"
 #include "storage/file_io.h"
 #include "storage/reference_files.h"
+#include "storage/staged_file.h"
+
+#include <cerrno>
+#include <cstring>
 
 namespace velka {
 namespace {
@@ -20,12 +24,45 @@ constexpr const char* kConnectLoggerText = "Please make sure device is connected
 constexpr const char* kErrorCaption = "Error";
 constexpr const char* kWarningCaption = "Warning";
 
+// Why a logger that is there cannot be opened, and what the user can do about it.
+std::string OpenFailureText(const std::string& devicePath, ResultCode result) {
+    std::string reason = DescribeResult(result);
+    std::string remedy = "Plug it in again.";
+    if (result > kSystemErrorBase) {
+        const int errorNumber = static_cast<int>(result - kSystemErrorBase);
+        reason = std::strerror(errorNumber);
+        if (errorNumber == EACCES || errorNumber == EPERM)
+            remedy = "Install the udev rule (see Help).";
+        else if (errorNumber == EBUSY)
+            remedy = "Close the program that is using it.";
+    }
+    return "The logger at " + devicePath + " cannot be opened: " + reason + ". " + remedy;
+}
+
+// What a failed erase leaves on the logger, by the step it stopped at.
+std::string EraseFailureText(const TransferFailure& failure) {
+    const std::string what =
+        std::string(kEraseFailedText) + ": " + DescribeTransferFailure(failure);
+    switch (failure.step) {
+    case TransferStep::FinalCommand:
+        return what + "; the record was erased and the settings written back";
+    case TransferStep::WriteBack:
+        return what + "; the record was erased";
+    case TransferStep::EraseSamples:
+        return what + "; the record is partly erased";
+    case TransferStep::ReadBack:
+        return what + "; the record is still on the logger";
+    default:
+        return what + "; nothing on the logger was changed";
+    }
+}
+
 }  // namespace
 
 AcquisitionController::AcquisitionController(HidDeviceProvider& provider, MessageService& messages,
                                              const Clock& clock, DataRoot dataRoot,
-                                             const ReferenceTables& tables, int noticeTimeoutMs,
-                                             DeviceLinkOptions linkOptions)
+                                             const LoadedReferenceTables& tables,
+                                             int noticeTimeoutMs, DeviceLinkOptions linkOptions)
     : link_(provider, std::move(linkOptions)), messages_(messages), clock_(clock),
       dataRoot_(std::move(dataRoot)), tables_(tables), noticeTimeoutMs_(noticeTimeoutMs) {
     recording_.settings = InitialSettings(clock_.Now());
@@ -39,6 +76,7 @@ void AcquisitionController::ResetForArrival() {
     LoggerSettings& settings = recording_.settings;
     settings.serialText.clear();
     settings.logCycleText.clear();
+    settings.deliveryDateText.clear();
     settings.deliveryCompany.clear();
     settings.receivingCompany.clear();
     settings.transportCompany.clear();
@@ -55,23 +93,23 @@ ResultCode AcquisitionController::ArrivalSequence() {
     ResetForArrival();
     messages_.ShowTimedNotice(kFirstNoticeText, kFirstNoticeCaption, noticeTimeoutMs_);
     const ResultCode result = Acquire();
-    // A logger that could not be opened still gets both notices; one that was opened but not
-    // read through must not be reported as read.
+    // Without a logger both notices are shown; a logger that is there but could not be opened
+    // or read through must not be reported as read.
     if (result == kResultSuccess || result == kResultNoLogger)
         messages_.ShowTimedNotice(kSecondNoticeText, kSecondNoticeCaption, noticeTimeoutMs_);
     else
-        messages_.ShowMessage(kReadFailedText, kErrorCaption, MessageIcon::Error);
+        messages_.ShowMessage(AcquireFailureText(result), kErrorCaption, MessageIcon::Error);
     observer_->HistoryRefreshRequested();
     return result;
 }
 
 ResultCode AcquisitionController::Acquire() {
     lastArchive_ = {};
-    if (link_.OpenDevice() != kResultSuccess) {
+    if (const ResultCode opened = link_.OpenDevice()) {
         link_.CloseDevice();
         link_.SetDevicePresent(false);
         observer_->LoggerDetached();
-        return kResultNoLogger;
+        return opened;
     }
     link_.SetDevicePresent(true);
 
@@ -118,7 +156,28 @@ bool AcquisitionController::ImportStoredImage(const std::filesystem::path& path)
     return true;
 }
 
+std::string AcquisitionController::AcquireFailureText(ResultCode result) const {
+    if (result == kResultNoLogger)
+        return kConnectLoggerText;
+    if (link_.LastFailure().step == TransferStep::ReadImage)
+        return std::string(kReadFailedText) + ": " + DescribeResult(result);
+    return OpenFailureText(link_.devicePath(), result);
+}
+
+bool AcquisitionController::ReportUnusableReferenceTables() {
+    if (tables_.Usable())
+        return false;
+    messages_.ShowMessage(tables_.ProblemText(), kErrorCaption, MessageIcon::Error);
+    return true;
+}
+
 ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) {
+    // Limits encoded through tables that cannot convert would be nonsense on the logger.
+    if (!tables_.Usable()) {
+        messages_.ShowMessage(tables_.ProblemText(), kErrorCaption, MessageIcon::Error);
+        observer_->SettingsWritten(false);
+        return kResultNoReferenceTables;
+    }
     ApplySettingsToImage(settings, image_, recording_.currentTable, clock_.Now());
     recording_.settings = settings;
     const ResultCode result = link_.WriteSettings(image_);
@@ -131,12 +190,35 @@ void AcquisitionController::HandleShowChartRequest() {
 }
 
 EraseOutcome AcquisitionController::HandleEraseRequest() {
-    const EraseOutcome outcome = link_.EraseRecord(image_);
-    if (!outcome.opened)
+    std::string refusal;
+    const EraseOutcome outcome = link_.EraseRecord(
+        image_, [&](const LoggerImage& loggerImage) { return MayErase(loggerImage, refusal); });
+    if (!outcome.opened && outcome.result == kResultNoLogger)
         messages_.ShowMessage(kConnectLoggerText, kWarningCaption, MessageIcon::Warning);
+    else if (!outcome.opened)
+        messages_.ShowMessage(OpenFailureText(link_.devicePath(), outcome.result), kErrorCaption,
+                              MessageIcon::Error);
+    else if (outcome.refused)
+        messages_.ShowMessage(refusal, kWarningCaption, MessageIcon::Warning);
     else if (outcome.result != kResultSuccess)
-        messages_.ShowMessage(kEraseFailedText, kErrorCaption, MessageIcon::Error);
+        messages_.ShowMessage(EraseFailureText(outcome.failure), kErrorCaption, MessageIcon::Error);
     return outcome;
+}
+
+bool AcquisitionController::MayErase(const LoggerImage& loggerImage, std::string& refusal) const {
+    const std::size_t samples = CountSamplesBeforeZero(UnpackSampleRegion(loggerImage));
+    if (samples == 0)
+        return true;
+    const std::string held = "The logger holds " + std::to_string(samples) + " samples";
+    if (ReadU32(loggerImage, kClockSetTimeOffset) == 0) {
+        refusal = held + " that cannot be archived (it was never set up), so it was not erased";
+        return false;
+    }
+    if (FindArchivedCopy(dataRoot_.DataDirectory(), loggerImage))
+        return true;
+    refusal = held + " that are not in the archive, so it was not erased. Plug it in again to "
+                     "archive them first";
+    return false;
 }
 
 void AcquisitionController::HandleDeviceEvent(const DeviceEvent& event) {
@@ -172,18 +254,44 @@ void AcquisitionController::ArchiveImage() {
     if (settings.serialText.empty() || settings.clockSetTime == 0)
         return;
     const std::filesystem::path folder = dataRoot_.DataDirectory();
-    const std::filesystem::path path =
-        folder / ArchiveFileName(settings.serialText, recording_.StartTime());
-    lastArchive_.path = path;
-    if (!EnsureDirectory(folder) || WriteFileAtomically(path, image_)) {
+    const std::filesystem::path path = OpenArchive() ? ArchivePathFor(folder, image_) : "";
+    lastArchive_.path =
+        path.empty() ? folder / ArchiveFileName(settings.serialText, recording_.StartTime()) : path;
+    std::string reason;
+    if (!std::filesystem::is_directory(folder))
+        reason = "the archive folder " + folder.string() + " cannot be created";
+    else if (path.empty())
+        reason = "every name for this recording in " + folder.string() + " is taken";
+    else if (const std::error_code error = WriteFileAtomically(path, image_))
+        reason = DescribeFileError(path, error);
+    if (!reason.empty()) {
         lastArchive_.status = ArchiveOutcome::Status::Failed;
-        messages_.ShowMessage(kArchiveFailedText, kErrorCaption, MessageIcon::Error);
+        lastArchive_.failure = std::string(kArchiveFailedText) + ": " + reason;
+        messages_.ShowMessage(lastArchive_.failure, kErrorCaption, MessageIcon::Error);
         return;
     }
     lastArchive_.status = ArchiveOutcome::Status::Saved;
 }
 
+bool AcquisitionController::OpenArchive() {
+    const std::filesystem::path folder = dataRoot_.DataDirectory();
+    if (!EnsureDirectory(folder))
+        return false;
+    if (!archiveSwept_) {
+        SweepStaleStagedFiles(folder, clock_.Now());
+        archiveSwept_ = true;
+    }
+    return true;
+}
+
 void AcquisitionController::DecodeRecord() {
+    if (!tables_.Usable()) {
+        // No temperatures from tables that cannot convert: the pages show an empty record.
+        recording_.currentTable = {};
+        recording_.record = {};
+        observer_->RecordDecoded();
+        return;
+    }
     recording_.currentTable = BuildCurrentTable(tables_, calibrationA_, calibrationB_);
     // current.txt is for inspection only; failing to write it is silent.
     WriteCurrentTable(dataRoot_, recording_.currentTable);

@@ -13,6 +13,7 @@
 #include "services/message_service.h"
 #include "session/session_observer.h"
 #include "storage/data_root.h"
+#include "storage/reference_files.h"
 
 #include <filesystem>
 #include <optional>
@@ -37,17 +38,19 @@ struct ArchiveOutcome {
     enum class Status {
         NotArchived,  // nothing read, or a logger that was never set up (clockSetTime 0)
         Saved,
-        Failed,  // the user was told "Archive save FAILED"; any earlier file is untouched
+        Failed,  // the user was told "Archive save FAILED" and why; any earlier file is untouched
     };
     Status status = Status::NotArchived;
     std::filesystem::path path;
+    std::string failure;  // what the user was told, for a failed one
 };
 
 class AcquisitionController {
 public:
-    // `provider`, `messages`, `clock` and `tables` must outlive the controller.
+    // `provider`, `messages`, `clock` and `tables` must outlive the controller. Tables that
+    // cannot be used give no temperatures and no settings write (see ReferenceTablesUsable).
     AcquisitionController(HidDeviceProvider& provider, MessageService& messages, const Clock& clock,
-                          DataRoot dataRoot, const ReferenceTables& tables,
+                          DataRoot dataRoot, const LoadedReferenceTables& tables,
                           int noticeTimeoutMs = kDefaultNoticeTimeoutMs,
                           DeviceLinkOptions linkOptions = {});
 
@@ -59,13 +62,18 @@ public:
 
     // Clears the link and the decoded record before a new acquisition.
     void ResetForArrival();
-    // A logger arrived: reset, first notice, acquisition, second notice (or "Data read FAILED"
-    // when the logger could not be read through), history refresh.
+    // A logger arrived: reset, first notice, acquisition, second notice (or, instead of it, why
+    // a logger that is there could not be opened or read through), history refresh.
     ResultCode ArrivalSequence();
     // Reads the logger and brings the session up to date. A read that fails or stops early
     // changes nothing but the presence flag: the image keeps its earlier content and nothing
-    // is archived or decoded.
+    // is archived or decoded. kResultNoLogger when there is none; the reason when the logger
+    // found cannot be opened.
     ResultCode Acquire();
+    // What the user is told about an acquisition that returned `result`: "Please make sure
+    // device is connected correctly" when no logger was found, why a logger that is there
+    // cannot be opened and how to fix it, or "Data read FAILED: " and the reason.
+    std::string AcquireFailureText(ResultCode result) const;
     // A stored recording from the history: decoded as after an acquisition, without the
     // device and without archiving. False (silently) when the file cannot be read.
     bool LoadStoredImage(const std::filesystem::path& path);
@@ -80,8 +88,10 @@ public:
     // them as the session's settings and writes the settings area to the logger.
     ResultCode WriteSettings(const LoggerSettings& settings);
     void HandleShowChartRequest();
-    // Empties the logger's record. Success is silent; an absent logger and a failed erase are
-    // reported to the user.
+    // Empties the logger's record, but only when what the logger holds now is in the archive
+    // byte for byte, or it holds no samples: a recording is never erased before it is safe on
+    // disk. Success is silent; a refusal, an absent logger and a failed erase (with the step
+    // that failed and what the logger then holds) are reported to the user.
     EraseOutcome HandleEraseRequest();
     // Whether the erase is offered: the logger of the last acquisition is still plugged in and
     // its serial number is above 0x800000 (an image loaded from the archive since changes
@@ -89,6 +99,20 @@ public:
     bool EraseOffered() const {
         return link_.devicePresent() && readLogger_.serialNumber > kHighestSerialWithoutErase;
     }
+
+    // --- the reference tables ---
+
+    // Whether the delivered tables can convert anything. When they cannot, the window says so
+    // once at start (ReportUnusableReferenceTables), no temperatures are decoded and Write is
+    // refused.
+    bool ReferenceTablesUsable() const { return tables_.Usable(); }
+    // Shows the one "Error" naming the folder and the problem; false (and silent) for usable
+    // tables.
+    bool ReportUnusableReferenceTables();
+
+    // The archive folder, created when missing; staged files that killed programs left there
+    // more than an hour ago are removed the first time. The first archiving does it too.
+    bool OpenArchive();
 
     // --- hot-plug ---
 
@@ -114,6 +138,7 @@ public:
 private:
     void LoadSettingsFromImage();
     void ArchiveImage();
+    bool MayErase(const LoggerImage& loggerImage, std::string& refusal) const;
     void DecodeRecord();
     void LoadProducts();
 
@@ -121,7 +146,7 @@ private:
     MessageService& messages_;
     const Clock& clock_;
     DataRoot dataRoot_;
-    const ReferenceTables& tables_;
+    const LoadedReferenceTables& tables_;
     int noticeTimeoutMs_;
 
     SessionObserver noObserver_;
@@ -133,6 +158,7 @@ private:
     std::uint16_t calibrationB_ = 0;
     ArchiveOutcome lastArchive_;
     ReadLogger readLogger_;
+    bool archiveSwept_ = false;
 };
 
 }  // namespace velka

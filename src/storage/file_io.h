@@ -1,5 +1,7 @@
 #pragma once
-// Whole-file reads and crash-safe writes.
+// Whole-file reads and crash-safe writes. Reads take regular files only (a symbolic link to one
+// too): a pipe or a device would block the program or never end, so they "cannot be read"
+// like a missing file. Every read is bounded.
 
 #include "record/logger_image.h"
 
@@ -13,19 +15,39 @@
 
 namespace velka {
 
+// The largest settings or table file read: far above any real one.
+constexpr std::size_t kLargestTextFileBytes = 1024 * 1024;
+
+// Why a file was not read when the system had no objection.
+enum class FileReadError {
+    NotRegularFile = 1,  // a pipe, a device, a socket
+    TooLarge,
+};
+std::error_code make_error_code(FileReadError error);
+
 // Reads at most the first 16,384 bytes of a stored image into `image`, from its start; bytes
 // beyond a short file keep what `image` held. Returns the number of bytes read, or nothing
-// when the file cannot be opened or read.
-std::optional<std::size_t> ReadImageFile(const std::filesystem::path& path, LoggerImage& image);
+// when the file cannot be read (then `error`, when given, says why).
+std::optional<std::size_t> ReadImageFile(const std::filesystem::path& path, LoggerImage& image,
+                                         std::error_code* error = nullptr);
 
-// The whole content of a text or data file, or nothing when it cannot be read.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+// The whole content of a text or data file of at most `maxBytes`, or nothing when it cannot
+// be read or is larger (then `error`, when given, says why).
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path,
+                                         std::size_t maxBytes = kLargestTextFileBytes,
+                                         std::error_code* error = nullptr);
+
+// "PATH: REASON", e.g. "missing.json: No such file or directory".
+std::string DescribeFileError(const std::filesystem::path& path, std::error_code error);
 
 // Writes a file so that it is either wholly the new content or left as it was: a temporary
-// file in the same folder, flushed to disk, renamed over the name. A failure removes the
-// temporary file and returns the system's error.
+// file in the same folder, flushed to disk, renamed over the name (see staged_file.h for
+// special files and links). A failure removes the temporary file and returns the system's
+// error.
 std::error_code WriteFileAtomically(const std::filesystem::path& path,
                                     std::span<const std::uint8_t> content);
 std::error_code WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
 
 }  // namespace velka
+
+template <> struct std::is_error_code_enum<velka::FileReadError> : std::true_type {};

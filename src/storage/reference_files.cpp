@@ -8,13 +8,31 @@ std::filesystem::path DefaultReferenceFolder() {
     return ModuleDirectory() / "reftable";
 }
 
-ReferenceTables LoadReferenceTables(const std::filesystem::path& folder) {
-    ReferenceTables tables;
+std::string LoadedReferenceTables::ProblemText() const {
+    if (Usable())
+        return {};
+    return "The reference tables in " + folder.string() + " cannot be used: " + problem;
+}
+
+LoadedReferenceTables LoadReferenceTables(const std::filesystem::path& folder) {
+    LoadedReferenceTables tables;
+    tables.folder = folder;
     const std::pair<const char*, ReferenceTable*> files[] = {
         {"high.txt", &tables.high}, {"middle.txt", &tables.middle}, {"low.txt", &tables.low}};
     for (const auto& [name, table] : files) {
-        if (const auto text = ReadWholeFile(folder / name))
-            ParseReferenceTable(*text, *table);
+        std::error_code error;
+        const auto text = ReadWholeFile(folder / name, kLargestTextFileBytes, &error);
+        std::string problem;
+        if (!text) {
+            problem = error.message();
+        } else if (const std::size_t rows = ParseReferenceTable(*text, *table);
+                   rows < kReferenceRows) {
+            problem = std::to_string(rows) + " of " + std::to_string(kReferenceRows) + " rows";
+        } else if (const auto rowProblem = ReferenceTableProblem(*table)) {
+            problem = *rowProblem;
+        }
+        if (!problem.empty() && tables.problem.empty())
+            tables.problem = std::string(name) + ": " + problem;
     }
     return tables;
 }

@@ -5,12 +5,27 @@
 #include "storage/data_root.h"
 
 #include <filesystem>
+#include <string>
 
 namespace velka {
 
+// The three delivered tables as read from their folder, with the verdict: temperatures from
+// tables that are missing, short or hold no numbers would be nonsense, and limits encoded
+// through them would be written to a logger, so such tables are refused as a whole.
+struct LoadedReferenceTables : ReferenceTables {
+    std::filesystem::path folder;
+    // Empty for usable tables; otherwise the first problem, "middle.txt: No such file or
+    // directory", "low.txt: 10 of 1001 rows", "high.txt: row 12 holds no resistance".
+    std::string problem;
+
+    bool Usable() const { return problem.empty(); }
+    // The one line a user reads: "The reference tables in FOLDER cannot be used: PROBLEM".
+    std::string ProblemText() const;
+};
+
 // Reads high.txt, middle.txt and low.txt from `folder` (by default reftable/ beside the
-// executable). A missing or short file leaves its table zero-filled from that row on, silently.
-ReferenceTables LoadReferenceTables(const std::filesystem::path& folder);
+// executable), each a regular file of at most 1 MB, and checks them.
+LoadedReferenceTables LoadReferenceTables(const std::filesystem::path& folder);
 std::filesystem::path DefaultReferenceFolder();
 
 // Writes the calibrated table as DATA-ROOT/reftable/current.txt. Failure is silent to the user;

@@ -151,7 +151,8 @@ TEST_F(RecordTablePage, KeepsItsCopyOfTheRecordAndItsPagePosition) {
 
     // A logger that fails to read empties the session's record, not the listed one.
     session.controller.ArrivalSequence();
-    ASSERT_EQ(session.messages.Texts().back(), "Data read FAILED");
+    ASSERT_EQ(session.messages.Texts().back(),
+              "Data read FAILED: the logger did not answer in time");
     EXPECT_TRUE(session.controller.CurrentRecording().record.samples.empty());
     ASSERT_EQ(Rows().rowCount(), 30);
     EXPECT_EQ(Cell(29, 0), "30");

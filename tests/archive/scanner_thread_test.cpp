@@ -132,6 +132,8 @@ TEST_F(ScannerThread, RequestsQueuedBehindEachOtherEndInOneResult) {
     EXPECT_EQ(StoredNames(entries), expectedNames);
 }
 
+// The news is on its way when the owner goes: the delivery must be bound to the owner, not to
+// anything that outlives it (the application, say), or the handler would run on a dead owner.
 TEST_F(ScannerThread, ADestroyedOwnerIsNeverCalled) {
     Store(20);
     auto owner = std::make_unique<QObject>();

@@ -65,8 +65,10 @@ TEST(ChartBitmap, SaveWritesTheFileOrReportsFailureWithoutAPartialFile) {
     const DataRoot root(folder.Path());
     EXPECT_EQ(ChartFilePath(root), folder.Path() / "Data" / "graph.bmp");
 
-    // The data folder is not created here.
-    EXPECT_FALSE(SaveChartBitmap(MarkedPixels(), ChartFilePath(root)));
+    // The data folder is not created here, and the failure says why.
+    std::error_code error;
+    EXPECT_FALSE(SaveChartBitmap(MarkedPixels(), ChartFilePath(root), &error));
+    EXPECT_EQ(error, std::errc::no_such_file_or_directory);
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "Data"));
 
     std::filesystem::create_directory(root.DataDirectory());

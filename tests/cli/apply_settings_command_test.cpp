@@ -77,6 +77,12 @@ TEST_F(ApplySettingsTest, NewLogIntervalKeepsTheAlarmDelayInSeconds) {
 
 TEST_F(ApplySettingsTest, RefusalsUseTheSystemsMessagesInItsOrder) {
     const std::vector<std::pair<std::string, std::string>> cases = {
+        // A NUL would end the text in the image: refused before anything else.
+        {R"({"products": [], "deliveryCompany": "\u0000"})",
+         "Delivery Company must not hold a NUL character"},
+        {R"({"receivingCompany": "A\u0000B"})", "Receiving Company must not hold a NUL character"},
+        {R"({"products": [{"name": "Vac\u0000cine"}]})",
+         "Product 1: Product Name must not hold a NUL character"},
         {R"({"products": [], "deliveryCompany": "", "receivingCompany": ""})",
          "Please Add Product Information"},
         {R"({"deliveryCompany": "", "receivingCompany": ""})", "Please input Delivery Company"},

@@ -123,13 +123,75 @@ TEST_F(LoggerCommands, EraseArchivesFirstThenEmptiesTheRecord) {
 }
 
 TEST_F(LoggerCommands, FailedEraseIsReportedAndWritesNoSettings) {
-    // Reports 1…394 are the acquisition; the erase's read-back runs from report 399.
-    const CliResult result = Run(Emulate({"erase"}, {"--scenario", "error:420"}));
+    // Reports 1…394 are the acquisition, 395…788 the erase's look at the logger, 789…792 the
+    // status block; the read-back runs from report 793.
+    const CliResult result = Run(Emulate({"erase"}, {"--scenario", "error:814"}));
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "Erase FAILED\n");
+    EXPECT_EQ(result.err, "Erase FAILED: reading the logger back failed at block 11 of 197: "
+                          "system error: Input/output error; the record is still on the logger\n");
     const LoggerImage dump = Dump();
     EXPECT_TRUE(Same(dump, original, 0, kStatusBlockOffset));
     EXPECT_TRUE(Same(dump, original, kSettingsBlockOffset, kImageSize));
+}
+
+// A fault at the very end leaves the memory written: the message names the step, so that the
+// user knows what the logger holds.
+TEST_F(LoggerCommands, LateFaultsNameTheStepThatFailed) {
+    const struct {
+        std::vector<std::string> command;
+        int atReport;
+        std::string err;
+    } cases[] = {
+        {{"erase"},
+         394 + 394 + 790 + 1,
+         "Erase FAILED: final command not acknowledged: system error: Input/output error; the "
+         "record was erased and the settings written back"},
+        {{"erase"},
+         394 + 394 + 790,
+         "Erase FAILED: writing the settings back failed at block 24 of 24: system error: "
+         "Input/output error; the record was erased"},
+        {{"write-settings", WriteFile("s.json", "{}")},
+         394 + 48,
+         "Write FAILED: writing the settings failed at block 24 of 24: system error: "
+         "Input/output error"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(Dir() / "root");
+        const CliResult result =
+            Run(Emulate(c.command, {"--scenario", "error:" + std::to_string(c.atReport)}));
+        EXPECT_EQ(result.exitCode, 1) << c.atReport;
+        EXPECT_EQ(result.err, c.err + "\n");
+        EXPECT_TRUE(result.out.empty());
+    }
+}
+
+// The erase goes through the session's rule: a record that is not safe in the archive stays.
+TEST_F(LoggerCommands, EraseLeavesARecordThatCannotBeArchived) {
+    WriteU32(original, kClockSetTimeOffset, 0);
+    loggerPath_ =
+        WriteFile("never-set-up.bin",
+                  std::string(reinterpret_cast<const char*>(original.data()), kImageSize));
+    const CliResult result = Run(Emulate({"erase"}));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "The logger holds 2016 samples that cannot be archived (it was never "
+                          "set up), so it was not erased\n");
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_EQ(Dump(), original);
+    EXPECT_EQ(ArchiveCount(), 0u);
+}
+
+// One outcome per run: a dump that cannot be written prints nothing and fails, whatever the
+// command did.
+TEST_F(LoggerCommands, ADumpThatCannotBeWrittenFailsTheRun) {
+    const std::string dump = (Dir() / "nofolder" / "d.bin").string();
+    for (const char* command : {"erase", "read"}) {
+        const CliResult result = Run({command, "--emulate", loggerPath_, "--dump", dump});
+        EXPECT_EQ(result.exitCode, 1) << command;
+        EXPECT_TRUE(result.out.empty()) << command;
+        EXPECT_EQ(result.err, "the memory dump cannot be written: " + dump +
+                                  ": No such file or directory (the command itself went "
+                                  "through)\n");
+    }
 }
 
 TEST_F(LoggerCommands, EraseIsRefusedForLowSerialNumbers) {

@@ -18,8 +18,8 @@ ReportPayload Payload(const HidReport& report) {
 TEST(EmulatedLoggerDevice, AnswersAReadWithTheBlockAtItsWordAddress) {
     const LoggerImage memory = testing::PatternImage(5);
     EmulatedLoggerDevice device(memory);
-    const auto answer =
-        device.HandleOutputReport(Payload(MakeCommandReport(kReadCommand, kLastWordAddress)));
+    const auto answer = device.HandleOutputReport(
+        Payload(MakeCommandReport(kReadCommand, kSettingsBlocks.lastWord)));
     ASSERT_TRUE(answer);
     EXPECT_TRUE(std::equal(answer->begin(), answer->end(), memory.begin() + 16320));
     // A block past the end of the memory is not answered.
@@ -32,8 +32,8 @@ TEST(EmulatedLoggerDevice, WriteTakesTheNextReportAsItsData) {
     data.fill(0x5A);
     data[0] = kCommandMarker;  // data that looks like a command is still data
     data[1] = kReadCommand;
-    EXPECT_FALSE(
-        device.HandleOutputReport(Payload(MakeCommandReport(kWriteCommand, kSettingsWordAddress))));
+    EXPECT_FALSE(device.HandleOutputReport(
+        Payload(MakeCommandReport(kWriteCommand, kSettingsBlocks.firstWord))));
     EXPECT_TRUE(device.AwaitingData());
     EXPECT_FALSE(device.HandleOutputReport(Payload(MakeDataReport(data))));
     EXPECT_TRUE(
@@ -44,13 +44,13 @@ TEST(EmulatedLoggerDevice, WriteTakesTheNextReportAsItsData) {
 TEST(EmulatedLoggerDevice, EraseWriteWithAWrongEraseCodeWritesNothing) {
     const LoggerImage memory = testing::PatternImage(9);
     EmulatedLoggerDevice device(memory);
-    HidReport command = MakeEraseWriteReport(kFirstReadWordAddress);
+    HidReport command = MakeEraseWriteReport(kTransferredBlocks.firstWord);
     command[kEraseCodeReportOffset + 2] ^= 0xFF;
     device.HandleOutputReport(Payload(command));
     device.HandleOutputReport(Payload(MakeDataReport(BlockBytes{})));
     EXPECT_EQ(device.Memory(), memory);
 
-    device.HandleOutputReport(Payload(MakeEraseWriteReport(kFirstReadWordAddress)));
+    device.HandleOutputReport(Payload(MakeEraseWriteReport(kTransferredBlocks.firstWord)));
     device.HandleOutputReport(Payload(MakeDataReport(BlockBytes{})));
     EXPECT_EQ(device.Memory()[kSampleRegionOffset], 0);
     EXPECT_EQ(device.Memory()[kSampleRegionOffset + 64], memory[kSampleRegionOffset + 64]);

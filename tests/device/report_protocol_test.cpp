@@ -54,8 +54,8 @@ TEST_F(ReportProtocol, WriteAndEraseWriteSendCommandThenDataReport) {
     for (std::size_t i = 0; i < block.size(); ++i)
         block[i] = static_cast<std::uint8_t>(0xC0 ^ i);
 
-    ASSERT_EQ(link.WriteBlock(kSettingsWordAddress, block), kResultSuccess);
-    ASSERT_EQ(link.EraseWriteBlock(kFirstReadWordAddress, block), kResultSuccess);
+    ASSERT_EQ(link.WriteBlock(kSettingsBlocks.firstWord, block), kResultSuccess);
+    ASSERT_EQ(link.EraseWriteBlock(kTransferredBlocks.firstWord, block), kResultSuccess);
 
     ASSERT_EQ(log.written.size(), 4u);
     EXPECT_EQ(log.written[0], Report({0x00, 0x53, 0xB1, 0x00, 0x1D}));
@@ -78,9 +78,9 @@ TEST_F(ReportProtocol, FinalCommandCarriesNoAddress) {
 }
 
 TEST_F(ReportProtocol, BlockOperationsWithoutOpenTransportReturn87) {
-    EXPECT_EQ(link.ReadBlock(kFirstReadWordAddress, block), kResultNotOpen);
-    EXPECT_EQ(link.WriteBlock(kFirstReadWordAddress, block), kResultNotOpen);
-    EXPECT_EQ(link.EraseWriteBlock(kFirstReadWordAddress, block), kResultNotOpen);
+    EXPECT_EQ(link.ReadBlock(kTransferredBlocks.firstWord, block), kResultNotOpen);
+    EXPECT_EQ(link.WriteBlock(kTransferredBlocks.firstWord, block), kResultNotOpen);
+    EXPECT_EQ(link.EraseWriteBlock(kTransferredBlocks.firstWord, block), kResultNotOpen);
     LoggerImage image{};
     EXPECT_EQ(link.ReadImage(image), kResultNotOpen);
     EXPECT_TRUE(log.written.empty());
@@ -129,7 +129,7 @@ TEST_F(ReportProtocol, EveryKindOfFailedAnswerKeepsItsOwnCode) {
         BlockBytes untouched{};
         untouched.fill(0x77);
         block = untouched;
-        EXPECT_EQ(link.ReadBlock(kFirstReadWordAddress, block), c.expected);
+        EXPECT_EQ(link.ReadBlock(kTransferredBlocks.firstWord, block), c.expected);
         EXPECT_EQ(block, untouched) << DescribeResult(c.expected);
     }
 }

@@ -115,8 +115,9 @@ TEST_F(Transfers, LoggerRemovedInMidTransferIsGone) {
     ASSERT_EQ(link->OpenDevice(), kResultSuccess);
     EXPECT_EQ(link->ReadImage(image), kResultDeviceRemoved);
     EXPECT_FALSE(logger->FindLogger());
-    // The search keeps the last path; opening that stale path fails with its own error.
-    EXPECT_EQ(link->OpenDevice(), kSystemErrorBase + ENOENT);
+    // The search keeps the last path, but a kept path that no longer opens is no logger.
+    EXPECT_EQ(link->OpenDevice(), kResultNoLogger);
+    EXPECT_EQ(link->devicePath(), EmulatedLogger::kDevicePath);
     EXPECT_EQ(link->WriteSettings(image), kResultNoLogger);
 }
 
@@ -180,7 +181,9 @@ TEST_F(Transfers, EraseEmptiesTheRecordAndKeepsIdentityAndSettings) {
     EXPECT_EQ(logger->ReportCount(), 2 + 2 + 394 + 344 + 48 + 1);
 }
 
-TEST_F(Transfers, EraseWritesNothingMoreWhenTheReadBackFails) {
+// After a failed read-back only the final command goes out: the settings would come from a
+// half-read image, and a read leaves the logger waiting for nothing.
+TEST_F(Transfers, EraseSendsOnlyTheFinalCommandAfterAFailedReadBack) {
     const LoggerImage memory = SyntheticLoggerImage();
     const LoggerImage before = PatternImage(7);
     Connect(memory, Fault(EmulatedFault::ErrorAtReport, 4 + 2 * 10));  // block 10 of the read-back
@@ -188,13 +191,80 @@ TEST_F(Transfers, EraseWritesNothingMoreWhenTheReadBackFails) {
     const EraseOutcome outcome = link->EraseRecord(image);
     EXPECT_TRUE(outcome.opened);
     EXPECT_EQ(outcome.result, kSystemErrorBase + EIO);
+    EXPECT_EQ(outcome.failure.step, TransferStep::ReadBack);
+    EXPECT_EQ(outcome.failure.block, 10);
 
     // Only the status block was written before the read-back; nothing after it.
     EXPECT_TRUE(SameBytes(logger->Memory(), memory, 0, kStatusBlockOffset));
     EXPECT_TRUE(SameBytes(logger->Memory(), memory, kSettingsBlockOffset, kImageSize));
-    EXPECT_EQ(logger->Device().FinalCommandCount(), 0);
+    EXPECT_EQ(logger->Device().FinalCommandCount(), 1);
+    EXPECT_EQ(logger->ReportCount(), 4 + 2 * 10 + 1);
     EXPECT_EQ(image, before);
     EXPECT_FALSE(link->IsOpen());
+}
+
+// A report that fails after its write command went out may leave the logger waiting for the
+// block's data, and it would take whatever came next as that data: the erase sends nothing
+// more. Where the status block is concerned (step 4), even a failed command ends the erase,
+// since the next reports would otherwise rewrite the serial number and calibration words.
+TEST_F(Transfers, EraseSendsNothingAfterAFailedWriteThatMayAwaitItsData) {
+    constexpr int kSampleBlock6Data = 4 + 394 + 2 * 5 + 2;
+    constexpr int kLastSettingsData = 4 + 394 + 344 + 48;
+    const struct {
+        int atReport;
+        TransferStep step;
+        int block;
+    } cases[] = {
+        {3, TransferStep::EraseStatus, 0},  // the status block's erase-write command
+        {4, TransferStep::EraseStatus, 0},  // its data report
+        {kSampleBlock6Data, TransferStep::EraseSamples, 6},
+        {kLastSettingsData, TransferStep::WriteBack, 24},
+    };
+    for (const auto& c : cases) {
+        const LoggerImage memory = SyntheticLoggerImage();
+        Connect(memory, Fault(EmulatedFault::ErrorAtReport, c.atReport));
+        LoggerImage image{};
+        const EraseOutcome outcome = link->EraseRecord(image);
+        EXPECT_EQ(outcome.result, kSystemErrorBase + EIO) << c.atReport;
+        EXPECT_EQ(outcome.failure.step, c.step) << c.atReport;
+        EXPECT_EQ(outcome.failure.block, c.block) << c.atReport;
+        EXPECT_EQ(logger->ReportCount(), c.atReport) << c.atReport;
+        EXPECT_EQ(logger->Device().FinalCommandCount(), 0) << c.atReport;
+        // Nothing was written where the failed block's data belonged.
+        EXPECT_TRUE(SameBytes(logger->Memory(), memory, kStatusBlockOffset + 8, kClearCodeOffset))
+            << c.atReport;
+        if (c.step == TransferStep::EraseSamples) {
+            EXPECT_TRUE(SameBytes(logger->Memory(), memory, kSampleRegionOffset + 5 * 64,
+                                  kSampleRegionEnd));
+            EXPECT_TRUE(SameBytes(logger->Memory(), memory, kSettingsBlockOffset, kImageSize));
+        }
+        if (c.step == TransferStep::WriteBack) {
+            EXPECT_TRUE(ZeroBytes(logger->Memory(), kSampleRegionOffset, kSampleRegionEnd));
+            EXPECT_TRUE(SameBytes(logger->Memory(), memory, kImageSize - 64, kImageSize));
+        }
+        if (c.step == TransferStep::EraseStatus) {
+            EXPECT_EQ(logger->Memory(), memory) << c.atReport;
+        }
+    }
+}
+
+// Everything was written; only the final command failed. The erase says so, and the memory is
+// that of a successful erase.
+TEST_F(Transfers, EraseNamesAFinalCommandThatWasNotAcknowledged) {
+    const LoggerImage memory = SyntheticLoggerImage();
+    Connect(memory);
+    LoggerImage expected{};
+    ASSERT_EQ(link->EraseRecord(expected).result, kResultSuccess);
+    const LoggerImage erased = logger->Memory();
+
+    Connect(memory, Fault(EmulatedFault::ErrorAtReport, 4 + 394 + 344 + 48 + 1));
+    LoggerImage image{};
+    const EraseOutcome outcome = link->EraseRecord(image);
+    EXPECT_EQ(outcome.result, kSystemErrorBase + EIO);
+    EXPECT_EQ(outcome.failure.step, TransferStep::FinalCommand);
+    EXPECT_EQ(logger->Memory(), erased);
+    EXPECT_EQ(DescribeTransferFailure(outcome.failure),
+              "final command not acknowledged: system error: Input/output error");
 }
 
 TEST_F(Transfers, EraseWritesNothingWhenTheStatusBlockCannotBeRead) {

@@ -11,12 +11,15 @@
 #include "temp_dir.h"
 #include "test_tables.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <ctime>
+#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace velka {
 namespace {
@@ -59,6 +62,35 @@ const std::string kFirstNotice =
     "notice Data reading (2000 ms): Detection of device insertion, data reading...";
 const std::string kSecondNotice =
     "notice Data read completed (2000 ms): Detection of device insertion, Data read completed";
+
+// The image as its logger held it when it had recorded only `count` samples.
+LoggerImage WithSamples(LoggerImage image, std::size_t count) {
+    RawSamples raw = UnpackSampleRegion(image);
+    std::fill(raw.begin() + static_cast<std::ptrdiff_t>(count), raw.end(), std::uint16_t{0});
+    for (std::size_t block = 0; block < kSampleBlockCount; ++block) {
+        SampleBlockValues values{};
+        std::copy_n(raw.begin() + static_cast<std::ptrdiff_t>(block * kSamplesPerBlock),
+                    kSamplesPerBlock, values.begin());
+        const auto packed = PackSampleBlock(values);
+        std::copy(packed.begin(), packed.end(),
+                  image.begin() +
+                      static_cast<std::ptrdiff_t>(kSampleRegionOffset + block * kSampleBlockSize));
+    }
+    return image;
+}
+
+// A logger that is there but refuses to be opened, as a hidraw node without access rights.
+class RefusingProvider final : public HidDeviceProvider {
+public:
+    explicit RefusingProvider(int errorNumber) : errorNumber_(errorNumber) {}
+    std::optional<std::string> FindLogger() override { return "/dev/hidraw3"; }
+    OpenResult Open(const std::string&) override {
+        return {nullptr, ResultFromSystemError(errorNumber_)};
+    }
+
+private:
+    int errorNumber_;
+};
 
 class Acquisition : public ::testing::Test {
 protected:
@@ -181,16 +213,108 @@ TEST_F(Acquisition, LoggerNeverSetUpIsShownButNotArchived) {
 }
 
 TEST_F(Acquisition, SameRecordingReadTwiceReplacesItsFile) {
-    LoggerImage memory = SyntheticLoggerImage(kStart);
-    Plug(memory);
+    const LoggerImage memory = SyntheticLoggerImage(kStart);
+    Plug(WithSamples(memory, 1000));
     ASSERT_EQ(Controller().Acquire(), kResultSuccess);
-    memory[kSampleRegionOffset + 600] ^= 0x0F;  // the logger recorded on
-    Plug(memory);
+    Plug(memory);  // the logger recorded on
     ASSERT_EQ(Controller().Acquire(), kResultSuccess);
     ASSERT_EQ(DataFiles().size(), 1u);
     LoggerImage stored{};
     ReadImageFile(Archived("0A1B2C3D_2018-05-04_09-07-05.bin"), stored);
     EXPECT_EQ(stored, ImageAsArchived(memory));
+}
+
+// In the hour that repeats when summer time ends, two recordings of one logger have start
+// times that read alike: both are kept, and each read again replaces its own file.
+TEST_F(Acquisition, RecordingsWhoseLocalStartsReadAlikeAreBothKept) {
+    const testing::LocalZone berlin("CET-1CEST,M3.5.0,M10.5.0/3");
+    constexpr std::int64_t kSummerTime = 1792888200;          // 2026-10-25 00:30 UTC, 02:30 CEST
+    constexpr std::int64_t kWinterTime = kSummerTime + 3600;  // 01:30 UTC, 02:30 CET
+    const std::string base = "0A1B2C3D_2026-10-25_02-30-00";
+    const LoggerImage first = SyntheticLoggerImage(kSummerTime);
+    const LoggerImage second = SyntheticLoggerImage(kWinterTime);
+    LoggerImage otherSamples = first;
+    otherSamples[kSampleRegionOffset + 20] ^= 0x10;  // the same start, another record
+
+    const struct {
+        LoggerImage memory;
+        std::string name;
+        std::size_t files;
+    } reads[] = {
+        {WithSamples(first, 500), base + ".bin", 1},
+        {WithSamples(second, 700), base + "_2.bin", 2},
+        {second, base + "_2.bin", 2},  // recorded on: replaces its own file
+        {first, base + ".bin", 2},
+        {otherSamples, base + "_3.bin", 3},
+        {first, base + ".bin", 3},  // the same bytes again
+    };
+    for (const auto& read : reads) {
+        Plug(read.memory);
+        ASSERT_EQ(Controller().Acquire(), kResultSuccess);
+        EXPECT_EQ(Controller().LastArchive().path, Archived(read.name));
+        EXPECT_EQ(DataFiles().size(), read.files) << read.name;
+        LoggerImage stored{};
+        ASSERT_EQ(ReadImageFile(Archived(read.name), stored), kImageSize);
+        EXPECT_EQ(stored, ImageAsArchived(read.memory)) << read.name;
+    }
+    LoggerImage stored{};
+    ASSERT_EQ(ReadImageFile(Archived(base + "_2.bin"), stored), kImageSize);
+    EXPECT_EQ(stored, ImageAsArchived(second));
+}
+
+TEST_F(Acquisition, OpeningTheArchiveSweepsStagedFilesLeftByKilledPrograms) {
+    const std::filesystem::path data = root.Path() / "Data";
+    std::filesystem::create_directories(data);
+    const auto place = [&](const std::string& name, std::int64_t ageSeconds) {
+        std::ofstream(data / name) << "partial";
+        const timespec times[2] = {{kNow - ageSeconds, 0}, {kNow - ageSeconds, 0}};
+        ::utimensat(AT_FDCWD, (data / name).c_str(), times, 0);
+    };
+    place(".0A1B2C3D_2018-05-04_09-07-05.bin.Ab12Cd.velka-staged", 2 * 3600);
+    place(".0A1B2C3D_2018-05-04_09-07-05.bin.Xy34Ef.velka-staged", 600);
+    Plug(SyntheticLoggerImage(kStart));
+    ASSERT_EQ(Controller().Acquire(), kResultSuccess);
+    std::vector<std::filesystem::path> files = DataFiles();
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::filesystem::path>{
+                         ".0A1B2C3D_2018-05-04_09-07-05.bin.Xy34Ef.velka-staged",
+                         "0A1B2C3D_2018-05-04_09-07-05.bin"}));
+}
+
+TEST_F(Acquisition, UnusableReferenceTablesGiveNoTemperaturesAndRefuseTheWrite) {
+    const testing::TempDir folder;
+    for (const char* name : {"high.txt", "low.txt"})
+        std::filesystem::copy_file(testing::ReferenceFolder() / name, folder / name);
+    const LoadedReferenceTables broken = LoadReferenceTables(folder.Path());
+    const LoggerImage memory = SyntheticLoggerImage(kStart);
+    logger = std::make_unique<EmulatedLogger>(memory);
+    AcquisitionController controller(*logger, log, clock, DataRoot(root.Path()), broken);
+    controller.SetObserver(&log);
+
+    EXPECT_FALSE(controller.ReferenceTablesUsable());
+    EXPECT_TRUE(controller.ReportUnusableReferenceTables());
+    const std::string error = "box Error: The reference tables in " + folder.Path().string() +
+                              " cannot be used: middle.txt: No such file or directory";
+    EXPECT_EQ(log.entries, std::vector<std::string>{error});
+
+    // The recording is read and archived as it is; nothing is converted.
+    ASSERT_EQ(controller.Acquire(), kResultSuccess);
+    EXPECT_EQ(controller.LastArchive().status, ArchiveOutcome::Status::Saved);
+    EXPECT_TRUE(controller.CurrentRecording().record.samples.empty());
+    EXPECT_FALSE(std::filesystem::exists(root.Path() / "reftable" / "current.txt"));
+
+    LoggerSettings settings = controller.CurrentRecording().settings;
+    settings.deliveryCompany = u"North Cold Store";
+    log.entries.clear();
+    EXPECT_EQ(controller.WriteSettings(settings), kResultNoReferenceTables);
+    EXPECT_EQ(log.entries, (std::vector<std::string>{error, "settings not written"}));
+    EXPECT_EQ(logger->Memory(), memory);
+
+    // Usable tables are not reported.
+    Plug(memory);
+    log.entries.clear();
+    EXPECT_FALSE(Controller().ReportUnusableReferenceTables());
+    EXPECT_TRUE(log.entries.empty());
 }
 
 TEST_F(Acquisition, AbsentLoggerGetsBothNoticesAndAnEmptyChart) {
@@ -207,6 +331,35 @@ TEST_F(Acquisition, AbsentLoggerGetsBothNoticesAndAnEmptyChart) {
     EXPECT_FALSE(Controller().Link().devicePresent());
     EXPECT_EQ(Controller().CalibrationA(), 0);
     EXPECT_EQ(Controller().CurrentRecording().settings.serialText, "");
+    // The reports read the delivery date: the earlier logger's must not reach the next one.
+    EXPECT_EQ(Controller().CurrentRecording().settings.deliveryDateText, "");
+}
+
+TEST_F(Acquisition, ALoggerThatCannotBeOpenedIsReportedWithTheReasonAndTheRemedy) {
+    const struct {
+        int errorNumber;
+        const char* text;
+    } cases[] = {
+        {EACCES, "The logger at /dev/hidraw3 cannot be opened: Permission denied. Install the udev "
+                 "rule (see Help)."},
+        {EBUSY, "The logger at /dev/hidraw3 cannot be opened: Device or resource busy. Close the "
+                "program that is using it."},
+        {EIO, "The logger at /dev/hidraw3 cannot be opened: Input/output error. Plug it in again."},
+    };
+    for (const auto& c : cases) {
+        RefusingProvider provider(c.errorNumber);
+        AcquisitionController controller(provider, log, clock, DataRoot(root.Path()),
+                                         testing::DeliveredTables());
+        controller.SetObserver(&log);
+        log.entries.clear();
+        EXPECT_EQ(controller.ArrivalSequence(), ResultFromSystemError(c.errorNumber));
+        EXPECT_EQ(log.entries, (std::vector<std::string>{
+                                   "record cleared", kFirstNotice, "logger detached",
+                                   std::string("box Error: ") + c.text, "history refresh"}));
+        log.entries.clear();
+        EXPECT_FALSE(controller.HandleEraseRequest().opened);
+        EXPECT_EQ(log.entries, std::vector<std::string>{std::string("box Error: ") + c.text});
+    }
 }
 
 // A read that breaks off must neither replace a good archive nor be decoded.
@@ -217,11 +370,16 @@ TEST_F(Acquisition, FailedReadIsNeitherArchivedNorDecoded) {
     const LoggerImage good = Controller().Image();
     const std::filesystem::path archive = Archived("0A1B2C3D_2018-05-04_09-07-05.bin");
 
-    for (const EmulatorScenario scenario :
-         {EmulatorScenario{EmulatedFault::RemovedAtReport, 100, 10},
-          EmulatorScenario{EmulatedFault::NoAnswer, 300, 10},
-          EmulatorScenario{EmulatedFault::ErrorAtReport, 394, 10},
-          EmulatorScenario{EmulatedFault::MalformedAnswer, 2, 10}}) {
+    const struct {
+        EmulatorScenario scenario;
+        const char* reason;
+    } cases[] = {
+        {{EmulatedFault::RemovedAtReport, 100, 10}, "the logger was unplugged during the transfer"},
+        {{EmulatedFault::NoAnswer, 300, 10}, "the logger did not answer in time"},
+        {{EmulatedFault::ErrorAtReport, 394, 10}, "system error: Input/output error"},
+        {{EmulatedFault::MalformedAnswer, 2, 10}, "the logger gave a malformed answer"},
+    };
+    for (const auto& [scenario, reason] : cases) {
         LoggerImage changed = memory;
         std::fill(changed.begin() + kSampleRegionOffset, changed.begin() + kStatusBlockOffset,
                   0x11);
@@ -237,7 +395,8 @@ TEST_F(Acquisition, FailedReadIsNeitherArchivedNorDecoded) {
         EXPECT_NE(controller.ArrivalSequence(), kResultSuccess) << scenario.Name();
         EXPECT_EQ(log.entries,
                   (std::vector<std::string>{"record cleared", kFirstNotice, "logger detached",
-                                            "box Error: Data read FAILED", "history refresh"}))
+                                            std::string("box Error: Data read FAILED: ") + reason,
+                                            "history refresh"}))
             << scenario.Name();
         LoggerImage stored{};
         ReadImageFile(archive, stored);
@@ -260,15 +419,13 @@ TEST_F(Acquisition, SilentLoggerTimesOutInsteadOfHanging) {
 // whole, no temporary file is left, and the user is told.
 TEST_F(Acquisition, ArchiveWriteFailureLeavesTheEarlierFileUntouched) {
     const LoggerImage memory = SyntheticLoggerImage(kStart);
-    Plug(memory);
+    Plug(WithSamples(memory, 1000));
     ASSERT_EQ(Controller().Acquire(), kResultSuccess);
     const std::filesystem::path archive = Archived("0A1B2C3D_2018-05-04_09-07-05.bin");
     LoggerImage earlier{};
     ASSERT_EQ(ReadImageFile(archive, earlier), kImageSize);
 
-    LoggerImage changed = memory;
-    changed[kSampleRegionOffset + 10] ^= 0xFF;
-    Plug(changed);
+    Plug(memory);  // the logger recorded on
     log.entries.clear();
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -282,7 +439,8 @@ TEST_F(Acquisition, ArchiveWriteFailureLeavesTheEarlierFileUntouched) {
 
     EXPECT_EQ(result, kResultSuccess);  // the recording was read and is shown
     EXPECT_EQ(Controller().LastArchive().status, ArchiveOutcome::Status::Failed);
-    EXPECT_NE(std::find(log.entries.begin(), log.entries.end(), "box Error: Archive save FAILED"),
+    EXPECT_NE(std::find(log.entries.begin(), log.entries.end(),
+                        "box Error: Archive save FAILED: " + archive.string() + ": File too large"),
               log.entries.end());
     LoggerImage stored{};
     ASSERT_EQ(ReadImageFile(archive, stored), kImageSize);
@@ -296,7 +454,9 @@ TEST_F(Acquisition, UnusableDataFolderIsReported) {
     Plug(SyntheticLoggerImage(kStart));
     EXPECT_EQ(Controller().Acquire(), kResultSuccess);
     EXPECT_EQ(Controller().LastArchive().status, ArchiveOutcome::Status::Failed);
-    EXPECT_EQ(std::count(log.entries.begin(), log.entries.end(), "box Error: Archive save FAILED"),
+    EXPECT_EQ(std::count(log.entries.begin(), log.entries.end(),
+                         "box Error: Archive save FAILED: the archive folder " +
+                             (root.Path() / "Data").string() + " cannot be created"),
               1);
 }
 
@@ -387,12 +547,60 @@ TEST_F(Acquisition, EraseRequestIsSilentOnSuccessAndReportsFailures) {
 
     Plug(SyntheticLoggerImage(kStart), {EmulatedFault::RemovedAtReport, 40, 10});
     EXPECT_NE(Controller().HandleEraseRequest().result, kResultSuccess);
-    EXPECT_EQ(log.entries, std::vector<std::string>{"box Error: Erase FAILED"});
+    EXPECT_EQ(log.entries,
+              std::vector<std::string>{"box Error: Erase FAILED: reading the logger failed at "
+                                       "block 20 of 197: the logger was unplugged during the "
+                                       "transfer; nothing on the logger was changed"});
 
     log.entries.clear();
     EXPECT_FALSE(Controller().HandleEraseRequest().opened);
     EXPECT_EQ(log.entries, std::vector<std::string>{
                                "box Warning: Please make sure device is connected correctly"});
+}
+
+// The logger is erased only when what it holds now is in the archive byte for byte, or it holds
+// nothing; otherwise it is left untouched and the user is told why.
+TEST_F(Acquisition, EraseGoesAheadOnlyForARecordSafeInTheArchive) {
+    const LoggerImage memory = SyntheticLoggerImage(kStart);
+    LoggerImage neverSetUp = memory;
+    WriteU32(neverSetUp, kClockSetTimeOffset, 0);
+    const std::string notArchived = "box Warning: The logger holds 2016 samples that are not in "
+                                    "the archive, so it was not erased. Plug it in again to "
+                                    "archive them first";
+    const struct {
+        const char* what;
+        LoggerImage read;    // what the acquisition read and archived
+        LoggerImage logger;  // what the logger holds when the erase comes
+        bool removeArchive;
+        std::string message;  // empty: erased
+    } cases[] = {
+        {"archived", memory, memory, false, ""},
+        {"recorded on since", WithSamples(memory, 1500), memory, false, notArchived},
+        {"archive removed", memory, memory, true, notArchived},
+        {"never set up", neverSetUp, neverSetUp, false,
+         "box Warning: The logger holds 2016 samples that cannot be archived (it was never set "
+         "up), so it was not erased"},
+        {"never set up and empty", WithSamples(neverSetUp, 0), WithSamples(neverSetUp, 0), false,
+         ""},
+    };
+    for (const auto& c : cases) {
+        Plug(c.read);
+        ASSERT_EQ(Controller().Acquire(), kResultSuccess) << c.what;
+        if (c.removeArchive)
+            std::filesystem::remove_all(root.Path() / "Data");
+        Plug(c.logger);
+        log.entries.clear();
+        const EraseOutcome outcome = Controller().HandleEraseRequest();
+        EXPECT_EQ(outcome.refused, !c.message.empty()) << c.what;
+        if (c.message.empty()) {
+            EXPECT_TRUE(log.entries.empty()) << c.what;
+            EXPECT_EQ(logger->Device().FinalCommandCount(), 1) << c.what;
+        } else {
+            EXPECT_EQ(log.entries, std::vector<std::string>{c.message}) << c.what;
+            EXPECT_EQ(logger->Memory(), c.logger) << c.what;
+        }
+        std::filesystem::remove_all(root.Path() / "Data");
+    }
 }
 
 TEST_F(Acquisition, EraseIsOfferedOnlyForAPresentLoggerAboveSerial800000) {

@@ -9,7 +9,11 @@ std::string CliPath() {
 }
 
 CliResult RunCli(const std::vector<std::string>& arguments) {
-    ChildProcess cli(CliPath(), arguments);
+    return RunProgram(CliPath(), arguments);
+}
+
+CliResult RunProgram(const std::string& program, const std::vector<std::string>& arguments) {
+    ChildProcess cli(program, arguments);
     CliResult result;
     result.exitCode = *cli.Wait();
     result.out = cli.Out();

@@ -16,5 +16,7 @@ struct CliResult {
 std::string CliPath();
 
 CliResult RunCli(const std::vector<std::string>& arguments);
+// Any program, e.g. a shell that points velka-cli's output somewhere.
+CliResult RunProgram(const std::string& program, const std::vector<std::string>& arguments);
 
 }  // namespace velka::testing

@@ -10,11 +10,11 @@ std::filesystem::path ReferenceFolder() {
     return VELKA_TEST_REFTABLE_DIR;
 }
 
-const ReferenceTables& DeliveredTables() {
-    static const ReferenceTables tables = [] {
-        ReferenceTables loaded = LoadReferenceTables(ReferenceFolder());
-        if (loaded.middle.rows[0].resistance == 0.0)
-            throw std::runtime_error("the delivered reference tables are missing");
+const LoadedReferenceTables& DeliveredTables() {
+    static const LoadedReferenceTables tables = [] {
+        LoadedReferenceTables loaded = LoadReferenceTables(ReferenceFolder());
+        if (!loaded.Usable())
+            throw std::runtime_error(loaded.ProblemText());
         return loaded;
     }();
     return tables;

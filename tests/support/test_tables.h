@@ -1,13 +1,13 @@
 #pragma once
 // The delivered reference tables as the build placed them beside the programs.
 
-#include "record/reference_table.h"
+#include "storage/reference_files.h"
 
 #include <filesystem>
 
 namespace velka::testing {
 
 std::filesystem::path ReferenceFolder();
-const ReferenceTables& DeliveredTables();
+const LoadedReferenceTables& DeliveredTables();
 
 }  // namespace velka::testing

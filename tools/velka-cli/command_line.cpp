@@ -10,6 +10,15 @@ namespace {
 
 const std::set<std::string> kGlobalOptions = {"--data-root", "--reftable", "--now"};
 
+// An empty folder would quietly mean the working folder.
+std::optional<std::filesystem::path> FolderOption(const Arguments& arguments,
+                                                  const std::string& name) {
+    const auto value = arguments.Value(name);
+    if (value && value->empty())
+        throw UsageError{name + " needs a folder"};
+    return value;
+}
+
 std::optional<long long> ParseInteger(const std::string& text) {
     long long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -68,17 +77,44 @@ Arguments ParseArguments(const std::vector<std::string>& arguments, const Option
     return parsed;
 }
 
-Context MakeContext(const Arguments& arguments, std::ostream& out, std::ostream& err) {
-    const auto root = arguments.Value("--data-root");
-    const auto reftable = arguments.Value("--reftable");
+std::vector<std::string> CommandFirst(const std::vector<std::string>& arguments) {
+    std::vector<std::string> globals;
+    std::size_t i = 0;
+    while (i < arguments.size() && kGlobalOptions.contains(arguments[i])) {
+        if (i + 1 >= arguments.size())
+            throw UsageError{arguments[i] + " needs a value"};
+        globals.insert(globals.end(), {arguments[i], arguments[i + 1]});
+        i += 2;
+    }
+    if (i < arguments.size() && arguments[i].rfind("--", 0) == 0 && arguments[i] != "--help")
+        throw UsageError{"unknown option " + arguments[i] + " before the command"};
+    std::vector<std::string> ordered(arguments.begin() + static_cast<std::ptrdiff_t>(i),
+                                     arguments.end());
+    if (ordered.empty() && !globals.empty())
+        throw UsageError{"no command"};
+    ordered.insert(ordered.end(), globals.begin(), globals.end());
+    return ordered;
+}
+
+Context MakeContext(const Arguments& arguments, std::ostream& out, std::ostream& err,
+                    bool loadTables) {
+    const auto root = FolderOption(arguments, "--data-root");
+    const auto reftable = FolderOption(arguments, "--reftable");
     const auto now = arguments.Integer("--now", 0, 0xFFFFFFFFLL * 4);
-    return Context{
+    Context context{
         root ? DataRoot(*root) : DataRoot::Default(),
-        reftable ? std::filesystem::path(*reftable) : DefaultReferenceFolder(),
+        reftable ? *reftable : DefaultReferenceFolder(),
         now ? *now : static_cast<std::int64_t>(std::time(nullptr)),
         out,
         err,
+        {},
     };
+    if (loadTables) {
+        context.tables = LoadReferenceTables(context.referenceFolder);
+        if (!context.tables.Usable())
+            throw CommandFailure{context.tables.ProblemText()};
+    }
+    return context;
 }
 
 }  // namespace velka::cli

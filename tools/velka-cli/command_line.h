@@ -3,6 +3,7 @@
 // options and its positional arguments.
 
 #include "storage/data_root.h"
+#include "storage/reference_files.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -53,6 +54,11 @@ struct OptionSpec {
 // and --now may appear anywhere. Throws UsageError.
 Arguments ParseArguments(const std::vector<std::string>& arguments, const OptionSpec& spec);
 
+// The global options given before the command name ("velka-cli --data-root D scan"): moves
+// them behind it, where ParseArguments takes them with the command's own. Throws UsageError
+// for anything else before the command.
+std::vector<std::string> CommandFirst(const std::vector<std::string>& arguments);
+
 // What every command works with.
 struct Context {
     DataRoot dataRoot;
@@ -60,8 +66,13 @@ struct Context {
     std::int64_t now;
     std::ostream& out;
     std::ostream& err;
+    // Loaded and checked at start for the commands that convert temperatures.
+    LoadedReferenceTables tables;
 };
 
-Context MakeContext(const Arguments& arguments, std::ostream& out, std::ostream& err);
+// Throws UsageError for wrong global options, and CommandFailure with one line when
+// `loadTables` and the reference tables cannot be used: nothing is decoded or written then.
+Context MakeContext(const Arguments& arguments, std::ostream& out, std::ostream& err,
+                    bool loadTables);
 
 }  // namespace velka::cli

@@ -15,6 +15,8 @@ struct Command {
     const char* summary;
     OptionSpec options;
     int (*run)(const Arguments& arguments, Context& context);
+    // The command converts temperatures: it does not start without usable reference tables.
+    bool usesReferenceTables;
 };
 
 std::span<const Command> Commands();

@@ -9,8 +9,7 @@ int RunDecode(const Arguments& arguments, Context& context) {
     if (arguments.positional.size() != 1)
         throw UsageError{"decode takes one IMAGE"};
     const LoggerImage image = ReadImageArgument(arguments.positional[0]);
-    const ReferenceTables tables = LoadReferenceTables(context.referenceFolder);
-    const Recording recording = DecodeRecording(image, tables, context.now);
+    const Recording recording = DecodeRecording(image, context.tables, context.now);
     // current.txt is for inspection only; failing to write it is not a failure of the decode.
     WriteCurrentTable(context.dataRoot, recording.currentTable);
     context.out << RecordingJson(image, recording).dump() << '\n';

@@ -9,6 +9,7 @@
 #include "reports/excel_report.h"
 #include "reports/pdf_report.h"
 #include "services/clock.h"
+#include "storage/file_io.h"
 #include "storage/reference_files.h"
 
 #include <optional>
@@ -57,10 +58,7 @@ int RunExport(const Arguments& arguments, Context& context) {
 
     const std::filesystem::path imagePath = arguments.positional[0];
     const LoggerImage image = ReadImageArgument(imagePath);
-    const ReferenceTables tables = LoadReferenceTables(context.referenceFolder);
-    if (tables.middle.rows[0].resistance <= 0.0)
-        throw CommandFailure{"no reference tables in " + context.referenceFolder.string()};
-    const Recording recording = DecodeRecording(image, tables, context.now);
+    const Recording recording = DecodeRecording(image, context.tables, context.now);
 
     // Everything that can fail for a reason known now fails before the first file is written.
     std::vector<ExportTarget> targets;
@@ -90,8 +88,9 @@ int RunExport(const Arguments& arguments, Context& context) {
         const ChartLayout layout = LayoutChart(recording);
         const ChartPixels pixels = RenderChartImage(ChartScene{recording, layout});
         if (chartPath) {
-            if (!SaveChartBitmap(pixels, *chartPath))
-                throw CommandFailure{"velka-cli export: cannot write " + *chartPath};
+            if (std::error_code error; !SaveChartBitmap(pixels, *chartPath, &error))
+                throw CommandFailure{"velka-cli export: cannot write " +
+                                     DescribeFileError(*chartPath, error)};
             written["chart"] = *chartPath;
         }
         const FixedClock clock(context.now);

@@ -4,15 +4,14 @@
 #include "device/emulated_logger.h"
 #include "device/hidapi_transport.h"
 #include "image_files.h"
-#include "storage/reference_files.h"
+#include "storage/file_io.h"
 
 #include <memory>
 #include <optional>
+#include <sstream>
 
 namespace velka::cli {
 namespace {
-
-constexpr const char* kConnectLoggerText = "Please make sure device is connected correctly";
 
 // Finds the logger at a path chosen by the caller, when there is one.
 class ChosenPathProvider final : public HidDeviceProvider {
@@ -40,7 +39,7 @@ OptionSpec LoggerOptions(std::set<std::string> withValue) {
 }
 
 int RunOnLogger(const Arguments& arguments, Context& context,
-                const std::function<int(AcquisitionController&)>& body,
+                const std::function<int(AcquisitionController&, std::ostream& out)>& body,
                 const std::string* devicePath) {
     const auto emulate = arguments.Value("--emulate");
     const auto dump = arguments.Value("--dump");
@@ -69,34 +68,44 @@ int RunOnLogger(const Arguments& arguments, Context& context,
     if (devicePath != nullptr)
         provider = &chosenPath.emplace(*provider, *devicePath);
 
-    const ReferenceTables tables = LoadReferenceTables(context.referenceFolder);
     ConsoleMessages messages(context.err);
     const FixedClock clock(context.now);
-    AcquisitionController controller(*provider, messages, clock, context.dataRoot, tables);
+    AcquisitionController controller(*provider, messages, clock, context.dataRoot, context.tables);
     if (arguments.Flag("--trace"))
         controller.SetReportTrace(&context.err);
 
-    const auto writeDump = [&] {
-        if (dump)
-            WriteImageArgument(*dump, emulated->Memory());
-    };
+    std::ostringstream heldBack;
+    std::ostream& out = dump ? heldBack : context.out;
     int exitCode = kExitFailure;
     try {
-        exitCode = body(controller);
+        exitCode = body(controller, out);
+    } catch (const CommandFailure& failure) {
+        if (dump) {
+            if (const std::error_code error = WriteFileAtomically(*dump, emulated->Memory()))
+                throw CommandFailure{failure.message + "; the memory dump cannot be written: " +
+                                     DescribeFileError(*dump, error)};
+        }
+        throw;
     } catch (...) {
-        writeDump();
+        // The failure itself is what the user reads; the dump is written as far as it can be.
+        if (dump)
+            WriteFileAtomically(*dump, emulated->Memory());
         throw;
     }
-    writeDump();
+    if (dump) {
+        if (const std::error_code error = WriteFileAtomically(*dump, emulated->Memory()))
+            throw CommandFailure{
+                "the memory dump cannot be written: " + DescribeFileError(*dump, error) +
+                (exitCode == kExitSuccess ? " (the command itself went through)" : "")};
+        context.out << heldBack.str();
+    }
     return exitCode;
 }
 
 bool AcquireForCommand(AcquisitionController& controller) {
     const ResultCode result = controller.Acquire();
-    if (result == kResultNoLogger)
-        throw CommandFailure{kConnectLoggerText};
     if (result != kResultSuccess)
-        throw CommandFailure{"Data read FAILED: " + DescribeResult(result)};
+        throw CommandFailure{controller.AcquireFailureText(result)};
     return controller.LastArchive().status != ArchiveOutcome::Status::Failed;
 }
 

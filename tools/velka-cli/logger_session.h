@@ -16,16 +16,18 @@ namespace velka::cli {
 OptionSpec LoggerOptions(std::set<std::string> withValue = {});
 
 // Runs `body` on a controller connected to the chosen logger; --dump is written afterwards,
-// also when the body fails. When `devicePath` is given and holds a path, the logger found is the
-// one at that path rather than the first one present: watch reads the very logger that
-// arrived, also while another one is plugged in.
+// also when the body fails. The body prints to `out`: with --dump that output is held back
+// until the dump is written, so that a run has one outcome (a failed dump prints nothing and
+// fails). When `devicePath` is given and holds a path, the logger found is the one at that
+// path rather than the first one present: watch reads the very logger that arrived, also
+// while another one is plugged in.
 int RunOnLogger(const Arguments& arguments, Context& context,
-                const std::function<int(AcquisitionController&)>& body,
+                const std::function<int(AcquisitionController&, std::ostream& out)>& body,
                 const std::string* devicePath = nullptr);
 
-// Acquire() with the outcome as the command line reports it: throws CommandFailure when no
-// logger answers or the read fails; returns false when the archive could not be saved (the
-// message has been shown).
+// Acquire() with the outcome as the command line reports it: throws CommandFailure with the
+// session's text when no logger answers, it cannot be opened or the read fails; returns false
+// when the archive could not be saved (the message has been shown).
 bool AcquireForCommand(AcquisitionController& controller);
 
 // "archivePath": the file just written, or null.

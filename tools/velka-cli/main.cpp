@@ -5,9 +5,14 @@
 #include "commands.h"
 #include "device/emulator_scenario.h"
 #include "logger_session.h"
+#include "standard_output.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace velka::cli {
@@ -18,42 +23,47 @@ constexpr const char* kGlobalUsage =
     "beside the program), --now UNIX (the clock)";
 
 const Command kCommands[] = {
-    {"decode", "IMAGE", "decode a logger image and print it as JSON", {}, RunDecode},
+    {"decode", "IMAGE", "decode a logger image and print it as JSON", {}, RunDecode, true},
     {"apply-settings",
      "IMAGE SETTINGS.json --out OUT",
      "apply settings and products to an image as the parameter page's Write does",
      {{"--out"}, {}},
-     RunApplySettings},
+     RunApplySettings,
+     true},
     {"synth",
      "--out IMAGE [--serial HEX] [--interval S] [--count N] [--start UNIX] [--seed N]",
      "write a realistic synthetic recording",
      {{"--out", "--serial", "--interval", "--count", "--start", "--seed"}, {}},
-     RunSynth},
+     RunSynth,
+     true},
     {"read", "[--emulate IMAGE [--scenario NAME] [--dump OUT]] [--trace]",
      "read the logger, archive its image and print the decode with \"archivePath\"",
-     LoggerOptions(), RunRead},
+     LoggerOptions(), RunRead, true},
     {"erase", "[--emulate IMAGE [--scenario NAME] [--dump OUT]] [--trace]",
-     "read and archive the logger, then empty its record", LoggerOptions(), RunErase},
+     "read and archive the logger, then empty its record", LoggerOptions(), RunErase, true},
     {"write-settings", "SETTINGS.json [--emulate IMAGE [--scenario NAME] [--dump OUT]] [--trace]",
      "read and archive the logger, then write settings and products to it as the Write does",
-     LoggerOptions(), RunWriteSettings},
+     LoggerOptions(), RunWriteSettings, true},
     {"watch",
      "[--read] [--count N] [--trace]",
      "print one JSON line per logger arrival or removal; with --read, read and archive every "
      "logger that arrives (\"archivePath\" or \"error\" in its line); ends after N events or on "
      "SIGINT or SIGTERM",
      {{"--count"}, {"--read", "--trace"}},
-     RunWatch},
+     RunWatch,
+     true},
     {"export",
      "IMAGE [--pdf OUT] [--xlsx OUT] [--csv OUT] [--chart OUT.bmp]",
      "decode a logger image and write its PDF report, workbook, samples as CSV or chart bitmap",
      {{"--pdf", "--xlsx", "--csv", "--chart"}, {}},
-     RunExport},
+     RunExport,
+     true},
     {"scan",
      "",
      "scan the archive folder DATA-ROOT/Data and print its entries as JSON, in listing order",
      {},
-     RunScan},
+     RunScan,
+     false},
 };
 
 void PrintUsage(std::ostream& stream) {
@@ -69,39 +79,75 @@ void PrintUsage(std::ostream& stream) {
         << "); --dump OUT writes its memory afterwards; --trace prints every report to stderr\n";
 }
 
-int Run(const std::vector<std::string>& arguments) {
+// Output that did not reach standard output (a full disk, a closed stream) is a failure of the
+// run, not a success with nothing to show.
+int CheckStandardOutput(std::ostream& out, const DescriptorOutput& output, int exitCode) {
+    out.flush();
+    if (output.Error() == 0 || exitCode != kExitSuccess)
+        return exitCode;
+    std::cerr << "velka-cli: cannot write to standard output: " << std::strerror(output.Error())
+              << '\n';
+    return kExitFailure;
+}
+
+int RunCommand(const Command& command, const std::vector<std::string>& arguments,
+               std::ostream& out) {
+    try {
+        const Arguments parsed = ParseArguments(arguments, command.options);
+        Context context = MakeContext(parsed, out, std::cerr, command.usesReferenceTables);
+        return command.run(parsed, context);
+    } catch (const UsageError& error) {
+        std::cerr << "velka-cli " << command.name << ": " << error.message << "\nusage: velka-cli "
+                  << command.name << (*command.usage ? " " : "") << command.usage << '\n';
+        return kExitUsage;
+    } catch (const CommandFailure& failure) {
+        std::cerr << failure.message << '\n';
+        return kExitFailure;
+    } catch (const std::exception& exception) {
+        std::cerr << "velka-cli " << command.name << ": " << exception.what() << '\n';
+        return kExitFailure;
+    }
+}
+
+int Run(const std::vector<std::string>& given, std::ostream& out) {
+    std::vector<std::string> arguments;
+    try {
+        arguments = CommandFirst(given);
+    } catch (const UsageError& error) {
+        std::cerr << "velka-cli: " << error.message << '\n';
+        PrintUsage(std::cerr);
+        return kExitUsage;
+    }
     if (arguments.empty()) {
         PrintUsage(std::cerr);
         return kExitUsage;
     }
     if (arguments[0] == "--help" || arguments[0] == "help" || arguments[0] == "-h") {
-        PrintUsage(std::cout);
+        PrintUsage(out);
         return kExitSuccess;
     }
     for (const Command& command : Commands()) {
-        if (arguments[0] != command.name)
-            continue;
-        try {
-            const Arguments parsed =
-                ParseArguments({arguments.begin() + 1, arguments.end()}, command.options);
-            Context context = MakeContext(parsed, std::cout, std::cerr);
-            return command.run(parsed, context);
-        } catch (const UsageError& error) {
-            std::cerr << "velka-cli " << command.name << ": " << error.message
-                      << "\nusage: velka-cli " << command.name << (*command.usage ? " " : "")
-                      << command.usage << '\n';
-            return kExitUsage;
-        } catch (const CommandFailure& failure) {
-            std::cerr << failure.message << '\n';
-            return kExitFailure;
-        } catch (const std::exception& exception) {
-            std::cerr << "velka-cli " << command.name << ": " << exception.what() << '\n';
-            return kExitFailure;
-        }
+        if (arguments[0] == command.name)
+            return RunCommand(command, {arguments.begin() + 1, arguments.end()}, out);
     }
     std::cerr << "velka-cli: unknown command \"" << arguments[0] << "\"\n";
     PrintUsage(std::cerr);
     return kExitUsage;
+}
+
+// A standard stream that was closed when the program started gets a stand-in that fails every
+// write: otherwise the first file opened would take its number, and output meant for the
+// stream would land in that file (an image, a report).
+void GuardStandardStreams() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            const int standIn = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+            if (standIn >= 0 && standIn != fd) {
+                ::dup2(standIn, fd);
+                ::close(standIn);
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -113,5 +159,9 @@ std::span<const Command> Commands() {
 }  // namespace velka::cli
 
 int main(int argc, char** argv) {
-    return velka::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
+    velka::cli::GuardStandardStreams();
+    velka::cli::DescriptorOutput output(STDOUT_FILENO);
+    std::ostream out(&output);
+    const int exitCode = velka::cli::Run(std::vector<std::string>(argv + 1, argv + argc), out);
+    return velka::cli::CheckStandardOutput(out, output, exitCode);
 }

@@ -7,14 +7,15 @@ namespace velka::cli {
 int RunRead(const Arguments& arguments, Context& context) {
     if (!arguments.positional.empty())
         throw UsageError{"read takes no positional arguments"};
-    return RunOnLogger(arguments, context, [&context](AcquisitionController& controller) {
-        if (!AcquireForCommand(controller))
-            return kExitFailure;
-        Json json = RecordingJson(controller.Image(), controller.CurrentRecording());
-        json["archivePath"] = ArchivePathJson(controller);
-        context.out << json.dump() << '\n';
-        return kExitSuccess;
-    });
+    return RunOnLogger(
+        arguments, context, [](AcquisitionController& controller, std::ostream& out) {
+            if (!AcquireForCommand(controller))
+                return kExitFailure;
+            Json json = RecordingJson(controller.Image(), controller.CurrentRecording());
+            json["archivePath"] = ArchivePathJson(controller);
+            out << json.dump() << '\n';
+            return kExitSuccess;
+        });
 }
 
 }  // namespace velka::cli

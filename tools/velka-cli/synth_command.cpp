@@ -1,7 +1,6 @@
 #include "commands.h"
 #include "image_files.h"
 #include "record/synthetic_recording.h"
-#include "storage/reference_files.h"
 
 #include <charconv>
 
@@ -36,10 +35,7 @@ int RunSynth(const Arguments& arguments, Context& context) {
     if (const auto seed = arguments.Integer("--seed", 0, 0xFFFFFFFFLL))
         options.seed = static_cast<std::uint32_t>(*seed);
 
-    const ReferenceTables tables = LoadReferenceTables(context.referenceFolder);
-    if (tables.middle.rows[0].resistance <= 0.0)
-        throw CommandFailure{"no reference tables in " + context.referenceFolder.string()};
-    const SyntheticRecording recording = SynthesizeRecording(options, tables);
+    const SyntheticRecording recording = SynthesizeRecording(options, context.tables);
     WriteImageArgument(out, recording.image);
     return kExitSuccess;
 }

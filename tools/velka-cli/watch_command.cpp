@@ -19,9 +19,9 @@ namespace {
 
 class Watch {
 public:
-    Watch(Context& context, AcquisitionController& controller, std::string& arrivedPath,
+    Watch(std::ostream& out, AcquisitionController& controller, std::string& arrivedPath,
           bool readOnArrival)
-        : context_(context), controller_(controller), arrivedPath_(arrivedPath),
+        : out_(out), controller_(controller), arrivedPath_(arrivedPath),
           readOnArrival_(readOnArrival) {}
 
     void Report(const DeviceEvent& event) {
@@ -33,8 +33,11 @@ public:
             TakeIn(event.devnode, line);
         else if (!arrival)
             controller_.HandleRemoval(event.devnode);
-        // A line at a time: whoever reads the output acts on each event as it happens.
-        context_.out << line.dump() << std::endl;
+        // A line at a time: whoever reads the output acts on each event as it happens. A line
+        // that cannot be written ends the watch: nobody would learn of the events after it.
+        out_ << line.dump() << std::endl;
+        if (!out_)
+            throw CommandFailure{"watch: cannot write to standard output"};
     }
 
 private:
@@ -48,13 +51,13 @@ private:
             if (archiveSafe)
                 line["archivePath"] = ArchivePathJson(controller_);
             else
-                line["error"] = "Archive save FAILED";
+                line["error"] = controller_.LastArchive().failure;
         } catch (const CommandFailure& failure) {
             line["error"] = failure.message;
         }
     }
 
-    Context& context_;
+    std::ostream& out_;
     AcquisitionController& controller_;
     std::string& arrivedPath_;
     bool readOnArrival_;
@@ -69,12 +72,12 @@ int RunWatch(const Arguments& arguments, Context& context) {
     const bool readOnArrival = arguments.Flag("--read");
     std::string arrivedPath;
 
-    const auto body = [&](AcquisitionController& controller) {
+    const auto body = [&](AcquisitionController& controller, std::ostream& out) {
         StopSignals stopSignals;
         DeviceWatcher watcher;
         if (!watcher.Available())
             throw CommandFailure{"watch: hot-plug events cannot be received on this machine"};
-        Watch watch(context, controller, arrivedPath, readOnArrival);
+        Watch watch(out, controller, arrivedPath, readOnArrival);
         context.err << "watching for loggers; SIGINT or SIGTERM ends" << std::endl;
 
         long long reported = 0;

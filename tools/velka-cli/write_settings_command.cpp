@@ -1,34 +1,37 @@
 #include "commands.h"
+#include "image_files.h"
 #include "logger_session.h"
 #include "record_json.h"
 #include "settings_json.h"
-#include "storage/file_io.h"
 
 namespace velka::cli {
 
 int RunWriteSettings(const Arguments& arguments, Context& context) {
     if (arguments.positional.size() != 1)
         throw UsageError{"write-settings takes SETTINGS.json"};
-    const auto settingsText = ReadWholeFile(arguments.positional[0]);
-    if (!settingsText)
-        throw CommandFailure{"cannot read " + arguments.positional[0]};
+    const std::string settingsText = ReadSettingsArgument(arguments.positional[0]);
 
-    return RunOnLogger(arguments, context, [&](AcquisitionController& controller) {
-        // The settings are applied to what the logger holds (its calibration gives the limit
-        // codes), and its recording is archived before the logger is changed.
-        if (!AcquireForCommand(controller))
-            return kExitFailure;
-        const LoggerSettings settings =
-            SettingsFromJson(*settingsText, controller.CurrentRecording().settings);
-        const ResultCode result = controller.WriteSettings(settings);
-        if (result != kResultSuccess)
-            throw CommandFailure{"Write FAILED: " + DescribeResult(result)};
-        Json json;
-        json["archivePath"] = ArchivePathJson(controller);
-        json["written"] = true;
-        context.out << json.dump() << '\n';
-        return kExitSuccess;
-    });
+    return RunOnLogger(
+        arguments, context, [&](AcquisitionController& controller, std::ostream& out) {
+            // The settings are applied to what the logger holds (its calibration gives the limit
+            // codes), and its recording is archived before the logger is changed.
+            if (!AcquireForCommand(controller))
+                return kExitFailure;
+            const LoggerSettings settings =
+                SettingsFromJson(settingsText, controller.CurrentRecording().settings);
+            const ResultCode result = controller.WriteSettings(settings);
+            if (result != kResultSuccess) {
+                const TransferFailure& failure = controller.Link().LastFailure();
+                throw CommandFailure{"Write FAILED: " + (failure.step != TransferStep::None
+                                                             ? DescribeTransferFailure(failure)
+                                                             : DescribeResult(result))};
+            }
+            Json json;
+            json["archivePath"] = ArchivePathJson(controller);
+            json["written"] = true;
+            out << json.dump() << '\n';
+            return kExitSuccess;
+        });
 }
 
 }  // namespace velka::cli
