@@ -135,6 +135,15 @@ void AcquisitionController::HandleShowChartRequest() {
     observer_->ChartPageRequested();
 }
 
+void AcquisitionController::SetChartView(const LogSummary& view) {
+    LogSummary& summary = recording_.record.summary;
+    summary.viewFirst = view.viewFirst;
+    summary.viewLast = view.viewLast;
+    summary.chartMinInt = view.chartMinInt;
+    summary.chartMaxInt = view.chartMaxInt;
+    observer_->ChartViewChanged();
+}
+
 EraseOutcome AcquisitionController::HandleEraseRequest() {
     const EraseOutcome outcome = link_.EraseRecord(image_);
     if (!outcome.opened)

@@ -79,6 +79,10 @@ public:
     // them as the session's settings and writes the settings area to the logger.
     ResultCode WriteSettings(const LoggerSettings& settings);
     void HandleShowChartRequest();
+    // The chart page's zoom, pan and restore: the view window (viewFirst…viewLast) and the shown
+    // temperature range (chartMinInt…chartMaxInt) of `view` become the record's; the statistics
+    // stay as decoded.
+    void SetChartView(const LogSummary& view);
     // Empties the logger's record. Success is silent; an absent logger and a failed erase are
     // reported to the user.
     EraseOutcome HandleEraseRequest();
