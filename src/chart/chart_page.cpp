@@ -110,6 +110,10 @@ CDlgGraph::CDlgGraph(AcquisitionController& session, SessionNotifier& notifier, 
     plotRect_ = PlotRectOfFrame(chartFrame_->geometry());
 
     AddZoomButtons();
+    // The page hears of no move once the mouse is over one of its controls: entering one is
+    // leaving the chart.
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->installEventFilter(this);
 
     connect(&notifier, &SessionNotifier::recordDecoded, this, [this] {
         LayoutAgain();
@@ -244,6 +248,12 @@ void CDlgGraph::mouseReleaseEvent(QMouseEvent* event) {
     if (LeftButtonReleased(pointer_, view, samples.size(), plotRect_, point.x(), point.y()) &&
         !samples.empty())
         session_.SetChartView(view);
+}
+
+bool CDlgGraph::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter)
+        ClearHover();
+    return QWidget::eventFilter(watched, event);
 }
 
 void CDlgGraph::leaveEvent(QEvent* event) {

@@ -240,6 +240,7 @@ TEST_F(ChartPage, LeavingThePageOrHidingItClearsTheHover) {
     Open(2016);
     const std::vector<std::pair<std::string, std::function<void()>>> exits = {
         {"onto the export button", [&] { QTest::mouseMove(exportButton, QPoint(40, 40)); }},
+        {"onto a zoom button", [&] { QTest::mouseMove(Button("Restore"), QPoint(25, 25)); }},
         {"page hidden", [&] { page->hide(); }},
     };
     for (const auto& [name, leave] : exits) {
