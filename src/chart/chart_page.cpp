@@ -4,13 +4,14 @@
 #include "chart/chart_view.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
+#include "widgets/page_background.h"
+#include "widgets/skin_button.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <cstring>
 
 namespace velka {
@@ -59,35 +60,24 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry) {
     return label;
 }
 
-// The background and the buttons of the page until the skin is available.
-void PaintPageSkin(QPainter& painter, const QRect& area) {
-    painter.fillRect(area, QColor(236, 240, 244));
-}
-
-QAbstractButton* MakeZoomButton(QWidget* parent, int /*normalBitmap*/, int /*downBitmap*/,
-                                const QString& tooltip, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setToolTip(tooltip);
-    return button;
-}
-
+// The skin of a zoom button: its picture at rest, which also serves under the mouse, when
+// disabled and with the focus, and its picture while pressed.
 struct ZoomButton {
     int left;
     int normalBitmap;
     int downBitmap;
     const char* tooltip;
-    const char* caption;
     bool (*operation)(LogSummary& summary, std::size_t sampleCount);
 };
 
 constexpr ZoomButton kZoomButtons[] = {
-    {270, 166, 167, "Lateral Reduction", "↔−", &LateralReduction},
-    {350, 160, 161, "Lateral Magnification", "↔+",
+    {270, 166, 167, "Lateral Reduction", &LateralReduction},
+    {350, 160, 161, "Lateral Magnification",
      [](LogSummary& summary, std::size_t) { return LateralMagnification(summary); }},
-    {430, 168, 169, "Overall Magnification", "+",
+    {430, 168, 169, "Overall Magnification",
      [](LogSummary& summary, std::size_t) { return OverallMagnification(summary); }},
-    {510, 170, 171, "Overall Reduction", "−", &OverallReduction},
-    {590, 174, 173, "Restore", "⟲", &RestoreView},
+    {510, 170, 171, "Overall Reduction", &OverallReduction},
+    {590, 174, 173, "Restore", &RestoreView},
 };
 
 }  // namespace
@@ -129,9 +119,10 @@ CDlgGraph::CDlgGraph(AcquisitionController& session, SessionNotifier& notifier, 
 
 void CDlgGraph::AddZoomButtons() {
     for (const ZoomButton& spec : kZoomButtons) {
-        QAbstractButton* button =
-            MakeZoomButton(this, spec.normalBitmap, spec.downBitmap,
-                           QString::fromUtf8(spec.tooltip), QString::fromUtf8(spec.caption));
+        auto* button = new CxSkinButton(this);
+        button->ApplySkin(spec.normalBitmap, spec.downBitmap, spec.normalBitmap, spec.normalBitmap,
+                          spec.normalBitmap, false);
+        button->SetTipText(QString::fromUtf8(spec.tooltip));
         button->setGeometry(spec.left, kZoomButtonTop, kZoomButtonSize, kZoomButtonSize);
         button->setFocusPolicy(Qt::NoFocus);
         const ViewOperation operation = spec.operation;
@@ -196,7 +187,7 @@ void CDlgGraph::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect canvasRect = CanvasRect();
     if (!canvasRect.contains(event->rect()))
-        PaintPageSkin(painter, rect());
+        PaintPageBackground(painter, rect());
     if (!event->region().intersects(canvasRect))
         return;
 

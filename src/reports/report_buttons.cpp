@@ -1,29 +1,10 @@
 #include "reports/report_buttons.h"
 
 #include "reports/report_pages.h"
-
-#include <QFileDialog>
-#include <QStringList>
+#include "widgets/popup_dialog.h"
 
 namespace velka {
 namespace {
-
-// The popup's filter names its pairs "description|pattern|…|"; Qt's file dialog wants
-// "description (pattern)" filters separated by ";;".
-QString QtFileFilter(const std::string& filter) {
-    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        if (parts[i].isEmpty())
-            break;
-        QString description = parts[i];
-        const qsizetype bracket = description.indexOf(QLatin1Char('('));
-        if (bracket > 0 && description[bracket - 1] != QLatin1Char(' '))
-            description.insert(bracket, QLatin1Char(' '));
-        filters << description;
-    }
-    return filters.join(QStringLiteral(";;"));
-}
 
 bool AskAndTakePath(ReportPage& page, const AskSavePath& askSavePath) {
     const std::optional<std::filesystem::path> confirmed = askSavePath(SaveRequestFor(page));
@@ -37,15 +18,14 @@ bool AskAndTakePath(ReportPage& page, const AskSavePath& askSavePath) {
 
 AskSavePath SavePopup(QWidget* parent) {
     return [parent](const SaveRequest& request) -> std::optional<std::filesystem::path> {
-        QFileDialog dialog(parent, QStringLiteral("Save"),
-                           QString::fromStdString(request.filePath.string()),
-                           QtFileFilter(request.fileFilter));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
-        dialog.setLabelText(QFileDialog::Accept, QString::fromStdString(request.saveCaption));
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        CPopupDlg popup(parent);
+        popup.SetDefaultExtension(QString::fromStdString(request.defaultExtension));
+        popup.SetFileFilter(QString::fromStdString(request.fileFilter));
+        popup.SetFilePath(QString::fromStdString(request.filePath.string()));
+        popup.SetSaveCaption(QString::fromStdString(request.saveCaption));
+        if (popup.exec() != QDialog::Accepted)
             return std::nullopt;
-        return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+        return std::filesystem::path(popup.FilePath().toStdString());
     };
 }
 

@@ -5,10 +5,12 @@
 #include "reports/pdf_report.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
+#include "widgets/page_background.h"
 
 #include <QAbstractItemModel>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPainter>
 
 namespace velka {
 
@@ -35,6 +37,11 @@ void ReportPage::SetReportPath(std::filesystem::path path) {
 void ReportPage::BuildDefaultReportPath() {
     SetReportPath(velka::BuildDefaultReportPath(
         kind_, session_.CurrentRecording().settings.serialText, dataRoot_, clock_));
+}
+
+void ReportPage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintPageBackground(painter, rect());
 }
 
 ChartPixels ReportPage::ReportChart(const Recording& recording) {

@@ -45,6 +45,8 @@ protected:
     // it; nothing is drawn for an empty record, which no report is written for.
     static ChartPixels ReportChart(const Recording& recording);
 
+    void paintEvent(QPaintEvent* event) override;
+
     const AcquisitionController& session_;
     MessageService& messages_;
     const Clock& clock_;

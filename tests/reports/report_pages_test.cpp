@@ -9,11 +9,17 @@
 #include "report_test_support.h"
 #include "reports/report_buttons.h"
 #include "reports/report_pages.h"
+#include "widgets/popup_dialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -131,6 +137,42 @@ TEST(ReportPages, ExportButtonsAskForThePathThenExport) {
             EXPECT_EQ(testing::FileContent(chosen).substr(0, c.fileStart.size()), c.fileStart);
         }
         EXPECT_FALSE(std::filesystem::exists(before));
+    }
+}
+
+TEST(ReportPages, TheSavePopupShowsTheRequestAndGivesBackWhatTheUserConfirmed) {
+    const SaveRequest request{"pdf", "PDF(*.pdf)|*.pdf||", "/reports/0A1B2C3D.pdf", "Save PDF"};
+    struct Case {
+        std::string name;
+        std::function<void(CPopupDlg&)> answer;
+        std::optional<std::filesystem::path> confirmed;
+    };
+    const std::vector<Case> cases = {
+        {"the shown path confirmed", [](CPopupDlg& popup) { popup.SaveButton().click(); },
+         request.filePath},
+        {"a typed path confirmed with Enter",
+         [](CPopupDlg& popup) {
+             popup.PathField().clear();
+             QTest::keyClicks(&popup.PathField(), "/elsewhere/typed.pdf");
+             QTest::keyClick(&popup.PathField(), Qt::Key_Return);
+         },
+         "/elsewhere/typed.pdf"},
+        {"closed with Escape", [](CPopupDlg& popup) { QTest::keyClick(&popup, Qt::Key_Escape); },
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            auto* popup = qobject_cast<CPopupDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(popup, nullptr);
+            shown << popup->windowTitle() << popup->PathField().text() << popup->SaveButton().text()
+                  << popup->DefaultExtension() << popup->FileFilter();
+            c.answer(*popup);
+        });
+        EXPECT_EQ(SavePopup(nullptr)(request), c.confirmed);
+        EXPECT_EQ(shown, QStringList({"Save", "/reports/0A1B2C3D.pdf", "Save PDF", "pdf",
+                                      "PDF(*.pdf)|*.pdf||"}));
     }
 }
 
