@@ -108,6 +108,10 @@ TEST_F(ChartPage, ZoomButtonsChangeTheViewAsTheViewOperationsSayAndRepaint) {
     const std::size_t n = session.Current().record.samples.size();
     ASSERT_EQ(n, 100u);
     EXPECT_EQ(page->geometry(), QRect(140, 0, 860, 700));
+    // The frame at (10, 160), 840 x 480, less 36, 21, 31 and 31 pixels.
+    const PlotRect& plot = page->plotRect();
+    EXPECT_EQ(std::make_tuple(plot.left, plot.top, plot.right, plot.bottom),
+              std::make_tuple(46, 181, 819, 609));
     struct Step {
         QString tooltip;
         QPoint position;
