@@ -112,33 +112,22 @@ TEST_F(ChartPage, ZoomButtonsChangeTheViewAsTheViewOperationsSayAndRepaint) {
     const PlotRect& plot = page->plotRect();
     EXPECT_EQ(std::make_tuple(plot.left, plot.top, plot.right, plot.bottom),
               std::make_tuple(46, 181, 819, 609));
-    struct Step {
-        QString tooltip;
-        QPoint position;
-        std::function<bool(LogSummary&)> operation;
-    };
-    const std::vector<Step> steps = {
-        {"Lateral Magnification",
-         {350, 645},
-         [](LogSummary& s) { return LateralMagnification(s); }},
-        {"Lateral Reduction", {270, 645}, [n](LogSummary& s) { return LateralReduction(s, n); }},
-        {"Overall Magnification",
-         {430, 645},
-         [](LogSummary& s) { return OverallMagnification(s); }},
-        {"Overall Reduction", {510, 645}, [n](LogSummary& s) { return OverallReduction(s, n); }},
-        {"Overall Magnification",
-         {430, 645},
-         [](LogSummary& s) { return OverallMagnification(s); }},
-        {"Restore", {590, 645}, [n](LogSummary& s) { return RestoreView(s, n); }},
+    using Operation = bool (*)(LogSummary&, std::size_t);
+    const auto narrow = [](LogSummary& s, std::size_t) { return LateralMagnification(s); };
+    const auto magnify = [](LogSummary& s, std::size_t) { return OverallMagnification(s); };
+    const std::vector<std::tuple<QString, int, Operation>> steps = {
+        {"Lateral Magnification", 350, narrow},  {"Lateral Reduction", 270, LateralReduction},
+        {"Overall Magnification", 430, magnify}, {"Overall Reduction", 510, OverallReduction},
+        {"Overall Magnification", 430, magnify}, {"Restore", 590, RestoreView},
     };
     std::vector<std::pair<std::int32_t, std::int32_t>> windows;
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.tooltip.toStdString());
-        QAbstractButton* button = Button(step.tooltip);
+    for (const auto& [tooltip, left, operation] : steps) {
+        SCOPED_TRACE(tooltip.toStdString());
+        QAbstractButton* button = Button(tooltip);
         ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->geometry(), QRect(step.position, QSize(51, 51)));
+        EXPECT_EQ(button->geometry(), QRect(left, 645, 51, 51));
         LogSummary expected = session.Current().record.summary;
-        ASSERT_TRUE(step.operation(expected));
+        ASSERT_TRUE(operation(expected, n));
         paints.areas.clear();
         QTest::mouseClick(button, Qt::LeftButton);
         QCoreApplication::processEvents();
