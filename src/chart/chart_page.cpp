@@ -92,12 +92,12 @@ CDlgGraph::CDlgGraph(AcquisitionController& session, SessionNotifier& notifier, 
     MakeLabel(this, QStringLiteral("Logging Summary："), QRect(kTextLeft, 90, kTextWidth, 18));
     loggingSummary_ = MakeTextField(this, QRect(kTextLeft, 110, kTextWidth, 44));
 
-    chartFrame_ = new QFrame(this);
-    chartFrame_->setGeometry(kChartFrameLeft, kChartFrameTop, kChartFrameWidth, kChartFrameHeight);
-    chartFrame_->setFrameShape(QFrame::Box);
+    auto* chartFrame = new QFrame(this);
+    chartFrame->setGeometry(kChartFrameLeft, kChartFrameTop, kChartFrameWidth, kChartFrameHeight);
+    chartFrame->setFrameShape(QFrame::Box);
     // The chart under the frame takes the mouse.
-    chartFrame_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    plotRect_ = PlotRectOfFrame(chartFrame_->geometry());
+    chartFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    plotRect_ = PlotRectOfFrame(chartFrame->geometry());
 
     AddZoomButtons();
     // The page hears of no move once the mouse is over one of its controls: entering one is

@@ -15,7 +15,6 @@
 #include <string>
 
 class QAbstractButton;
-class QFrame;
 class QPlainTextEdit;
 
 namespace velka {
@@ -65,7 +64,6 @@ private:
     AcquisitionController& session_;
     QPlainTextEdit* deviceInformation_;
     QPlainTextEdit* loggingSummary_;
-    QFrame* chartFrame_;
     PlotRect plotRect_;
 
     ChartLayout layout_;
