@@ -36,10 +36,14 @@ QFont MakeFont(const QStringList& families, QFont::StyleHint hint, int pixels) {
     return font;
 }
 
-// The legend and axis names: a CJK serif face (SimSun where installed), else its nearest kin.
+// The legend and axis names: SimSun where installed, else Liberation Serif for the letters
+// (the legend's positions leave room for SimSun's narrow Latin letters; the Latin letters of
+// the CJK serif faces are wide enough to run "Normal" into its swatch) and a CJK serif face
+// for "℃".
 QFont TitleFont() {
     return MakeFont({QStringLiteral("SimSun"), QStringLiteral("宋体"),
-                     QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")},
+                     QStringLiteral("Liberation Serif"), QStringLiteral("Noto Serif CJK SC"),
+                     QStringLiteral("Noto Sans CJK SC")},
                     QFont::Serif, kTitleFontPixels);
 }
 
@@ -167,27 +171,13 @@ void DrawHoverLine(QPainter& painter, const ChartScene& scene) {
 // The sample under the marker: its number, temperature, date and time, in a box to the right
 // of the marker and below the mouse where the plot leaves room, else to the left and above.
 void DrawHoverLabel(QPainter& painter, const ChartScene& scene) {
-    const PlotSize plot = scene.layout.plot;
     const PlotRect& rect = scene.plotRect;
     const ChartPointerState& pointer = scene.pointer;
     const int dx = pointer.hoverX - rect.left;
     const int dy = pointer.hoverY - rect.top;
-    const LogSummary& summary = scene.recording.record.summary;
-    const SampleList& samples = scene.recording.record.samples;
-    if (plot.width <= 0)
+    const std::string label = HoverLabelText(scene);
+    if (label.empty())
         return;
-    const std::int64_t k =
-        summary.viewFirst +
-        (static_cast<std::int64_t>(summary.viewLast) - summary.viewFirst) * dx / plot.width;
-    // A marker beyond the record (a stale position) shows the line without a label.
-    if (k < 0 || k >= static_cast<std::int64_t>(samples.size()))
-        return;
-    const std::int64_t time = scene.recording.SampleTime(static_cast<std::size_t>(k));
-    const std::string label =
-        StringPrintf("ID:%d\r\nTemp:%s℃\r\nTime:%s\r\n%s", static_cast<int>(k),
-                     FixedDecimal(samples[static_cast<std::size_t>(k)].temperature, 1).c_str(),
-                     FormatLocalTime(time, kDateFormat).c_str(),
-                     FormatLocalTime(time, kTimeOfDayFormat).c_str());
 
     const bool roomOnRight = rect.right - pointer.hoverX > 150;
     const bool roomBelow = rect.bottom - pointer.hoverY > 85;
@@ -223,12 +213,38 @@ void DrawLimit(QPainter& painter, const LimitLine& line, double limit, const QCo
 
 }  // namespace
 
+std::string HoverLabelText(const ChartScene& scene) {
+    const PlotSize plot = scene.layout.plot;
+    const ChartPointerState& pointer = scene.pointer;
+    const LogSummary& summary = scene.recording.record.summary;
+    const SampleList& samples = scene.recording.record.samples;
+    if (!pointer.hoverOn || scene.layout.chartPoints.empty() || plot.width <= 0)
+        return {};
+    const std::int64_t dx = pointer.hoverX - scene.plotRect.left;
+    const std::int64_t k =
+        summary.viewFirst +
+        (static_cast<std::int64_t>(summary.viewLast) - summary.viewFirst) * dx / plot.width;
+    // A marker beyond the record (a stale position) shows the line without a label.
+    if (k < 0 || k >= static_cast<std::int64_t>(samples.size()))
+        return {};
+    const std::int64_t time = scene.recording.SampleTime(static_cast<std::size_t>(k));
+    return StringPrintf("ID:%d\r\nTemp:%s℃\r\nTime:%s\r\n%s", static_cast<int>(k),
+                        FixedDecimal(samples[static_cast<std::size_t>(k)].temperature, 1).c_str(),
+                        FormatLocalTime(time, kDateFormat).c_str(),
+                        FormatLocalTime(time, kTimeOfDayFormat).c_str());
+}
+
 ChartLayout LayoutChart(const Recording& recording, PlotSize plot) {
     return LayoutChart(recording.record.samples, recording.record.summary,
                        recording.settings.lowerLimit, recording.settings.upperLimit, plot);
 }
 
 void DrawChart(QPainter& painter, const ChartScene& scene) {
+    DrawChartBase(painter, scene);
+    DrawChartMarks(painter, scene);
+}
+
+void DrawChartBase(QPainter& painter, const ChartScene& scene) {
     const ChartLayout& layout = scene.layout;
     painter.save();
     DrawFrameAndLegend(painter, layout.plot);
@@ -237,16 +253,23 @@ void DrawChart(QPainter& painter, const ChartScene& scene) {
         DrawGrid(painter, layout);
         DrawTimeLabels(painter, scene.recording, layout.plot);
         DrawCurve(painter, layout);
-        // The hover line and its label, then the limits over them.
-        if (scene.pointer.hoverOn) {
-            DrawHoverLine(painter, scene);
-            DrawHoverLabel(painter, scene);
-        }
-        DrawLimit(painter, layout.upperLine, scene.recording.settings.upperLimit, kRed,
-                  layout.plot);
-        DrawLimit(painter, layout.lowerLine, scene.recording.settings.lowerLimit, kBlue,
-                  layout.plot);
     }
+    painter.restore();
+}
+
+void DrawChartMarks(QPainter& painter, const ChartScene& scene) {
+    const ChartLayout& layout = scene.layout;
+    if (layout.chartPoints.empty())
+        return;
+    painter.save();
+    painter.setFont(LabelFont());
+    // The hover line and its label, then the limits over them.
+    if (scene.pointer.hoverOn) {
+        DrawHoverLine(painter, scene);
+        DrawHoverLabel(painter, scene);
+    }
+    DrawLimit(painter, layout.upperLine, scene.recording.settings.upperLimit, kRed, layout.plot);
+    DrawLimit(painter, layout.lowerLine, scene.recording.settings.lowerLimit, kBlue, layout.plot);
     painter.restore();
 }
 

@@ -9,6 +9,7 @@
 #include "record/recording.h"
 
 #include <QImage>
+#include <string>
 
 class QPainter;
 
@@ -21,12 +22,23 @@ struct ChartScene {
     PlotRect plotRect = kPlotRect;  // where the page shows the plot; places the hover marker
 };
 
+// The hover label: "ID:…\r\nTemp:…℃\r\nTime:…\r\n…" of the sample under the marker, or
+// empty when no label is shown (no marker, an empty chart, a marker beyond the record).
+std::string HoverLabelText(const ChartScene& scene);
+
 // LayoutChart of the recording's samples, view window and limits.
 ChartLayout LayoutChart(const Recording& recording, PlotSize plot = {});
 
 // Draws the canvas with its top-left corner at the painter's origin. Needs a QGuiApplication
 // (the offscreen platform will do) for the fonts.
 void DrawChart(QPainter& painter, const ChartScene& scene);
+
+// DrawChart in two layers, for a page that keeps the first while the mouse moves: the base
+// (canvas, frame, legend, grid, time labels and curve) depends only on the layout; the marks
+// over it (hover marker and label, then the limit lines and values) also on the pointer.
+// DrawChartBase followed by DrawChartMarks gives the very pixels of DrawChart.
+void DrawChartBase(QPainter& painter, const ChartScene& scene);
+void DrawChartMarks(QPainter& painter, const ChartScene& scene);
 
 // The canvas as an image, as the page paints it.
 QImage RenderChartCanvas(const ChartScene& scene);

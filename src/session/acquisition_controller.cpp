@@ -189,6 +189,15 @@ void AcquisitionController::HandleShowChartRequest() {
     observer_->ChartPageRequested();
 }
 
+void AcquisitionController::SetChartView(const LogSummary& view) {
+    LogSummary& summary = recording_.record.summary;
+    summary.viewFirst = view.viewFirst;
+    summary.viewLast = view.viewLast;
+    summary.chartMinInt = view.chartMinInt;
+    summary.chartMaxInt = view.chartMaxInt;
+    observer_->ChartViewChanged();
+}
+
 EraseOutcome AcquisitionController::HandleEraseRequest() {
     std::string refusal;
     const EraseOutcome outcome = link_.EraseRecord(

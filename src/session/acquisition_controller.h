@@ -88,6 +88,10 @@ public:
     // them as the session's settings and writes the settings area to the logger.
     ResultCode WriteSettings(const LoggerSettings& settings);
     void HandleShowChartRequest();
+    // The chart page's zoom, pan and restore: the view window (viewFirst…viewLast) and the shown
+    // temperature range (chartMinInt…chartMaxInt) of `view` become the record's; the statistics
+    // stay as decoded.
+    void SetChartView(const LogSummary& view);
     // Empties the logger's record, but only when what the logger holds now is in the archive
     // byte for byte, or it holds no samples: a recording is never erased before it is safe on
     // disk. Success is silent; a refusal, an absent logger and a failed erase (with the step

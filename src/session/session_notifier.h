@@ -27,6 +27,7 @@ public:
     void HistoryRefreshRequested() override { emit historyRefreshRequested(); }
     void SettingsWritten(bool success) override { emit settingsWritten(success); }
     void ChartPageRequested() override { emit chartPageRequested(); }
+    void ChartViewChanged() override { emit chartViewChanged(); }
 
 signals:
     void recordCleared();
@@ -38,6 +39,7 @@ signals:
     void historyRefreshRequested();
     void settingsWritten(bool success);
     void chartPageRequested();
+    void chartViewChanged();
 
 private:
     AcquisitionController& controller_;

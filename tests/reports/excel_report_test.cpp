@@ -4,7 +4,6 @@
 #include "synthetic_recordings.h"
 #include "temp_dir.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,28 +11,8 @@
 namespace velka {
 namespace {
 
+using testing::ReadCells;
 using testing::ShownMessage;
-
-// The values of some cells of a workbook as openpyxl reads them, one per line; nothing when
-// the system's Python has no openpyxl.
-std::optional<std::string> ReadCells(const std::filesystem::path& workbook,
-                                     const std::string& cells) {
-    const std::string command = "/usr/bin/python3 -c 'import sys, openpyxl\n"
-                                "sheet = openpyxl.load_workbook(open(sys.argv[1], \"rb\")).active\n"
-                                "for cell in sys.argv[2].split(): print(sheet[cell].value)' '" +
-                                workbook.string() + "' '" + cells + "' 2>/dev/null";
-    if (std::system("/usr/bin/python3 -c 'import openpyxl' 2>/dev/null") != 0)
-        return std::nullopt;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return std::nullopt;
-    std::string output;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-        output += buffer;
-    pclose(pipe);
-    return output;
-}
 
 class ExcelReport : public ::testing::Test {
 protected:

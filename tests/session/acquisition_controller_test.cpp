@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace velka {
 namespace {
@@ -54,6 +55,7 @@ public:
         entries.push_back(success ? "settings written" : "settings not written");
     }
     void ChartPageRequested() override { entries.push_back("chart page"); }
+    void ChartViewChanged() override { entries.push_back("chart view changed"); }
 
     std::vector<std::string> entries;
 };
@@ -655,6 +657,27 @@ TEST_F(Acquisition, ShowChartRequestAsksForTheChartPage) {
     Plug(SyntheticLoggerImage(kStart));
     Controller().HandleShowChartRequest();
     EXPECT_EQ(log.entries, std::vector<std::string>{"chart page"});
+}
+
+TEST_F(Acquisition, ChartViewChangesOnlyTheWindowAndRangeAndTells) {
+    Plug(SyntheticLoggerImage(kStart));
+    ASSERT_EQ(Controller().Acquire(), kResultSuccess);
+    log.entries.clear();
+    const LogSummary decoded = Controller().CurrentRecording().record.summary;
+    LogSummary view{};
+    view.viewFirst = 15;
+    view.viewLast = 79;
+    view.chartMinInt = -3;
+    view.chartMaxInt = 4;
+    Controller().SetChartView(view);
+
+    const LogSummary& shown = Controller().CurrentRecording().record.summary;
+    EXPECT_EQ(log.entries, std::vector<std::string>{"chart view changed"});
+    EXPECT_EQ(std::tie(shown.viewFirst, shown.viewLast, shown.chartMinInt, shown.chartMaxInt),
+              std::make_tuple(15, 79, -3, 4));
+    EXPECT_EQ(std::tie(shown.chartMin, shown.chartMax, shown.lowest, shown.highest, shown.average),
+              std::tie(decoded.chartMin, decoded.chartMax, decoded.lowest, decoded.highest,
+                       decoded.average));
 }
 
 }  // namespace

@@ -1,0 +1,93 @@
+#include "reports/report_pages.h"
+
+#include "chart/chart_image.h"
+#include "reports/excel_report.h"
+#include "reports/pdf_report.h"
+#include "session/acquisition_controller.h"
+#include "session/session_notifier.h"
+#include "widgets/page_background.h"
+
+#include <QAbstractItemModel>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace velka {
+
+ReportPage::ReportPage(ReportKind kind, const AcquisitionController& session,
+                       SessionNotifier& notifier, MessageService& messages, const Clock& clock,
+                       DataRoot dataRoot, QWidget* parent)
+    : QWidget(parent), session_(session), messages_(messages), clock_(clock),
+      dataRoot_(std::move(dataRoot)), kind_(kind) {
+    setFixedSize(860, 700);
+    pathField_ = new QLineEdit(this);
+    pathField_->setGeometry(20, 20, 820, 24);
+    pathField_->setReadOnly(true);
+    // The window reaches the report only through its export button.
+    hide();
+    BuildDefaultReportPath();
+    connect(&notifier, &SessionNotifier::recordDecoded, this, &ReportPage::BuildDefaultReportPath);
+}
+
+void ReportPage::SetReportPath(std::filesystem::path path) {
+    reportPath_ = std::move(path);
+    pathField_->setText(QString::fromStdString(reportPath_.string()));
+}
+
+void ReportPage::BuildDefaultReportPath() {
+    SetReportPath(velka::BuildDefaultReportPath(
+        kind_, session_.CurrentRecording().settings.serialText, dataRoot_, clock_));
+}
+
+void ReportPage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintPageBackground(painter, rect());
+}
+
+ChartPixels ReportPage::ReportChart(const Recording& recording) {
+    if (recording.record.samples.empty())
+        return {};
+    const ChartLayout layout = LayoutChart(recording);
+    return RenderChartImage(ChartScene{recording, layout});
+}
+
+CDlgPdf::CDlgPdf(const AcquisitionController& session, SessionNotifier& notifier,
+                 MessageService& messages, const Clock& clock, DataRoot dataRoot, QWidget* parent)
+    : ReportPage(ReportKind::Pdf, session, notifier, messages, clock, std::move(dataRoot), parent) {
+}
+
+ExportResult CDlgPdf::ExportPdfReport() {
+    const Recording& recording = session_.CurrentRecording();
+    const ChartPixels chart = ReportChart(recording);
+    return velka::ExportPdfReport(ReportInputs{recording, chart, clock_}, reportPath(), messages_);
+}
+
+CDlgExcel::CDlgExcel(const AcquisitionController& session, SessionNotifier& notifier,
+                     MessageService& messages, const Clock& clock, DataRoot dataRoot,
+                     QWidget* parent)
+    : ReportPage(ReportKind::Excel, session, notifier, messages, clock, std::move(dataRoot),
+                 parent) {}
+
+void CDlgExcel::SetSampleTableHeader(const QHeaderView* header) {
+    sampleTableHeader_ = header;
+}
+
+std::vector<std::string> CDlgExcel::SampleTableTitles() const {
+    if (sampleTableHeader_.isNull() || sampleTableHeader_->model() == nullptr)
+        return DefaultTableColumnTitles();
+    const QAbstractItemModel& model = *sampleTableHeader_->model();
+    std::vector<std::string> titles;
+    for (int column = 0; column < sampleTableHeader_->count(); ++column)
+        titles.push_back(
+            model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().toStdString());
+    return titles;
+}
+
+ExportResult CDlgExcel::ExportExcelReport() {
+    const Recording& recording = session_.CurrentRecording();
+    const ChartPixels chart = ReportChart(recording);
+    return velka::ExportExcelReport(ReportInputs{recording, chart, clock_}, SampleTableTitles(),
+                                    reportPath(), dataRoot_, messages_);
+}
+
+}  // namespace velka

@@ -1,0 +1,91 @@
+#pragma once
+// The two report pages of the window. The window never shows them: each holds the path its
+// report is written to, `reportPath`, set to the default path at creation and after every
+// decode (a read or a recording loaded from the history), and changed by a confirmed save
+// popup; and each runs its export on the session's record, with the chart as the chart page
+// shows it (the current view, without the hover marker).
+
+#include "reports/report_inputs.h"
+#include "reports/report_path.h"
+#include "services/clock.h"
+#include "services/message_service.h"
+#include "storage/data_root.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class QHeaderView;
+class QLineEdit;
+
+namespace velka {
+
+class AcquisitionController;
+class SessionNotifier;
+
+class ReportPage : public QWidget {
+    Q_OBJECT
+public:
+    ReportKind Kind() const { return kind_; }
+    const std::filesystem::path& reportPath() const { return reportPath_; }
+    // The path the user confirmed in the save popup; kept until the next decode.
+    void SetReportPath(std::filesystem::path path);
+    // DATA-ROOT/Data/<serial number>.pdf (or the workbook's extension), or the time-stamp name
+    // while no logger has been read.
+    void BuildDefaultReportPath();
+
+protected:
+    // The references must outlive the page.
+    ReportPage(ReportKind kind, const AcquisitionController& session, SessionNotifier& notifier,
+               MessageService& messages, const Clock& clock, DataRoot dataRoot, QWidget* parent);
+
+    // The chart of the record's current view without the hover marker, as the reports carry
+    // it; nothing is drawn for an empty record, which no report is written for.
+    static ChartPixels ReportChart(const Recording& recording);
+
+    void paintEvent(QPaintEvent* event) override;
+
+    const AcquisitionController& session_;
+    MessageService& messages_;
+    const Clock& clock_;
+    const DataRoot dataRoot_;
+
+private:
+    ReportKind kind_;
+    std::filesystem::path reportPath_;
+    QLineEdit* pathField_;
+};
+
+class CDlgPdf final : public ReportPage {
+    Q_OBJECT
+public:
+    CDlgPdf(const AcquisitionController& session, SessionNotifier& notifier,
+            MessageService& messages, const Clock& clock, DataRoot dataRoot,
+            QWidget* parent = nullptr);
+
+    // Writes the PDF report to reportPath and tells the user how it went.
+    ExportResult ExportPdfReport();
+};
+
+class CDlgExcel final : public ReportPage {
+    Q_OBJECT
+public:
+    CDlgExcel(const AcquisitionController& session, SessionNotifier& notifier,
+              MessageService& messages, const Clock& clock, DataRoot dataRoot,
+              QWidget* parent = nullptr);
+
+    // The record table list's header: the workbook's sample table takes its columns' titles
+    // from it at export time. Without one, the record table's own titles.
+    void SetSampleTableHeader(const QHeaderView* header);
+    // Writes the workbook to reportPath and tells the user how it went.
+    ExportResult ExportExcelReport();
+
+private:
+    std::vector<std::string> SampleTableTitles() const;
+
+    QPointer<const QHeaderView> sampleTableHeader_;
+};
+
+}  // namespace velka

@@ -1,0 +1,254 @@
+// The window's report pages and export buttons: the default paths after each decode, the save
+// popup answered by the test, the workbook's sample table head taken from the record table
+// list's header, and the chart the reports carry.
+
+#include "archive/record_table_page.h"
+#include "chart/chart_image.h"
+#include "chart/chart_page.h"
+#include "loaded_session.h"
+#include "local_zone.h"
+#include "report_test_support.h"
+#include "reports/report_buttons.h"
+#include "reports/report_pages.h"
+#include "widgets/popup_dialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace velka {
+namespace {
+
+// The session and both report pages, with a save popup that records how it was filled and
+// answers as the test says.
+struct ReportWindow {
+    ReportWindow() : zone("UTC0") {}
+
+    AskSavePath Popup() {
+        return [this](const SaveRequest& request) {
+            requests.push_back(request);
+            return answer;
+        };
+    }
+    std::filesystem::path Data(const std::string& name) const {
+        return session.dataRoot.DataDirectory() / name;
+    }
+
+    testing::LocalZone zone;
+    testing::LoadedSession session;
+    CDlgPdf pdf{session.controller, session.notifier, session.messages, session.clock,
+                session.dataRoot};
+    CDlgExcel excel{session.controller, session.notifier, session.messages, session.clock,
+                    session.dataRoot};
+    std::vector<SaveRequest> requests;
+    std::optional<std::filesystem::path> answer;
+};
+
+const std::string kWorkbookExtension = ReportExtension(ReportKind::Excel);
+
+TEST(ReportPages, DefaultPathsFollowEveryDecodeButNotAnImport) {
+    ReportWindow window;
+    // Before any record: the time the pages were made, 2024-05-01 00:00:00.
+    EXPECT_EQ(window.pdf.reportPath(), window.Data("2024_5_1_0_0_0.pdf"));
+    EXPECT_EQ(window.excel.reportPath(), window.Data("2024_5_1_0_0_0" + kWorkbookExtension));
+    EXPECT_TRUE(std::filesystem::is_directory(window.session.dataRoot.DataDirectory()));
+
+    window.session.Load(60);
+    EXPECT_EQ(window.pdf.reportPath(), window.Data("0A1B2C3D.pdf"));
+    EXPECT_EQ(window.excel.reportPath(), window.Data("0A1B2C3D" + kWorkbookExtension));
+
+    // A confirmed popup's path stays through an import, until the next decode.
+    const std::filesystem::path chosen = window.session.folder / "chosen.pdf";
+    window.answer = chosen;
+    SavePdfReport(window.pdf, window.Popup());
+    ASSERT_TRUE(
+        window.session.controller.ImportStoredImage(window.session.folder / "stored-1.bin"));
+    EXPECT_EQ(window.pdf.reportPath(), chosen);
+    window.session.Load(60);
+    EXPECT_EQ(window.pdf.reportPath(), window.Data("0A1B2C3D.pdf"));
+}
+
+TEST(ReportPages, ExportButtonsAskForThePathThenExport) {
+    struct Case {
+        std::string name;
+        bool recordLoaded;
+        ReportKind kind;
+        bool confirmed;
+        std::string message;    // empty: none
+        std::string fileStart;  // empty: no file
+    };
+    const std::vector<Case> cases = {
+        {"PDF confirmed", true, ReportKind::Pdf, true, "PDF save success", "%PDF"},
+        {"workbook confirmed", true, ReportKind::Excel, true, "Excel Export Success", "PK"},
+        {"PDF cancelled", true, ReportKind::Pdf, false, "", ""},
+        {"workbook cancelled", true, ReportKind::Excel, false, "", ""},
+        {"PDF without a record", false, ReportKind::Pdf, true, "Please Insert Device", ""},
+        {"workbook without a record", false, ReportKind::Excel, true, "Please Insert Device", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReportWindow window;
+        if (c.recordLoaded)
+            window.session.Load(60);
+        const bool pdf = c.kind == ReportKind::Pdf;
+        const std::filesystem::path before =
+            pdf ? window.pdf.reportPath() : window.excel.reportPath();
+        const std::filesystem::path chosen =
+            window.session.folder / (pdf ? "chosen.pdf" : "chosen" + kWorkbookExtension);
+        if (c.confirmed)
+            window.answer = chosen;
+        if (pdf)
+            SavePdfReport(window.pdf, window.Popup());
+        else
+            SaveExcelReport(window.excel, window.Popup());
+
+        const std::string extension = pdf ? "pdf" : kWorkbookExtension.substr(1);
+        const SaveRequest request =
+            pdf ? SaveRequest{"pdf", "PDF(*.pdf)|*.pdf||", before, "Save PDF"}
+                : SaveRequest{extension,
+                              "Workbooks files(*." + extension + ")|*." + extension + "||", before,
+                              "Save Excel"};
+        EXPECT_EQ(window.requests, std::vector<SaveRequest>{request});
+        EXPECT_EQ(pdf ? window.pdf.reportPath() : window.excel.reportPath(),
+                  c.confirmed ? chosen : before);
+        EXPECT_EQ(window.session.messages.Texts(), c.message.empty()
+                                                       ? std::vector<std::string>{}
+                                                       : std::vector<std::string>{c.message});
+        EXPECT_EQ(std::filesystem::exists(chosen), !c.fileStart.empty());
+        if (!c.fileStart.empty()) {
+            EXPECT_EQ(testing::FileContent(chosen).substr(0, c.fileStart.size()), c.fileStart);
+        }
+        EXPECT_FALSE(std::filesystem::exists(before));
+    }
+}
+
+TEST(ReportPages, TheSavePopupShowsTheRequestAndGivesBackWhatTheUserConfirmed) {
+    const SaveRequest request{"pdf", "PDF(*.pdf)|*.pdf||", "/reports/0A1B2C3D.pdf", "Save PDF"};
+    struct Case {
+        std::string name;
+        std::function<void(CPopupDlg&)> answer;
+        std::optional<std::filesystem::path> confirmed;
+    };
+    const std::vector<Case> cases = {
+        {"a typed path confirmed with Enter",
+         [](CPopupDlg& popup) {
+             popup.PathField().clear();
+             QTest::keyClicks(&popup.PathField(), "/elsewhere/typed.pdf");
+             QTest::keyClick(&popup.PathField(), Qt::Key_Return);
+         },
+         "/elsewhere/typed.pdf"},
+        {"closed with Escape", [](CPopupDlg& popup) { QTest::keyClick(&popup, Qt::Key_Escape); },
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            auto* popup = qobject_cast<CPopupDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(popup, nullptr);
+            shown << popup->windowTitle() << popup->PathField().text() << popup->SaveButton().text()
+                  << popup->DefaultExtension() << popup->FileFilter();
+            c.answer(*popup);
+        });
+        EXPECT_EQ(SavePopup(nullptr)(request), c.confirmed);
+        EXPECT_EQ(shown, QStringList({"Save", "/reports/0A1B2C3D.pdf", "Save PDF", "pdf",
+                                      "PDF(*.pdf)|*.pdf||"}));
+    }
+}
+
+TEST(ReportPages, TheWorkbookHeadIsTheRecordTableListsHeaderAtExportTime) {
+    ReportWindow window;
+    window.session.Load(60);
+    const std::string head =
+        std::to_string(54 + 2 * window.session.Current().settings.products.size());
+    const std::string cells = "A" + head + " B" + head + " C" + head + " D" + head;
+    const std::filesystem::path path = window.session.folder / ("head" + kWorkbookExtension);
+    window.answer = path;
+
+    const CDlgTable table(window.session.controller, window.session.notifier,
+                          window.session.messages, window.session.clock);
+    window.excel.SetSampleTableHeader(table.SampleListHeader());
+    SaveExcelReport(window.excel, window.Popup());
+    const std::optional<std::string> titles = testing::ReadCells(path, cells);
+    if (!titles)
+        GTEST_SKIP() << "the system's python3 has no openpyxl";
+    EXPECT_EQ(*titles, "Number\nRecord time\nTemperature℃\nNone\n");
+
+    // Another list with other columns.
+    auto model = std::make_unique<QStandardItemModel>(0, 4);
+    model->setHorizontalHeaderLabels({"Nr", "When", "°C", "Alarm"});
+    auto list = std::make_unique<QTableView>();
+    list->setModel(model.get());
+    window.excel.SetSampleTableHeader(list->horizontalHeader());
+    SaveExcelReport(window.excel, window.Popup());
+    EXPECT_EQ(testing::ReadCells(path, cells), "Nr\nWhen\n°C\nAlarm\n");
+
+    model->removeColumn(3);
+    SaveExcelReport(window.excel, window.Popup());
+    EXPECT_EQ(testing::ReadCells(path, cells), "Nr\nWhen\n°C\nNone\n");
+
+    // A list that is gone leaves the record table's own titles.
+    list.reset();
+    SaveExcelReport(window.excel, window.Popup());
+    EXPECT_EQ(testing::ReadCells(path, cells), "Number\nRecord time\nTemperature℃\nNone\n");
+}
+
+// The chart picture a PDF report carries, as pdfimages extracts it; a null image when the tool
+// is missing.
+QImage PdfChartPicture(const std::filesystem::path& pdf, const std::filesystem::path& folder) {
+    const std::string command =
+        "pdfimages -png '" + pdf.string() + "' '" + (folder / "picture").string() + "' 2>/dev/null";
+    if (std::system(command.c_str()) != 0)
+        return {};
+    return QImage(QString::fromStdString((folder / "picture-000.png").string()))
+        .convertToFormat(QImage::Format_RGB888);
+}
+
+TEST(ReportPages, TheReportsChartIsTheCurrentViewWithoutTheHoverMarker) {
+    ReportWindow window;
+    window.session.Load(2016);
+    CDlgGraph page(window.session.controller, window.session.notifier);
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    for (QAbstractButton* button : page.findChildren<QAbstractButton*>())
+        if (button->toolTip() == "Lateral Magnification")
+            QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_EQ(window.session.Current().record.summary.viewFirst, 302);
+    // The mouse still over the chart when the export runs (a keyboard shortcut, say).
+    QTest::mouseMove(&page, QPoint(page.plotRect().left + 300, page.plotRect().top + 200));
+    ASSERT_TRUE(page.Pointer().hoverOn);
+
+    window.answer = window.session.folder / "view.pdf";
+    SavePdfReport(window.pdf, window.Popup());
+    const QImage picture = PdfChartPicture(*window.answer, window.session.folder.Path());
+    if (picture.isNull())
+        GTEST_SKIP() << "pdfimages (poppler-utils) is not installed";
+    const ChartLayout layout = LayoutChart(window.session.Current());
+    const ChartPixels expected = RenderChartImage(ChartScene{window.session.Current(), layout});
+    ASSERT_EQ(picture.size(), QSize(kChartImageWidth, kChartImageHeight));
+    int differing = 0;
+    int hoverBlue = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        const std::uint8_t* row = picture.constScanLine(y);
+        const std::uint8_t* bgr = expected.bgr.data() + kChartImageRowBytes * y;
+        for (int x = 0; x < picture.width(); ++x) {
+            const std::uint8_t* rgb = row + 3 * x;
+            differing +=
+                rgb[0] != bgr[3 * x + 2] || rgb[1] != bgr[3 * x + 1] || rgb[2] != bgr[3 * x];
+            hoverBlue += rgb[0] == 64 && rgb[1] == 64 && rgb[2] == 228;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(hoverBlue, 0);
+}
+
+}  // namespace
+}  // namespace velka
