@@ -1,5 +1,7 @@
 #include "app/qt_message_service.h"
 
+#include "widgets/application_look.h"
+
 #include <QMessageBox>
 #include <QTimer>
 
@@ -22,6 +24,7 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 void QtMessageService::Exec(QMessageBox& box) {
     box.setTextFormat(Qt::PlainText);
+    SetStandardButtonTexts(box);
     if (boxShown_)
         QTimer::singleShot(0, &box, [this, &box] { boxShown_(box); });
     box.exec();
