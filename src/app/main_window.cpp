@@ -11,6 +11,7 @@
 #include "widgets/skin_button.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -68,11 +69,15 @@ CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
 
     move(0, 0);
     setFixedSize(kMainWindowSize);
-    // The shape. X11 shapes the window with the mask; on Wayland a mask only limits where the
-    // window takes input, so the window is also translucent and paints nothing outside it.
-    const QRegion shape = RegionFromBitmap(SkinBitmapImage(kBackgroundBitmap));
+    // The shape. X11 shapes the window itself with the mask. On Wayland a mask only limits where
+    // the window takes input, so there the window is also translucent and paints nothing
+    // outside it; X11 needs no 32-bit visual for that.
+    // From the 1x picture that the first paint takes from the pixmap cache on most screens:
+    // decoding the 1024 x 768 picture is the dearest step before that paint.
+    const QRegion shape = RegionFromBitmap(SkinBitmap(kBackgroundBitmap, 1.0).toImage());
     if (!shape.isEmpty()) {
-        setAttribute(Qt::WA_TranslucentBackground);
+        if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland")))
+            setAttribute(Qt::WA_TranslucentBackground);
         setMask(shape);
     }
 
