@@ -137,8 +137,6 @@ void CVelkaDlg::CreateButtons() {
 void CVelkaDlg::ConnectSession() {
     connect(&notifier_, &SessionNotifier::chartPageRequested, this,
             &CVelkaDlg::ShowChartFromHistory);
-    connect(&notifier_, &SessionNotifier::historyRefreshRequested, this,
-            &CVelkaDlg::RefreshHistory);
     connect(pages_.system, &CDlgSysInfo::eraseConfirmed, this, &CVelkaDlg::EraseLogger);
 }
 

@@ -44,9 +44,10 @@ struct MainWindowPages {
     QWidget* pdf = nullptr;
     QWidget* excel = nullptr;
 
-    // The history page's RefreshHistory: the window calls it at start-up, for the history
-    // button and whenever the session asks for it (historyRefreshRequested), so the page need
-    // not listen to that signal itself.
+    // The history page's RefreshHistory: the window calls it right after its first paint and
+    // for the history button. After an arrival the session asks for it through
+    // historyRefreshRequested, which the page hears itself. (A page that scanned already while
+    // it is built would compete with the window's first paint.)
     std::function<void()> refreshHistory;
     // The two export buttons (1005, 1006): fill and run the save popup, then export.
     std::function<void()> savePdfReport;
