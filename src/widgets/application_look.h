@@ -10,8 +10,9 @@ class QMessageBox;
 
 namespace velka {
 
-// The UI font: Liberation Sans (metric-compatible with Arial) at 11 pixels, which fits every
-// label rectangle of the pages, with Chinese texts from a CJK font.
+// The UI font: Liberation Sans (metric-compatible with Arial) at 11 pixels, in which the pages'
+// label, radio and button rectangles hold their texts (all but the history page's 70-pixel
+// paging buttons, whose longest texts need 9 pixels), with Chinese texts from a CJK font.
 QFont ApplicationFont();
 
 // Style Fusion (with a narrower gap after radio and check marks) with the skin's accent as the

@@ -43,10 +43,10 @@ void CxSkinButton::SetButtonKind(Kind kind) {
     // rule here lets the window clear every button of a group, as it does when it switches
     // pages itself.
     setAutoExclusive(false);
-    setCheckable(kind != Kind::Push);
     if (kind == Kind::Push) {
         setChecked(false);
     }
+    setCheckable(kind != Kind::Push);
 }
 
 void CxSkinButton::SetCheck(bool checked) {

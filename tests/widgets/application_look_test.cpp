@@ -23,7 +23,7 @@
 namespace velka {
 namespace {
 
-enum class Control { Label, Button, Radio };
+enum Control { Label, Button, Radio };
 
 struct PageText {
     const char* text;
@@ -32,68 +32,41 @@ struct PageText {
     Control control;
 };
 
-// Texts of the parameter, history and record table pages with their rectangles. Left out:
-// the history page's 70-pixel paging buttons ("<< Home page", "< Previous page"), which need
-// 73 and 80 pixels at this size and hold their texts only at 9 pixels.
+// The tightest texts of the parameter, history and record table pages in their rectangles.
+// Left out: the history page's 70-pixel paging buttons "<< Home page" and "< Previous page",
+// which need 73 and 80 pixels at this size and hold their texts only at 9 pixels.
 const PageText kPageTexts[] = {
-    // Parameter page.
-    {"Parameter setting", 100, 16, Control::Label},
-    {"Product Information", 120, 16, Control::Label},
-    {"Device S/N", 120, 16, Control::Label},
-    {"Shutdown Mode", 120, 16, Control::Label},
-    {"Upper Limit Alarm", 120, 16, Control::Label},
-    {"Lower Limit Alarm", 120, 16, Control::Label},
-    {"℃", 16, 16, Control::Label},
-    {"day", 20, 16, Control::Label},
-    {"*Product Name", 95, 16, Control::Label},
-    {"Specification Model", 95, 16, Control::Label},
-    {"Product Batch Number", 125, 16, Control::Label},
-    {"Shipment Number", 95, 16, Control::Label},
-    {"Unit", 35, 16, Control::Label},
-    {"Period of validity", 100, 16, Control::Label},
-    {"*Delivery Company", 110, 16, Control::Label},
-    {"*Receiving Company", 110, 16, Control::Label},
-    {"Transport Company", 110, 16, Control::Label},
-    {"Date Of Delivery", 110, 16, Control::Label},
-    {"* For Required Projects", 120, 16, Control::Label},
-    {"Transport Information", 120, 16, Control::Label},
-    {"Delete", 75, 35, Control::Button},
-    {"Update", 75, 35, Control::Button},
-    {"Write", 80, 30, Control::Button},
-    // History page.
-    {"Next page >", 70, 26, Control::Button},
-    {"Last page >>", 70, 26, Control::Button},
-    {"Go", 30, 22, Control::Button},
-    {"Cancel", 80, 40, Control::Button},
-    {"/", 10, 22, Control::Label},
-    {"Date Of Delivery", 100, 22, Control::Radio},
-    {"Receiving Company", 120, 22, Control::Radio},
-    {"Transport Number", 120, 22, Control::Radio},
-    {"Start Query Time：", 100, 16, Control::Label},
-    {"End Query Time：", 100, 16, Control::Label},
-    // Record table page.
-    {"<< Home Page", 90, 30, Control::Button},
-    {"< previous Page", 90, 30, Control::Button},
-    {"Last Page >>", 90, 30, Control::Button},
-    {"Go", 30, 30, Control::Button},
-    {"Cancel", 70, 38, Control::Button},
-    {"Query Start Time：", 90, 16, Control::Label},
-    {"Query End time：", 90, 16, Control::Label},
-    {"Temperature Max(℃)：", 130, 16, Control::Label},
-    {"Temperature Min(℃)：", 130, 16, Control::Label},
+    {"Parameter setting", 100, 16, Label},
+    {"Specification Model", 95, 16, Label},
+    {"Shipment Number", 95, 16, Label},
+    {"Product Batch Number", 125, 16, Label},
+    {"*Receiving Company", 110, 16, Label},
+    {"* For Required Projects", 120, 16, Label},
+    {"Transport Information", 120, 16, Label},
+    {"day", 20, 16, Label},
+    {"℃", 16, 16, Label},
+    {"Next page >", 70, 26, Button},
+    {"Last page >>", 70, 26, Button},
+    {"Date Of Delivery", 100, 22, Radio},
+    {"Receiving Company", 120, 22, Radio},
+    {"Start Query Time：", 100, 16, Label},
+    {"< previous Page", 90, 30, Button},
+    {"Query Start Time：", 90, 16, Label},
+    {"Query End time：", 90, 16, Label},
+    {"Temperature Max(℃)：", 130, 16, Label},
 };
 
 // The room a control leaves for its text, as the application's style lays it out.
 QRect TextRoom(const PageText& item) {
     const QRect rect(0, 0, item.width, item.height);
-    if (item.control == Control::Label) {
+    if (item.control == Label) {
         return rect;
     }
     QStyleOptionButton option;
     option.rect = rect;
     option.text = QString::fromUtf8(item.text);
     option.fontMetrics = QFontMetrics(QApplication::font());
-    const bool radio = item.control == Control::Radio;
+    const bool radio = item.control == Radio;
     return QApplication::style()->subElementRect(
         radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option);
 }

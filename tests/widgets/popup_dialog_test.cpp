@@ -196,13 +196,5 @@ TEST(SavePopup, TheFileDialogProposesTheStoredPathAndAsksBeforeOverwriting) {
     EXPECT_EQ(chosen, dir + QStringLiteral("/new-report.pdf"));
 }
 
-TEST(SavePopup, ACancelledFileDialogChoosesNothing) {
-    AnswerModalDialogs([](QWidget* modal) {
-        QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
-        return false;
-    });
-    EXPECT_EQ(ChooseSaveFileWithDialog(nullptr, {"/tmp/x.pdf", {}, "pdf"}), std::nullopt);
-}
-
 }  // namespace
 }  // namespace velka

@@ -173,8 +173,6 @@ SkinPicture ParameterPage() {
                 };
                 for (const QRectF& section : sections) {
                     FillRounded(painter, section, 8, kFormCard, kFormCardEdge);
-                    painter.fillRect(QRectF(section.left() + 1, section.top() + 14, 4, 28),
-                                     kAccent);
                 }
             }};
 }
