@@ -18,6 +18,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWindow>
+#include <utility>
 
 namespace velka {
 namespace {
@@ -27,6 +28,7 @@ constexpr QSize kNavigationButtonSize{86, 86};
 constexpr QSize kWindowButtonSize{38, 38};
 constexpr int kNavigationGroup = 1;
 constexpr int kExportGroup = 2;
+constexpr int kStartUpWithoutPaintMs = 1000;
 
 // The frame the pages live in. Presses, drags and right clicks on a page's background stay on
 // the page: they must not move the window or open the window's menu.
@@ -307,11 +309,21 @@ void CVelkaDlg::paintEvent(QPaintEvent*) {
     const QPixmap background = SkinBitmap(kBackgroundBitmap);
     if (!background.isNull())
         painter.drawPixmap(rect(), background);
-    if (!firstPaintDone_) {
+    if (!startUpScheduled_) {
         // The first paint never waits for the logger or the archive: they come right after.
-        firstPaintDone_ = true;
+        startUpScheduled_ = true;
         QTimer::singleShot(0, this, &CVelkaDlg::StartUp);
     }
+}
+
+void CVelkaDlg::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A window that is not painted soon after it is shown (started minimised, or on another
+    // workspace) still reads the logger and the archive.
+    QTimer::singleShot(kStartUpWithoutPaintMs, this, [this] {
+        if (!std::exchange(startUpScheduled_, true))
+            StartUp();
+    });
 }
 
 void CVelkaDlg::mousePressEvent(QMouseEvent* event) {

@@ -90,6 +90,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -118,7 +119,7 @@ private:
     MainWindowPages pages_;
     std::vector<std::pair<int, CxSkinButton*>> buttons_;
 
-    bool firstPaintDone_ = false;
+    bool startUpScheduled_ = false;
     bool startUpDone_ = false;
     // Moving the window by the mouse's travel, where the platform cannot move it itself.
     std::optional<QPoint> dragOffset_;
