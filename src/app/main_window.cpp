@@ -71,11 +71,11 @@ CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
 
     move(0, 0);
     setFixedSize(kMainWindowSize);
-    // The shape. X11 shapes the window itself with the mask. On Wayland a mask only limits where
-    // the window takes input, so there the window is also translucent and paints nothing
-    // outside it; X11 needs no 32-bit visual for that.
-    // From the 1x picture that the first paint takes from the pixmap cache on most screens:
-    // decoding the 1024 x 768 picture is the dearest step before that paint.
+    // The shape, from the 1x picture that the first paint then finds in the pixmap cache on
+    // most screens (decoding the picture is the dearest step before that paint). X11 shapes the
+    // window itself with the mask. On Wayland a mask only limits where the window takes input,
+    // so there the window is also translucent and paints nothing outside it; X11 needs no
+    // 32-bit visual for that.
     const QRegion shape = RegionFromBitmap(SkinBitmap(kBackgroundBitmap, 1.0).toImage());
     if (!shape.isEmpty()) {
         if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland")))
