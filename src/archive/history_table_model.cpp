@@ -12,6 +12,13 @@ void HistoryTableModel::FillList() {
     endResetModel();
 }
 
+void HistoryTableModel::ClearList() {
+    beginResetModel();
+    rows_.clear();
+    checkedRow_.reset();
+    endResetModel();
+}
+
 std::optional<std::size_t> HistoryTableModel::CheckedItemData() const {
     if (!checkedRow_)
         return std::nullopt;

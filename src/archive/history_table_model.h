@@ -22,6 +22,8 @@ public:
     // Rebuilds the rows from the history's current page, all unchecked: after every scan
     // result, query, cancel, sort or change of page.
     void FillList();
+    // Deletes every row, before a rescan empties the entries.
+    void ClearList();
     // The item data of the checked row, when one is checked.
     std::optional<std::size_t> CheckedItemData() const;
 

@@ -17,6 +17,11 @@ inline constexpr std::array<Choice, 5> kAlarmDelayChoices = kStartDelayChoices;
 inline constexpr std::array<Choice, 5> kLogIntervalChoices{
     {{"30sec", 30}, {"1min", 60}, {"5min", 300}, {"10min", 600}, {"30min", 1800}}};
 
+// What the lists show before any image is decoded: "10min", "30min" and "30sec".
+inline constexpr int kInitialStartDelayIndex = 2;
+inline constexpr int kInitialAlarmDelayIndex = 4;
+inline constexpr int kInitialLogIntervalIndex = 0;
+
 // The first choice whose seconds are at least `seconds`; the last one beyond them all.
 template <std::size_t N>
 constexpr int ChoiceIndexFor(const std::array<Choice, N>& choices, long long seconds) {

@@ -1,12 +1,14 @@
 #include "config/settings_write.h"
 
+#include "config/field_limits.h"
+#include "config/product_list.h"
 #include "record/product_record.h"
 
 namespace velka {
 
 std::optional<std::string> CheckRequiredFields(const LoggerSettings& settings) {
     if (settings.products.empty())
-        return "Please Add Product Information";
+        return kNoProductText;
     if (settings.deliveryCompany.empty())
         return "Please input Delivery Company";
     if (settings.receivingCompany.empty())
@@ -16,51 +18,38 @@ std::optional<std::string> CheckRequiredFields(const LoggerSettings& settings) {
 
 std::optional<std::string> CheckFitsImage(const LoggerSettings& settings) {
     if (settings.products.size() > kMaxProducts)
-        return "Product Information Upper Limit is 10, reach the upper limit!";
+        return kTooManyProductsText;
     if (TableUsedBytes(settings.products) > static_cast<int>(kMaxProductTableBytes))
-        return "Add Failed - Overrun the capacity";
+        return kAddOverCapacityText;
 
-    const auto tooLong = [](const std::u16string& text, std::size_t units) {
-        return text.size() > units;
+    std::optional<std::string> refusal;
+    const auto check = [&refusal](const std::string& prefix, const char* field,
+                                  const std::u16string& text, int units) {
+        if (!refusal && text.size() > static_cast<std::size_t>(units))
+            refusal = prefix + field + " is longer than " + std::to_string(units) + " characters";
     };
-    if (tooLong(settings.deliveryCompany, kCompanySlotBytes / 2))
-        return "Delivery Company is longer than 20 characters";
-    if (tooLong(settings.receivingCompany, kCompanySlotBytes / 2))
-        return "Receiving Company is longer than 20 characters";
-    if (tooLong(settings.transportCompany, kCompanySlotBytes / 2))
-        return "Transport Company is longer than 20 characters";
-    if (tooLong(settings.transportNumber, kTransportNumberSlotBytes / 2))
-        return "Transport Number is longer than 10 characters";
+    check("", "Delivery Company", settings.deliveryCompany, kCompanyTextUnits);
+    check("", "Receiving Company", settings.receivingCompany, kCompanyTextUnits);
+    check("", "Transport Company", settings.transportCompany, kCompanyTextUnits);
+    check("", "Transport Number", settings.transportNumber, kTransportNumberTextUnits);
     for (const ProductRecord& product : settings.products) {
         const std::string which = "Product " + std::to_string(product.id) + ": ";
-        if (tooLong(product.unit, kUnitStoredUnits))
-            return which + "Unit is longer than 2 characters";
-        if (product.quantity < 0 || product.quantity > 65535)
-            return which + "Quantity must be between 0 and 65535";
-        if (tooLong(product.number, kProductTextUnits))
-            return which + "Number is longer than 20 characters";
-        if (tooLong(product.name, kProductTextUnits))
-            return which + "Product Name is longer than 20 characters";
-        if (tooLong(product.spec, kProductTextUnits))
-            return which + "Specification Model is longer than 20 characters";
-        if (tooLong(product.shipment, kProductTextUnits))
-            return which + "Shipment Number is longer than 20 characters";
-        if (tooLong(product.batch, kBatchTextUnits))
-            return which + "Product Batch Number is longer than 16 characters";
+        check(which, "Unit", product.unit, kUnitFieldUnits);
+        if (!refusal && (product.quantity < 0 || product.quantity > kMaxQuantity))
+            refusal = which + "Quantity must be between 0 and " + std::to_string(kMaxQuantity);
+        check(which, "Number", product.number, kProductFieldUnits);
+        check(which, "Product Name", product.name, kProductFieldUnits);
+        check(which, "Specification Model", product.spec, kProductFieldUnits);
+        check(which, "Shipment Number", product.shipment, kProductFieldUnits);
+        check(which, "Product Batch Number", product.batch, kBatchFieldUnits);
     }
-    return std::nullopt;
+    return refusal;
 }
 
 void ApplySettingsToImage(const LoggerSettings& settings, LoggerImage& image,
                           const ReferenceTable& currentTable, std::int64_t now) {
     EncodeSettings(settings, image, currentTable, now);
     StoreProductTable(settings.products, image);
-}
-
-std::uint8_t AlarmDelayCount(int alarmDelaySeconds, int logIntervalSeconds) {
-    if (logIntervalSeconds <= 0)
-        return 0;
-    return static_cast<std::uint8_t>(alarmDelaySeconds / logIntervalSeconds);
 }
 
 }  // namespace velka

@@ -26,7 +26,4 @@ std::optional<std::string> CheckFitsImage(const LoggerSettings& settings);
 void ApplySettingsToImage(const LoggerSettings& settings, LoggerImage& image,
                           const ReferenceTable& currentTable, std::int64_t now);
 
-// The stored alarm delay: seconds / logInterval (integer division), low 8 bits.
-std::uint8_t AlarmDelayCount(int alarmDelaySeconds, int logIntervalSeconds);
-
 }  // namespace velka

@@ -26,11 +26,28 @@ std::string SerialText(std::uint32_t serialNumber) {
     return text;
 }
 
+std::string LogCycleText(std::uint16_t logInterval) {
+    return std::to_string(logInterval / 10);
+}
+
+std::string DeliveryDateText(std::int64_t deliveryDate) {
+    return FormatLocalTime(deliveryDate, "%Y-%m-%d");
+}
+
 LoggerSettings InitialSettings(std::int64_t now) {
     LoggerSettings settings;
     settings.deliveryDate = now;
-    settings.deliveryDateText = FormatLocalTime(now, "%Y-%m-%d");
+    settings.deliveryDateText = DeliveryDateText(now);
     return settings;
+}
+
+void CopyTransportFields(const LoggerSettings& from, LoggerSettings& to) {
+    to.deliveryDate = from.deliveryDate;
+    to.deliveryDateText = from.deliveryDateText;
+    to.transportCompany = from.transportCompany;
+    to.transportNumber = from.transportNumber;
+    to.deliveryCompany = from.deliveryCompany;
+    to.receivingCompany = from.receivingCompany;
 }
 
 double LimitFromCode(std::uint16_t code, const ReferenceTable& currentTable) {
@@ -60,7 +77,7 @@ LoggerSettings DecodeSettings(const LoggerImage& image, const ReferenceTable& cu
     s.calibrationA = ReadU16(image, kCalibrationAOffset);
     s.calibrationB = ReadU16(image, kCalibrationBOffset);
     s.logInterval = ReadU16(image, kLogIntervalOffset);
-    s.logCycleText = std::to_string(s.logInterval / 10);
+    s.logCycleText = LogCycleText(s.logInterval);
     s.startDelay = ReadU16(image, kStartDelayOffset);
     s.lowerLimitCode = ReadU16(image, kLowerLimitCodeOffset);
     s.upperLimitCode = ReadU16(image, kUpperLimitCodeOffset);
@@ -73,7 +90,7 @@ LoggerSettings DecodeSettings(const LoggerImage& image, const ReferenceTable& cu
     s.serialText = SerialText(s.serialNumber);
     const std::uint32_t deliveryDate = ReadU32(image, kDeliveryDateOffset);
     s.deliveryDate = deliveryDate == 0 ? now : static_cast<std::int64_t>(deliveryDate);
-    s.deliveryDateText = FormatLocalTime(s.deliveryDate, "%Y-%m-%d");
+    s.deliveryDateText = DeliveryDateText(s.deliveryDate);
     s.transportCompany = ReadSlotText(image, kTransportCompanyOffset, kCompanySlotBytes);
     s.transportNumber = ReadSlotText(image, kTransportNumberOffset, kTransportNumberSlotBytes);
     s.deliveryCompany = ReadSlotText(image, kDeliveryCompanyOffset, kCompanySlotBytes);

@@ -41,6 +41,10 @@ struct LoggerSettings {
 // The settings before any image is decoded.
 LoggerSettings InitialSettings(std::int64_t now);
 
+// The delivery date and the four transport texts of `from`: what a stored file's import takes
+// over.
+void CopyTransportFields(const LoggerSettings& from, LoggerSettings& to);
+
 // Alarm limits through the calibrated table: a 10-bit code and a whole °C value.
 double LimitFromCode(std::uint16_t code, const ReferenceTable& currentTable);
 std::uint16_t CodeFromLimit(double limit, const ReferenceTable& currentTable);
@@ -62,5 +66,9 @@ ParsedProducts ParseImageProducts(const LoggerImage& image);
 void StoreProductTable(const std::vector<ProductRecord>& products, LoggerImage& image);
 
 std::string SerialText(std::uint32_t serialNumber);
+// The log cycle in days as shown: logInterval / 10 in decimal ("3" for 30 s).
+std::string LogCycleText(std::uint16_t logInterval);
+// "%Y-%m-%d" of the delivery date in local time.
+std::string DeliveryDateText(std::int64_t deliveryDate);
 
 }  // namespace velka

@@ -87,8 +87,9 @@ ResultCode AcquisitionController::Acquire() {
     }
     image_ = read;
 
+    // Known before the settings are announced: the parameter page's lock rule reads it then.
+    readLogger_ = {ReadU32(image_, kSerialNumberOffset), image_[kWriteProtectFlagOffset]};
     LoadSettingsFromImage();
-    readLogger_ = {recording_.settings.serialNumber, recording_.settings.writeProtectFlag};
     observer_->LoggerAttached();
     ArchiveImage();
     DecodeRecord();
@@ -107,17 +108,11 @@ bool AcquisitionController::LoadStoredImage(const std::filesystem::path& path) {
     return true;
 }
 
-bool AcquisitionController::ImportStoredImage(const std::string& pathStem) {
-    if (!ReadImageFile(pathStem + ".bin", image_))
+bool AcquisitionController::ImportStoredImage(const std::filesystem::path& path) {
+    if (!ReadImageFile(path, image_))
         return false;
-    const LoggerSettings stored = DecodeSettings(image_, recording_.currentTable, clock_.Now());
-    LoggerSettings& settings = recording_.settings;
-    settings.deliveryDate = stored.deliveryDate;
-    settings.deliveryDateText = stored.deliveryDateText;
-    settings.transportCompany = stored.transportCompany;
-    settings.transportNumber = stored.transportNumber;
-    settings.deliveryCompany = stored.deliveryCompany;
-    settings.receivingCompany = stored.receivingCompany;
+    CopyTransportFields(DecodeSettings(image_, recording_.currentTable, clock_.Now()),
+                        recording_.settings);
     observer_->SettingsChanged();
     LoadProducts();
     return true;

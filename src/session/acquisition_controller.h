@@ -69,9 +69,10 @@ public:
     // A stored recording from the history: decoded as after an acquisition, without the
     // device and without archiving. False (silently) when the file cannot be read.
     bool LoadStoredImage(const std::filesystem::path& path);
-    // The parameter page's Load: reads pathStem + ".bin" into the image and takes over only its
-    // delivery and transport fields and its products. False (silently) when it cannot be read.
-    bool ImportStoredImage(const std::string& pathStem);
+    // The parameter page's Load: reads the chosen file, whatever the case of its extension,
+    // into the image and takes over only its delivery and transport fields and its products.
+    // False (silently) when it cannot be read.
+    bool ImportStoredImage(const std::filesystem::path& path);
 
     // --- the window's requests ---
 

@@ -319,7 +319,7 @@ TEST_F(Acquisition, StoredImageLongerThanTheMemoryIsReadForItsFirst16384Bytes) {
 TEST_F(Acquisition, MissingStoredImageChangesNothing) {
     Plug(SyntheticLoggerImage(kStart));
     EXPECT_FALSE(Controller().LoadStoredImage(root.Path() / "missing.bin"));
-    EXPECT_FALSE(Controller().ImportStoredImage((root.Path() / "missing").string()));
+    EXPECT_FALSE(Controller().ImportStoredImage(root.Path() / "missing.bin"));
     EXPECT_TRUE(log.entries.empty());
     EXPECT_EQ(Controller().Image(), LoggerImage{});
 }
@@ -336,11 +336,11 @@ TEST_F(Acquisition, ImportTakesOverOnlyTransportFieldsAndProducts) {
     LoggerImage other = SynthesizeRecording(options, testing::DeliveredTables()).image;
     WriteSlotText(other, kDeliveryCompanyOffset, kCompanySlotBytes, u"Imported Ltd");
     StoreProductTable({}, other);
-    const std::filesystem::path stem = root.Path() / "other";
-    ASSERT_FALSE(WriteFileAtomically(stem.string() + ".bin", other));
+    const std::filesystem::path path = root.Path() / "other.bin";
+    ASSERT_FALSE(WriteFileAtomically(path, other));
     log.entries.clear();
 
-    ASSERT_TRUE(Controller().ImportStoredImage(stem.string()));
+    ASSERT_TRUE(Controller().ImportStoredImage(path));
     const LoggerSettings& after = Controller().CurrentRecording().settings;
     EXPECT_EQ(after.deliveryCompany, u"Imported Ltd");
     EXPECT_TRUE(after.products.empty());

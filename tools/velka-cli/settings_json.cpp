@@ -2,6 +2,8 @@
 
 #include "command_line.h"
 #include "config/choice_lists.h"
+#include "config/field_limits.h"
+#include "config/log_timing.h"
 #include "config/settings_write.h"
 #include "record/text_encoding.h"
 
@@ -92,36 +94,34 @@ LoggerSettings SettingsFromJson(const std::string& jsonText, LoggerSettings sett
             Refuse("unknown settings key \"" + key + "\"");
     }
 
-    // The alarm delay is a count of log intervals; what the user set is the delay in seconds.
-    const int alarmDelaySeconds = settings.alarmDelayCount * settings.logInterval;
-    if (json.contains("logInterval")) {
-        settings.logInterval = static_cast<std::uint16_t>(
-            ChoiceSeconds(json["logInterval"], "logInterval", kLogIntervalChoices));
-        settings.logCycleText = std::to_string(settings.logInterval / 10);
-    }
+    LogTimingChoice timing;
+    if (json.contains("logInterval"))
+        timing.logIntervalSeconds =
+            ChoiceSeconds(json["logInterval"], "logInterval", kLogIntervalChoices);
     if (json.contains("startDelay"))
-        settings.startDelay = static_cast<std::uint16_t>(
-            ChoiceSeconds(json["startDelay"], "startDelay", kStartDelayChoices));
-    if (json.contains("alarmDelay")) {
-        const int seconds = ChoiceSeconds(json["alarmDelay"], "alarmDelay", kAlarmDelayChoices);
-        if (settings.logInterval == 0)
-            Refuse("alarmDelay needs a log interval; give logInterval as well");
-        // Counted in intervals of the new log interval, which is set above.
-        settings.alarmDelayCount = AlarmDelayCount(seconds, settings.logInterval);
-    } else if (settings.logInterval != 0 && alarmDelaySeconds / settings.logInterval > 255) {
-        Refuse("the alarm delay of " + std::to_string(alarmDelaySeconds) +
+        timing.startDelaySeconds =
+            ChoiceSeconds(json["startDelay"], "startDelay", kStartDelayChoices);
+    if (json.contains("alarmDelay"))
+        timing.alarmDelaySeconds =
+            ChoiceSeconds(json["alarmDelay"], "alarmDelay", kAlarmDelayChoices);
+    const int keptAlarmDelaySeconds = settings.alarmDelayCount * settings.logInterval;
+    switch (ApplyLogTiming(settings, timing)) {
+    case LogTimingRefusal::None:
+        break;
+    case LogTimingRefusal::AlarmDelayWithoutLogInterval:
+        Refuse("alarmDelay needs a log interval; give logInterval as well");
+    case LogTimingRefusal::AlarmDelayTooLong:
+        Refuse("the alarm delay of " + std::to_string(keptAlarmDelaySeconds) +
                " seconds cannot be counted in intervals of " +
-               std::to_string(settings.logInterval) + " seconds; give alarmDelay as well");
-    } else if (settings.logInterval != 0) {
-        // A new log interval keeps the delay in seconds, as the parameter page's list does.
-        settings.alarmDelayCount = AlarmDelayCount(alarmDelaySeconds, settings.logInterval);
+               std::to_string(timing.logIntervalSeconds.value_or(settings.logInterval)) +
+               " seconds; give alarmDelay as well");
     }
     if (json.contains("upperLimit"))
-        settings.upperLimit =
-            static_cast<double>(WholeNumber(json["upperLimit"], "upperLimit", -30, 70));
+        settings.upperLimit = static_cast<double>(
+            WholeNumber(json["upperLimit"], "upperLimit", kLowestAlarmLimit, kHighestAlarmLimit));
     if (json.contains("lowerLimit"))
-        settings.lowerLimit =
-            static_cast<double>(WholeNumber(json["lowerLimit"], "lowerLimit", -30, 70));
+        settings.lowerLimit = static_cast<double>(
+            WholeNumber(json["lowerLimit"], "lowerLimit", kLowestAlarmLimit, kHighestAlarmLimit));
     if (json.contains("deliveryDate"))
         settings.deliveryDate = WholeNumber(json["deliveryDate"], "deliveryDate", 0, UINT32_MAX);
     if (json.contains("deliveryCompany"))

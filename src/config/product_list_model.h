@@ -1,0 +1,69 @@
+#pragma once
+// The product information list as an item model: one row per product in list order, eight
+// columns, a check box in the first, at most one row ticked, each row carrying its product's id.
+// The model is rebuilt whole after every change of the list, which leaves no row ticked.
+
+#include "record/product_record.h"
+
+#include <QAbstractTableModel>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace velka {
+
+struct ProductColumn {
+    const char* heading;
+    int widthPixels;
+};
+
+// The headings and widths of the eight columns (the five leading spaces of "     Number" leave
+// room for the check box).
+inline constexpr ProductColumn kProductColumns[] = {{"     Number", 100},
+                                                    {"Product Name", 150},
+                                                    {"Specification Model", 150},
+                                                    {"Product Batch Number", 100},
+                                                    {"Period of validity", 80},
+                                                    {"Unit", 80},
+                                                    {"Quantity", 80},
+                                                    {"Shipment Number", 120}};
+
+class ProductListModel final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // The id of the row's product.
+    static constexpr int kIdRole = Qt::UserRole;
+
+    explicit ProductListModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+    // One row per product, in order, none ticked.
+    void Rebuild(const std::vector<ProductRecord>& products);
+
+    // The first ticked row from the top, if any.
+    std::optional<int> TickedRow() const { return tickedRow_; }
+    std::uint8_t IdAt(int row) const;
+    // Ticks or unticks a row; ticking unticks every other row first.
+    void SetTicked(int row, bool ticked);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+signals:
+    // The row's tick changed; after a tick the other rows are already unticked.
+    void tickChanged(int row, bool ticked);
+
+private:
+    bool IsRow(const QModelIndex& index) const;
+    QString Text(const ProductRecord& product, int column) const;
+    void EmitTickChanged(int row, bool ticked);
+
+    std::vector<ProductRecord> products_;
+    std::optional<int> tickedRow_;
+};
+
+}  // namespace velka

@@ -1,0 +1,299 @@
+// The history page driven as a user would: the first scan, paging and Go with their fields,
+// queries and Cancel, sorting by a click on a column title, the single check, and Load, which
+// always ends with the session asking for the chart page.
+
+#include "archive/history_page.h"
+#include "archive/page_controls.h"
+#include "archive/table_time_text.h"
+#include "archive_fixtures.h"
+#include "page_test_support.h"
+
+#include <QAbstractItemModelTester>
+#include <QDateTimeEdit>
+#include <QHeaderView>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTableView>
+#include <algorithm>
+#include <memory>
+#include <thread>
+
+namespace velka {
+namespace {
+
+using testing::Click;
+using testing::Find;
+using testing::Text;
+using testing::Type;
+using testing::WaitUntil;
+
+constexpr std::uint32_t kFirstClockSet = 1'700'000'000;  // start 2023-11-14 22:23:20 UTC
+constexpr std::uint32_t kDaySeconds = 86'400;
+
+// Recording i starts i days after the first; every third one went with another company.
+testing::ImageFields FieldsOf(std::uint32_t i) {
+    testing::ImageFields fields;
+    fields.clockSetTime = kFirstClockSet + i * kDaySeconds;
+    fields.deliveryCompany = i % 3 == 0 ? u"Cold Line Logistics" : u"Nordvik Pharma";
+    fields.transportNumber = u"CF-" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10));
+    return fields;
+}
+
+std::string NameOf(std::uint32_t i) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%08X%010u.bin", 0x0A1B2C00u + i, kFirstClockSet + i);
+    return name;
+}
+
+class HistoryPage : public ::testing::Test {
+protected:
+    void Store(std::uint32_t count) {
+        std::filesystem::create_directories(session.DataDirectory());
+        for (std::uint32_t i = 0; i < count; ++i)
+            testing::WriteBytes(session.DataDirectory() / NameOf(i),
+                                testing::MakeImage(FieldsOf(i)));
+    }
+
+    // Builds the page over what is stored and waits for its first scan.
+    void Open() {
+        tester.reset();
+        page.reset();
+        page =
+            std::make_unique<CDlgStatistics>(session.controller, session.notifier, session.messages,
+                                             session.clock, DataRoot(session.temp.Path()));
+        tester = std::make_unique<QAbstractItemModelTester>(
+            List().model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        ASSERT_FALSE(List().isEnabled());
+        ASSERT_FALSE(Find<QPushButton>(*page, "load").isEnabled());
+        ASSERT_TRUE(WaitUntil([&] { return List().isEnabled(); }));
+    }
+
+    QTableView& List() { return Find<QTableView>(*page, "historyList"); }
+    int Rows() { return List().model()->rowCount(); }
+    QString Cell(int row, int column) {
+        return List().model()->index(row, column).data().toString();
+    }
+    std::vector<QString> Column(int column) {
+        std::vector<QString> texts;
+        for (int row = 0; row < Rows(); ++row)
+            texts.push_back(Cell(row, column));
+        return texts;
+    }
+    void ChooseQuery(const char* radioName) {
+        QTest::mouseClick(&Find<QRadioButton>(*page, radioName), Qt::LeftButton);
+    }
+    void ClickTitle(int column) {
+        QHeaderView& header = *List().horizontalHeader();
+        const QPoint centre(header.sectionViewportPosition(column) + header.sectionSize(column) / 2,
+                            header.height() / 2);
+        QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, centre);
+    }
+    // A click on the check box in front of the row, where the style draws it.
+    void ClickCheckBox(int row) {
+        QTableView& list = List();
+        const QModelIndex index = list.model()->index(row, 0);
+        QStyleOptionViewItem option;
+        option.initFrom(&list);
+        option.rect = list.visualRect(index);
+        option.features =
+            QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+        option.text = index.data().toString();
+        const QRect box =
+            list.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &list);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, box.center());
+    }
+    bool Checked(int row) {
+        return List().model()->index(row, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    }
+    std::vector<int> SelectedRows() {
+        std::vector<int> rows;
+        for (const QModelIndex& index : List().selectionModel()->selectedRows())
+            rows.push_back(index.row());
+        return rows;
+    }
+
+    testing::PageSession session{testing::MakeImage({})};
+    std::unique_ptr<CDlgStatistics> page;
+    std::unique_ptr<QAbstractItemModelTester> tester;
+};
+
+TEST_F(HistoryPage, PagesTwentyFiveRowsAndGoesToTheTypedPage) {
+    Open();  // an empty archive: one page numbered 1 of none
+    EXPECT_EQ(Text(*page, "pageCount"), "0");
+    testing::RunPagingSteps(*page, *List().model(),
+                            {{nullptr, "next", "1", 0, ""},
+                             {nullptr, "last", "0", 0, ""},
+                             {nullptr, "home", "1", 0, ""}});
+
+    Store(26);
+    Open();
+    EXPECT_EQ(Text(*page, "pageCount"), "2");
+    EXPECT_EQ(Rows(), 25);
+    testing::RunPagingSteps(*page, *List().model(),
+                            {{nullptr, "next", "2", 1, "26"},
+                             {nullptr, "next", "2", 1, "26"},
+                             {nullptr, "previous", "1", 25, "1"},
+                             {"99", "go", "2", 1, "26"},
+                             {"-3", "go", "1", 25, "1"},
+                             {nullptr, "last", "2", 1, "26"},
+                             {"two", "go", "2", 1, "26"}});  // refused: the page stays
+    EXPECT_EQ(session.messages.shown, (std::vector<testing::ShownMessage>{
+                                          {"Enter an integer.", "Warning", MessageIcon::Warning}}));
+    // Typing into the page count is undone at once.
+    Type(*page, "pageCount", "7");
+    EXPECT_EQ(Text(*page, "pageCount"), "2");
+}
+
+TEST_F(HistoryPage, QueriesByTimeOrTextUntilCancel) {
+    Store(40);
+    Open();
+    QDateTimeEdit& from = Find<QDateTimeEdit>(*page, "queryFrom");
+    EXPECT_EQ(from.text(), "2024-05-01 00:00:00");
+
+    // Start times from the 6th to the 10th recording, both ends to the second.
+    const std::int64_t firstStart = kFirstClockSet + 600;
+    SetPickerSeconds(from, firstStart + 5 * kDaySeconds);
+    SetPickerSeconds(Find<QDateTimeEdit>(*page, "queryTo"), firstStart + 9 * kDaySeconds);
+    Click(*page, "query");
+    EXPECT_EQ(Text(*page, "pageCount"), "1");
+    std::vector<QString> starts = Column(2);
+    std::sort(starts.begin(), starts.end());
+    EXPECT_EQ(starts, (std::vector<QString>{"2023-11-19_22:23:20", "2023-11-20_22:23:20",
+                                            "2023-11-21_22:23:20", "2023-11-22_22:23:20",
+                                            "2023-11-23_22:23:20"}));
+    EXPECT_EQ(Column(0), (std::vector<QString>{"1", "2", "3", "4", "5"}));
+
+    // From later than to: nothing.
+    SetPickerSeconds(from, firstStart + 9 * kDaySeconds + 1);
+    Click(*page, "query");
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_EQ(Text(*page, "pageCount"), "0");
+
+    // A text mode empties the filter; lower-case letters find the company in any case, and
+    // the list and the field keep their own case.
+    Type(*page, "filter", "left over");
+    ChooseQuery("deliveryCompanyQuery");
+    EXPECT_EQ(Text(*page, "filter"), "");
+    Type(*page, "filter", "co");
+    Click(*page, "query");
+    EXPECT_EQ(Text(*page, "filter"), "co");
+    EXPECT_EQ(Rows(), 14);  // every third of 40
+    EXPECT_EQ(Cell(0, 4), "Cold Line Logistics");
+
+    // Cancel: every entry, the first radio button and an empty filter; the pickers stay.
+    Click(*page, "cancel");
+    EXPECT_TRUE(Find<QRadioButton>(*page, "startTimeQuery").isChecked());
+    EXPECT_EQ(Text(*page, "filter"), "");
+    EXPECT_EQ(Text(*page, "pageCount"), "2");
+    EXPECT_EQ(PickerSeconds(from), firstStart + 9 * kDaySeconds + 1);
+}
+
+TEST_F(HistoryPage, ColumnTitlesSortWithOneSharedState) {
+    Store(30);
+    Open();
+    const auto ascending = [](std::vector<QString> texts) {
+        return std::is_sorted(texts.begin(), texts.end());
+    };
+    const auto descending = [](std::vector<QString> texts) {
+        return std::is_sorted(texts.rbegin(), texts.rend());
+    };
+
+    Click(*page, "next");
+    ClickTitle(kStartTimeColumn);
+    EXPECT_EQ(Text(*page, "pageNumber"), "1");
+    EXPECT_TRUE(ascending(Column(kStartTimeColumn)));
+    EXPECT_EQ(Cell(0, kStartTimeColumn), "2023-11-14_22:23:20");
+    EXPECT_EQ(List().horizontalHeader()->sortIndicatorSection(), kStartTimeColumn);
+
+    ClickTitle(kStartTimeColumn);
+    EXPECT_TRUE(descending(Column(kStartTimeColumn)));
+    EXPECT_EQ(Cell(0, kStartTimeColumn), "2023-12-13_22:23:20");
+    EXPECT_EQ(Cell(0, 0), "1");
+
+    // "Number" sorts nothing, but the next title sorts ascending again.
+    ClickTitle(kNumberColumn);
+    EXPECT_TRUE(descending(Column(kStartTimeColumn)));
+    EXPECT_EQ(List().horizontalHeader()->sortIndicatorSection(), kStartTimeColumn);
+    ClickTitle(kStartTimeColumn);
+    EXPECT_TRUE(ascending(Column(kStartTimeColumn)));
+    ClickTitle(kDeviceSerialColumn);
+    EXPECT_TRUE(ascending(Column(kDeviceSerialColumn)));
+    EXPECT_EQ(Cell(0, kDeviceSerialColumn), "0A1B2C00");
+
+    // A rescan at the session's request shows every entry in listing order again, with no
+    // sort mark, and both pickers at the present time; the query mode stays.
+    ChooseQuery("transportNumberQuery");
+    Store(31);
+    session.clock.Set(testing::kPageNow + 3600);
+    emit session.notifier.historyRefreshRequested();
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_EQ(Find<QDateTimeEdit>(*page, "queryTo").text(), "2024-05-01 01:00:00");
+    ASSERT_TRUE(WaitUntil([&] { return Rows() > 0; }));
+    EXPECT_EQ(Text(*page, "pageCount"), "2");
+    EXPECT_EQ(List().horizontalHeader()->sortIndicatorSection(), -1);
+    EXPECT_TRUE(Find<QRadioButton>(*page, "transportNumberQuery").isChecked());
+    Type(*page, "filter", "cf-1");
+    Click(*page, "query");
+    EXPECT_EQ(Rows(), 3);  // 1, 11 and 21: the mode still tests the transport number
+}
+
+TEST_F(HistoryPage, OneRowCheckedAndLoadAlwaysEndsOnTheChartPage) {
+    Store(30);
+    Open();
+    QSignalSpy chartRequests(&session.notifier, &SessionNotifier::chartPageRequested);
+    const auto startOfRow = [&](int row) { return Cell(row, kStartTimeColumn).replace('_', ' '); };
+    const auto loadedStart = [&] {
+        return QString::fromStdU16String(
+            LocalDateTimeText(session.controller.CurrentRecording().StartTime(), ' '));
+    };
+
+    ClickCheckBox(2);
+    ClickCheckBox(5);
+    EXPECT_FALSE(Checked(2));
+    EXPECT_TRUE(Checked(5));
+    EXPECT_EQ(SelectedRows(), std::vector<int>{5});
+    Click(*page, "load");
+    EXPECT_EQ(chartRequests.count(), 1);
+    EXPECT_EQ(loadedStart(), startOfRow(5));
+
+    ClickCheckBox(5);  // unchecked: nothing to load, yet the chart page is asked for
+    EXPECT_TRUE(SelectedRows().empty());
+    Click(*page, "load");
+    EXPECT_EQ(chartRequests.count(), 2);
+    EXPECT_EQ(loadedStart(), startOfRow(5));
+
+    // A double click checks the row under the pointer and loads it.
+    QTableView& list = List();
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
+                       list.visualRect(list.model()->index(7, 3)).center());
+    EXPECT_TRUE(Checked(7));
+    EXPECT_EQ(chartRequests.count(), 3);
+    EXPECT_EQ(loadedStart(), startOfRow(7));
+
+    // A file gone since the scan loads nothing; the chart page is still asked for.
+    const QString loadedBefore = loadedStart();
+    Click(*page, "next");
+    ClickCheckBox(0);
+    std::filesystem::remove_all(session.DataDirectory());
+    Click(*page, "load");
+    EXPECT_EQ(chartRequests.count(), 4);
+    EXPECT_EQ(loadedStart(), loadedBefore);
+    EXPECT_TRUE(session.messages.shown.empty());
+}
+
+TEST_F(HistoryPage, ClosingInTheMiddleOfAScanEndsItsThread) {
+    Store(500);
+    for (int i = 0; i < 3; ++i) {
+        auto closing =
+            std::make_unique<CDlgStatistics>(session.controller, session.notifier, session.messages,
+                                             session.clock, DataRoot(session.temp.Path()));
+        std::this_thread::sleep_for(std::chrono::milliseconds(3 * i));
+        closing.reset();  // waits for the thread; nothing reaches the page after this
+        QCoreApplication::processEvents();
+    }
+}
+
+}  // namespace
+}  // namespace velka

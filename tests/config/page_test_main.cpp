@@ -1,0 +1,27 @@
+// The page tests run in one QApplication on the offscreen platform with the program's look,
+// and with English (United States) as the system locale, whose short date the date pickers
+// show. Home and the XDG folders point into a temporary folder: tests never touch the user's
+// home.
+
+#include "temp_dir.h"
+#include "widgets/application_look.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    const velka::testing::TempDir home;
+    const QByteArray homePath = QByteArray::fromStdString(home.Path().string());
+    qputenv("HOME", homePath);
+    qputenv("XDG_CONFIG_HOME", homePath + "/config");
+    qputenv("XDG_CACHE_HOME", homePath + "/cache");
+    qputenv("XDG_DATA_HOME", homePath + "/data");
+    qputenv("XDG_RUNTIME_DIR", homePath);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LC_ALL", "en_US.UTF-8");
+
+    QApplication application(argc, argv);
+    velka::ApplyApplicationLook(application);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
