@@ -43,13 +43,15 @@ std::uint16_t LimitCodeFor(double limit, const ReferenceTable& table) {
 
 // The shipment's temperature at hour h: a fridge cycling around 5 °C, a slow drift with the
 // time of day, and excursions at fixed fractions of the journey.
-double ProfileTemperature(double fraction, double hours, std::mt19937& engine) {
+double ProfileTemperature(double fraction, double hours, bool excursions, std::mt19937& engine) {
     double t = 5.0 + 1.2 * std::sin(2 * std::numbers::pi * hours / 24.0) +
                0.5 * std::sin(2 * std::numbers::pi * hours / 0.75) + 0.3 * (Uniform(engine) - 0.5);
     const auto bump = [fraction](double centre, double width) {
         const double x = (fraction - centre) / width;
         return std::exp(-x * x);
     };
+    if (!excursions)
+        return t;
     t += 5.5 * bump(0.22, 0.015);  // a door left open at a transfer: above the upper limit
     t -= 4.0 * bump(0.58, 0.02);   // too close to the evaporator: below the lower limit
     t += 4.2 * bump(0.86, 0.01);   // unloading in the sun
@@ -110,7 +112,7 @@ SyntheticRecording SynthesizeRecording(const SyntheticRecordingOptions& options,
     for (std::size_t i = 0; i < count; ++i) {
         const double fraction = count > 1 ? static_cast<double>(i) / (count - 1) : 0.0;
         const double hours = static_cast<double>(i) * options.logIntervalSeconds / 3600.0;
-        const double wanted = ProfileTemperature(fraction, hours, engine);
+        const double wanted = ProfileTemperature(fraction, hours, options.excursions, engine);
         std::uint16_t best = 1;
         for (std::uint16_t v = 1; v < 1024; ++v) {
             if (std::abs(converter.Temperature(v) - wanted) <

@@ -17,6 +17,9 @@ struct SyntheticRecordingOptions {
     std::size_t sampleCount = 2016;  // a week at five minutes
     std::int64_t startTime = 0;      // first sample, seconds since 1970
     std::uint32_t seed = 1;
+    // Whether the shipment leaves its 2-8 °C band three times (a door left open, too close to
+    // the evaporator, unloading in the sun) or stays within it.
+    bool excursions = true;
 };
 
 struct SyntheticRecording {

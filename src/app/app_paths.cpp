@@ -1,0 +1,59 @@
+#include "app/app_paths.h"
+
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace velka {
+namespace {
+
+std::string Variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::string(value) : std::string();
+}
+
+// The base directory specification ignores relative paths in its variables.
+bool UsableFolder(const std::string& path) {
+    return !path.empty() && path.front() == '/';
+}
+
+}  // namespace
+
+AppEnvironment AppEnvironment::OfProcess() {
+    AppEnvironment environment;
+    environment.home = Variable("HOME");
+    if (environment.home.empty()) {
+        if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr)
+            environment.home = entry->pw_dir;
+    }
+    environment.xdgConfigHome = Variable("XDG_CONFIG_HOME");
+    environment.xdgRuntimeDir = Variable("XDG_RUNTIME_DIR");
+    environment.tempDir = Variable("TMPDIR");
+    environment.userId = getuid();
+    return environment;
+}
+
+std::filesystem::path DefaultConfigFile(const AppEnvironment& environment) {
+    const std::filesystem::path base = UsableFolder(environment.xdgConfigHome)
+                                           ? std::filesystem::path(environment.xdgConfigHome)
+                                           : std::filesystem::path(environment.home) / ".config";
+    return base / "velka" / "config.ini";
+}
+
+std::filesystem::path InstanceLockFile(const AppEnvironment& environment) {
+    if (UsableFolder(environment.xdgRuntimeDir))
+        return std::filesystem::path(environment.xdgRuntimeDir) / "velka.lock";
+    const std::filesystem::path temp =
+        UsableFolder(environment.tempDir) ? environment.tempDir : "/tmp";
+    return temp / ("velka-" + std::to_string(environment.userId) + ".lock");
+}
+
+DataRoot DefaultDemoDataRoot(const AppEnvironment& environment) {
+    return DataRoot(std::filesystem::path(environment.home) / "Calderwyn-demo");
+}
+
+std::filesystem::path HelpIndexFile(const std::filesystem::path& programFolder) {
+    return programFolder / "Help" / "index.html";
+}
+
+}  // namespace velka

@@ -1,0 +1,39 @@
+#pragma once
+// Where the program keeps its own files, from the environment it was started in. The
+// environment is handed in, so tests never touch the user's home or runtime folder.
+
+#include "storage/data_root.h"
+
+#include <filesystem>
+#include <string>
+#include <sys/types.h>
+
+namespace velka {
+
+struct AppEnvironment {
+    std::string home;           // $HOME (empty: unknown)
+    std::string xdgConfigHome;  // $XDG_CONFIG_HOME
+    std::string xdgRuntimeDir;  // $XDG_RUNTIME_DIR
+    std::string tempDir;        // $TMPDIR
+    uid_t userId = 0;
+
+    // The running process's environment; the home from the password database when HOME is
+    // not set.
+    static AppEnvironment OfProcess();
+};
+
+// $XDG_CONFIG_HOME/velka/config.ini, else ~/.config/velka/config.ini. (Beside the program, where
+// the file used to live, is not writable once the program is installed.)
+std::filesystem::path DefaultConfigFile(const AppEnvironment& environment);
+
+// velka.lock in $XDG_RUNTIME_DIR (a private folder that the session empties at logout), else
+// velka-UID.lock in the system's temporary folder.
+std::filesystem::path InstanceLockFile(const AppEnvironment& environment);
+
+// The demo's own data root, $HOME/Calderwyn-demo: the demo never writes into the real archive.
+DataRoot DefaultDemoDataRoot(const AppEnvironment& environment);
+
+// The user guide beside the program.
+std::filesystem::path HelpIndexFile(const std::filesystem::path& programFolder);
+
+}  // namespace velka

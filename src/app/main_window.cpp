@@ -1,0 +1,365 @@
+#include "app/main_window.h"
+
+#include "app/about_dialog.h"
+#include "app/app_icon.h"
+#include "app/app_settings.h"
+#include "app/demo_logger.h"
+#include "app/page_geometry.h"
+#include "app/region_from_bitmap.h"
+#include "app/system_page.h"
+#include "widgets/skin_bitmaps.h"
+#include "widgets/skin_button.h"
+
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <QWindow>
+#include <utility>
+
+namespace velka {
+namespace {
+
+constexpr int kBackgroundBitmap = 129;
+constexpr QSize kNavigationButtonSize{86, 86};
+constexpr QSize kWindowButtonSize{38, 38};
+constexpr int kNavigationGroup = 1;
+constexpr int kExportGroup = 2;
+constexpr int kStartUpWithoutPaintMs = 1000;
+
+// The frame the pages live in. Presses, drags and right clicks on a page's background stay on
+// the page: they must not move the window or open the window's menu.
+class PageFrameWidget final : public QWidget {
+public:
+    explicit PageFrameWidget(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_NoMousePropagation);
+    }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override { event->accept(); }
+};
+
+}  // namespace
+
+struct CVelkaDlg::ButtonSpec {
+    int controlId;
+    QPoint position;
+    std::array<int, 5> bitmaps;  // normal, down, over, disabled, focus
+    bool pressShift;
+    int radioGroup;  // 0: a push button
+};
+
+CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint),
+      services_(services),
+      controller_(services.provider, services.messages, services.clock, services.dataRoot,
+                  services.tables, services.settings.noticeTimeoutMs),
+      notifier_(controller_) {
+    // The title also names the window for tools (X11 WM_NAME).
+    setWindowTitle(QStringLiteral("Velka"));
+    setWindowIcon(ApplicationIcon());
+
+    // Hot-plug: the watcher's descriptor in this event loop.
+    if (services.watcher != nullptr && services.watcher->Available()) {
+        hotplugNotifier_ =
+            new QSocketNotifier(services.watcher->FileDescriptor(), QSocketNotifier::Read, this);
+        connect(hotplugNotifier_, &QSocketNotifier::activated, this, &CVelkaDlg::ReadHotplugEvents);
+    }
+
+    move(0, 0);
+    setFixedSize(kMainWindowSize);
+    // The shape, from the 1x picture that the first paint then finds in the pixmap cache on
+    // most screens (decoding the picture is the dearest step before that paint). X11 shapes the
+    // window itself with the mask. On Wayland a mask only limits where the window takes input,
+    // so there the window is also translucent and paints nothing outside it; X11 needs no
+    // 32-bit visual for that.
+    const QRegion shape = RegionFromBitmap(SkinBitmap(kBackgroundBitmap, 1.0).toImage());
+    if (!shape.isEmpty()) {
+        if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland")))
+            setAttribute(Qt::WA_TranslucentBackground);
+        setMask(shape);
+    }
+
+    pageFrame_ = new PageFrameWidget(this);
+    pageFrame_->setGeometry(QRect(kPageFramePosition, kPageSize));
+    pages_ = CreatePages(PageServices{controller_, notifier_, services.messages, services.clock,
+                                      services.settings, services_.dataRoot, loggerTasks_,
+                                      services.helpIndex},
+                         pageFrame_);
+    for (const Page page : {Page::System, Page::Parameters, Page::Chart, Page::RecordTable,
+                            Page::History, Page::Pdf, Page::Excel}) {
+        if (QWidget* widget = PageWidget(page))
+            widget->setGeometry(QRect(QPoint(0, 0), kPageSize));
+    }
+
+    CreateButtons();
+    ConnectSession();
+    Button(kSystemButton)->SetCheck(true);
+    ShowPage(Page::System);
+}
+
+CVelkaDlg::~CVelkaDlg() {
+    // The pages go first: they listen to the notifier and read the controller.
+    delete pageFrame_;
+}
+
+void CVelkaDlg::CreateButtons() {
+    static const ButtonSpec kButtons[] = {
+        {kSystemButton, {28, 20}, {150, 151, 151, 151, 151}, false, kNavigationGroup},
+        {kParametersButton, {28, 125}, {144, 145, 145, 145, 145}, false, kNavigationGroup},
+        {kChartButton, {28, 230}, {132, 133, 133, 133, 133}, true, kNavigationGroup},
+        {kRecordTableButton, {28, 335}, {152, 153, 153, 153, 153}, false, kNavigationGroup},
+        {kHistoryButton, {30, 450}, {148, 149, 149, 149, 149}, false, kNavigationGroup},
+        {kPdfButton, {28, 555}, {146, 146, 147, 147, 147}, false, kExportGroup},
+        {kExcelButton, {28, 660}, {130, 130, 131, 131, 131}, true, kExportGroup},
+        {kCloseButton, {980, 5}, {155, 154, 156, 155, 155}, true, 0},
+        {kMinimiseButton, {935, 5}, {175, 176, 175, 175, 175}, true, 0},
+    };
+    for (const ButtonSpec& spec : kButtons) {
+        auto* button = new CxSkinButton(this, spec.radioGroup != 0 ? CxSkinButton::Kind::Radio
+                                                                   : CxSkinButton::Kind::Push);
+        button->SetRadioGroup(spec.radioGroup);
+        const auto& b = spec.bitmaps;
+        button->ApplySkin(b[0], b[1], b[2], b[3], b[4], spec.pressShift);
+        button->setGeometry(
+            QRect(spec.position, spec.radioGroup != 0 ? kNavigationButtonSize : kWindowButtonSize));
+        button->setFocusPolicy(Qt::NoFocus);
+        buttons_.emplace_back(spec.controlId, button);
+        const int controlId = spec.controlId;
+        connect(button, &QAbstractButton::clicked, this,
+                [this, controlId] { OnNavigation(controlId); });
+    }
+    Button(kCloseButton)->setToolTip(QStringLiteral("Close"));
+    Button(kMinimiseButton)->setToolTip(QStringLiteral("Minimize"));
+}
+
+void CVelkaDlg::ConnectSession() {
+    connect(&notifier_, &SessionNotifier::chartPageRequested, this,
+            &CVelkaDlg::ShowChartFromHistory);
+    connect(pages_.system, &CDlgSysInfo::eraseConfirmed, this, &CVelkaDlg::EraseLogger);
+}
+
+CxSkinButton* CVelkaDlg::Button(int controlId) const {
+    for (const auto& [id, button] : buttons_) {
+        if (id == controlId)
+            return button;
+    }
+    return nullptr;
+}
+
+QWidget* CVelkaDlg::PageWidget(Page page) const {
+    switch (page) {
+    case Page::System:
+        return pages_.system;
+    case Page::Parameters:
+        return pages_.parameters;
+    case Page::Chart:
+        return pages_.chart;
+    case Page::RecordTable:
+        return pages_.recordTable;
+    case Page::History:
+        return pages_.history;
+    case Page::Pdf:
+        return pages_.pdf;
+    case Page::Excel:
+        return pages_.excel;
+    }
+    return nullptr;
+}
+
+void CVelkaDlg::ShowPage(Page page) {
+    for (const Page each : {Page::System, Page::Parameters, Page::Chart, Page::RecordTable,
+                            Page::History, Page::Pdf, Page::Excel}) {
+        if (QWidget* widget = PageWidget(each))
+            widget->setVisible(each == page);
+    }
+}
+
+std::optional<CVelkaDlg::Page> CVelkaDlg::VisiblePage() const {
+    for (const Page page :
+         {Page::System, Page::Parameters, Page::Chart, Page::RecordTable, Page::History}) {
+        const QWidget* widget = PageWidget(page);
+        if (widget != nullptr && !widget->isHidden())
+            return page;
+    }
+    return std::nullopt;
+}
+
+void CVelkaDlg::OnNavigation(int controlId) {
+    switch (controlId) {
+    case kSystemButton:
+        ShowPage(Page::System);
+        break;
+    case kParametersButton:
+        ShowPage(Page::Parameters);
+        break;
+    case kChartButton:
+        ShowPage(Page::Chart);
+        break;
+    case kRecordTableButton:
+        ShowPage(Page::RecordTable);
+        break;
+    case kHistoryButton:
+        ShowPage(Page::History);
+        RefreshHistory();
+        break;
+    case kPdfButton:
+        if (pages_.savePdfReport)
+            pages_.savePdfReport();
+        break;
+    case kExcelButton:
+        if (pages_.saveExcelReport)
+            pages_.saveExcelReport();
+        break;
+    case kCloseButton:
+        close();
+        break;
+    case kMinimiseButton:
+        showMinimized();
+        break;
+    default:
+        break;
+    }
+}
+
+void CVelkaDlg::ShowChartFromHistory() {
+    Button(kChartButton)->SetCheck(true);
+    Button(kHistoryButton)->SetCheck(false);
+    ShowPage(Page::Chart);
+}
+
+void CVelkaDlg::RefreshHistory() {
+    if (pages_.refreshHistory)
+        pages_.refreshHistory();
+}
+
+void CVelkaDlg::EraseLogger() {
+    loggerTasks_.Run([this] { controller_.HandleEraseRequest(); });
+}
+
+void CVelkaDlg::HandleDeviceEvents(const std::vector<DeviceEvent>& events) {
+    for (const DeviceEvent& event : events)
+        loggerTasks_.Run([this, event] { controller_.HandleDeviceEvent(event); });
+}
+
+void CVelkaDlg::ReadHotplugEvents() {
+    HandleDeviceEvents(services_.watcher->ReadPendingEvents());
+}
+
+void CVelkaDlg::StartUp() {
+    // A logger plugged in before the program started is read at once, without the notices.
+    loggerTasks_.Run([this] { controller_.Acquire(); });
+    RefreshHistory();
+    if (services_.demoLogger != nullptr)
+        PlugDemoLogger(true);
+    startUpDone_ = true;
+    emit startUpFinished();
+}
+
+void CVelkaDlg::PlugDemoLogger(bool plugged) {
+    DemoLogger& demo = *services_.demoLogger;
+    loggerTasks_.Run([this, &demo, plugged] {
+        if (plugged == demo.Plugged())
+            return;
+        if (plugged)
+            demo.Plug();
+        else
+            demo.Unplug();
+        controller_.HandleDeviceEvent(
+            {plugged ? HotplugDecision::LoggerArrived : HotplugDecision::LoggerRemoved,
+             DemoLogger::DevicePath()});
+    });
+}
+
+void CVelkaDlg::NewDemoRecording() {
+    // The logger comes back from a trip: out, a new recording, in again.
+    PlugDemoLogger(false);
+    loggerTasks_.Run([demo = services_.demoLogger] { demo->StartNewRecording(); });
+    PlugDemoLogger(true);
+}
+
+QMenu* CVelkaDlg::CreateBackgroundMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    connect(menu->addAction(QStringLiteral("&About Velka...")), &QAction::triggered, this,
+            &CVelkaDlg::ShowAboutBox);
+    if (DemoLogger* demo = services_.demoLogger) {
+        menu->addSeparator();
+        const bool plugged = demo->Plugged();
+        connect(menu->addAction(plugged ? QStringLiteral("Unplug demo logger")
+                                        : QStringLiteral("Plug in demo logger")),
+                &QAction::triggered, this, [this, plugged] { PlugDemoLogger(!plugged); });
+        connect(menu->addAction(QStringLiteral("New demo recording")), &QAction::triggered, this,
+                &CVelkaDlg::NewDemoRecording);
+    }
+    return menu;
+}
+
+void CVelkaDlg::ShowAboutBox() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CVelkaDlg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!mask().isEmpty())
+        painter.setClipRegion(mask());
+    const QPixmap background = SkinBitmap(kBackgroundBitmap);
+    if (!background.isNull())
+        painter.drawPixmap(rect(), background);
+    if (!startUpScheduled_) {
+        // The first paint never waits for the logger or the archive: they come right after.
+        startUpScheduled_ = true;
+        QTimer::singleShot(0, this, &CVelkaDlg::StartUp);
+    }
+}
+
+void CVelkaDlg::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A window that is not painted soon after it is shown (started minimised, or on another
+    // workspace) still reads the logger and the archive.
+    QTimer::singleShot(kStartUpWithoutPaintMs, this, [this] {
+        if (!std::exchange(startUpScheduled_, true))
+            StartUp();
+    });
+}
+
+void CVelkaDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    // The compositor moves the window (the only way on Wayland); where it cannot, as on X11
+    // without a window manager, the window follows the mouse itself.
+    QWindow* window = windowHandle();
+    if (window != nullptr && window->startSystemMove()) {
+        dragOffset_.reset();
+    } else {
+        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    }
+    event->accept();
+}
+
+void CVelkaDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (dragOffset_ && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - *dragOffset_);
+        event->accept();
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void CVelkaDlg::mouseReleaseEvent(QMouseEvent* event) {
+    dragOffset_.reset();
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CVelkaDlg::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = CreateBackgroundMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+}  // namespace velka

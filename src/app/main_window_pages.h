@@ -1,0 +1,59 @@
+#pragma once
+// The seven pages of the main window and what the window asks of them. Building a page means
+// changing CreatePages() (main_window_pages.cpp) only: put the page where its EmptyPage stands
+// and, for the history page and the two reports, fill in the calls below.
+
+#include "storage/data_root.h"
+
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+
+namespace velka {
+
+class AcquisitionController;
+class CDlgSysInfo;
+class Clock;
+class LoggerTaskQueue;
+class MessageService;
+class SessionNotifier;
+struct AppSettings;
+
+// What a page may take by reference in its constructor.
+struct PageServices {
+    AcquisitionController& controller;
+    SessionNotifier& notifier;
+    MessageService& messages;
+    const Clock& clock;
+    const AppSettings& settings;
+    const DataRoot& dataRoot;
+    // Whatever talks to the logger runs through it, one task at a time (a settings write,
+    // for instance), so that no plug-in is handled in the middle of it.
+    LoggerTaskQueue& loggerTasks;
+    std::filesystem::path helpIndex;
+};
+
+struct MainWindowPages {
+    // In the order the window creates them; all children of the page frame, 860 x 700.
+    CDlgSysInfo* system = nullptr;
+    QWidget* parameters = nullptr;
+    QWidget* chart = nullptr;
+    QWidget* recordTable = nullptr;
+    QWidget* history = nullptr;
+    // The report pages hold the report paths and run the exports; they are never shown.
+    QWidget* pdf = nullptr;
+    QWidget* excel = nullptr;
+
+    // The history page's RefreshHistory: the window calls it right after its first paint and
+    // for the history button. After an arrival the session asks for it through
+    // historyRefreshRequested, which the page hears itself. (A page that scanned already while
+    // it is built would compete with the window's first paint.)
+    std::function<void()> refreshHistory;
+    // The two export buttons (1005, 1006): fill and run the save popup, then export.
+    std::function<void()> savePdfReport;
+    std::function<void()> saveExcelReport;
+};
+
+MainWindowPages CreatePages(const PageServices& services, QWidget* frame);
+
+}  // namespace velka

@@ -1,0 +1,88 @@
+#include "app/velka_program.h"
+
+#include "app/app_settings.h"
+#include "app/demo_archive.h"
+#include "app/demo_logger.h"
+#include "app/instance_lock.h"
+#include "app/main_window.h"
+#include "app/termination_signals.h"
+#include "device/hidapi_transport.h"
+#include "storage/reference_files.h"
+
+#include <QApplication>
+#include <memory>
+
+namespace velka {
+
+int RunVelka(const AppOptions& options, const AppEnvironment& environment, MessageService& messages,
+             const std::function<void(CVelkaDlg&)>& windowCreated) {
+    // Before any window, device, scan or settings: a second copy must not read the logger the
+    // first one may be talking to, nor write the settings file at its end.
+    auto lock = std::make_unique<InstanceLock>(InstanceLockFile(environment));
+    if (lock->Result() == InstanceLock::Outcome::HeldByAnotherCopy) {
+        messages.ShowMessage(kAlreadyRunningText, "Warning", MessageIcon::Warning,
+                             MessageButtons::Ok);
+        return 0;
+    }
+    // From here on a SIGTERM closes the window as its close button does, also one that comes
+    // while the window is still being built (it is acted on once the event loop runs).
+    CVelkaDlg* shownWindow = nullptr;
+    TerminationSignals termination([&shownWindow] {
+        if (shownWindow != nullptr)
+            shownWindow->close();
+    });
+
+    const std::filesystem::path configFile =
+        options.configFile.value_or(DefaultConfigFile(environment));
+    const AppSettings settings = LoadAppSettings(configFile);
+
+    std::unique_ptr<Clock> clock;
+    if (options.now)
+        clock = std::make_unique<FixedClock>(*options.now);
+    else
+        clock = std::make_unique<SystemClock>();
+    const ReferenceTables tables =
+        LoadReferenceTables(options.referenceFolder.value_or(DefaultReferenceFolder()));
+
+    DataRoot dataRoot(std::filesystem::path(environment.home) / "Calderwyn");
+    if (options.dataRoot)
+        dataRoot = DataRoot(*options.dataRoot);
+    else if (options.demo)
+        dataRoot = DefaultDemoDataRoot(environment);
+
+    std::unique_ptr<DemoLogger> demoLogger;
+    std::unique_ptr<HidapiProvider> hidapi;
+    std::unique_ptr<DeviceWatcher> watcher;
+    HidDeviceProvider* provider = nullptr;
+    if (options.demo) {
+        FillEmptyDemoArchive(dataRoot, tables, clock->Now());
+        demoLogger = std::make_unique<DemoLogger>(dataRoot, tables, *clock);
+        provider = demoLogger.get();
+    } else {
+        hidapi = std::make_unique<HidapiProvider>();
+        provider = hidapi.get();
+        watcher = std::make_unique<DeviceWatcher>();
+    }
+
+    auto window = std::make_unique<CVelkaDlg>(
+        MainWindowServices{*provider, messages, *clock, dataRoot, tables, settings,
+                           HelpIndexFile(ModuleDirectory()), watcher.get(), demoLogger.get()});
+    if (windowCreated)
+        windowCreated(*window);
+    shownWindow = window.get();
+    window->show();
+    QApplication::exec();
+    shownWindow = nullptr;
+
+    // The shutdown order: the window with the session and the device link, the hot-plug
+    // registration, the single-instance lock, and the settings last.
+    window.reset();
+    demoLogger.reset();
+    hidapi.reset();
+    watcher.reset();
+    lock.reset();
+    SaveAppSettings(configFile, settings);
+    return 0;
+}
+
+}  // namespace velka

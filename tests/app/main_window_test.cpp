@@ -1,0 +1,287 @@
+// The main window against the emulated logger: its geometry and shape, start-up, navigation,
+// moving it, hot-plug handled one sequence at a time, and the system page's erase button.
+
+#include "app/region_from_bitmap.h"
+#include "app/system_page.h"
+#include "session/archive_file_name.h"
+#include "widgets/skin_bitmaps.h"
+#include "widgets/skin_button.h"
+#include "window_fixture.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace velka {
+namespace {
+
+using testing::ImageWithSerial;
+using testing::kFirstNotice;
+using testing::kSecondNotice;
+using testing::WindowUnderTest;
+using Page = CVelkaDlg::Page;
+
+QImage Row(int width, const std::vector<int>& nonBlackColumns) {
+    QImage image(width, 1, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    for (const int x : nonBlackColumns)
+        image.setPixel(x, 0, qRgb(1, 0, 0));  // the darkest colour that is not black
+    return image;
+}
+
+std::vector<int> Columns(int from, int to) {
+    std::vector<int> columns;
+    for (int x = from; x <= to; ++x)
+        columns.push_back(x);
+    return columns;
+}
+
+TEST(RegionFromBitmap, RowCases) {
+    struct Case {
+        const char* name;
+        QImage row;
+        std::vector<QRect> runs;
+    };
+    const Case cases[] = {
+        {"black but for columns 10 to 19", Row(40, Columns(10, 19)), {QRect(10, 0, 10, 1)}},
+        {"last column only", Row(40, {39}), {QRect(39, 0, 1, 1)}},
+        {"no black pixel", Row(40, Columns(0, 39)), {QRect(0, 0, 40, 1)}},
+        {"a run reaching a black last column ends at the edge",
+         Row(40, Columns(30, 38)),
+         {QRect(30, 0, 10, 1)}},
+        {"two runs", Row(40, {0, 1, 5}), {QRect(0, 0, 2, 1), QRect(5, 0, 1, 1)}},
+        {"all black", Row(40, {}), {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RowRunsOfBitmap(c.row), c.runs) << c.name;
+        QRegion expected;
+        for (const QRect& run : c.runs)
+            expected += run;
+        EXPECT_TRUE((RegionFromBitmap(c.row) ^ expected).isEmpty()) << c.name;
+    }
+}
+
+TEST(RegionFromBitmap, IsTheUnionOfTheRowRunsOfAnyPicture) {
+    // Rows repeat in stretches so that the merging of equal rows into bands is exercised.
+    std::mt19937 random(5);
+    QImage image(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        if (y % 4 != 0) {
+            std::memcpy(image.scanLine(y), image.constScanLine(y - 1),
+                        static_cast<std::size_t>(image.bytesPerLine()));
+            continue;
+        }
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, random() % 3 == 0 ? qRgb(0, 0, 0) : qRgb(200, 200, 200));
+    }
+    const std::vector<QRect> runs = RowRunsOfBitmap(image);
+    const QRegion region = RegionFromBitmap(image);
+    int mismatches = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool inRun = std::any_of(runs.begin(), runs.end(),
+                                           [&](const QRect& run) { return run.contains(x, y); });
+            const bool black = (image.pixel(x, y) & 0xFFFFFF) == 0;
+            mismatches += region.contains(QPoint(x, y)) != inRun;
+            mismatches += inRun == black && x != image.width() - 1;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_TRUE(RegionFromBitmap(QImage()).isEmpty());
+}
+
+TEST(MainWindow, GeometryShapeAndButtons) {
+    WindowUnderTest test;
+    CVelkaDlg& window = *test.window;
+    test.Start();
+
+    EXPECT_EQ(window.windowTitle(), "Velka");
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window.geometry(), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(window.mask(), RegionFromBitmap(SkinBitmapImage(129)));
+    EXPECT_FALSE(window.mask().contains(QPoint(0, 0)));  // the rounded corners
+    EXPECT_TRUE(window.mask().contains(QPoint(512, 384)));
+    EXPECT_EQ(window.PageFrame()->geometry(), QRect(140, 40, 860, 700));
+
+    struct ButtonCase {
+        int id;
+        QRect geometry;
+        bool pressShift;
+    };
+    const ButtonCase buttons[] = {
+        {1000, {28, 20, 86, 86}, false},  {1001, {28, 125, 86, 86}, false},
+        {1002, {28, 230, 86, 86}, true},  {1003, {28, 335, 86, 86}, false},
+        {1004, {30, 450, 86, 86}, false}, {1005, {28, 555, 86, 86}, false},
+        {1006, {28, 660, 86, 86}, true},  {1008, {980, 5, 38, 38}, true},
+        {1063, {935, 5, 38, 38}, true},
+    };
+    for (const ButtonCase& b : buttons) {
+        CxSkinButton* button = window.Button(b.id);
+        ASSERT_NE(button, nullptr) << b.id;
+        EXPECT_EQ(button->geometry(), b.geometry) << b.id;
+        EXPECT_EQ(button->PressShift(), b.pressShift) << b.id;
+        EXPECT_FALSE(button->Pictures().normal.isNull()) << b.id;
+    }
+    for (const Page page : {Page::System, Page::Parameters, Page::Chart, Page::RecordTable,
+                            Page::History, Page::Pdf, Page::Excel})
+        EXPECT_EQ(window.PageWidget(page)->geometry(), QRect(0, 0, 860, 700));
+}
+
+TEST(MainWindow, StartsWithTheLoggerPluggedInReadWithoutNotices) {
+    WindowUnderTest test;
+    QSignalSpy decoded(&test.window->Notifier(), &SessionNotifier::recordDecoded);
+    test.Start();
+
+    EXPECT_TRUE(test.messages.shown.empty());
+    EXPECT_EQ(decoded.count(), 1);
+    EXPECT_TRUE(std::filesystem::exists(test.dataDir / "Data" /
+                                        ArchiveFileName("0A1B2C3D", testing::kRecordingStart)));
+    EXPECT_EQ(test.window->VisiblePage(), Page::System);
+    EXPECT_TRUE(test.window->Button(1000)->GetCheck());
+    EXPECT_TRUE(
+        test.window->Pages().system->EraseButton()->isVisibleTo(test.window->Pages().system));
+}
+
+TEST(MainWindow, NavigationShowsOnePageAndChecksItsButton) {
+    WindowUnderTest test;
+    CVelkaDlg& window = *test.window;
+    test.Start();
+    const std::pair<int, Page> steps[] = {{1001, Page::Parameters},  {1002, Page::Chart},
+                                          {1003, Page::RecordTable}, {1004, Page::History},
+                                          {1000, Page::System},      {1004, Page::History}};
+    for (const auto& [id, page] : steps) {
+        QTest::mouseClick(window.Button(id), Qt::LeftButton, {}, QPoint(43, 43));
+        EXPECT_EQ(window.VisiblePage(), page) << id;
+        for (const int other : {1000, 1001, 1002, 1003, 1004})
+            EXPECT_EQ(window.Button(other)->GetCheck(), other == id) << id << " " << other;
+    }
+    // A recording loaded from the history: the chart, with its button, not the history's.
+    window.Controller().HandleShowChartRequest();
+    EXPECT_EQ(window.VisiblePage(), Page::Chart);
+    EXPECT_TRUE(window.Button(1002)->GetCheck());
+    EXPECT_FALSE(window.Button(1004)->GetCheck());
+    EXPECT_TRUE(window.PageWidget(Page::Pdf)->isHidden());
+    EXPECT_TRUE(window.PageWidget(Page::Excel)->isHidden());
+
+    QTest::mouseClick(window.Button(1008), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(MainWindow, DraggingTheBackgroundMovesTheWindowButNotFromAPage) {
+    WindowUnderTest test;
+    CVelkaDlg& window = *test.window;
+    test.Start();
+    // Offscreen, like X11 without a window manager, cannot move the window itself.
+    QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(125, 400));
+    QTest::mouseMove(&window, QPoint(145, 430));
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(145, 430));
+    EXPECT_EQ(window.pos(), QPoint(20, 30));
+
+    QWidget* page = window.PageWidget(Page::System);
+    QTest::mousePress(page, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(page, QPoint(150, 150));
+    QTest::mouseRelease(page, Qt::LeftButton, {}, QPoint(150, 150));
+    EXPECT_EQ(window.pos(), QPoint(20, 30));
+}
+
+TEST(MainWindow, BackgroundMenuOffersTheAboutBox) {
+    WindowUnderTest test;
+    std::unique_ptr<QMenu> menu(test.window->CreateBackgroundMenu(nullptr));
+    ASSERT_EQ(menu->actions().size(), 1);
+    EXPECT_EQ(menu->actions()[0]->text(), "&About Velka...");
+
+    QTimer::singleShot(0, [] {
+        QWidget* about = QApplication::activeModalWidget();
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(about->windowTitle(), "About Velka");
+        const auto labels = about->findChildren<QLabel*>();
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
+            return label->text() == "Velka, Version 1.0";
+        }));
+        QTest::keyClick(about, Qt::Key_Return);
+    });
+    menu->actions()[0]->trigger();
+}
+
+TEST(MainWindow, DeviceEventsDuringASequenceWaitForItsEnd) {
+    WindowUnderTest test;
+    CVelkaDlg& window = *test.window;
+    test.Start();
+    const DeviceEvent arrival{HotplugDecision::LoggerArrived, EmulatedLogger::kDevicePath};
+    const DeviceEvent removal{HotplugDecision::LoggerRemoved, EmulatedLogger::kDevicePath};
+
+    // While the first notice of the first arrival is up, the logger is reported pulled out
+    // and plugged in again.
+    bool firstBox = true;
+    test.messages.whileShown = [&](const std::string&) {
+        if (!std::exchange(firstBox, false))
+            return;
+        EXPECT_TRUE(window.LoggerTasks().Busy());
+        window.HandleDeviceEvents({removal, arrival});
+        EXPECT_EQ(window.LoggerTasks().Waiting(), 2u);
+    };
+    QSignalSpy attached(&window.Notifier(), &SessionNotifier::loggerAttached);
+    QSignalSpy detached(&window.Notifier(), &SessionNotifier::loggerDetached);
+    window.HandleDeviceEvents({arrival});
+
+    EXPECT_EQ(test.messages.shown,
+              (std::vector<std::string>{kFirstNotice, kSecondNotice, kFirstNotice, kSecondNotice}));
+    EXPECT_EQ(attached.count(), 2);
+    EXPECT_EQ(detached.count(), 1);
+    EXPECT_FALSE(window.LoggerTasks().Busy());
+    EXPECT_TRUE(window.Controller().Link().devicePresent());
+}
+
+TEST(SystemPage, EraseButtonFollowsTheLoggerThatWasRead) {
+    struct Case {
+        std::uint32_t serialNumber;
+        bool eraseShown;
+    };
+    for (const Case c : {Case{0x00800000, false}, Case{0x00800001, true}}) {
+        WindowUnderTest test(ImageWithSerial(c.serialNumber));
+        test.Start();
+        const CDlgSysInfo& page = *test.window->Pages().system;
+        EXPECT_EQ(page.EraseButton()->isVisibleTo(&page), c.eraseShown) << c.serialNumber;
+        EXPECT_EQ(page.HelpButton()->geometry(), QRect(c.eraseShown ? 340 : 390, 500, 96, 53))
+            << c.serialNumber;
+        EXPECT_EQ(page.EraseButton()->geometry(), QRect(440, 500, 96, 53));
+
+        test.window->HandleDeviceEvents(
+            {{HotplugDecision::LoggerRemoved, EmulatedLogger::kDevicePath}});
+        EXPECT_FALSE(page.EraseButton()->isVisibleTo(&page)) << c.serialNumber;
+        EXPECT_EQ(page.HelpButton()->geometry(), QRect(390, 500, 96, 53));
+    }
+}
+
+TEST(SystemPage, EmptiesTheLoggerOnlyAfterOk) {
+    WindowUnderTest test;
+    test.Start();
+    CDlgSysInfo& page = *test.window->Pages().system;
+    EXPECT_EQ(page.InformationField()->text().toStdString(),
+              test.settings.productInfo + "\n" + test.settings.companyInfo);
+    const LoggerImage before = test.logger.Memory();
+
+    test.messages.answers = {MessageAnswer::Cancel};
+    page.EraseButton()->click();
+    EXPECT_EQ(test.messages.shown, std::vector<std::string>{"Warning: Empty All Data?"});
+    EXPECT_EQ(test.logger.Memory(), before);
+
+    page.EraseButton()->click();
+    EXPECT_NE(test.logger.Memory(), before);
+    const auto samples = std::span(test.logger.Memory()).subspan(kSampleRegionOffset, 64);
+    EXPECT_TRUE(std::all_of(samples.begin(), samples.end(), [](auto b) { return b == 0; }));
+
+    std::vector<QUrl> opened;
+    page.SetUrlOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    page.HelpButton()->click();
+    EXPECT_EQ(opened, std::vector<QUrl>{QUrl::fromLocalFile(QString::fromStdString(
+                          (test.dataDir / "Help" / "index.html").string()))});
+}
+
+}  // namespace
+}  // namespace velka

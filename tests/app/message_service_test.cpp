@@ -1,0 +1,127 @@
+// The window's message boxes: caption, icon, buttons and the answer the user gives, and the
+// plug-in notices that close by themselves.
+
+#include "app/qt_message_service.h"
+
+#include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace velka {
+namespace {
+
+TEST(QtMessageService, BoxesShowTheirCaptionIconAndButtonsAndReturnTheAnswer) {
+    enum class Act { ClickOk, ClickCancel, PressEscape };
+    struct Case {
+        MessageIcon icon;
+        MessageButtons buttons;
+        Act act;
+        const char* caption;
+        QMessageBox::Icon expectedIcon;
+        QStringList expectedButtons;
+        MessageAnswer expected;
+    };
+    const Case cases[] = {
+        {MessageIcon::Information,
+         MessageButtons::Ok,
+         Act::ClickOk,
+         "Info",
+         QMessageBox::Information,
+         {"OK"},
+         MessageAnswer::Ok},
+        {MessageIcon::Information,
+         MessageButtons::Ok,
+         Act::PressEscape,
+         "Info",
+         QMessageBox::Information,
+         {"OK"},
+         MessageAnswer::Ok},
+        {MessageIcon::Warning,
+         MessageButtons::OkCancel,
+         Act::ClickOk,
+         "Warning",
+         QMessageBox::Warning,
+         {"OK", "Cancel"},
+         MessageAnswer::Ok},
+        {MessageIcon::Warning,
+         MessageButtons::OkCancel,
+         Act::ClickCancel,
+         "Warning",
+         QMessageBox::Warning,
+         {"OK", "Cancel"},
+         MessageAnswer::Cancel},
+        {MessageIcon::Error,
+         MessageButtons::OkCancel,
+         Act::PressEscape,
+         "Error",
+         QMessageBox::Critical,
+         {"OK", "Cancel"},
+         MessageAnswer::Cancel},
+    };
+    QWidget window;
+    QtMessageService messages(&window);
+    for (const Case& c : cases) {
+        const std::string label = c.caption + std::to_string(static_cast<int>(c.act));
+        messages.SetBoxShownHook([&](QMessageBox& box) {
+            EXPECT_EQ(box.windowTitle(), c.caption) << label;
+            EXPECT_EQ(box.text(), "Empty All Data?") << label;
+            EXPECT_EQ(box.icon(), c.expectedIcon) << label;
+            EXPECT_EQ(box.parentWidget(), &window) << label;
+            QStringList texts;
+            for (QAbstractButton* button : box.buttons())
+                texts.append(button->text());
+            texts.sort(Qt::CaseInsensitive);
+            QStringList expectedTexts = c.expectedButtons;
+            expectedTexts.sort(Qt::CaseInsensitive);
+            EXPECT_EQ(texts, expectedTexts) << label;
+            if (c.act == Act::ClickOk)
+                box.button(QMessageBox::Ok)->click();
+            else if (c.act == Act::ClickCancel)
+                box.button(QMessageBox::Cancel)->click();
+            else
+                QTest::keyClick(&box, Qt::Key_Escape);
+        });
+        EXPECT_EQ(messages.ShowMessage("Empty All Data?", c.caption, c.icon, c.buttons), c.expected)
+            << label;
+    }
+}
+
+TEST(QtMessageService, NoticesCloseAfterTheirTimeoutOrWhenTheUserClosesThem) {
+    QtMessageService messages;
+    QString caption;
+    bool userCloses = false;
+    messages.SetBoxShownHook([&](QMessageBox& box) {
+        caption = box.windowTitle();
+        EXPECT_EQ(box.icon(), QMessageBox::Information);
+        if (userCloses)
+            box.button(QMessageBox::Ok)->click();
+    });
+    // Nobody touches the first: only its own timer can end it (the guard would end it late).
+    bool guardFired = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        guardFired = true;
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    guard.start(10000);
+    messages.ShowTimedNotice("Detection of device insertion, data reading...", "Data reading", 30);
+    EXPECT_FALSE(guardFired);
+    EXPECT_EQ(caption, "Data reading");
+
+    userCloses = true;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    messages.ShowTimedNotice("Detection of device insertion, Data read completed",
+                             "Data read completed", 60000);
+    EXPECT_EQ(caption, "Data read completed");
+    EXPECT_LT(elapsed.elapsed(), 9000);
+    EXPECT_FALSE(guardFired);
+}
+
+}  // namespace
+}  // namespace velka
