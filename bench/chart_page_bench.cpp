@@ -85,7 +85,7 @@ struct FullPage {
     }
 
     std::filesystem::path folder;
-    ReferenceTables tables;
+    LoadedReferenceTables tables;
     SilentMessages messages;
     FixedClock clock{kNow};
     EmulatedLogger logger{LoggerImage{}};

@@ -250,8 +250,12 @@ void CVelkaDlg::ReadHotplugEvents() {
 }
 
 void CVelkaDlg::StartUp() {
-    // A logger plugged in before the program started is read at once, without the notices.
-    loggerTasks_.Run([this] { controller_.Acquire(); });
+    // Tables that cannot convert are named once; then a logger plugged in before the program
+    // started is read at once, without the notices.
+    loggerTasks_.Run([this] {
+        controller_.ReportUnusableReferenceTables();
+        controller_.Acquire();
+    });
     RefreshHistory();
     if (services_.demoLogger != nullptr)
         PlugDemoLogger(true);

@@ -8,7 +8,7 @@
 #include "app/logger_task_queue.h"
 #include "app/main_window_pages.h"
 #include "device/device_watcher.h"
-#include "record/reference_table.h"
+#include "storage/reference_files.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
 
@@ -34,7 +34,7 @@ struct MainWindowServices {
     MessageService& messages;
     const Clock& clock;
     DataRoot dataRoot;
-    const ReferenceTables& tables;
+    const LoadedReferenceTables& tables;
     const AppSettings& settings;
     std::filesystem::path helpIndex;
     // The system's hot-plug events; null or unavailable: none (tests, demo mode).

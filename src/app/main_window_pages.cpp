@@ -1,8 +1,14 @@
 #include "app/main_window_pages.h"
 
-#include "app/empty_page.h"
+#include "app/app_settings.h"
+#include "app/logger_task_queue.h"
 #include "app/system_page.h"
-#include "widgets/page_background.h"
+#include "archive/history_page.h"
+#include "archive/record_table_page.h"
+#include "chart/chart_page.h"
+#include "config/parameter_page.h"
+#include "reports/report_buttons.h"
+#include "reports/report_pages.h"
 
 namespace velka {
 
@@ -10,14 +16,37 @@ MainWindowPages CreatePages(const PageServices& services, QWidget* frame) {
     MainWindowPages pages;
     pages.system = new CDlgSysInfo(services.controller, services.notifier, services.messages,
                                    services.settings, services.helpIndex, frame);
-    // The pages still to come, with their backgrounds.
-    pages.parameters = new EmptyPage(kParameterPageBitmap, frame);  // CDlgParameters
-    pages.chart = new EmptyPage(kContentPageBitmap, frame);         // CDlgGraph
-    pages.recordTable = new EmptyPage(kContentPageBitmap, frame);   // CDlgTable
-    pages.history = new EmptyPage(kContentPageBitmap, frame);       // CDlgStatistics
-    pages.pdf = new EmptyPage(kContentPageBitmap, frame);           // CDlgPdf
-    pages.excel = new EmptyPage(kContentPageBitmap, frame);         // CDlgExcel
-    // pages.refreshHistory, pages.savePdfReport, pages.saveExcelReport: with their pages.
+
+    auto* parameters = new CDlgParameters(
+        services.controller, services.notifier, services.messages, services.clock,
+        services.settings.checkWpEnable, services.dataRoot.DataDirectory(), frame);
+    LoggerTaskQueue& loggerTasks = services.loggerTasks;
+    parameters->SetLoggerTaskRunner(
+        [&loggerTasks](std::function<void()> task) { loggerTasks.Run(std::move(task)); });
+    pages.parameters = parameters;
+
+    pages.chart = new CDlgGraph(services.controller, services.notifier, frame);
+
+    auto* recordTable = new CDlgTable(services.controller, services.notifier, services.messages,
+                                      services.clock, frame);
+    pages.recordTable = recordTable;
+
+    auto* history = new CDlgStatistics(services.controller, services.notifier, services.messages,
+                                       services.clock, services.dataRoot, frame);
+    pages.history = history;
+    pages.refreshHistory = [history] { history->RefreshHistory(); };
+
+    auto* pdf = new CDlgPdf(services.controller, services.notifier, services.messages,
+                            services.clock, services.dataRoot, frame);
+    auto* excel = new CDlgExcel(services.controller, services.notifier, services.messages,
+                                services.clock, services.dataRoot, frame);
+    excel->SetSampleTableHeader(recordTable->SampleListHeader());
+    pages.pdf = pdf;
+    pages.excel = excel;
+    // The save popup is a child of the window, as the page frame is.
+    const AskSavePath askSavePath = SavePopup(frame->window());
+    pages.savePdfReport = [pdf, askSavePath] { SavePdfReport(*pdf, askSavePath); };
+    pages.saveExcelReport = [excel, askSavePath] { SaveExcelReport(*excel, askSavePath); };
     return pages;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-// The seven pages of the main window and what the window asks of them. Building a page means
-// changing CreatePages() (main_window_pages.cpp) only: put the page where its EmptyPage stands
-// and, for the history page and the two reports, fill in the calls below.
+// The seven pages of the main window and what the window asks of them: CreatePages()
+// (main_window_pages.cpp) builds them and fills in the calls below.
 
 #include "storage/data_root.h"
 
@@ -34,7 +33,8 @@ struct PageServices {
 };
 
 struct MainWindowPages {
-    // In the order the window creates them; all children of the page frame, 860 x 700.
+    // In the order the window creates them; all children of the page frame, 860 x 700. The
+    // window knows the pages as widgets only: each listens to the session itself.
     CDlgSysInfo* system = nullptr;
     QWidget* parameters = nullptr;
     QWidget* chart = nullptr;

@@ -41,7 +41,7 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
         clock = std::make_unique<FixedClock>(*options.now);
     else
         clock = std::make_unique<SystemClock>();
-    const ReferenceTables tables =
+    const LoadedReferenceTables tables =
         LoadReferenceTables(options.referenceFolder.value_or(DefaultReferenceFolder()));
 
     DataRoot dataRoot(std::filesystem::path(environment.home) / "Calderwyn");
@@ -55,7 +55,9 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
     std::unique_ptr<DeviceWatcher> watcher;
     HidDeviceProvider* provider = nullptr;
     if (options.demo) {
-        FillEmptyDemoArchive(dataRoot, tables, clock->Now());
+        // Recordings made up through tables that cannot convert would be nonsense.
+        if (tables.Usable())
+            FillEmptyDemoArchive(dataRoot, tables, clock->Now());
         demoLogger = std::make_unique<DemoLogger>(dataRoot, tables, *clock);
         provider = demoLogger.get();
     } else {

@@ -288,7 +288,7 @@ void CDlgParameters::Write() {
     // A locked page writes nothing, even when the lock came with this very click.
     if (checkWpEnable_ != 0 && locked_)
         return;
-    controller_.WriteSettings(values);
+    runLoggerTask_([this, values] { controller_.WriteSettings(values); });
 }
 
 void CDlgParameters::ShowWriteOutcome(bool success) {

@@ -40,6 +40,10 @@ public:
 
     // Replaces the file dialog of Load (tests answer it).
     void SetOpenFileChooser(OpenFileChooser chooser) { chooseFile_ = std::move(chooser); }
+    // Runs the Write's transfer to the logger; by default at once. The window hands it to its
+    // queue of logger tasks, so that a plug-in heard meanwhile waits for the write to end.
+    using LoggerTaskRunner = std::function<void(std::function<void()>)>;
+    void SetLoggerTaskRunner(LoggerTaskRunner runner) { runLoggerTask_ = std::move(runner); }
 
     // What the session's signals run.
     void LoadFromImage();
@@ -66,6 +70,7 @@ private:
     const int checkWpEnable_;
     const std::filesystem::path archiveFolder_;
     OpenFileChooser chooseFile_;
+    LoggerTaskRunner runLoggerTask_ = [](const std::function<void()>& task) { task(); };
 
     // The settings of the last decode: what the Write stores for the fields the page does not
     // edit (start offset, calibration word, serial number, LED blink interval).

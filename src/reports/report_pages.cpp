@@ -87,7 +87,7 @@ ExportResult CDlgExcel::ExportExcelReport() {
     const Recording& recording = session_.CurrentRecording();
     const ChartPixels chart = ReportChart(recording);
     return velka::ExportExcelReport(ReportInputs{recording, chart, clock_}, SampleTableTitles(),
-                                    reportPath(), dataRoot_, messages_);
+                                    reportPath(), messages_);
 }
 
 }  // namespace velka

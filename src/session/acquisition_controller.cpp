@@ -126,7 +126,7 @@ ResultCode AcquisitionController::Acquire() {
     image_ = read;
 
     // Known before the settings are announced: the parameter page's lock rule reads it then.
-    readLogger_ = {ReadU32(image_, kSerialNumberOffset), image_[kWriteProtectFlagOffset]};
+    readLogger_ = {true, ReadU32(image_, kSerialNumberOffset), image_[kWriteProtectFlagOffset]};
     LoadSettingsFromImage();
     observer_->LoggerAttached();
     ArchiveImage();
@@ -177,6 +177,13 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
         messages_.ShowMessage(tables_.ProblemText(), kErrorCaption, MessageIcon::Error);
         observer_->SettingsWritten(false);
         return kResultNoReferenceTables;
+    }
+    // The limits are encoded through the calibrated table of the logger that was read; before
+    // any read (or after one that failed) there is none, and the codes would be nonsense.
+    if (!readLogger_.read) {
+        messages_.ShowMessage(kConnectLoggerText, kWarningCaption, MessageIcon::Warning);
+        observer_->SettingsWritten(false);
+        return kResultNoLogger;
     }
     ApplySettingsToImage(settings, image_, recording_.currentTable, clock_.Now());
     recording_.settings = settings;

@@ -29,6 +29,7 @@ constexpr std::uint32_t kHighestSerialWithoutErase = 0x800000;
 // The logger behind the last successful read: what the erase offer and the parameter page's
 // lock rule go by, whatever image was loaded from the archive or imported since.
 struct ReadLogger {
+    bool read = false;  // false before the first successful read and after a failed arrival
     std::uint32_t serialNumber = 0;
     std::uint8_t writeProtectFlag = 0;
 };

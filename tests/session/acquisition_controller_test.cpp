@@ -539,6 +539,29 @@ TEST_F(Acquisition, WriteRequestSendsTheEncodedSettingsArea) {
     EXPECT_EQ(log.entries, std::vector<std::string>{"settings not written"});
 }
 
+// Limits are encoded through the calibrated table of the logger that was read: a write before
+// any read, or after a read that failed, would put nonsense on the plugged-in logger.
+TEST_F(Acquisition, WriteWithoutALoggerReadIsRefusedAndChangesNothing) {
+    const LoggerImage memory = SyntheticLoggerImage(kStart);
+    for (const bool failedArrival : {false, true}) {
+        Plug(memory, failedArrival ? EmulatorScenario{EmulatedFault::ErrorAtReport, 3, 10}
+                                   : EmulatorScenario{});
+        LoggerSettings settings = Controller().CurrentRecording().settings;
+        settings.deliveryCompany = u"North Cold Store";
+        if (failedArrival) {
+            ASSERT_NE(Controller().ArrivalSequence(), kResultSuccess);
+        }
+        log.entries.clear();
+
+        EXPECT_EQ(Controller().WriteSettings(settings), kResultNoLogger);
+        EXPECT_EQ(log.entries,
+                  (std::vector<std::string>{
+                      "box Warning: Please make sure device is connected correctly",
+                      "settings not written"}));
+        EXPECT_EQ(logger->Memory(), memory) << failedArrival;
+    }
+}
+
 TEST_F(Acquisition, EraseRequestIsSilentOnSuccessAndReportsFailures) {
     Plug(SyntheticLoggerImage(kStart));
     ASSERT_EQ(Controller().Acquire(), kResultSuccess);
