@@ -8,9 +8,9 @@
 #include "app/logger_task_queue.h"
 #include "app/main_window_pages.h"
 #include "device/device_watcher.h"
-#include "storage/reference_files.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
+#include "storage/reference_files.h"
 
 #include <QPoint>
 #include <QWidget>

@@ -17,9 +17,9 @@ MainWindowPages CreatePages(const PageServices& services, QWidget* frame) {
     pages.system = new CDlgSysInfo(services.controller, services.notifier, services.messages,
                                    services.settings, services.helpIndex, frame);
 
-    auto* parameters = new CDlgParameters(
-        services.controller, services.notifier, services.messages, services.clock,
-        services.settings.checkWpEnable, services.dataRoot.DataDirectory(), frame);
+    auto* parameters = new CDlgParameters(services.controller, services.notifier, services.messages,
+                                          services.clock, services.settings.checkWpEnable,
+                                          services.dataRoot.DataDirectory(), frame);
     LoggerTaskQueue& loggerTasks = services.loggerTasks;
     parameters->SetLoggerTaskRunner(
         [&loggerTasks](std::function<void()> task) { loggerTasks.Run(std::move(task)); });

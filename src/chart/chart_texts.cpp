@@ -13,14 +13,13 @@ std::string DeviceInformationText(const LoggerSettings& settings) {
     const int interval = settings.logInterval;
     const IntervalForm intervalForm =
         IntervalFormOf(interval, ChartShowsIntervalInSeconds(interval));
-    return StringPrintf(
-        "Device S/N：%s\t\t\t\t\t\t\tShutdown Mode：Manual Button\r\n"
-        "Upper Limit Alarm：%s℃\t\t\tStart Delay：%dmin\t\t\tLog Interval：%d%s\r\n"
-        "Lower Limit Alarm：%s℃\t\t\tAlarm Delay：%dmin\t\tLog Cycle：%dday\r\n",
-        settings.serialText.c_str(), FixedDecimal(settings.upperLimit, 1).c_str(),
-        StartDelayMinutes(settings), intervalForm.value, intervalForm.unit,
-        FixedDecimal(settings.lowerLimit, 1).c_str(), AlarmDelayMinutes(settings),
-        LogCycleDays(settings));
+    return StringPrintf("Device S/N：%s\t\t\t\t\t\t\tShutdown Mode：Manual Button\r\n"
+                        "Upper Limit Alarm：%s℃\t\t\tStart Delay：%dmin\t\t\tLog Interval：%d%s\r\n"
+                        "Lower Limit Alarm：%s℃\t\t\tAlarm Delay：%dmin\t\tLog Cycle：%dday\r\n",
+                        settings.serialText.c_str(), FixedDecimal(settings.upperLimit, 1).c_str(),
+                        StartDelayMinutes(settings), intervalForm.value, intervalForm.unit,
+                        FixedDecimal(settings.lowerLimit, 1).c_str(), AlarmDelayMinutes(settings),
+                        LogCycleDays(settings));
 }
 
 std::string LoggingSummaryText(const Recording& recording) {

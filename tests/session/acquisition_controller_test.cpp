@@ -554,10 +554,9 @@ TEST_F(Acquisition, WriteWithoutALoggerReadIsRefusedAndChangesNothing) {
         log.entries.clear();
 
         EXPECT_EQ(Controller().WriteSettings(settings), kResultNoLogger);
-        EXPECT_EQ(log.entries,
-                  (std::vector<std::string>{
-                      "box Warning: Please make sure device is connected correctly",
-                      "settings not written"}));
+        EXPECT_EQ(log.entries, (std::vector<std::string>{
+                                   "box Warning: Please make sure device is connected correctly",
+                                   "settings not written"}));
         EXPECT_EQ(logger->Memory(), memory) << failedArrival;
     }
 }
