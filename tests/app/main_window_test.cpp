@@ -4,12 +4,15 @@
 #include "app/region_from_bitmap.h"
 #include "app/system_page.h"
 #include "session/archive_file_name.h"
+#include "widgets/popup_dialog.h"
 #include "widgets/skin_bitmaps.h"
 #include "widgets/skin_button.h"
 #include "window_fixture.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QTableView>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <random>
@@ -232,6 +235,59 @@ TEST(MainWindow, DeviceEventsDuringASequenceWaitForItsEnd) {
     EXPECT_EQ(detached.count(), 1);
     EXPECT_FALSE(window.LoggerTasks().Busy());
     EXPECT_TRUE(window.Controller().Link().devicePresent());
+}
+
+// The road of one recording by clicking: read at start, listed by the record table and the
+// history, loaded again from the history onto the chart page, and both reports written where
+// the save popup said.
+TEST(MainWindow, TheRecordingOfTheLoggerReachesEveryPageAndBothReports) {
+    WindowUnderTest test;
+    CVelkaDlg& window = *test.window;
+    test.Start();
+    const auto list = [&](Page page, const char* name) {
+        return window.PageWidget(page)->findChild<QTableView*>(QString::fromLatin1(name));
+    };
+    QTableView* samples = list(Page::RecordTable, "sampleList");
+    QTableView* history = list(Page::History, "historyList");
+    ASSERT_TRUE(samples != nullptr && history != nullptr);
+    EXPECT_EQ(samples->model()->rowCount(), 35);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return history->model()->rowCount() == 1; }, 5000));
+
+    QTest::mouseClick(window.Button(1004), Qt::LeftButton);  // lists the archive anew
+    ASSERT_TRUE(QTest::qWaitFor([&] { return history->model()->rowCount() == 1; }, 5000));
+    QSignalSpy decoded(&window.Notifier(), &SessionNotifier::recordDecoded);
+    QTest::mouseDClick(history->viewport(), Qt::LeftButton, {},
+                       history->visualRect(history->model()->index(0, 1)).center());
+    EXPECT_EQ(decoded.count(), 1);
+    EXPECT_EQ(window.VisiblePage(), Page::Chart);
+    EXPECT_TRUE(window.Button(1002)->GetCheck());
+
+    struct Report {
+        int button;
+        std::string name;
+        std::string success;
+    };
+    for (const Report& report : {Report{1005, "trip.pdf", "Info: PDF save success"},
+                                 Report{1006, "trip.xlsx", "Info: Excel Export Success"}}) {
+        const std::filesystem::path path = test.dataDir / report.name;
+        for (const bool confirmed : {false, true}) {
+            QTimer::singleShot(0, [&] {
+                auto* popup = qobject_cast<CPopupDlg*>(QApplication::activeModalWidget());
+                ASSERT_NE(popup, nullptr);
+                EXPECT_EQ(popup->PathField().text().toStdString(),
+                          (test.dataDir / "Data" / "0A1B2C3D").string() +
+                              path.extension().string());
+                popup->PathField().setText(QString::fromStdString(path.string()));
+                QTest::keyClick(&popup->PathField(), confirmed ? Qt::Key_Return : Qt::Key_Escape);
+            });
+            test.messages.shown.clear();
+            QTest::mouseClick(window.Button(report.button), Qt::LeftButton);
+            EXPECT_EQ(std::filesystem::exists(path), confirmed) << report.name;
+            EXPECT_EQ(test.messages.shown, confirmed ? std::vector<std::string>{report.success}
+                                                     : std::vector<std::string>{})
+                << report.name;
+        }
+    }
 }
 
 TEST(SystemPage, EraseButtonFollowsTheLoggerThatWasRead) {
