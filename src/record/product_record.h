@@ -22,7 +22,6 @@ constexpr std::size_t kProductTextUnits =
     20;  // Number, Product Name, Specification Model, Shipment Number
 constexpr std::size_t kBatchTextUnits = 16;  // Product Batch Number
 constexpr std::size_t kUnitStoredUnits = 2;  // the image keeps the first two units of the unit
-constexpr std::size_t kUnitEditedUnits = 4;
 
 // One product entry in decoded form. Each length is the byte length of its text as stored
 // (twice the code units for texts this system writes); the lengths are kept with the record.
