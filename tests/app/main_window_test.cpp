@@ -147,6 +147,15 @@ TEST(MainWindow, StartsWithTheLoggerPluggedInReadWithoutNotices) {
         test.window->Pages().system->EraseButton()->isVisibleTo(test.window->Pages().system));
 }
 
+TEST(MainWindow, UnusableReferenceTablesAreNamedOnceAndGiveNoTemperatures) {
+    const LoadedReferenceTables tables = LoadReferenceTables("/nonexistent/reftable");
+    ASSERT_FALSE(tables.Usable());
+    WindowUnderTest test(ImageWithSerial(0x0A1B2C3D), nullptr, tables);
+    test.Start();
+    EXPECT_EQ(test.messages.shown, std::vector<std::string>{"Error: " + tables.ProblemText()});
+    EXPECT_TRUE(test.window->Controller().CurrentRecording().record.samples.empty());
+}
+
 TEST(MainWindow, NavigationShowsOnePageAndChecksItsButton) {
     WindowUnderTest test;
     CVelkaDlg& window = *test.window;

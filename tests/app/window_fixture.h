@@ -63,14 +63,15 @@ inline LoggerImage ImageWithSerial(std::uint32_t serialNumber) {
 
 struct WindowUnderTest {
     explicit WindowUnderTest(const LoggerImage& memory = ImageWithSerial(0x0A1B2C3D),
-                             DemoLogger* demo = nullptr)
+                             DemoLogger* demo = nullptr,
+                             const LoadedReferenceTables& tables = DeliveredTables())
         : logger(memory), clock(kWindowNow) {
         settings.noticeTimeoutMs = 1500;
         HidDeviceProvider& provider =
             demo != nullptr ? static_cast<HidDeviceProvider&>(*demo) : logger;
-        window = std::make_unique<CVelkaDlg>(MainWindowServices{
-            provider, messages, clock, DataRoot(dataDir.Path()), DeliveredTables(), settings,
-            dataDir / "Help" / "index.html", nullptr, demo});
+        window = std::make_unique<CVelkaDlg>(
+            MainWindowServices{provider, messages, clock, DataRoot(dataDir.Path()), tables,
+                               settings, dataDir / "Help" / "index.html", nullptr, demo});
     }
 
     // Shows the window and waits for the start-up read after its first paint.
