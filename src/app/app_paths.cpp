@@ -12,7 +12,7 @@ std::string Variable(const char* name) {
     return value != nullptr ? std::string(value) : std::string();
 }
 
-// The base directory specification ignores relative paths in its variables.
+// A relative path in one of these variables is ignored, as if it were unset.
 bool UsableFolder(const std::string& path) {
     return !path.empty() && path.front() == '/';
 }

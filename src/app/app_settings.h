@@ -13,7 +13,8 @@ struct AppSettings {
     // Non-zero: the parameter page refuses editing and writing while no logger is connected or
     // the logger is write-protected.
     int checkWpEnable = 0;
-    // The two lines under the system page (UTF-8).
+    // The two lines under the system page (UTF-8). The defaults are the delivered texts, with
+    // "XXX" where whoever distributes the program writes its name into config.ini.
     std::string productInfo = "XXX温度记录软件";
     std::string companyInfo = "版本：1.0.0.0  版权所有 (C) XXX科技有限公司";
     // How long each of the two plug-in notices stays up.

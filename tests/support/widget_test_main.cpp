@@ -1,7 +1,10 @@
-// The widget tests run in one QApplication on the offscreen platform with the program's look.
-// Home and the XDG folders point into a temporary folder: Qt's file dialog keeps its state
-// there, and tests never touch the user's home.
+// Tests of widgets, pages and the window run in one QApplication on the offscreen platform, in
+// the program's own look, with English (United States) as the system locale (whose short date
+// the date pickers show) and numbers in the C locale. Home and the XDG folders point into a
+// temporary folder: Qt's file dialog keeps its state there, and tests never touch the user's
+// home.
 
+#include "services/numeric_locale.h"
 #include "temp_dir.h"
 #include "widgets/application_look.h"
 
@@ -17,8 +20,10 @@ int main(int argc, char** argv) {
     qputenv("XDG_DATA_HOME", homePath + "/data");
     qputenv("XDG_RUNTIME_DIR", homePath);
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LC_ALL", "en_US.UTF-8");
 
     QApplication application(argc, argv);
+    velka::RestoreCNumericLocale();
     velka::ApplyApplicationLook(application);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
