@@ -2,8 +2,7 @@
 
 #include "record/logger_settings.h"
 #include "record/synthetic_recording.h"
-#include "session/archive_file_name.h"
-#include "storage/file_io.h"
+#include "session/archive_store.h"
 
 #include <array>
 
@@ -86,11 +85,10 @@ FillEmptyDemoArchive(const DataRoot& dataRoot, const ReferenceTables& tables, st
         WriteSlotText(image, kTransportCompanyOffset, kCompanySlotBytes, trip.transportCompany);
         WriteSlotText(image, kTransportNumberOffset, kTransportNumberSlotBytes,
                       trip.transportNumber);
-        const std::filesystem::path path =
-            folder / ArchiveFileName(SerialText(trip.serialNumber), options.startTime);
-        if (WriteFileAtomically(path, image))
+        const ArchiveStoreResult stored = StoreInArchive(folder, image, SleepFor);
+        if (stored.status == ArchiveStoreResult::Status::Failed)
             break;  // an unwritable folder: the demo goes on with what is there
-        written.push_back(path);
+        written.push_back(stored.path);
     }
     return written;
 }

@@ -56,11 +56,13 @@ DemoLogger::DemoLogger(const DataRoot& dataRoot, const ReferenceTables& tables, 
     // A missing or cut file (the demo's own) gets a fresh recording.
     if (ReadImageFile(memoryFile_, memory) == kImageSize) {
         logger_ = std::make_unique<EmulatedLogger>(memory);
+        logger_->LockThrough(memoryFile_);
         saved_ = memory;
     } else {
         const std::int64_t now = clock_.Now();
         logger_ = std::make_unique<EmulatedLogger>(
             DemoRecording(kDemoSerialNumber, static_cast<std::uint32_t>(now), tables_, now).image);
+        logger_->LockThrough(memoryFile_);
         SaveIfChanged();
         // Saved or not, the made-up memory counts as what the file should hold.
         saved_ = logger_->Memory();
@@ -91,6 +93,7 @@ void DemoLogger::StartNewRecording() {
 void DemoLogger::Replace(const LoggerImage& memory) {
     const bool plugged = logger_->Plugged();
     logger_ = std::make_unique<EmulatedLogger>(memory);
+    logger_->LockThrough(memoryFile_);
     if (!plugged)
         logger_->Unplug();
     SaveIfChanged();

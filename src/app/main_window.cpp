@@ -11,6 +11,7 @@
 #include "widgets/skin_button.h"
 
 #include <QContextMenuEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
@@ -32,6 +33,18 @@ constexpr int kStartUpWithoutPaintMs = 1000;
 
 // The frame the pages live in. Presses, drags and right clicks on a page's background stay on
 // the page: they must not move the window or open the window's menu.
+// While the session waits for a logger or the archive folder that another program holds, the
+// window goes on painting; clicks wait until the session is done.
+DeviceLinkOptions WindowLinkOptions() {
+    DeviceLinkOptions options;
+    options.waitForLogger = [](std::chrono::milliseconds duration) {
+        QEventLoop loop;
+        QTimer::singleShot(duration, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    };
+    return options;
+}
+
 class PageFrameWidget final : public QWidget {
 public:
     explicit PageFrameWidget(QWidget* parent) : QWidget(parent) {
@@ -56,7 +69,7 @@ CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint),
       services_(services),
       controller_(services.provider, services.messages, services.clock, services.dataRoot,
-                  services.tables, services.settings.noticeTimeoutMs),
+                  services.tables, services.settings.noticeTimeoutMs, WindowLinkOptions()),
       notifier_(controller_) {
     // The title also names the window for tools (X11 WM_NAME).
     setWindowTitle(QStringLiteral("Velka"));
@@ -254,7 +267,7 @@ void CVelkaDlg::StartUp() {
     // started is read at once, without the notices.
     loggerTasks_.Run([this] {
         controller_.ReportUnusableReferenceTables();
-        controller_.Acquire();
+        controller_.Acquire(WhenInUse::Wait);
     });
     RefreshHistory();
     if (services_.demoLogger != nullptr)

@@ -1,7 +1,6 @@
 #include "device/device_link.h"
 
 #include <algorithm>
-#include <thread>
 
 namespace velka {
 namespace {
@@ -55,9 +54,9 @@ std::span<const std::uint8_t, kBlockBytes> ImageBlock(const LoggerImage& image,
 DeviceLink::DeviceLink(HidDeviceProvider& provider, DeviceLinkOptions options)
     : provider_(provider), options_(std::move(options)) {
     if (!options_.pause)
-        options_.pause = [](std::chrono::milliseconds duration) {
-            std::this_thread::sleep_for(duration);
-        };
+        options_.pause = SleepFor;
+    if (!options_.waitForLogger)
+        options_.waitForLogger = SleepFor;
 }
 
 DeviceLink::~DeviceLink() = default;
@@ -80,14 +79,22 @@ bool DeviceLink::FindLogger() {
     return true;
 }
 
-ResultCode DeviceLink::OpenDevice() {
+ResultCode DeviceLink::OpenDevice(WhenInUse whenInUse) {
     CloseDevice();
     awaitingData_ = false;
     lastFailure_ = {};
     const bool found = FindLogger();
     if (devicePath_.empty())
         return kResultNoLogger;
+    constexpr std::chrono::milliseconds kStep{100};
     HidDeviceProvider::OpenResult opened = provider_.Open(devicePath_);
+    for (std::chrono::milliseconds waited{0};
+         whenInUse == WhenInUse::Wait && opened.error == kResultLoggerInUse &&
+         waited < options_.loggerInUsePatience;
+         waited += kStep) {
+        options_.waitForLogger(kStep);
+        opened = provider_.Open(devicePath_);
+    }
     if (!opened.transport) {
         // The path of a logger that has gone since (the search kept it) opens nothing: that
         // is no logger, not a logger that refuses to open.
@@ -204,8 +211,8 @@ ResultCode DeviceLink::ReadImage(LoggerImage& image) {
 }
 
 ResultCode DeviceLink::WriteSettings(const LoggerImage& image) {
-    if (OpenDevice() != kResultSuccess)
-        return kResultNoLogger;
+    if (const ResultCode opened = OpenDevice())
+        return opened;
     const ResultCode result =
         Walk(TransferStep::WriteSettings, kSettingsBlocks, [&](std::uint16_t address) {
             return WriteBlock(address, ImageBlock(image, address));

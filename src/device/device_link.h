@@ -7,6 +7,7 @@
 #include "device/hid_transport.h"
 #include "device/result_code.h"
 #include "record/logger_image.h"
+#include "storage/exclusive_lock.h"
 
 #include <chrono>
 #include <functional>
@@ -23,7 +24,16 @@ struct DeviceLinkOptions {
     int readTimeoutMs = 2000;
     // The pauses between the steps of the erase; tests replace it so they do not sleep.
     std::function<void(std::chrono::milliseconds)> pause;
+    // How long a read that a plug-in started waits for a logger that another program holds
+    // (that program archives the record meanwhile), and how it waits: the window keeps its
+    // event loop running.
+    std::chrono::milliseconds loggerInUsePatience{10000};
+    LockWait waitForLogger = SleepFor;
 };
+
+// What opening does with a logger that another program holds: a transfer the user started is
+// refused at once; a read that a plug-in started waits for it.
+enum class WhenInUse { Refuse, Wait };
 
 // The step of a transfer at which it stopped.
 enum class TransferStep {
@@ -79,8 +89,9 @@ public:
     bool FindLogger();
     // Closes an open transport, searches, and opens the logger found: kResultNoLogger when
     // none is there (a path kept from an earlier search that no longer opens counts as none),
-    // otherwise the provider's reason when the logger found cannot be opened.
-    ResultCode OpenDevice();
+    // otherwise the provider's reason when the logger found cannot be opened
+    // (kResultLoggerInUse while another program holds it).
+    ResultCode OpenDevice(WhenInUse whenInUse = WhenInUse::Refuse);
     void CloseDevice();
     // Before a new acquisition: no path known, nothing open.
     void ResetForArrival();
@@ -94,7 +105,8 @@ public:
     // Reads image bytes 3776…16383 (197 blocks) from the open logger, stopping at the first
     // failure; the blocks not read keep what `image` held.
     ResultCode ReadImage(LoggerImage& image);
-    // Opens the logger, writes image bytes 14848…16383 (24 blocks), closes it.
+    // Opens the logger, writes image bytes 14848…16383 (24 blocks), closes it. The reason
+    // when the logger cannot be opened, as OpenDevice gives it.
     ResultCode WriteSettings(const LoggerImage& image);
     // Opens the logger and empties its record; on success `image` holds the erased content.
     // With a check, the logger is read first and left untouched unless the check agrees.

@@ -1,5 +1,7 @@
 #include "device/emulated_logger.h"
 
+#include "storage/exclusive_lock.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <thread>
@@ -12,7 +14,8 @@ constexpr std::size_t kMalformedAnswerLength = 33;
 // The open "file" on the logger: it keeps the answers that arrived since it was opened.
 class EmulatedLogger::Transport final : public HidTransport {
 public:
-    explicit Transport(EmulatedLogger& logger) : logger_(logger) {}
+    Transport(EmulatedLogger& logger, ExclusiveLock lock)
+        : logger_(logger), lock_(std::move(lock)) {}
     TransportResult WriteReport(const HidReport& report) override {
         return logger_.Write(report, answers_);
     }
@@ -22,6 +25,7 @@ public:
 
 private:
     EmulatedLogger& logger_;
+    ExclusiveLock lock_;
     std::deque<ReportPayload> answers_;
 };
 
@@ -41,7 +45,15 @@ std::optional<std::string> EmulatedLogger::FindLogger() {
 HidDeviceProvider::OpenResult EmulatedLogger::Open(const std::string& devicePath) {
     if (!plugged_ || devicePath != kDevicePath)
         return {nullptr, ResultFromSystemError(ENOENT)};
-    return {std::make_unique<Transport>(*this), kResultSuccess};
+    ExclusiveLock lock;
+    if (!lockFile_.empty()) {
+        lock = ExclusiveLock(lockFile_);
+        if (lock.Busy())
+            return {nullptr, kResultLoggerInUse};
+        if (!lock.Held())
+            return {nullptr, ResultFromSystemError(lock.Error().value())};
+    }
+    return {std::make_unique<Transport>(*this, std::move(lock)), kResultSuccess};
 }
 
 void EmulatedLogger::Plug() {

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <deque>
+#include <filesystem>
 #include <functional>
 
 namespace velka {
@@ -26,6 +27,11 @@ public:
 
     std::optional<std::string> FindLogger() override;
     OpenResult Open(const std::string& devicePath) override;
+
+    // Opening takes the lock that a real logger's node gets, on `memoryFile` (the file this
+    // logger's memory came from), so two programs emulating one logger meet as two programs
+    // on one real logger do.
+    void LockThrough(std::filesystem::path memoryFile) { lockFile_ = std::move(memoryFile); }
 
     // Plugging in starts the report count of the scenario anew.
     void Plug();
@@ -52,6 +58,7 @@ private:
     }
 
     EmulatedLoggerDevice device_;
+    std::filesystem::path lockFile_;
     EmulatorScenario scenario_;
     WaitFunction wait_;
     bool plugged_ = true;

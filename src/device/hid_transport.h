@@ -48,6 +48,8 @@ public:
         std::unique_ptr<HidTransport> transport;  // null when the open failed
         ResultCode error = kResultSuccess;
     };
+    // Opens the logger for this program alone: kResultLoggerInUse while another program has
+    // it open. The transport holds it until it is destroyed.
     virtual OpenResult Open(const std::string& devicePath) = 0;
 };
 

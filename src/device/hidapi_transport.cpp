@@ -1,6 +1,7 @@
 #include "device/hidapi_transport.h"
 
 #include "device/hotplug_event.h"
+#include "storage/exclusive_lock.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -15,8 +16,8 @@ namespace {
 
 class HidapiTransport final : public HidTransport {
 public:
-    HidapiTransport(hid_device* device, std::string devicePath)
-        : device_(device), devicePath_(std::move(devicePath)) {}
+    HidapiTransport(hid_device* device, std::string devicePath, ExclusiveLock lock)
+        : device_(device), devicePath_(std::move(devicePath)), lock_(std::move(lock)) {}
     ~HidapiTransport() override { hid_close(device_); }
     HidapiTransport(const HidapiTransport&) = delete;
     HidapiTransport& operator=(const HidapiTransport&) = delete;
@@ -60,6 +61,7 @@ private:
 
     hid_device* device_;
     std::string devicePath_;
+    ExclusiveLock lock_;  // released after hid_close, with the transport
 };
 
 // The HID_ID ("BUS:VENDOR:PRODUCT") of the HID device behind a hidraw node, or "" when it
@@ -113,13 +115,20 @@ HidDeviceProvider::OpenResult HidapiProvider::Open(const std::string& devicePath
     const std::optional<HidIdentity> identity = ParseHidId(HidIdOfNode(hidrawEntry));
     if (!identity || identity->vendor != kLoggerVendorId || identity->product != kLoggerProductId)
         return {nullptr, ResultFromSystemError(ENODEV)};
+    // hidapi keeps its descriptor to itself, so the lock is taken on a descriptor of our own;
+    // every program that may open the node may lock it.
+    ExclusiveLock lock(devicePath);
+    if (lock.Busy())
+        return {nullptr, kResultLoggerInUse};
+    if (!lock.Held())
+        return {nullptr, ResultFromSystemError(lock.Error().value())};
     errno = 0;
     hid_device* device = hid_open_path(devicePath.c_str());
     if (device == nullptr) {
         const int errorNumber = errno;
         return {nullptr, ResultFromSystemError(errorNumber != 0 ? errorNumber : ENODEV)};
     }
-    return {std::make_unique<HidapiTransport>(device, devicePath), kResultSuccess};
+    return {std::make_unique<HidapiTransport>(device, devicePath, std::move(lock)), kResultSuccess};
 }
 
 }  // namespace velka

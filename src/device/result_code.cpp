@@ -28,6 +28,8 @@ std::string DescribeResult(ResultCode code) {
         return "the logger gave a malformed answer";
     case kResultNoReferenceTables:
         return "the reference tables cannot be used";
+    case kResultLoggerInUse:
+        return kLoggerInUseText;
     default:
         break;
     }

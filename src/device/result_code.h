@@ -25,8 +25,14 @@ constexpr ResultCode kResultMalformedAnswer = 13;
 // A settings write refused before it began: the reference tables that would encode the alarm
 // limits cannot be used.
 constexpr ResultCode kResultNoReferenceTables = 0xE0000300;
+// Another program holds the logger (one program per logger: hidraw hands every answer to every
+// open handle, so two programs at once would read each other's answers).
+constexpr ResultCode kResultLoggerInUse = 0xE0000301;
 // An errno value e of a failed open, write or read is reported as kSystemErrorBase + e.
 constexpr ResultCode kSystemErrorBase = 0x20000000;
+
+// What the user reads when another program holds the logger.
+constexpr const char* kLoggerInUseText = "The logger is in use by another program";
 
 ResultCode ResultFromSystemError(int errorNumber);
 

@@ -19,6 +19,13 @@ public:
     std::int64_t Now() const override { return static_cast<std::int64_t>(std::time(nullptr)); }
 };
 
+// The machine's own clock, for what must follow real time whatever --now says: the age of a
+// file another program may still be writing.
+inline const Clock& MachineClock() {
+    static const SystemClock clock;
+    return clock;
+}
+
 class FixedClock final : public Clock {
 public:
     explicit FixedClock(std::int64_t now) : now_(now) {}

@@ -3,6 +3,7 @@
 #include "config/settings_write.h"
 #include "record/local_time.h"
 #include "session/archive_file_name.h"
+#include "session/archive_store.h"
 #include "storage/file_io.h"
 #include "storage/reference_files.h"
 #include "storage/staged_file.h"
@@ -23,9 +24,12 @@ constexpr const char* kEraseFailedText = "Erase FAILED";
 constexpr const char* kConnectLoggerText = "Please make sure device is connected correctly";
 constexpr const char* kErrorCaption = "Error";
 constexpr const char* kWarningCaption = "Warning";
+constexpr const char* kInfoCaption = "Info";
 
 // Why a logger that is there cannot be opened, and what the user can do about it.
 std::string OpenFailureText(const std::string& devicePath, ResultCode result) {
+    if (result == kResultLoggerInUse)
+        return kLoggerInUseText;
     std::string reason = DescribeResult(result);
     std::string remedy = "Plug it in again.";
     if (result > kSystemErrorBase) {
@@ -62,8 +66,10 @@ std::string EraseFailureText(const TransferFailure& failure) {
 AcquisitionController::AcquisitionController(HidDeviceProvider& provider, MessageService& messages,
                                              const Clock& clock, DataRoot dataRoot,
                                              const LoadedReferenceTables& tables,
-                                             int noticeTimeoutMs, DeviceLinkOptions linkOptions)
-    : link_(provider, std::move(linkOptions)), messages_(messages), clock_(clock),
+                                             int noticeTimeoutMs, DeviceLinkOptions linkOptions,
+                                             const Clock& fileClock)
+    : link_(provider, linkOptions), messages_(messages), clock_(clock), fileClock_(fileClock),
+      lockWait_(linkOptions.waitForLogger ? linkOptions.waitForLogger : LockWait(SleepFor)),
       dataRoot_(std::move(dataRoot)), tables_(tables), noticeTimeoutMs_(noticeTimeoutMs) {
     recording_.settings = InitialSettings(clock_.Now());
 }
@@ -92,20 +98,24 @@ void AcquisitionController::ResetForArrival() {
 ResultCode AcquisitionController::ArrivalSequence() {
     ResetForArrival();
     messages_.ShowTimedNotice(kFirstNoticeText, kFirstNoticeCaption, noticeTimeoutMs_);
-    const ResultCode result = Acquire();
+    // The other program that holds the logger archives its record meanwhile: an identical
+    // read after it writes nothing.
+    const ResultCode result = Acquire(WhenInUse::Wait);
     // Without a logger both notices are shown; a logger that is there but could not be opened
     // or read through must not be reported as read.
     if (result == kResultSuccess || result == kResultNoLogger)
         messages_.ShowTimedNotice(kSecondNoticeText, kSecondNoticeCaption, noticeTimeoutMs_);
+    else if (result == kResultLoggerInUse)
+        messages_.ShowMessage(kLoggerInUseText, kInfoCaption, MessageIcon::Information);
     else
         messages_.ShowMessage(AcquireFailureText(result), kErrorCaption, MessageIcon::Error);
     observer_->HistoryRefreshRequested();
     return result;
 }
 
-ResultCode AcquisitionController::Acquire() {
+ResultCode AcquisitionController::Acquire(WhenInUse whenInUse) {
     lastArchive_ = {};
-    if (const ResultCode opened = link_.OpenDevice()) {
+    if (const ResultCode opened = link_.OpenDevice(whenInUse)) {
         link_.CloseDevice();
         link_.SetDevicePresent(false);
         observer_->LoggerDetached();
@@ -117,8 +127,8 @@ ResultCode AcquisitionController::Acquire() {
     // neither be archived over a good file nor decoded into a mixed record.
     LoggerImage read = image_;
     const ResultCode result = link_.ReadImage(read);
-    link_.CloseDevice();
     if (result != kResultSuccess) {
+        link_.CloseDevice();
         link_.SetDevicePresent(false);
         observer_->LoggerDetached();
         return result;
@@ -129,7 +139,10 @@ ResultCode AcquisitionController::Acquire() {
     readLogger_ = {true, ReadU32(image_, kSerialNumberOffset), image_[kWriteProtectFlagOffset]};
     LoadSettingsFromImage();
     observer_->LoggerAttached();
+    // Another program waiting for the logger reads it only once its record is in the archive.
     ArchiveImage();
+    link_.CloseDevice();
+    ReportArchiveFailure();
     DecodeRecord();
     LoadProducts();
     return kResultSuccess;
@@ -159,6 +172,8 @@ bool AcquisitionController::ImportStoredImage(const std::filesystem::path& path)
 std::string AcquisitionController::AcquireFailureText(ResultCode result) const {
     if (result == kResultNoLogger)
         return kConnectLoggerText;
+    if (result == kResultLoggerInUse)
+        return kLoggerInUseText;
     if (link_.LastFailure().step == TransferStep::ReadImage)
         return std::string(kReadFailedText) + ": " + DescribeResult(result);
     return OpenFailureText(link_.devicePath(), result);
@@ -188,6 +203,10 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
     ApplySettingsToImage(settings, image_, recording_.currentTable, clock_.Now());
     recording_.settings = settings;
     const ResultCode result = link_.WriteSettings(image_);
+    if (result == kResultLoggerInUse) {
+        messages_.ShowMessage(kLoggerInUseText, kErrorCaption, MessageIcon::Error);
+        return result;
+    }
     observer_->SettingsWritten(result == kResultSuccess);
     return result;
 }
@@ -207,8 +226,12 @@ void AcquisitionController::SetChartView(const LogSummary& view) {
 
 EraseOutcome AcquisitionController::HandleEraseRequest() {
     std::string refusal;
-    const EraseOutcome outcome = link_.EraseRecord(
-        image_, [&](const LoggerImage& loggerImage) { return MayErase(loggerImage, refusal); });
+    ExclusiveLock archiveLock;
+    const EraseOutcome outcome = link_.EraseRecord(image_, [&](const LoggerImage& loggerImage) {
+        return MayErase(loggerImage, archiveLock, refusal);
+    });
+    // Other programs may change the archive again before anyone reads the outcome.
+    archiveLock.Release();
     if (!outcome.opened && outcome.result == kResultNoLogger)
         messages_.ShowMessage(kConnectLoggerText, kWarningCaption, MessageIcon::Warning);
     else if (!outcome.opened)
@@ -221,7 +244,8 @@ EraseOutcome AcquisitionController::HandleEraseRequest() {
     return outcome;
 }
 
-bool AcquisitionController::MayErase(const LoggerImage& loggerImage, std::string& refusal) const {
+bool AcquisitionController::MayErase(const LoggerImage& loggerImage, ExclusiveLock& archiveLock,
+                                     std::string& refusal) const {
     const std::size_t samples = CountSamplesBeforeZero(UnpackSampleRegion(loggerImage));
     if (samples == 0)
         return true;
@@ -230,7 +254,15 @@ bool AcquisitionController::MayErase(const LoggerImage& loggerImage, std::string
         refusal = held + " that cannot be archived (it was never set up), so it was not erased";
         return false;
     }
-    if (FindArchivedCopy(dataRoot_.DataDirectory(), loggerImage))
+    const std::filesystem::path folder = dataRoot_.DataDirectory();
+    archiveLock = LockArchiveFolder(folder, lockWait_);
+    // No archive folder holds no copy either: that refusal follows below.
+    if (!archiveLock.Held() && archiveLock.Error() != std::errc::no_such_file_or_directory) {
+        refusal = held + " whose archived copy cannot be checked (" +
+                  DescribeArchiveLockFailure(folder, archiveLock) + "), so it was not erased";
+        return false;
+    }
+    if (FindArchivedCopy(folder, loggerImage))
         return true;
     refusal = held + " that are not in the archive, so it was not erased. Plug it in again to "
                      "archive them first";
@@ -270,23 +302,25 @@ void AcquisitionController::ArchiveImage() {
     if (settings.serialText.empty() || settings.clockSetTime == 0)
         return;
     const std::filesystem::path folder = dataRoot_.DataDirectory();
-    const std::filesystem::path path = OpenArchive() ? ArchivePathFor(folder, image_) : "";
-    lastArchive_.path =
-        path.empty() ? folder / ArchiveFileName(settings.serialText, recording_.StartTime()) : path;
-    std::string reason;
-    if (!std::filesystem::is_directory(folder))
-        reason = "the archive folder " + folder.string() + " cannot be created";
-    else if (path.empty())
-        reason = "every name for this recording in " + folder.string() + " is taken";
-    else if (const std::error_code error = WriteFileAtomically(path, image_))
-        reason = DescribeFileError(path, error);
-    if (!reason.empty()) {
+    if (!OpenArchive()) {
+        lastArchive_ = {ArchiveOutcome::Status::Failed, NumberedArchivePath(folder, image_, 1),
+                        std::string(kArchiveFailedText) + ": the archive folder " +
+                            folder.string() + " cannot be created"};
+        return;
+    }
+    const ArchiveStoreResult stored = StoreInArchive(folder, image_, lockWait_);
+    lastArchive_.path = stored.path;
+    if (stored.status == ArchiveStoreResult::Status::Failed) {
         lastArchive_.status = ArchiveOutcome::Status::Failed;
-        lastArchive_.failure = std::string(kArchiveFailedText) + ": " + reason;
-        messages_.ShowMessage(lastArchive_.failure, kErrorCaption, MessageIcon::Error);
+        lastArchive_.failure = std::string(kArchiveFailedText) + ": " + stored.failure;
         return;
     }
     lastArchive_.status = ArchiveOutcome::Status::Saved;
+}
+
+void AcquisitionController::ReportArchiveFailure() {
+    if (lastArchive_.status == ArchiveOutcome::Status::Failed)
+        messages_.ShowMessage(lastArchive_.failure, kErrorCaption, MessageIcon::Error);
 }
 
 bool AcquisitionController::OpenArchive() {
@@ -294,7 +328,7 @@ bool AcquisitionController::OpenArchive() {
     if (!EnsureDirectory(folder))
         return false;
     if (!archiveSwept_) {
-        SweepStaleStagedFiles(folder, clock_.Now());
+        SweepStaleStagedFiles(folder, fileClock_.Now());
         archiveSwept_ = true;
     }
     return true;

@@ -38,7 +38,7 @@ struct ReadLogger {
 struct ArchiveOutcome {
     enum class Status {
         NotArchived,  // nothing read, or a logger that was never set up (clockSetTime 0)
-        Saved,
+        Saved,        // written, or already in the archive byte for byte
         Failed,  // the user was told "Archive save FAILED" and why; any earlier file is untouched
     };
     Status status = Status::NotArchived;
@@ -48,12 +48,16 @@ struct ArchiveOutcome {
 
 class AcquisitionController {
 public:
-    // `provider`, `messages`, `clock` and `tables` must outlive the controller. Tables that
+    // `provider`, `messages`, both clocks and `tables` must outlive the controller. Tables that
     // cannot be used give no temperatures and no settings write (see ReferenceTablesUsable).
+    // `clock` is the session's "now" (--now); `fileClock` judges the age of files in the
+    // archive, which other programs write in real time. The link options' waitForLogger is also
+    // how the session waits for the archive folder's lock.
     AcquisitionController(HidDeviceProvider& provider, MessageService& messages, const Clock& clock,
                           DataRoot dataRoot, const LoadedReferenceTables& tables,
                           int noticeTimeoutMs = kDefaultNoticeTimeoutMs,
-                          DeviceLinkOptions linkOptions = {});
+                          DeviceLinkOptions linkOptions = {},
+                          const Clock& fileClock = MachineClock());
 
     void SetObserver(SessionObserver* observer) {
         observer_ = observer != nullptr ? observer : &noObserver_;
@@ -64,13 +68,17 @@ public:
     // Clears the link and the decoded record before a new acquisition.
     void ResetForArrival();
     // A logger arrived: reset, first notice, acquisition, second notice (or, instead of it, why
-    // a logger that is there could not be opened or read through), history refresh.
+    // a logger that is there could not be opened or read through), history refresh. A logger
+    // that another program holds is waited for; one still held after that is read by nobody
+    // here, and one notice says so.
     ResultCode ArrivalSequence();
     // Reads the logger and brings the session up to date. A read that fails or stops early
     // changes nothing but the presence flag: the image keeps its earlier content and nothing
     // is archived or decoded. kResultNoLogger when there is none; the reason when the logger
-    // found cannot be opened.
-    ResultCode Acquire();
+    // found cannot be opened (kResultLoggerInUse while another program holds it: a read the
+    // user started is refused, one that a plug-in started waits). The logger stays this
+    // program's until its record is archived.
+    ResultCode Acquire(WhenInUse whenInUse = WhenInUse::Refuse);
     // What the user is told about an acquisition that returned `result`: "Please make sure
     // device is connected correctly" when no logger was found, why a logger that is there
     // cannot be opened and how to fix it, or "Data read FAILED: " and the reason.
@@ -86,7 +94,8 @@ public:
     // --- the window's requests ---
 
     // The parameter page's Write: encodes `settings` into the image (clockSetTime = now), keeps
-    // them as the session's settings and writes the settings area to the logger.
+    // them as the session's settings and writes the settings area to the logger. A logger that
+    // another program holds is refused with one Error box, and no outcome follows it.
     ResultCode WriteSettings(const LoggerSettings& settings);
     void HandleShowChartRequest();
     // The chart page's zoom, pan and restore: the view window (viewFirst…viewLast) and the shown
@@ -95,8 +104,10 @@ public:
     void SetChartView(const LogSummary& view);
     // Empties the logger's record, but only when what the logger holds now is in the archive
     // byte for byte, or it holds no samples: a recording is never erased before it is safe on
-    // disk. Success is silent; a refusal, an absent logger and a failed erase (with the step
-    // that failed and what the logger then holds) are reported to the user.
+    // disk. The archive folder stays locked from that check to the erase's end, so no other
+    // program can change the copy meanwhile. Success is silent; a refusal, an absent logger and a
+    // failed erase (with the step that failed and what the logger then holds) are reported to the
+    // user.
     EraseOutcome HandleEraseRequest();
     // Whether the erase is offered: the logger of the last acquisition is still plugged in and
     // its serial number is above 0x800000 (an image loaded from the archive since changes
@@ -142,14 +153,19 @@ public:
 
 private:
     void LoadSettingsFromImage();
+    // Stores the image in the archive; a failure is in lastArchive_, shown by the caller.
     void ArchiveImage();
-    bool MayErase(const LoggerImage& loggerImage, std::string& refusal) const;
+    void ReportArchiveFailure();
+    bool MayErase(const LoggerImage& loggerImage, ExclusiveLock& archiveLock,
+                  std::string& refusal) const;
     void DecodeRecord();
     void LoadProducts();
 
     DeviceLink link_;
     MessageService& messages_;
     const Clock& clock_;
+    const Clock& fileClock_;
+    LockWait lockWait_;
     DataRoot dataRoot_;
     const LoadedReferenceTables& tables_;
     int noticeTimeoutMs_;

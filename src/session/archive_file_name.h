@@ -1,13 +1,11 @@
 #pragma once
 // The name of an archived recording: serial number and local start time, so that reading the
-// same recording twice gives the same file; and where a recording goes when that name is taken
-// by another one.
+// same recording twice gives the same file; and which recordings may share a file.
 
 #include "record/logger_image.h"
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 namespace velka {
@@ -16,19 +14,21 @@ namespace velka {
 // e.g. "0A1B2C3D_2018-05-04_09-07-05.bin".
 std::string ArchiveFileName(const std::string& serialText, std::int64_t startTime);
 
-// Whether `stored` holds the recording `image` continues: the same serial number and start
-// (in UTC), and the stored samples are where the newer record begins (a logger only adds).
+// How many names one recording start can have: "NAME.bin", "NAME_2.bin", … "NAME_99.bin".
+constexpr int kMostArchiveNames = 99;
+
+// The name with number 1, 2, … of the recording in `image`: "NAME.bin", "NAME_2.bin", …; the
+// further names serve recordings whose names read alike, as two recordings whose local start
+// times fall in the hour that repeats when summer time ends.
+std::filesystem::path NumberedArchivePath(const std::filesystem::path& folder,
+                                          const LoggerImage& image, int number);
+
+// Whether `image` continues the recording `stored` holds, so that it may replace it: the same
+// serial number and start (in UTC), the same settings area (bytes 14848…16383), and the stored
+// samples are where the newer record begins (a logger only adds).
 bool SameRecording(const LoggerImage& stored, const LoggerImage& image);
 
-// Where `image` is archived in `folder`: the file of its name when that is free or holds the
-// same recording (which the newer read replaces); otherwise, as for two recordings whose local
-// start times read alike in the hour that repeats when summer time ends, the name with "_2",
-// "_3", … before ".bin". Empty when no name up to "_99" is free.
-std::filesystem::path ArchivePathFor(const std::filesystem::path& folder, const LoggerImage& image);
-
-// The archived file, under the image's name or one of its suffixed forms, that holds image
-// bytes 3776…16383 (everything a logger transfers) exactly as `image` does.
-std::optional<std::filesystem::path> FindArchivedCopy(const std::filesystem::path& folder,
-                                                      const LoggerImage& image);
+// Whether the two images hold everything a logger transfers (bytes 3776…16383) alike.
+bool SameTransferredBytes(const LoggerImage& a, const LoggerImage& b);
 
 }  // namespace velka

@@ -170,9 +170,9 @@ std::string DescribeFileError(const std::filesystem::path& path, std::error_code
     return path.string() + ": " + error.message();
 }
 
-std::error_code WriteFileAtomically(const std::filesystem::path& path,
-                                    std::span<const std::uint8_t> content) {
-    StagedFile staged(path);
+namespace {
+
+std::error_code WriteStaged(StagedFile& staged, std::span<const std::uint8_t> content) {
     if (staged.Error())
         return staged.Error();
     const int fd =
@@ -182,7 +182,23 @@ std::error_code WriteFileAtomically(const std::filesystem::path& path,
     std::error_code error = WriteAll(fd, content.data(), content.size());
     if (::close(fd) != 0 && !error)
         error = LastError();
+    return error;
+}
+
+}  // namespace
+
+std::error_code WriteFileAtomically(const std::filesystem::path& path,
+                                    std::span<const std::uint8_t> content) {
+    StagedFile staged(path);
+    const std::error_code error = WriteStaged(staged, content);
     return error ? error : staged.Commit();
+}
+
+std::error_code WriteNewFileAtomically(const std::filesystem::path& path,
+                                       std::span<const std::uint8_t> content) {
+    StagedFile staged(path);
+    const std::error_code error = WriteStaged(staged, content);
+    return error ? error : staged.CommitAsNew();
 }
 
 std::error_code WriteFileAtomically(const std::filesystem::path& path, std::string_view content) {

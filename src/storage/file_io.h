@@ -47,6 +47,10 @@ std::string DescribeFileError(const std::filesystem::path& path, std::error_code
 std::error_code WriteFileAtomically(const std::filesystem::path& path,
                                     std::span<const std::uint8_t> content);
 std::error_code WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
+// The same for a file that must not replace anything: it takes `path` only when nothing has
+// that name, std::errc::file_exists otherwise (see StagedFile::CommitAsNew).
+std::error_code WriteNewFileAtomically(const std::filesystem::path& path,
+                                       std::span<const std::uint8_t> content);
 
 }  // namespace velka
 

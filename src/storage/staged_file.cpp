@@ -53,6 +53,16 @@ std::string RandomLetters() {
     return letters;
 }
 
+// "." + name + "." + six letters + suffix in `folder`; the name is shortened so that a target
+// whose name is as long as the file system allows still gets a staged file beside it.
+std::filesystem::path StagedNameBeside(const std::filesystem::path& folder,
+                                       const std::string& name) {
+    constexpr std::size_t kLongestName = 255;
+    const std::size_t added = 2 + kRandomLetters + kStagedFileSuffix.size();
+    return folder / ("." + name.substr(0, kLongestName - added) + "." + RandomLetters() +
+                     std::string(kStagedFileSuffix));
+}
+
 bool IsStagedName(std::string_view name) {
     // "." + at least one character + "." + six letters + suffix.
     const std::size_t shortest = 1 + 1 + 1 + kRandomLetters + kStagedFileSuffix.size();
@@ -83,7 +93,7 @@ struct FolderCloser {
 
 }  // namespace
 
-StagedFile::StagedFile(std::filesystem::path target) {
+StagedFile::StagedFile(std::filesystem::path target, Staging staging) : target_(target) {
     struct stat status {};
     bool replacing = false;
     if (::stat(target.c_str(), &status) == 0) {
@@ -105,17 +115,40 @@ StagedFile::StagedFile(std::filesystem::path target) {
     if (error_)
         return;
 
-    // The name is shortened so that a target whose name is as long as the file system allows
-    // still gets a temporary file beside it.
-    constexpr std::size_t kLongestName = 255;
-    const std::size_t added = 2 + kRandomLetters + kStagedFileSuffix.size();
-    const std::string name = destination_.filename().string().substr(0, kLongestName - added);
     const std::filesystem::path folder = FolderOf(destination_);
+    const bool anonymous = staging == Staging::Anonymous && OpenAnonymous(folder);
+    if (!anonymous && !OpenNamed(folder, destination_.filename().string()))
+        return;
+    if (replacing) {
+        const int fd = anonymous ? anonymousFd_ : ::open(temporary_.c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd >= 0)
+            KeepOwnerAndMode(fd, status);
+        if (!anonymous && fd >= 0)
+            ::close(fd);
+    }
+}
+
+bool StagedFile::OpenAnonymous(const std::filesystem::path& folder) {
+    // 0666: the kernel takes the umask (and a folder's default ACL) off it, as for any file the
+    // user creates.
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;  // a file system without O_TMPFILE: a named file instead
+    // The file can only be given a name through /proc; where that is not mounted, a named file.
+    const std::string path = "/proc/self/fd/" + std::to_string(fd);
+    if (::access(path.c_str(), F_OK) != 0) {
+        ::close(fd);
+        return false;
+    }
+    anonymousFd_ = fd;
+    temporary_ = path;
+    return true;
+}
+
+bool StagedFile::OpenNamed(const std::filesystem::path& folder, const std::string& name) {
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary_ = folder / ("." + name + "." + RandomLetters() + std::string(kStagedFileSuffix));
-        // 0666: the kernel takes the umask (and a folder's default ACL) off it, as for any
-        // file the user creates.
+        temporary_ = StagedNameBeside(folder, name);
         fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             break;
@@ -123,18 +156,32 @@ StagedFile::StagedFile(std::filesystem::path target) {
     if (fd < 0) {
         error_ = LastError();
         temporary_.clear();
-        return;
+        return false;
     }
     interruptTicket_ = RemoveOnInterrupt(temporary_.c_str());
-    if (replacing)
-        KeepOwnerAndMode(fd, status);
     ::close(fd);
+    return true;
 }
 
 StagedFile::~StagedFile() {
-    if (!writesDirectly_ && !committed_ && !temporary_.empty())
+    if (!writesDirectly_ && !committed_ && anonymousFd_ < 0 && !temporary_.empty())
         ::unlink(temporary_.c_str());
+    if (anonymousFd_ >= 0)
+        ::close(anonymousFd_);
     ForgetOnInterrupt(interruptTicket_);
+}
+
+std::error_code StagedFile::Flush() const {
+    const int fd =
+        anonymousFd_ >= 0 ? anonymousFd_ : ::open(temporary_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return LastError();
+    std::error_code error;
+    if (::fsync(fd) != 0)
+        error = LastError();
+    if (fd != anonymousFd_)
+        ::close(fd);
+    return error;
 }
 
 std::error_code StagedFile::Commit() {
@@ -144,26 +191,74 @@ std::error_code StagedFile::Commit() {
         committed_ = true;
         return {};
     }
-    const int fd = ::open(temporary_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return LastError();
-    std::error_code error;
-    if (::fsync(fd) != 0)
-        error = LastError();
-    ::close(fd);
-    if (!error && std::rename(temporary_.c_str(), destination_.c_str()) != 0)
-        error = LastError();
-    if (error)
+    if (const std::error_code error = Flush())
         return error;
+    std::filesystem::path staged = temporary_;
+    if (anonymousFd_ >= 0) {
+        // rename() needs a name to move: the complete file gets a staged one first, which the
+        // sweep recognises should the program be killed in between.
+        const std::filesystem::path folder = FolderOf(destination_);
+        const std::string name = destination_.filename().string();
+        int linked = -1;
+        for (int attempt = 0; attempt < 100 && linked != 0; ++attempt) {
+            staged = StagedNameBeside(folder, name);
+            linked =
+                ::linkat(AT_FDCWD, temporary_.c_str(), AT_FDCWD, staged.c_str(), AT_SYMLINK_FOLLOW);
+            if (linked != 0 && errno != EEXIST)
+                return LastError();
+        }
+        if (linked != 0)
+            return LastError();
+        interruptTicket_ = RemoveOnInterrupt(staged.c_str());
+    }
+    if (std::rename(staged.c_str(), destination_.c_str()) != 0) {
+        const std::error_code error = LastError();
+        if (anonymousFd_ >= 0) {
+            ::unlink(staged.c_str());
+            ForgetOnInterrupt(interruptTicket_);
+            interruptTicket_ = -1;
+        }
+        return error;
+    }
+    Committed(destination_);
+    return {};
+}
+
+std::error_code StagedFile::CommitAsNew() {
+    if (error_)
+        return error_;
+    if (writesDirectly_)
+        return std::make_error_code(std::errc::file_exists);
+    if (const std::error_code error = Flush())
+        return error;
+    if (anonymousFd_ >= 0) {
+        if (::linkat(AT_FDCWD, temporary_.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) !=
+            0)
+            return LastError();
+    } else if (::renameat2(AT_FDCWD, temporary_.c_str(), AT_FDCWD, target_.c_str(),
+                           RENAME_NOREPLACE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS)
+            return LastError();
+        // A file system that cannot rename without replacing: a second name never replaces
+        // either.
+        if (::link(temporary_.c_str(), target_.c_str()) != 0)
+            return LastError();
+        ::unlink(temporary_.c_str());
+    }
+    Committed(target_);
+    return {};
+}
+
+void StagedFile::Committed(const std::filesystem::path& named) {
     committed_ = true;
     ForgetOnInterrupt(interruptTicket_);
     interruptTicket_ = -1;
-    if (const int dir = ::open(FolderOf(destination_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // The new name itself must reach the disk too.
+    if (const int dir = ::open(FolderOf(named).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         dir >= 0) {
         ::fsync(dir);
         ::close(dir);
     }
-    return {};
 }
 
 std::size_t SweepStaleStagedFiles(const std::filesystem::path& folder, std::int64_t now,

@@ -1,8 +1,14 @@
 #pragma once
-// A file is written under a temporary name beside its target and renamed over the target only
+// A file is written as a temporary file beside its target and takes the target's name only
 // when it is complete: a failed write never leaves a partial file, and an earlier file at the
 // same path survives it. Libraries that write to a path of their own (the PDF and workbook
 // writers) are handed TemporaryPath().
+//
+// The temporary file has no name at all where the file system allows it (O_TMPFILE): a program
+// killed outright then leaves nothing behind. It is linked in only when complete, through
+// /proc/self/fd, under a temporary name that is at once renamed over the target (or, for a file
+// that must not replace anything, under the target's own name). Elsewhere it is named
+// "." + target name + "." + six letters or digits + kStagedFileSuffix from the start.
 //
 // Only a regular file is ever replaced:
 // - a target that exists and is not a regular file (/dev/null, a pipe, /dev/stdout, a
@@ -10,10 +16,9 @@
 // - a target that is a symbolic link is followed: the file it points to is written (created
 //   where a dangling link points), and the link stays a link.
 // A new file gets 0666 less the umask; a replaced file keeps its mode and, where the system
-// allows, its owner. The temporary file is removed when SIGINT, SIGTERM or SIGHUP end the
-// program (see interrupt_cleanup.h); one left by a program that was killed outright is named
-// "." + target name + "." + six letters or digits + kStagedFileSuffix, which
-// SweepStaleStagedFiles recognises.
+// allows, its owner. A named temporary file is removed when SIGINT, SIGTERM or SIGHUP end the
+// program (see interrupt_cleanup.h); SweepStaleStagedFiles clears those that a program killed
+// outright left behind.
 
 #include <cstdint>
 #include <filesystem>
@@ -26,8 +31,13 @@ inline constexpr std::string_view kStagedFileSuffix = ".velka-staged";
 
 class StagedFile {
 public:
+    enum class Staging {
+        Anonymous,  // without a name where the file system allows it, named elsewhere
+        Named,      // always named (what a file system without O_TMPFILE gets)
+    };
+
     // Creates the empty temporary file; Error() tells whether that worked.
-    explicit StagedFile(std::filesystem::path target);
+    explicit StagedFile(std::filesystem::path target, Staging staging = Staging::Anonymous);
     // Removes the temporary file unless it was committed.
     ~StagedFile();
     StagedFile(const StagedFile&) = delete;
@@ -41,10 +51,23 @@ public:
     // Flushes the temporary file to disk and renames it over the target (nothing to do for a
     // target written directly).
     std::error_code Commit();
+    // Flushes the temporary file to disk and gives it the target's name only when nothing has
+    // that name (a link, even a dangling one, counts): std::errc::file_exists otherwise, and
+    // nothing is replaced. Two programs creating one name at once cannot both succeed.
+    std::error_code CommitAsNew();
 
 private:
+    bool OpenAnonymous(const std::filesystem::path& folder);
+    bool OpenNamed(const std::filesystem::path& folder, const std::string& name);
+    std::error_code Flush() const;
+    // Gives the anonymous file a staged name in the destination's folder.
+    std::error_code LinkUnderStagedName();
+    void Committed(const std::filesystem::path& named);
+
+    std::filesystem::path target_;       // as given
     std::filesystem::path destination_;  // the target, or the file its links lead to
-    std::filesystem::path temporary_;
+    std::filesystem::path temporary_;    // the staged name, or /proc/self/fd/N
+    int anonymousFd_ = -1;               // the file without a name
     std::error_code error_;
     bool writesDirectly_ = false;
     bool committed_ = false;

@@ -7,6 +7,7 @@
 #include "record/synthetic_recording.h"
 #include "session/acquisition_controller.h"
 #include "session/archive_file_name.h"
+#include "storage/exclusive_lock.h"
 #include "storage/file_io.h"
 #include "temp_dir.h"
 #include "test_tables.h"
@@ -17,6 +18,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -98,14 +100,27 @@ class Acquisition : public ::testing::Test {
 protected:
     Acquisition() : zone_("UTC0") {}
 
-    void Plug(const LoggerImage& memory, EmulatorScenario scenario = {}) {
+    // `memoryFile`: the logger is locked through it as a real one through its node.
+    void Plug(const LoggerImage& memory, EmulatorScenario scenario = {},
+              const std::filesystem::path& memoryFile = {}) {
         controller_.reset();
         logger = std::make_unique<EmulatedLogger>(
             memory, scenario,
             [this](std::chrono::milliseconds wait) { loggerWaits.push_back(wait); });
+        if (!memoryFile.empty())
+            logger->LockThrough(memoryFile);
+        DeviceLinkOptions options{2000, [this](std::chrono::milliseconds) {
+                                      if (onErasePause)
+                                          onErasePause();
+                                  }};
+        options.waitForLogger = [this](std::chrono::milliseconds wait) {
+            lockWaits.push_back(wait);
+            if (onLockWait)
+                onLockWait();
+        };
         controller_ = std::make_unique<AcquisitionController>(
             *logger, log, clock, DataRoot(root.Path()), testing::DeliveredTables(),
-            kDefaultNoticeTimeoutMs, DeviceLinkOptions{2000, [](std::chrono::milliseconds) {}});
+            kDefaultNoticeTimeoutMs, options);
         controller_->SetObserver(&log);
     }
 
@@ -134,6 +149,10 @@ protected:
     FixedClock clock{kNow};
     SessionLog log;
     std::vector<std::chrono::milliseconds> loggerWaits;
+    // Waits for a lock that another program holds, and what happens at each.
+    std::vector<std::chrono::milliseconds> lockWaits;
+    std::function<void()> onLockWait;
+    std::function<void()> onErasePause;
     std::unique_ptr<EmulatedLogger> logger;
     std::unique_ptr<AcquisitionController> controller_;
 };
@@ -237,6 +256,9 @@ TEST_F(Acquisition, RecordingsWhoseLocalStartsReadAlikeAreBothKept) {
     const LoggerImage second = SyntheticLoggerImage(kWinterTime);
     LoggerImage otherSamples = first;
     otherSamples[kSampleRegionOffset + 20] ^= 0x10;  // the same start, another record
+    // The same start and samples under other settings: another recording, never a replacement.
+    LoggerImage otherSettings = first;
+    otherSettings[kSettingsBlockOffset + 0x90] ^= 0x01;
 
     const struct {
         LoggerImage memory;
@@ -248,11 +270,19 @@ TEST_F(Acquisition, RecordingsWhoseLocalStartsReadAlikeAreBothKept) {
         {second, base + "_2.bin", 2},  // recorded on: replaces its own file
         {first, base + ".bin", 2},
         {otherSamples, base + "_3.bin", 3},
-        {first, base + ".bin", 3},  // the same bytes again
+        {WithSamples(otherSettings, 900), base + "_4.bin", 4},
+        {first, base + ".bin", 4},  // the same bytes again: not written again
     };
     for (const auto& read : reads) {
+        struct stat before {};
+        ::stat(Archived(read.name).c_str(), &before);
         Plug(read.memory);
         ASSERT_EQ(Controller().Acquire(), kResultSuccess);
+        if (&read == &reads[std::size(reads) - 1]) {
+            struct stat after {};
+            ::stat(Archived(read.name).c_str(), &after);
+            EXPECT_EQ(after.st_ino, before.st_ino);
+        }
         EXPECT_EQ(Controller().LastArchive().path, Archived(read.name));
         EXPECT_EQ(DataFiles().size(), read.files) << read.name;
         LoggerImage stored{};
@@ -264,16 +294,20 @@ TEST_F(Acquisition, RecordingsWhoseLocalStartsReadAlikeAreBothKept) {
     EXPECT_EQ(stored, ImageAsArchived(second));
 }
 
+// File ages are real time: a session whose clock (--now) runs hours ahead must not take a
+// live writer's staged file for one left behind.
 TEST_F(Acquisition, OpeningTheArchiveSweepsStagedFilesLeftByKilledPrograms) {
     const std::filesystem::path data = root.Path() / "Data";
     std::filesystem::create_directories(data);
+    const std::int64_t realNow = MachineClock().Now();
     const auto place = [&](const std::string& name, std::int64_t ageSeconds) {
         std::ofstream(data / name) << "partial";
-        const timespec times[2] = {{kNow - ageSeconds, 0}, {kNow - ageSeconds, 0}};
+        const timespec times[2] = {{realNow - ageSeconds, 0}, {realNow - ageSeconds, 0}};
         ::utimensat(AT_FDCWD, (data / name).c_str(), times, 0);
     };
     place(".0A1B2C3D_2018-05-04_09-07-05.bin.Ab12Cd.velka-staged", 2 * 3600);
     place(".0A1B2C3D_2018-05-04_09-07-05.bin.Xy34Ef.velka-staged", 600);
+    clock.Set(realNow + 3 * 3600);
     Plug(SyntheticLoggerImage(kStart));
     ASSERT_EQ(Controller().Acquire(), kResultSuccess);
     std::vector<std::filesystem::path> files = DataFiles();
@@ -451,6 +485,33 @@ TEST_F(Acquisition, ArchiveWriteFailureLeavesTheEarlierFileUntouched) {
     EXPECT_FALSE(Controller().CurrentRecording().record.samples.empty());
 }
 
+// Every change of the archive is made under the folder's lock: a read waits for another
+// program's change and, when the folder stays locked, archives nothing and says why, once the
+// logger is free again.
+TEST_F(Acquisition, ArchivingWaitsForAnotherProgramsChangeOfTheFolder) {
+    const std::filesystem::path data = root.Path() / "Data";
+    const std::string inUse = "box Error: Archive save FAILED: the archive folder " +
+                              data.string() + " is in use by another program";
+    for (const std::size_t releasedAfter : {std::size_t{5}, std::size_t{0}}) {
+        std::filesystem::remove_all(data);
+        std::filesystem::create_directories(data);
+        Plug(SyntheticLoggerImage(kStart));
+        ExclusiveLock otherProgram(data);
+        lockWaits.clear();
+        log.entries.clear();
+        onLockWait = [&] {
+            if (lockWaits.size() == releasedAfter)
+                otherProgram.Release();
+        };
+        ASSERT_EQ(Controller().Acquire(), kResultSuccess);
+        EXPECT_EQ(lockWaits.size(), releasedAfter != 0 ? releasedAfter : 300);
+        EXPECT_EQ(DataFiles().size(), releasedAfter != 0 ? 1u : 0u);
+        EXPECT_EQ(std::count(log.entries.begin(), log.entries.end(), inUse),
+                  releasedAfter != 0 ? 0 : 1);
+        onLockWait = nullptr;
+    }
+}
+
 TEST_F(Acquisition, UnusableDataFolderIsReported) {
     std::ofstream(root.Path() / "Data") << "a file where the folder should be";
     Plug(SyntheticLoggerImage(kStart));
@@ -625,6 +686,119 @@ TEST_F(Acquisition, EraseGoesAheadOnlyForARecordSafeInTheArchive) {
         }
         std::filesystem::remove_all(root.Path() / "Data");
     }
+}
+
+// One program per logger: what the user started is refused at once while another program
+// holds the logger; a read that a plug-in started waits for it (the other program archives the
+// record meanwhile) and reads nothing when it is still held after ten seconds.
+TEST_F(Acquisition, ALoggerThatAnotherProgramHoldsIsRefusedOrWaitedFor) {
+    const LoggerImage memory = SyntheticLoggerImage(kStart);
+    const std::filesystem::path memoryFile = root.Path() / "logger.bin";
+    ASSERT_FALSE(WriteFileAtomically(memoryFile, memory));
+    const std::string inUse = "The logger is in use by another program";
+    const struct {
+        const char* what;
+        std::function<ResultCode(AcquisitionController&)> run;
+        bool readBefore;                 // a write needs the logger's own table
+        std::size_t releasedAfterWaits;  // 0: never
+        ResultCode result;
+        std::size_t waits;
+        std::vector<std::string> entries;
+        std::size_t archived;
+    } cases[] = {
+        {"read",
+         [](AcquisitionController& c) { return c.Acquire(); },
+         false,
+         1,
+         kResultLoggerInUse,
+         0,
+         {"logger detached"},
+         0},
+        {"plug-in, released",
+         [](AcquisitionController& c) { return c.ArrivalSequence(); },
+         false,
+         3,
+         kResultSuccess,
+         3,
+         {"record cleared", kFirstNotice, "settings changed", "logger attached", "record decoded",
+          "products loaded", kSecondNotice, "history refresh"},
+         1},
+        {"plug-in, still held",
+         [](AcquisitionController& c) { return c.ArrivalSequence(); },
+         false,
+         0,
+         kResultLoggerInUse,
+         100,
+         {"record cleared", kFirstNotice, "logger detached", "box Info: " + inUse,
+          "history refresh"},
+         0},
+        {"write",
+         [](AcquisitionController& c) { return c.WriteSettings(c.CurrentRecording().settings); },
+         true,
+         0,
+         kResultLoggerInUse,
+         0,
+         {"box Error: " + inUse},
+         1},
+        {"erase",
+         [](AcquisitionController& c) { return c.HandleEraseRequest().result; },
+         false,
+         0,
+         kResultLoggerInUse,
+         0,
+         {"box Error: " + inUse},
+         0},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(root.Path() / "Data");
+        Plug(memory, {}, memoryFile);
+        if (c.readBefore) {
+            ASSERT_EQ(Controller().Acquire(), kResultSuccess) << c.what;
+        }
+        ExclusiveLock otherProgram(memoryFile);
+        ASSERT_TRUE(otherProgram.Held()) << c.what;
+        lockWaits.clear();
+        log.entries.clear();
+        onLockWait = [&] {
+            if (lockWaits.size() == c.releasedAfterWaits)
+                otherProgram.Release();
+        };
+        EXPECT_EQ(c.run(Controller()), c.result) << c.what;
+        EXPECT_EQ(lockWaits.size(), c.waits) << c.what;
+        EXPECT_EQ(log.entries, c.entries) << c.what;
+        EXPECT_EQ(DataFiles().size(), c.archived) << c.what;
+        EXPECT_EQ(logger->Memory(), memory) << c.what;
+        onLockWait = nullptr;
+    }
+}
+
+// The erase keeps the archive folder locked from its check to its end: no other program can
+// replace or remove the copy it relies on meanwhile. A folder that another program keeps
+// locked is waited for, and then the erase is refused.
+TEST_F(Acquisition, EraseHoldsTheArchiveFolderFromItsCheckToItsEnd) {
+    const LoggerImage memory = SyntheticLoggerImage(kStart);
+    const std::filesystem::path data = root.Path() / "Data";
+    Plug(memory);
+    ASSERT_EQ(Controller().Acquire(), kResultSuccess);
+
+    std::vector<bool> folderBusy;
+    onErasePause = [&] { folderBusy.push_back(ExclusiveLock(data).Busy()); };
+    ASSERT_EQ(Controller().HandleEraseRequest().result, kResultSuccess);
+    EXPECT_EQ(folderBusy, std::vector<bool>(5, true));
+    EXPECT_FALSE(ExclusiveLock(data).Busy());
+
+    Plug(memory);
+    const ExclusiveLock otherProgram(data);
+    log.entries.clear();
+    lockWaits.clear();
+    EXPECT_TRUE(Controller().HandleEraseRequest().refused);
+    EXPECT_EQ(lockWaits.size(), 300u);
+    EXPECT_EQ(log.entries,
+              std::vector<std::string>{"box Warning: The logger holds 2016 samples whose archived "
+                                       "copy cannot be checked (the archive folder " +
+                                       data.string() +
+                                       " is in use by another program), so it was not erased"});
+    EXPECT_EQ(logger->Memory(), memory);
 }
 
 TEST_F(Acquisition, EraseIsOfferedOnlyForAPresentLoggerAboveSerial800000) {

@@ -2,6 +2,8 @@
 // devices, folders and links; the modes of new and replaced files; the temporary file of a
 // program ended by a signal, and the sweep of those left by a program killed outright.
 
+#include "services/clock.h"
+#include "storage/exclusive_lock.h"
 #include "storage/file_io.h"
 #include "storage/reference_files.h"
 #include "storage/staged_file.h"
@@ -135,10 +137,22 @@ TEST(StagedWrite, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode) {
     }
 }
 
-// A child creates a staged file and waits; the signal must end it as it would have ended
-// without us, with the temporary file gone.
-TEST(StagedWrite, ASignalThatEndsTheProgramRemovesTheTemporaryFile) {
-    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+// A child half writes a report and waits; the signal must end it as it would have ended without
+// us. An anonymous staged file is gone with the program whatever ends it; a named one is removed
+// by the program on the signals it can catch, and left for the sweep by a kill.
+TEST(StagedWrite, AProgramEndedMidWriteLeavesNothingButWhatTheSweepClears) {
+    using Staging = StagedFile::Staging;
+    const struct {
+        Staging staging;
+        int signalNumber;
+        std::size_t leftBehind;
+    } cases[] = {
+        {Staging::Anonymous, SIGINT, 0}, {Staging::Anonymous, SIGTERM, 0},
+        {Staging::Anonymous, SIGHUP, 0}, {Staging::Anonymous, SIGKILL, 0},
+        {Staging::Named, SIGINT, 0},     {Staging::Named, SIGTERM, 0},
+        {Staging::Named, SIGHUP, 0},     {Staging::Named, SIGKILL, 1},
+    };
+    for (const auto& c : cases) {
         const TempDir dir;
         int channel[2];
         ASSERT_EQ(::pipe(channel), 0);
@@ -146,28 +160,91 @@ TEST(StagedWrite, ASignalThatEndsTheProgramRemovesTheTemporaryFile) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             ::close(channel[0]);
-            StagedFile staged(dir / "report.pdf");
-            const std::string path = staged.TemporaryPath().string() + "\n";
-            if (staged.Error() || ::write(channel[1], path.data(), path.size()) < 0)
+            StagedFile staged(dir / "report.pdf", c.staging);
+            const bool written =
+                !staged.Error() && std::ofstream(staged.TemporaryPath())
+                                       .write(std::string(700000, 'x').data(), 700000);
+            if (!written || ::write(channel[1], "w", 1) != 1)
                 ::_exit(3);
             for (;;)
                 ::pause();
         }
         ::close(channel[1]);
-        char buffer[4096] = {};
-        const ssize_t got = ::read(channel[0], buffer, sizeof buffer - 1);
+        char ready = 0;
+        ASSERT_EQ(::read(channel[0], &ready, 1), 1);
         ::close(channel[0]);
-        ASSERT_GT(got, 1);
-        const std::filesystem::path temporary(
-            std::string(buffer, static_cast<std::size_t>(got) - 1));
-        EXPECT_TRUE(std::filesystem::exists(temporary));
 
-        ::kill(child, signalNumber);
+        ::kill(child, c.signalNumber);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signalNumber) << signalNumber;
-        EXPECT_TRUE(NamesIn(dir.Path()).empty()) << signalNumber;
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signalNumber) << c.signalNumber;
+        const std::vector<std::string> left = NamesIn(dir.Path());
+        EXPECT_EQ(left.size(), c.leftBehind) << c.signalNumber;
+        for (const std::string& name : left) {
+            EXPECT_EQ(name.rfind(".report.pdf.", 0), 0u) << name;
+            EXPECT_EQ(SweepStaleStagedFiles(dir.Path(), MachineClock().Now() + 7200), 1u);
+        }
     }
+}
+
+// A file that must not replace anything takes its name only when the name is free, whichever
+// way it was staged; what holds the name stays as it was.
+TEST(StagedWrite, ANewFileNeverReplacesWhatHasItsName) {
+    using Staging = StagedFile::Staging;
+    for (const Staging staging : {Staging::Anonymous, Staging::Named}) {
+        const TempDir dir;
+        std::ofstream(dir / "taken.bin") << "earlier";
+        std::filesystem::create_symlink("missing.bin", dir / "dangling.bin");
+        const struct {
+            const char* name;
+            bool created;
+        } cases[] = {{"free.bin", true}, {"taken.bin", false}, {"dangling.bin", false}};
+        for (const auto& c : cases) {
+            StagedFile staged(dir / c.name, staging);
+            ASSERT_FALSE(staged.Error()) << c.name;
+            std::ofstream(staged.TemporaryPath()) << "new";
+            const std::error_code error = staged.CommitAsNew();
+            EXPECT_EQ(!error, c.created) << c.name;
+            if (!c.created) {
+                EXPECT_EQ(error, std::errc::file_exists) << c.name;
+            }
+        }
+        EXPECT_EQ(*ReadWholeFile(dir / "free.bin"), "new");
+        EXPECT_EQ(*ReadWholeFile(dir / "taken.bin"), "earlier");
+        EXPECT_EQ(KindOf(dir / "dangling.bin"), S_IFLNK);
+        EXPECT_EQ(NamesIn(dir.Path()),
+                  (std::vector<std::string>{"dangling.bin", "free.bin", "taken.bin"}));
+    }
+}
+
+// Locks between programs: one holder at a time for a file, a folder or a device node; a
+// waiter takes the lock once its holder lets go, and gives up after its patience.
+TEST(ExclusiveLocks, OneHolderAtATimeAndABoundedWait) {
+    const TempDir dir;
+    std::ofstream(dir / "logger.bin") << "memory";
+    for (const std::filesystem::path& path :
+         {dir / "logger.bin", dir.Path(), std::filesystem::path("/dev/null")}) {
+        ExclusiveLock first(path);
+        ASSERT_TRUE(first.Held()) << path;
+        EXPECT_TRUE(ExclusiveLock(path).Busy()) << path;
+
+        int waits = 0;
+        const ExclusiveLock waited = WaitForLock(path, std::chrono::seconds(10), [&](auto) {
+            if (++waits == 3)
+                first.Release();
+        });
+        EXPECT_TRUE(waited.Held()) << path;
+        EXPECT_EQ(waits, 3) << path;
+
+        waits = 0;
+        const ExclusiveLock gaveUp =
+            WaitForLock(path, std::chrono::seconds(10), [&](auto) { ++waits; });
+        EXPECT_TRUE(gaveUp.Busy()) << path;
+        EXPECT_EQ(waits, 100) << path;
+    }
+    const ExclusiveLock missing(dir / "missing");
+    EXPECT_FALSE(missing.Held());
+    EXPECT_EQ(missing.Error(), std::errc::no_such_file_or_directory);
 }
 
 TEST(StagedWrite, TheSweepRemovesOnlyStagedFilesOlderThanAnHour) {

@@ -9,6 +9,7 @@
 #include "device/device_watcher.h"
 #include "device/hidapi_transport.h"
 #include "record/logger_image.h"
+#include "storage/exclusive_lock.h"
 #include "temp_dir.h"
 #include "test_tables.h"
 
@@ -345,6 +346,34 @@ TEST_F(HidStack, LoggerPulledOutMidReadFailsClearlyAndArchivesNothing) {
     const Json counts = logger.End();
     EXPECT_EQ(counts["outputReports"], 100);
     EXPECT_EQ(counts["answers"], 99);
+}
+
+// Two programs on one logger: hidraw hands every answer to every open handle, so the second
+// must not read along. The first reads byte for byte; the second is refused and archives
+// nothing.
+TEST_F(HidStack, TwoReadersAtOnceOneReadsTheOtherIsRefused) {
+    VirtualLogger logger(Image(), RealDump(), {"--answer-delay-ms", "10"});
+    const std::string node = VirtualLogger::WaitUntilFound();
+    ASSERT_FALSE(node.empty());
+    std::vector<std::string> arguments = {"read"};
+    const auto globals = Globals("first");
+    arguments.insert(arguments.end(), globals.begin(), globals.end());
+    ChildProcess first(CliPath(), arguments);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kPlugTimeoutMs);
+    while (!ExclusiveLock(node).Busy() && Clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+
+    const CliResult second = Real({"read"}, "second");
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_EQ(second.err, "The logger is in use by another program\n");
+    EXPECT_TRUE(Archives("second").empty());
+
+    ASSERT_EQ(first.Wait(kCommandTimeoutMs), 0) << first.Err();
+    ASSERT_EQ(Archives("first").size(), 1u);
+    // Everything a logger transfers (bytes 3776 on) as the logger holds it.
+    EXPECT_TRUE(SameBytes(ReadFile(Archives("first")[0]).substr(kSampleRegionOffset),
+                          original_.substr(kSampleRegionOffset)));
+    logger.End();
 }
 
 TEST_F(HidStack, DeviceWatcherSeesTheLoggerArriveAndLeave) {

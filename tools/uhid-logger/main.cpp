@@ -34,10 +34,12 @@ constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
 constexpr const char* kUsage =
-    "usage: uhid-logger IMAGE [--dump OUT] [--unplug-at-report K] [--unplugged]\n"
+    "usage: uhid-logger IMAGE [--dump OUT] [--unplug-at-report K] [--answer-delay-ms MS]\n"
+    "                   [--unplugged]\n"
     "  IMAGE                 the logger's 16,384-byte memory\n"
     "  --dump OUT            write the memory to OUT when the program ends\n"
     "  --unplug-at-report K  pull the logger out at the K-th report after each plug-in\n"
+    "  --answer-delay-ms MS  wait MS milliseconds before each answer (a slow logger)\n"
     "  --unplugged           start pulled out\n"
     "signals: SIGUSR1 pulls the logger out, SIGUSR2 plugs it in, SIGTERM or SIGINT end\n";
 
@@ -45,6 +47,7 @@ struct Options {
     std::string imagePath;
     std::optional<std::string> dumpPath;
     int unplugAtReport = 0;
+    int answerDelayMs = 0;
     bool startUnplugged = false;
 };
 
@@ -55,12 +58,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments) {
         const bool hasValue = index + 1 < arguments.size();
         if (argument == "--dump" && hasValue) {
             options.dumpPath = arguments[++index];
-        } else if (argument == "--unplug-at-report" && hasValue) {
+        } else if ((argument == "--unplug-at-report" || argument == "--answer-delay-ms") &&
+                   hasValue) {
             const std::string& text = arguments[++index];
+            int& value =
+                argument == "--unplug-at-report" ? options.unplugAtReport : options.answerDelayMs;
             const auto [end, error] =
-                std::from_chars(text.data(), text.data() + text.size(), options.unplugAtReport);
-            if (error != std::errc() || end != text.data() + text.size() ||
-                options.unplugAtReport < 1)
+                std::from_chars(text.data(), text.data() + text.size(), value);
+            if (error != std::errc() || end != text.data() + text.size() || value < 1)
                 return std::nullopt;
         } else if (argument == "--unplugged") {
             options.startUnplugged = true;
@@ -123,6 +128,7 @@ int Run(const Options& options) {
     TakeReportsAtOnce();
     UhidLogger logger(memory);
     logger.UnplugAtReport(options.unplugAtReport);
+    logger.DelayAnswers(std::chrono::milliseconds(options.answerDelayMs));
     if (!options.startUnplugged)
         logger.Plug();
     AnnouncePlugState(logger);

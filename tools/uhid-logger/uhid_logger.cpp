@@ -7,6 +7,7 @@
 #include <linux/input.h>
 #include <linux/uhid.h>
 #include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace velka {
@@ -146,8 +147,10 @@ void UhidLogger::HandleOutput(std::span<const std::uint8_t> data) {
         ++statistics_.ignoredReports;
         return;
     }
-    if (const auto answer = device_.HandleOutputReport(*payload))
+    if (const auto answer = device_.HandleOutputReport(*payload)) {
+        std::this_thread::sleep_for(answerDelay_);
         SendInput(*answer);
+    }
 }
 
 void UhidLogger::SendInput(const ReportPayload& payload) {

@@ -7,6 +7,7 @@
 
 #include "device/emulated_logger_device.h"
 
+#include <chrono>
 #include <cstddef>
 #include <optional>
 #include <set>
@@ -44,6 +45,9 @@ public:
     // From the k-th output report after a plug-in on, the logger is pulled out instead of
     // answering: a removal in the middle of a transfer. 0 never pulls it out.
     void UnplugAtReport(int reportNumber) { unplugAtReport_ = reportNumber; }
+    // Every answer waits this long first: a slow logger, whose transfers take long enough for
+    // a second program to meet the first one on it.
+    void DelayAnswers(std::chrono::milliseconds delay) { answerDelay_ = delay; }
 
     // Readable when the kernel has events for the device.
     int FileDescriptor() const { return uhidFd_; }
@@ -64,6 +68,7 @@ private:
     bool plugged_ = false;
     int unplugAtReport_ = 0;
     int reportsSincePlug_ = 0;
+    std::chrono::milliseconds answerDelay_{0};
     UhidLoggerStatistics statistics_;
 };
 

@@ -59,6 +59,7 @@ int RunOnLogger(const Arguments& arguments, Context& context,
     HidDeviceProvider* provider = nullptr;
     if (emulate) {
         emulated = std::make_unique<EmulatedLogger>(ReadImageArgument(*emulate), scenario);
+        emulated->LockThrough(*emulate);
         provider = emulated.get();
     } else {
         hidapi = std::make_unique<HidapiProvider>();
@@ -102,8 +103,8 @@ int RunOnLogger(const Arguments& arguments, Context& context,
     return exitCode;
 }
 
-bool AcquireForCommand(AcquisitionController& controller) {
-    const ResultCode result = controller.Acquire();
+bool AcquireForCommand(AcquisitionController& controller, WhenInUse whenInUse) {
+    const ResultCode result = controller.Acquire(whenInUse);
     if (result != kResultSuccess)
         throw CommandFailure{controller.AcquireFailureText(result)};
     return controller.LastArchive().status != ArchiveOutcome::Status::Failed;

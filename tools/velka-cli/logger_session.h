@@ -26,9 +26,10 @@ int RunOnLogger(const Arguments& arguments, Context& context,
                 const std::string* devicePath = nullptr);
 
 // Acquire() with the outcome as the command line reports it: throws CommandFailure with the
-// session's text when no logger answers, it cannot be opened or the read fails; returns false
-// when the archive could not be saved (the message has been shown).
-bool AcquireForCommand(AcquisitionController& controller);
+// session's text when no logger answers, it cannot be opened (another program holds it: the
+// commands the user starts are refused, the watch's reads on a plug-in wait) or the read
+// fails; returns false when the archive could not be saved (the message has been shown).
+bool AcquireForCommand(AcquisitionController& controller, WhenInUse whenInUse = WhenInUse::Refuse);
 
 // "archivePath": the file just written, or null.
 nlohmann::ordered_json ArchivePathJson(const AcquisitionController& controller);

@@ -1,6 +1,7 @@
 #include "archive/archive_scan.h"
 #include "commands.h"
 #include "record/text_encoding.h"
+#include "services/clock.h"
 #include "storage/staged_file.h"
 
 #include <filesystem>
@@ -28,8 +29,9 @@ nlohmann::ordered_json EntryJson(const ArchiveEntry& entry) {
 int RunScan(const Arguments& arguments, Context& context) {
     if (!arguments.positional.empty())
         throw UsageError{"scan takes no positional arguments"};
-    // Opening the archive clears away what killed programs left being written in it.
-    SweepStaleStagedFiles(context.dataRoot.DataDirectory(), context.now);
+    // Opening the archive clears away what killed programs left being written in it; their age
+    // is real time, whatever --now says.
+    SweepStaleStagedFiles(context.dataRoot.DataDirectory(), MachineClock().Now());
     ArchiveEntries entries;
     const std::uint64_t generation = entries.BeginScan();
     ScanArchive(context.dataRoot, entries, generation);

@@ -46,7 +46,7 @@ private:
         arrivedPath_ = devicePath;
         controller_.ResetForArrival();
         try {
-            const bool archiveSafe = AcquireForCommand(controller_);
+            const bool archiveSafe = AcquireForCommand(controller_, WhenInUse::Wait);
             line["serialText"] = controller_.CurrentRecording().settings.serialText;
             if (archiveSafe)
                 line["archivePath"] = ArchivePathJson(controller_);
