@@ -16,6 +16,9 @@ struct ArchiveEntry {
     std::u16string receivingCompany;  // at most 20 characters
     std::u16string transportNumber;   // at most 10 characters
     std::uint32_t deliveryDate = 0;
+    // False when the file is not a complete logger image: its times and texts are then empty
+    // and the history says so instead of showing 1970.
+    bool readable = true;
     // The name's bytes exactly as the file system gives them: the file is loaded by these,
     // so a name that is not UTF-8 still opens.
     std::string storedName;

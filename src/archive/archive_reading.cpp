@@ -50,7 +50,8 @@ bool FillEntry(const FileHandle& file, ArchiveEntry& entry) {
     entry.transportNumber.clear();
 
     LoggerImage image;
-    if (!ReadWholeImage(file, image))
+    entry.readable = ReadWholeImage(file, image);
+    if (!entry.readable)
         return false;
 
     const std::int64_t start =

@@ -57,6 +57,9 @@ std::u16string_view DeviceSerialText(std::u16string_view fileName) {
 
 std::array<std::u16string, kHistoryColumnCount> HistoryRowTexts(const ArchiveEntry& entry,
                                                                 std::size_t position) {
+    if (!entry.readable)
+        return {Decimal(position + 1), std::u16string(DeviceSerialText(entry.fileName)),
+                std::u16string(kUnreadableEntryText)};
     return {
         Decimal(position + 1),
         std::u16string(DeviceSerialText(entry.fileName)),

@@ -36,6 +36,10 @@ extern const std::array<HistoryColumnLayout, kHistoryColumnCount> kHistoryColumn
 // acquisition, the logger's serial number in hexadecimal.
 std::u16string_view DeviceSerialText(std::u16string_view fileName);
 
+// What the Start Time column of a file that is no complete logger image says; its other
+// columns but the number and the name are empty.
+inline constexpr std::u16string_view kUnreadableEntryText = u"unreadable";
+
 // The texts of one row for the entry at `position` (0-based) of the shown entries.
 std::array<std::u16string, kHistoryColumnCount> HistoryRowTexts(const ArchiveEntry& entry,
                                                                 std::size_t position);

@@ -21,6 +21,7 @@ constexpr const char* kSecondNoticeCaption = "Data read completed";
 constexpr const char* kReadFailedText = "Data read FAILED";
 constexpr const char* kArchiveFailedText = "Archive save FAILED";
 constexpr const char* kEraseFailedText = "Erase FAILED";
+constexpr const char* kLoadFailedText = "Load FAILED";
 constexpr const char* kConnectLoggerText = "Please make sure device is connected correctly";
 constexpr const char* kErrorCaption = "Error";
 constexpr const char* kWarningCaption = "Warning";
@@ -149,9 +150,7 @@ ResultCode AcquisitionController::Acquire(WhenInUse whenInUse) {
 }
 
 bool AcquisitionController::LoadStoredImage(const std::filesystem::path& path) {
-    // Only the first 16,384 bytes of a longer file are read; a shorter one leaves the rest of
-    // the image as it was.
-    if (!ReadImageFile(path, image_))
+    if (!ReadStoredImage(path))
         return false;
     LoadSettingsFromImage();
     DecodeRecord();
@@ -160,13 +159,26 @@ bool AcquisitionController::LoadStoredImage(const std::filesystem::path& path) {
 }
 
 bool AcquisitionController::ImportStoredImage(const std::filesystem::path& path) {
-    if (!ReadImageFile(path, image_))
+    if (!ReadStoredImage(path))
         return false;
     CopyTransportFields(DecodeSettings(image_, recording_.currentTable, clock_.Now()),
                         recording_.settings);
     observer_->SettingsChanged();
     LoadProducts();
     return true;
+}
+
+bool AcquisitionController::ReadStoredImage(const std::filesystem::path& path) {
+    // A cut or over-long file is no recording: nothing of it reaches the image, and the user
+    // is told why instead of seeing the previous recording mixed with the file's bytes. A file
+    // gone since it was listed or chosen loads nothing, silently, as ever.
+    std::error_code error;
+    if (ReadImageFile(path, image_, &error))
+        return true;
+    if (error != std::errc::no_such_file_or_directory)
+        messages_.ShowMessage(kLoadFailedText + std::string(": ") + DescribeFileError(path, error),
+                              kErrorCaption, MessageIcon::Error);
+    return false;
 }
 
 std::string AcquisitionController::AcquireFailureText(ResultCode result) const {

@@ -84,11 +84,12 @@ public:
     // cannot be opened and how to fix it, or "Data read FAILED: " and the reason.
     std::string AcquireFailureText(ResultCode result) const;
     // A stored recording from the history: decoded as after an acquisition, without the
-    // device and without archiving. False (silently) when the file cannot be read.
+    // device and without archiving. False when the file is missing; also, with an Error box
+    // saying why, when it cannot be read or is not a complete logger image.
     bool LoadStoredImage(const std::filesystem::path& path);
     // The parameter page's Load: reads the chosen file, whatever the case of its extension,
     // into the image and takes over only its delivery and transport fields and its products.
-    // False (silently) when it cannot be read.
+    // False as for LoadStoredImage.
     bool ImportStoredImage(const std::filesystem::path& path);
 
     // --- the window's requests ---
@@ -152,6 +153,7 @@ public:
     int NoticeTimeoutMs() const { return noticeTimeoutMs_; }
 
 private:
+    bool ReadStoredImage(const std::filesystem::path& path);
     void LoadSettingsFromImage();
     // Stores the image in the archive; a failure is in lastArchive_, shown by the caller.
     void ArchiveImage();

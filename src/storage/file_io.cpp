@@ -24,6 +24,8 @@ public:
             return "Not a regular file";
         case FileReadError::TooLarge:
             return "File too large";
+        case FileReadError::IncompleteImage:
+            return "not a complete logger image";
         }
         return "Cannot be read";
     }
@@ -123,15 +125,20 @@ std::optional<std::size_t> ReadImageFile(const std::filesystem::path& path, Logg
                                          std::error_code* error) {
     std::error_code failure;
     std::optional<std::size_t> total;
-    std::array<char, kImageSize> buffer{};
+    // One byte more than an image tells a longer file from a complete one.
+    std::array<char, kImageSize + 1> buffer{};
     if (ReadableFile file(path, failure); file.IsOpen())
         total = file.Read(buffer.data(), buffer.size(), failure);
+    if (total && *total != kImageSize) {
+        total.reset();
+        failure = FileReadError::IncompleteImage;
+    }
     if (!total) {
         if (error != nullptr)
             *error = failure;
         return std::nullopt;
     }
-    std::copy_n(buffer.begin(), *total, image.begin());
+    std::copy_n(buffer.begin(), kImageSize, image.begin());
     return total;
 }
 

@@ -22,12 +22,14 @@ constexpr std::size_t kLargestTextFileBytes = 1024 * 1024;
 enum class FileReadError {
     NotRegularFile = 1,  // a pipe, a device, a socket
     TooLarge,
+    IncompleteImage,  // a stored image that is not exactly 16,384 bytes
 };
 std::error_code make_error_code(FileReadError error);
 
-// Reads at most the first 16,384 bytes of a stored image into `image`, from its start; bytes
-// beyond a short file keep what `image` held. Returns the number of bytes read, or nothing
-// when the file cannot be read (then `error`, when given, says why).
+// Reads a stored image into `image`: a file of exactly 16,384 bytes. A shorter or longer one is
+// "not a complete logger image" (a cut copy, or something else altogether) and, like a file
+// that cannot be read, leaves `image` as it was. Returns the number of bytes read, or nothing
+// when the file is refused (then `error`, when given, says why).
 std::optional<std::size_t> ReadImageFile(const std::filesystem::path& path, LoggerImage& image,
                                          std::error_code* error = nullptr);
 

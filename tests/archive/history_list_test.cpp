@@ -256,7 +256,9 @@ TEST_F(History, RowsShowTheColumnsInLocalTime) {
     entry.deliveryCompany = u"Nordvik";
     entry.receivingCompany = u"St. Brigid";
     entry.transportNumber = u"CF-1";
-    Scanned({Entry("x.bin"), entry, Entry("short")});
+    ArchiveEntry cut = Entry("short");
+    cut.readable = false;
+    Scanned({Entry("x.bin"), entry, cut});
     const std::vector<HistoryRow> rows = history.PageRows();
     ASSERT_EQ(rows.size(), 3u);
     const std::array<std::u16string, kHistoryColumnCount> expected = {
@@ -264,7 +266,10 @@ TEST_F(History, RowsShowTheColumnsInLocalTime) {
         u"Nordvik", u"2023-11-14", u"St. Brigid",          u"CF-1"};
     EXPECT_EQ(rows[1].texts, expected);
     EXPECT_EQ(rows[1].itemData, 1u);
-    EXPECT_EQ(rows[2].texts[kDeviceSerialColumn], u"short");
+    // A file that is no complete image says so instead of showing 1970.
+    const std::array<std::u16string, kHistoryColumnCount> unreadable = {
+        u"3", u"short", u"unreadable", u"", u"", u"", u"", u""};
+    EXPECT_EQ(rows[2].texts, unreadable);
     EXPECT_EQ(kHistoryColumns[kDeliveryDateColumn].title, std::u16string_view(u"Date Of Delivery"));
 }
 

@@ -151,6 +151,7 @@ TEST_F(StoredImage, OddFilesGiveZeroTimesAndEmptyTexts) {
             EXPECT_EQ(entry.startTime, 0u) << name;
             EXPECT_EQ(entry.stopTime, 0u) << name;
             EXPECT_EQ(entry.deliveryDate, 0u) << name;
+            EXPECT_FALSE(entry.readable) << name;
             EXPECT_TRUE(entry.deliveryCompany.empty() && entry.receivingCompany.empty() &&
                         entry.transportNumber.empty())
                 << name;

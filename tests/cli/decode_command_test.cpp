@@ -54,25 +54,28 @@ TEST_F(CliTest, DecodePrintsTheWholeRecordingAsOneObject) {
     EXPECT_EQ(std::count(current.begin(), current.end(), '\n'), 1001);
 }
 
-TEST_F(CliTest, DecodeTakesShortAndLongFiles) {
-    const std::string image = Synth("a.bin", {"--count", "100"});
-    const std::string full = ReadFile(image);
-
-    // Longer: only the first 16,384 bytes count.
-    const Json longer = Decode(WriteFile("long.bin", full + std::string(5000, '\xFF')));
-    EXPECT_EQ(longer, Decode(image));
-
-    // Shorter: a zero image filled from the start, so no settings and no samples here.
-    const Json shorter = Decode(WriteFile("short.bin", full.substr(0, 5000)));
-    EXPECT_EQ(shorter["serialText"], "00000000");
-    EXPECT_EQ(shorter["deliveryDate"], 0);
-    EXPECT_EQ(shorter["samples"].size(), 100u);  // the first blocks of the sample region are there
-    EXPECT_TRUE(shorter["products"].empty());
-
-    // Empty file: an empty record.
-    const Json empty = Decode(WriteFile("empty.bin", ""));
-    EXPECT_TRUE(empty["samples"].empty());
-    EXPECT_EQ(empty["summary"]["lowest"], 70.0);
+// Only a complete logger image is a recording: every command that reads one refuses a cut,
+// empty or over-long file, writes nothing and says why.
+TEST_F(CliTest, IncompleteImagesAreRefusedByEveryCommand) {
+    const std::string full = ReadFile(Synth("a.bin", {"--count", "100"}));
+    const std::string settings = WriteFile("settings.json", "{}");
+    const std::string out = (Dir() / "out").string();
+    for (const auto& [name, content] :
+         {std::pair{"long.bin", full + std::string(5000, '\xFF')},
+          std::pair{"short.bin", full.substr(0, 5000)}, std::pair{"empty.bin", std::string()}}) {
+        const std::string image = WriteFile(name, content);
+        for (const std::vector<std::string>& command :
+             {std::vector<std::string>{"decode", image},
+              std::vector<std::string>{"export", image, "--csv", out},
+              std::vector<std::string>{"apply-settings", image, settings, "--out", out}}) {
+            const CliResult result = Run(command);
+            EXPECT_EQ(result.exitCode, 1) << command[0] << " " << name;
+            EXPECT_EQ(result.err, "cannot read " + image + ": not a complete logger image\n")
+                << command[0] << " " << name;
+            EXPECT_EQ(result.out, "") << command[0] << " " << name;
+            EXPECT_FALSE(std::filesystem::exists(out)) << command[0] << " " << name;
+        }
+    }
 }
 
 TEST_F(CliTest, DecodeOfGarbageNeverFails) {

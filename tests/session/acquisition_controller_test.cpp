@@ -523,28 +523,47 @@ TEST_F(Acquisition, UnusableDataFolderIsReported) {
               1);
 }
 
-TEST_F(Acquisition, StoredImageLongerThanTheMemoryIsReadForItsFirst16384Bytes) {
+// Only a complete logger image is a recording: a cut, empty or over-long file is refused by
+// both Loads with the reason, and the session keeps the recording it showed, unmixed.
+TEST_F(Acquisition, StoredImagesAreLoadedOnlyWhenComplete) {
     const LoggerImage memory = SyntheticLoggerImage(kStart);
-    const std::filesystem::path path = root.Path() / "long.bin";
-    std::string content(reinterpret_cast<const char*>(memory.data()), memory.size());
-    content += std::string(5000, '\xFF');
-    ASSERT_FALSE(WriteFileAtomically(path, content));
-    Plug(memory);
-    ASSERT_TRUE(Controller().LoadStoredImage(path));
-    EXPECT_EQ(Controller().Image(), memory);
-    EXPECT_EQ(log.entries,
-              (std::vector<std::string>{"settings changed", "record decoded", "products loaded"}));
-    EXPECT_EQ(Controller().CurrentRecording().record.samples.size(), 2016u);
-    EXPECT_TRUE(DataFiles().empty());  // a stored image is not archived again
-    EXPECT_FALSE(Controller().Link().devicePresent());
-}
-
-TEST_F(Acquisition, MissingStoredImageChangesNothing) {
-    Plug(SyntheticLoggerImage(kStart));
-    EXPECT_FALSE(Controller().LoadStoredImage(root.Path() / "missing.bin"));
-    EXPECT_FALSE(Controller().ImportStoredImage(root.Path() / "missing.bin"));
-    EXPECT_TRUE(log.entries.empty());
-    EXPECT_EQ(Controller().Image(), LoggerImage{});
+    const LoggerImage shown = SyntheticLoggerImage(kStart + 86400);
+    const std::string bytes(reinterpret_cast<const char*>(memory.data()), memory.size());
+    const std::string incomplete = "not a complete logger image";
+    const struct {
+        const char* name;
+        std::optional<std::string> content;  // none: no such file
+        std::string reason;                  // empty: loaded (or, missing, silently not)
+    } cases[] = {
+        {"complete.bin", bytes, ""},
+        {"long.bin", bytes + std::string(5000, '\xFF'), incomplete},
+        {"cut.bin", bytes.substr(0, 10000), incomplete},
+        {"empty.bin", std::string(), incomplete},
+        {"missing.bin", std::nullopt, ""},
+    };
+    for (const auto& c : cases) {
+        const std::filesystem::path path = root.Path() / c.name;
+        if (c.content) {
+            ASSERT_FALSE(WriteFileAtomically(path, *c.content));
+        }
+        for (const bool import : {false, true}) {
+            Plug(shown);
+            ASSERT_EQ(Controller().Acquire(), kResultSuccess);
+            log.entries.clear();
+            const bool loaded =
+                import ? Controller().ImportStoredImage(path) : Controller().LoadStoredImage(path);
+            EXPECT_EQ(loaded, c.content && c.reason.empty()) << c.name;
+            EXPECT_EQ(Controller().Image(), loaded ? memory : ImageAsArchived(shown)) << c.name;
+            if (!loaded) {
+                EXPECT_EQ(log.entries,
+                          c.content ? std::vector<std::string>{"box Error: Load FAILED: " +
+                                                               path.string() + ": " + c.reason}
+                                    : std::vector<std::string>{})
+                    << c.name;
+            }
+        }
+    }
+    EXPECT_EQ(DataFiles().size(), 1u);  // a stored image is not archived again
 }
 
 TEST_F(Acquisition, ImportTakesOverOnlyTransportFieldsAndProducts) {

@@ -72,22 +72,23 @@ TEST(AtomicWrite, FailedWriteKeepsTheEarlierFile) {
     EXPECT_EQ(FilesIn(dir.Path()), 1u);
 }
 
-TEST(ImageFile, ReadsAtMostOneImage) {
+TEST(ImageFile, ReadsOnlyACompleteImage) {
     const TempDir dir;
-    const auto path = dir / "long.bin";
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << std::string(kImageSize, '\x11') << std::string(100, '\x22');
-    }
-    LoggerImage image{};
-    EXPECT_EQ(ReadImageFile(path, image), kImageSize);
-    EXPECT_EQ(image.back(), 0x11);
-
+    std::ofstream(dir / "exact.bin", std::ios::binary) << std::string(kImageSize, '\x11');
+    std::ofstream(dir / "long.bin", std::ios::binary) << std::string(kImageSize + 1, '\x22');
     std::ofstream(dir / "short.bin", std::ios::binary) << std::string(10, '\x33');
-    EXPECT_EQ(ReadImageFile(dir / "short.bin", image), 10u);
-    EXPECT_EQ(image[9], 0x33);
-    EXPECT_EQ(image[10], 0x11);  // the rest keeps what the image held
-
+    LoggerImage image{};
+    EXPECT_EQ(ReadImageFile(dir / "exact.bin", image), kImageSize);
+    for (const char* name : {"long.bin", "short.bin"}) {
+        std::error_code error;
+        EXPECT_FALSE(ReadImageFile(dir / name, image, &error)) << name;
+        EXPECT_EQ(error.message(), "not a complete logger image") << name;
+    }
+    EXPECT_EQ(image, [] {
+        LoggerImage expected{};
+        expected.fill(0x11);
+        return expected;
+    }());  // the refused files changed nothing
     EXPECT_FALSE(ReadImageFile(dir / "missing.bin", image));
     EXPECT_FALSE(ReadImageFile(dir.Path(), image));  // a folder
 }
