@@ -85,7 +85,7 @@ CDlgParameters::CDlgParameters(AcquisitionController& controller, SessionNotifie
                                std::filesystem::path archiveFolder, QWidget* parent)
     : QWidget(parent), controller_(controller), messages_(messages), checkWpEnable_(checkWpEnable),
       archiveFolder_(std::move(archiveFolder)), chooseFile_(DefaultOpenFileChooser),
-      settings_(controller.CurrentRecording().settings) {
+      settings_(controller.PageSettings()) {
     setFixedSize(kPageSize);
     BuildParameterSection();
     products_ = new ProductEditor(*this, messages, clock.Now());
@@ -190,7 +190,7 @@ void CDlgParameters::paintEvent(QPaintEvent*) {
 
 void CDlgParameters::LoadFromImage() {
     ApplyLock();
-    settings_ = controller_.CurrentRecording().settings;
+    settings_ = controller_.PageSettings();
 
     startDelay_->setCurrentIndex(ChoiceIndexFor(kStartDelayChoices, settings_.startDelay));
     logInterval_->setCurrentIndex(ChoiceIndexFor(kLogIntervalChoices, settings_.logInterval));
@@ -205,7 +205,7 @@ void CDlgParameters::LoadFromImage() {
 }
 
 void CDlgParameters::ShowTransportFields() {
-    CopyTransportFields(controller_.CurrentRecording().settings, settings_);
+    CopyTransportFields(controller_.PageSettings(), settings_);
     SetPickedTime(*deliveryDate_, settings_.deliveryDate);
     transportCompany_->setText(FromUtf16(settings_.transportCompany));
     transportNumber_->setText(FromUtf16(settings_.transportNumber));
@@ -214,7 +214,7 @@ void CDlgParameters::ShowTransportFields() {
 }
 
 void CDlgParameters::ReloadLimits() {
-    const LoggerSettings& decoded = controller_.CurrentRecording().settings;
+    const LoggerSettings& decoded = controller_.PageSettings();
     settings_.lowerLimit = decoded.lowerLimit;
     settings_.upperLimit = decoded.upperLimit;
     upperLimit_->setText(WholeNumberText(settings_.upperLimit));
@@ -222,7 +222,7 @@ void CDlgParameters::ReloadLimits() {
 }
 
 void CDlgParameters::LoadProducts() {
-    const LoggerSettings& decoded = controller_.CurrentRecording().settings;
+    const LoggerSettings& decoded = controller_.PageSettings();
     products_->LoadProducts(decoded.products, decoded.tableUsedBytes);
 }
 
@@ -295,7 +295,8 @@ void CDlgParameters::ShowWriteOutcome(bool success) {
     if (success)
         messages_.ShowMessage("Write Success", "Info", MessageIcon::Information);
     else
-        messages_.ShowMessage("Write FAILED", "Error", MessageIcon::Error);
+        messages_.ShowMessage("Write FAILED: " + controller_.LastWriteFailure(), "Error",
+                              MessageIcon::Error);
 }
 
 void CDlgParameters::Load() {

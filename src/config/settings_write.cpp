@@ -53,6 +53,9 @@ std::optional<std::string> CheckRequiredFields(const LoggerSettings& settings) {
         return "Please input Delivery Company";
     if (settings.receivingCompany.empty())
         return "Please input Receiving Company";
+    // Limits the other way round would make every sample an alarm.
+    if (settings.lowerLimit >= settings.upperLimit)
+        return "Lower Limit Alarm must be below Upper Limit Alarm";
     return std::nullopt;
 }
 

@@ -13,7 +13,7 @@ namespace velka {
 
 // The checks the Write makes before anything is encoded, in the order the user meets them: no
 // text holds a NUL character, then the product list, the Delivery Company, the Receiving
-// Company. Returns the message.
+// Company, and the lower alarm limit below the upper one. Returns the message.
 std::optional<std::string> CheckRequiredFields(const LoggerSettings& settings);
 
 // Whether the settings fit the image without losing anything: at most 10 products of at most

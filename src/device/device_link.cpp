@@ -213,12 +213,28 @@ ResultCode DeviceLink::ReadImage(LoggerImage& image) {
 ResultCode DeviceLink::WriteSettings(const LoggerImage& image) {
     if (const ResultCode opened = OpenDevice())
         return opened;
-    const ResultCode result =
-        Walk(TransferStep::WriteSettings, kSettingsBlocks, [&](std::uint16_t address) {
-            return WriteBlock(address, ImageBlock(image, address));
-        });
+    const ResultCode result = WriteSettingsArea(image);
     CloseDevice();
     return result;
+}
+
+ResultCode DeviceLink::WriteSettings(const WritePreparation& prepare) {
+    if (const ResultCode opened = OpenDevice())
+        return opened;
+    LoggerImage current{};
+    ResultCode result = ReadImage(current);
+    if (result == kResultSuccess) {
+        const std::optional<LoggerImage> prepared = prepare(current);
+        result = prepared ? WriteSettingsArea(*prepared) : kResultWriteRefused;
+    }
+    CloseDevice();
+    return result;
+}
+
+ResultCode DeviceLink::WriteSettingsArea(const LoggerImage& image) {
+    return Walk(TransferStep::WriteSettings, kSettingsBlocks, [&](std::uint16_t address) {
+        return WriteBlock(address, ImageBlock(image, address));
+    });
 }
 
 EraseOutcome DeviceLink::EraseRecord(LoggerImage& image, const EraseCheck& check) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -62,6 +63,10 @@ std::string DescribeTransferFailure(const TransferFailure& failure);
 // it may be emptied.
 using EraseCheck = std::function<bool(const LoggerImage& loggerImage)>;
 
+// Makes, from what the logger holds (image bytes 3776…16383 as just read from it), the image
+// whose settings area is written to it; nothing refuses the write.
+using WritePreparation = std::function<std::optional<LoggerImage>(const LoggerImage& loggerImage)>;
+
 // What an erase achieved: whether the logger could be opened at all, whether the check
 // refused it (then nothing was written), and the first failure with its step.
 struct EraseOutcome {
@@ -108,6 +113,9 @@ public:
     // Opens the logger, writes image bytes 14848…16383 (24 blocks), closes it. The reason
     // when the logger cannot be opened, as OpenDevice gives it.
     ResultCode WriteSettings(const LoggerImage& image);
+    // The same for the image that `prepare` makes of what the logger holds, read first within
+    // the same opening: kResultWriteRefused, with nothing written, when it makes none.
+    ResultCode WriteSettings(const WritePreparation& prepare);
     // Opens the logger and empties its record; on success `image` holds the erased content.
     // With a check, the logger is read first and left untouched unless the check agrees.
     EraseOutcome EraseRecord(LoggerImage& image, const EraseCheck& check = {});
@@ -127,6 +135,7 @@ private:
     // only when nothing failed before it.
     ResultCode SendFinalCommand();
     ResultCode Fail(TransferStep step, ResultCode result, int block = 0, int blockCount = 0);
+    ResultCode WriteSettingsArea(const LoggerImage& image);
     template <typename Step> ResultCode Walk(TransferStep step, BlockRange range, Step blockStep);
 
     HidDeviceProvider& provider_;

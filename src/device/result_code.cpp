@@ -30,6 +30,8 @@ std::string DescribeResult(ResultCode code) {
         return "the reference tables cannot be used";
     case kResultLoggerInUse:
         return kLoggerInUseText;
+    case kResultWriteRefused:
+        return "the write was refused";
     default:
         break;
     }

@@ -28,6 +28,8 @@ constexpr ResultCode kResultNoReferenceTables = 0xE0000300;
 // Another program holds the logger (one program per logger: hidraw hands every answer to every
 // open handle, so two programs at once would read each other's answers).
 constexpr ResultCode kResultLoggerInUse = 0xE0000301;
+// A settings write that its own check refused after reading the logger: nothing was written.
+constexpr ResultCode kResultWriteRefused = 0xE0000302;
 // An errno value e of a failed open, write or read is reported as kSystemErrorBase + e.
 constexpr ResultCode kSystemErrorBase = 0x20000000;
 

@@ -56,10 +56,39 @@ std::string EraseFailureText(const TransferFailure& failure) {
     case TransferStep::EraseSamples:
         return what + "; the record is partly erased";
     case TransferStep::ReadBack:
-        return what + "; the record is still on the logger";
+        // The status block went first: the record's start is gone, its samples are not.
+        return what + "; the status block was cleared, so the record's start time is lost, but "
+                      "its samples are still on the logger";
     default:
         return what + "; nothing on the logger was changed";
     }
+}
+
+// What a settings write that stopped at `failure` left on the logger, by the parts of the
+// settings area: "settings and limits written, transport details partly written, product list
+// not written: write again".
+std::string WrittenPartsText(const TransferFailure& failure) {
+    struct Part {
+        const char* name;
+        std::size_t first, end;  // image bytes
+    };
+    static constexpr Part kParts[] = {
+        {"settings and limits", kSettingsBlockOffset, kDeliveryDateOffset},
+        {"transport details", kDeliveryDateOffset, kProductTableOffset},
+        {"product list", kProductTableOffset, kImageSize},
+    };
+    // The blocks before the failing one went through.
+    const std::size_t writtenEnd =
+        kSettingsBlockOffset +
+        static_cast<std::size_t>(std::max(failure.block - 1, 0)) * kBlockBytes;
+    std::string text;
+    for (const Part& part : kParts) {
+        const char* state = writtenEnd >= part.end     ? " written"
+                            : writtenEnd <= part.first ? " not written"
+                                                       : " partly written";
+        text += (text.empty() ? "" : ", ") + std::string(part.name) + state;
+    }
+    return text + ": write again";
 }
 
 }  // namespace
@@ -73,6 +102,7 @@ AcquisitionController::AcquisitionController(HidDeviceProvider& provider, Messag
       lockWait_(linkOptions.waitForLogger ? linkOptions.waitForLogger : LockWait(SleepFor)),
       dataRoot_(std::move(dataRoot)), tables_(tables), noticeTimeoutMs_(noticeTimeoutMs) {
     recording_.settings = InitialSettings(clock_.Now());
+    pageSettings_ = recording_.settings;
 }
 
 void AcquisitionController::ResetForArrival() {
@@ -93,6 +123,8 @@ void AcquisitionController::ResetForArrival() {
     calibrationA_ = 0;
     // A failed read must leave the chart empty, not showing the previous logger's record.
     recording_.record.samples.clear();
+    shownStoredRecording_.clear();
+    pageSettings_ = recording_.settings;
     observer_->RecordCleared();
 }
 
@@ -135,6 +167,7 @@ ResultCode AcquisitionController::Acquire(WhenInUse whenInUse) {
         return result;
     }
     image_ = read;
+    shownStoredRecording_.clear();
 
     // Known before the settings are announced: the parameter page's lock rule reads it then.
     readLogger_ = {true, ReadU32(image_, kSerialNumberOffset), image_[kWriteProtectFlagOffset]};
@@ -150,8 +183,9 @@ ResultCode AcquisitionController::Acquire(WhenInUse whenInUse) {
 }
 
 bool AcquisitionController::LoadStoredImage(const std::filesystem::path& path) {
-    if (!ReadStoredImage(path))
+    if (!ReadStoredImage(path, image_))
         return false;
+    shownStoredRecording_ = path;
     LoadSettingsFromImage();
     DecodeRecord();
     LoadProducts();
@@ -159,21 +193,27 @@ bool AcquisitionController::LoadStoredImage(const std::filesystem::path& path) {
 }
 
 bool AcquisitionController::ImportStoredImage(const std::filesystem::path& path) {
-    if (!ReadStoredImage(path))
+    // Only the parameter page takes the file's transport fields and products: the recording
+    // that is shown, and its reports, keep the ones it was made with.
+    LoggerImage imported{};
+    if (!ReadStoredImage(path, imported))
         return false;
-    CopyTransportFields(DecodeSettings(image_, recording_.currentTable, clock_.Now()),
-                        recording_.settings);
+    CopyTransportFields(DecodeSettings(imported, recording_.currentTable, clock_.Now()),
+                        pageSettings_);
     observer_->SettingsChanged();
-    LoadProducts();
+    ParsedProducts parsed = ParseImageProducts(imported);
+    pageSettings_.products = std::move(parsed.products);
+    pageSettings_.tableUsedBytes = parsed.tableUsedBytes;
+    observer_->ProductsLoaded();
     return true;
 }
 
-bool AcquisitionController::ReadStoredImage(const std::filesystem::path& path) {
+bool AcquisitionController::ReadStoredImage(const std::filesystem::path& path, LoggerImage& into) {
     // A cut or over-long file is no recording: nothing of it reaches the image, and the user
     // is told why instead of seeing the previous recording mixed with the file's bytes. A file
     // gone since it was listed or chosen loads nothing, silently, as ever.
     std::error_code error;
-    if (ReadImageFile(path, image_, &error))
+    if (ReadImageFile(path, into, &error))
         return true;
     if (error != std::errc::no_such_file_or_directory)
         messages_.ShowMessage(kLoadFailedText + std::string(": ") + DescribeFileError(path, error),
@@ -199,26 +239,74 @@ bool AcquisitionController::ReportUnusableReferenceTables() {
 }
 
 ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) {
+    lastWriteFailure_.clear();
     // Limits encoded through tables that cannot convert would be nonsense on the logger.
     if (!tables_.Usable()) {
+        lastWriteFailure_ = tables_.ProblemText();
         messages_.ShowMessage(tables_.ProblemText(), kErrorCaption, MessageIcon::Error);
         observer_->SettingsWritten(false);
         return kResultNoReferenceTables;
     }
-    // The limits are encoded through the calibrated table of the logger that was read; before
-    // any read (or after one that failed) there is none, and the codes would be nonsense.
-    if (!readLogger_.read) {
+    // A page that shows no logger's settings (nothing read, or a read that failed) has nothing
+    // to write.
+    if (pageSettings_.serialText.empty()) {
+        lastWriteFailure_ = DescribeResult(kResultNoLogger);
         messages_.ShowMessage(kConnectLoggerText, kWarningCaption, MessageIcon::Warning);
         observer_->SettingsWritten(false);
         return kResultNoLogger;
     }
-    ApplySettingsToImage(settings, image_, recording_.currentTable, clock_.Now());
-    recording_.settings = settings;
-    const ResultCode result = link_.WriteSettings(image_);
+
+    // The logger that is plugged in decides, read within the same opening: it must be the one
+    // the page shows (after a Load from the history it may be another), its record must be safe
+    // in the archive (the new clock would make the next read archive it again as a new
+    // recording), and the limits are encoded through its own calibrated table.
+    std::string refusal;
+    MessageIcon refusalIcon = MessageIcon::Warning;
+    ExclusiveLock archiveLock;
+    const std::int64_t now = clock_.Now();
+    const ResultCode result =
+        link_.WriteSettings([&](const LoggerImage& loggerImage) -> std::optional<LoggerImage> {
+            const std::string serialText = SerialText(ReadU32(loggerImage, kSerialNumberOffset));
+            if (serialText != pageSettings_.serialText) {
+                refusal = "The logger plugged in (serial number " + serialText +
+                          ") is not the one these settings are for (serial number " +
+                          pageSettings_.serialText + "), so nothing was written";
+                refusalIcon = MessageIcon::Error;
+                return std::nullopt;
+            }
+            if (!MayChange(loggerImage, archiveLock, "nothing was written", refusal))
+                return std::nullopt;
+            LoggerImage written = loggerImage;
+            const ReferenceTable table =
+                BuildCurrentTable(tables_, ReadU16(loggerImage, kCalibrationAOffset),
+                                  ReadU16(loggerImage, kCalibrationBOffset));
+            ApplySettingsToImage(settings, written, table, now);
+            return written;
+        });
+    archiveLock.Release();
+
+    if (result == kResultWriteRefused) {
+        lastWriteFailure_ = refusal;
+        messages_.ShowMessage(refusal,
+                              refusalIcon == MessageIcon::Error ? kErrorCaption : kWarningCaption,
+                              refusalIcon);
+        return result;
+    }
+    if (result != kResultSuccess) {
+        const TransferFailure& failure = link_.LastFailure();
+        if (failure.step == TransferStep::WriteSettings)
+            lastWriteFailure_ = DescribeTransferFailure(failure) + "; " + WrittenPartsText(failure);
+        else if (failure.step == TransferStep::ReadImage)
+            lastWriteFailure_ = DescribeTransferFailure(failure) + "; nothing was written";
+        else
+            lastWriteFailure_ = DescribeResult(result);
+    }
     if (result == kResultLoggerInUse) {
         messages_.ShowMessage(kLoggerInUseText, kErrorCaption, MessageIcon::Error);
         return result;
     }
+    if (result == kResultSuccess)
+        pageSettings_ = settings;
     observer_->SettingsWritten(result == kResultSuccess);
     return result;
 }
@@ -240,7 +328,7 @@ EraseOutcome AcquisitionController::HandleEraseRequest() {
     std::string refusal;
     ExclusiveLock archiveLock;
     const EraseOutcome outcome = link_.EraseRecord(image_, [&](const LoggerImage& loggerImage) {
-        return MayErase(loggerImage, archiveLock, refusal);
+        return MayChange(loggerImage, archiveLock, "it was not erased", refusal);
     });
     // Other programs may change the archive again before anyone reads the outcome.
     archiveLock.Release();
@@ -256,14 +344,14 @@ EraseOutcome AcquisitionController::HandleEraseRequest() {
     return outcome;
 }
 
-bool AcquisitionController::MayErase(const LoggerImage& loggerImage, ExclusiveLock& archiveLock,
-                                     std::string& refusal) const {
+bool AcquisitionController::MayChange(const LoggerImage& loggerImage, ExclusiveLock& archiveLock,
+                                      const std::string& notDone, std::string& refusal) const {
     const std::size_t samples = CountSamplesBeforeZero(UnpackSampleRegion(loggerImage));
     if (samples == 0)
         return true;
     const std::string held = "The logger holds " + std::to_string(samples) + " samples";
     if (ReadU32(loggerImage, kClockSetTimeOffset) == 0) {
-        refusal = held + " that cannot be archived (it was never set up), so it was not erased";
+        refusal = held + " that cannot be archived (it was never set up), so " + notDone;
         return false;
     }
     const std::filesystem::path folder = dataRoot_.DataDirectory();
@@ -271,13 +359,13 @@ bool AcquisitionController::MayErase(const LoggerImage& loggerImage, ExclusiveLo
     // No archive folder holds no copy either: that refusal follows below.
     if (!archiveLock.Held() && archiveLock.Error() != std::errc::no_such_file_or_directory) {
         refusal = held + " whose archived copy cannot be checked (" +
-                  DescribeArchiveLockFailure(folder, archiveLock) + "), so it was not erased";
+                  DescribeArchiveLockFailure(folder, archiveLock) + "), so " + notDone;
         return false;
     }
     if (FindArchivedCopy(folder, loggerImage))
         return true;
-    refusal = held + " that are not in the archive, so it was not erased. Plug it in again to "
-                     "archive them first";
+    refusal = held + " that are not in the archive, so " + notDone +
+              ". Plug it in again to archive them first";
     return false;
 }
 
@@ -305,6 +393,7 @@ void AcquisitionController::LoadSettingsFromImage() {
     recording_.settings.tableUsedBytes = tableUsedBytes;
     calibrationA_ = recording_.settings.calibrationA;
     calibrationB_ = recording_.settings.calibrationB;
+    pageSettings_ = recording_.settings;
     observer_->SettingsChanged();
 }
 
@@ -362,6 +451,8 @@ void AcquisitionController::DecodeRecord() {
     settings.upperLimit = LimitFromCode(settings.upperLimitCode, recording_.currentTable);
     recording_.record =
         DecodeImage(image_, recording_.currentTable, settings.lowerLimit, settings.upperLimit);
+    pageSettings_.lowerLimit = settings.lowerLimit;
+    pageSettings_.upperLimit = settings.upperLimit;
     observer_->RecordDecoded();
 }
 
@@ -369,6 +460,8 @@ void AcquisitionController::LoadProducts() {
     ParsedProducts parsed = ParseImageProducts(image_);
     recording_.settings.products = std::move(parsed.products);
     recording_.settings.tableUsedBytes = parsed.tableUsedBytes;
+    pageSettings_.products = recording_.settings.products;
+    pageSettings_.tableUsedBytes = recording_.settings.tableUsedBytes;
     observer_->ProductsLoaded();
 }
 

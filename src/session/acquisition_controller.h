@@ -94,9 +94,12 @@ public:
 
     // --- the window's requests ---
 
-    // The parameter page's Write: encodes `settings` into the image (clockSetTime = now), keeps
-    // them as the session's settings and writes the settings area to the logger. A logger that
-    // another program holds is refused with one Error box, and no outcome follows it.
+    // The parameter page's Write: reads the logger that is plugged in, and only when it is the
+    // one the page shows and its record is safe in the archive (as for the erase) writes
+    // `settings` into its settings area (clockSetTime = now), the limits encoded through its
+    // own calibrated table. A refusal, and a logger that another program holds, are one box
+    // with no outcome after it; a failure names what the logger then holds
+    // (LastWriteFailure).
     ResultCode WriteSettings(const LoggerSettings& settings);
     void HandleShowChartRequest();
     // The chart page's zoom, pan and restore: the view window (viewFirst…viewLast) and the shown
@@ -148,18 +151,30 @@ public:
     const DeviceLink& Link() const { return link_; }
     // Every report to and from the logger is written to `trace` (null: none).
     void SetReportTrace(std::ostream* trace) { link_.SetReportTrace(trace); }
+    // What the parameter page shows and writes: the recording's settings, with the transport
+    // fields and products of a Load into the page, and after a Write the settings written.
+    // CurrentRecording().settings stay those the recording was made with, for its reports.
+    const LoggerSettings& PageSettings() const { return pageSettings_; }
+    // The stored file the shown recording was loaded from; empty for one read from a logger.
+    const std::filesystem::path& ShownStoredRecording() const { return shownStoredRecording_; }
     const ArchiveOutcome& LastArchive() const { return lastArchive_; }
+    // Why the last settings write failed and what the logger then holds ("writing the settings
+    // failed at block 3 of 24: …; settings and limits written, …: write again"); empty after
+    // one that went through.
+    const std::string& LastWriteFailure() const { return lastWriteFailure_; }
     const ReadLogger& LastReadLogger() const { return readLogger_; }
     int NoticeTimeoutMs() const { return noticeTimeoutMs_; }
 
 private:
-    bool ReadStoredImage(const std::filesystem::path& path);
+    bool ReadStoredImage(const std::filesystem::path& path, LoggerImage& into);
     void LoadSettingsFromImage();
     // Stores the image in the archive; a failure is in lastArchive_, shown by the caller.
     void ArchiveImage();
     void ReportArchiveFailure();
-    bool MayErase(const LoggerImage& loggerImage, ExclusiveLock& archiveLock,
-                  std::string& refusal) const;
+    // The rule before the erase and the settings write change a logger: what it holds is in
+    // the archive byte for byte, or it holds no samples. `notDone` ends the refusal.
+    bool MayChange(const LoggerImage& loggerImage, ExclusiveLock& archiveLock,
+                   const std::string& notDone, std::string& refusal) const;
     void DecodeRecord();
     void LoadProducts();
 
@@ -177,9 +192,12 @@ private:
 
     LoggerImage image_{};
     Recording recording_;
+    LoggerSettings pageSettings_;
+    std::filesystem::path shownStoredRecording_;
     std::uint16_t calibrationA_ = 0;
     std::uint16_t calibrationB_ = 0;
     ArchiveOutcome lastArchive_;
+    std::string lastWriteFailure_;
     ReadLogger readLogger_;
     bool archiveSwept_ = false;
 };

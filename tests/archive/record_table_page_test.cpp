@@ -50,7 +50,9 @@ protected:
     QString Cell(int row, int column) { return Rows().index(row, column).data().toString(); }
 
     // The logger answers a read (394 reports) and a settings write, then hangs.
-    testing::PageSession session{Recording(71), {EmulatedFault::NoAnswer, 500, 10}};
+    // The logger stops answering after a read, a settings write (which reads it again first)
+    // and a few blocks more.
+    testing::PageSession session{Recording(71), {EmulatedFault::NoAnswer, 900, 10}};
     CDlgTable page{session.controller, session.notifier, session.messages, session.clock};
     QAbstractItemModelTester tester;
 };

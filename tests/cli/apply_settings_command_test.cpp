@@ -87,6 +87,10 @@ TEST_F(ApplySettingsTest, RefusalsUseTheSystemsMessagesInItsOrder) {
          "Please Add Product Information"},
         {R"({"deliveryCompany": "", "receivingCompany": ""})", "Please input Delivery Company"},
         {R"({"receivingCompany": ""})", "Please input Receiving Company"},
+        {R"({"lowerLimit": 8, "upperLimit": 2})",
+         "Lower Limit Alarm must be below Upper Limit Alarm"},
+        {R"({"lowerLimit": 5, "upperLimit": 5})",
+         "Lower Limit Alarm must be below Upper Limit Alarm"},
         {R"({"products": [{},{},{},{},{},{},{},{},{},{},{}]})",
          "Product Information Upper Limit is 10, reach the upper limit!"},
         {R"({"products": [)" +

@@ -128,7 +128,9 @@ TEST_F(LoggerCommands, FailedEraseIsReportedAndWritesNoSettings) {
     const CliResult result = Run(Emulate({"erase"}, {"--scenario", "error:814"}));
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err, "Erase FAILED: reading the logger back failed at block 11 of 197: "
-                          "system error: Input/output error; the record is still on the logger\n");
+                          "system error: Input/output error; the status block was cleared, so "
+                          "the record's start time is lost, but its samples are still on the "
+                          "logger\n");
     const LoggerImage dump = Dump();
     EXPECT_TRUE(Same(dump, original, 0, kStatusBlockOffset));
     EXPECT_TRUE(Same(dump, original, kSettingsBlockOffset, kImageSize));
@@ -150,10 +152,21 @@ TEST_F(LoggerCommands, LateFaultsNameTheStepThatFailed) {
          394 + 394 + 790,
          "Erase FAILED: writing the settings back failed at block 24 of 24: system error: "
          "Input/output error; the record was erased"},
+        // The write reads the logger once more before it writes.
         {{"write-settings", WriteFile("s.json", "{}")},
-         394 + 48,
+         394 + 394 + 48,
          "Write FAILED: writing the settings failed at block 24 of 24: system error: "
-         "Input/output error"},
+         "Input/output error; settings and limits written, transport details written, product "
+         "list partly written: write again"},
+        {{"write-settings", WriteFile("s.json", "{}")},
+         394 + 394 + 6,
+         "Write FAILED: writing the settings failed at block 3 of 24: system error: "
+         "Input/output error; settings and limits written, transport details partly written, "
+         "product list not written: write again"},
+        {{"write-settings", WriteFile("s.json", "{}")},
+         394 + 100,
+         "Write FAILED: reading the logger failed at block 50 of 197: system error: "
+         "Input/output error; nothing was written"},
     };
     for (const auto& c : cases) {
         std::filesystem::remove_all(Dir() / "root");

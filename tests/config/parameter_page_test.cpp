@@ -170,14 +170,17 @@ TEST_F(ParameterPage, LockRuleFollowsTheLoggerThatWasReadAndALockedWriteWritesNo
     EXPECT_EQ(Editing(), "none");
 }
 
-TEST_F(ParameterPage, WriteChecksProductsThenDeliveryThenReceivingCompany) {
+TEST_F(ParameterPage, WriteChecksProductsThenDeliveryThenReceivingCompanyThenLimits) {
     struct Case {
         bool products;
-        const char *delivery, *receiving, *message;
+        const char *delivery, *receiving, *lower, *message;
     };
-    for (const Case& c : {Case{false, "", "", "Warning: Please Add Product Information"},
-                          Case{true, "", "", "Warning: Please input Delivery Company"},
-                          Case{true, "Fjord", "", "Warning: Please input Receiving Company"}}) {
+    const char* limitsReversed = "Warning: Lower Limit Alarm must be below Upper Limit Alarm";
+    for (const Case& c : {Case{false, "", "", "2", "Warning: Please Add Product Information"},
+                          Case{true, "", "", "2", "Warning: Please input Delivery Company"},
+                          Case{true, "Fjord", "", "2", "Warning: Please input Receiving Company"},
+                          Case{true, "Fjord", "Bay", "8", limitsReversed},
+                          Case{true, "Fjord", "Bay", "9", limitsReversed}}) {
         const LoggerImage memory = PageTestImage();
         Start(memory);
         Arrive();
@@ -185,6 +188,9 @@ TEST_F(ParameterPage, WriteChecksProductsThenDeliveryThenReceivingCompany) {
             DeleteAllProducts();
         Retype("deliveryCompanyField", c.delivery);
         Retype("receivingCompanyField", c.receiving);
+        // The limit fields take the spin buttons only.
+        Get<QLineEdit>("upperLimitField").setText("8");
+        Get<QLineEdit>("lowerLimitField").setText(c.lower);
         Click("writeButton");
         EXPECT_EQ(Messages(), Texts{c.message});
         EXPECT_EQ(logger->Memory(), memory);
@@ -330,7 +336,7 @@ TEST_F(ParameterPage, WriteStoresWhatVelkaCliStoresAndTheLoggerReadsItBack) {
     Retype("deliveryCompanyField", "Changed");
     Choose("startDelayList", "30min");
     Click("writeButton");
-    EXPECT_EQ(Messages(), Texts{"Error: Write FAILED"});
+    EXPECT_EQ(Messages(), Texts{"Error: Write FAILED: no logger was found"});
     EXPECT_EQ(Text("deliveryCompanyField") + " " + Choice("startDelayList"), "Changed 30min");
     EXPECT_EQ(Products().rowCount(), 3);
 }

@@ -553,7 +553,9 @@ TEST_F(Acquisition, StoredImagesAreLoadedOnlyWhenComplete) {
             const bool loaded =
                 import ? Controller().ImportStoredImage(path) : Controller().LoadStoredImage(path);
             EXPECT_EQ(loaded, c.content && c.reason.empty()) << c.name;
-            EXPECT_EQ(Controller().Image(), loaded ? memory : ImageAsArchived(shown)) << c.name;
+            // An import feeds the parameter page only.
+            EXPECT_EQ(Controller().Image(), loaded && !import ? memory : ImageAsArchived(shown))
+                << c.name;
             if (!loaded) {
                 EXPECT_EQ(log.entries,
                           c.content ? std::vector<std::string>{"box Error: Load FAILED: " +
@@ -566,10 +568,13 @@ TEST_F(Acquisition, StoredImagesAreLoadedOnlyWhenComplete) {
     EXPECT_EQ(DataFiles().size(), 1u);  // a stored image is not archived again
 }
 
-TEST_F(Acquisition, ImportTakesOverOnlyTransportFieldsAndProducts) {
+// The parameter page's Load takes a file's transport fields and products into the page only:
+// the recording that is shown keeps those it was made with, for its reports.
+TEST_F(Acquisition, ImportTakesOverOnlyTransportFieldsAndProductsIntoThePage) {
     Plug(SyntheticLoggerImage(kStart));
     ASSERT_EQ(Controller().Acquire(), kResultSuccess);
     const LoggerSettings before = Controller().CurrentRecording().settings;
+    const LoggerImage imageBefore = Controller().Image();
     const std::size_t samplesBefore = Controller().CurrentRecording().record.samples.size();
 
     SyntheticRecordingOptions options;
@@ -583,13 +588,16 @@ TEST_F(Acquisition, ImportTakesOverOnlyTransportFieldsAndProducts) {
     log.entries.clear();
 
     ASSERT_TRUE(Controller().ImportStoredImage(path));
-    const LoggerSettings& after = Controller().CurrentRecording().settings;
+    const LoggerSettings& after = Controller().PageSettings();
     EXPECT_EQ(after.deliveryCompany, u"Imported Ltd");
     EXPECT_TRUE(after.products.empty());
     EXPECT_EQ(after.serialText, before.serialText);
     EXPECT_EQ(after.logInterval, before.logInterval);
+    const LoggerSettings& recorded = Controller().CurrentRecording().settings;
+    EXPECT_EQ(recorded.deliveryCompany, before.deliveryCompany);
+    EXPECT_EQ(recorded.products.size(), before.products.size());
     EXPECT_EQ(Controller().CurrentRecording().record.samples.size(), samplesBefore);
-    EXPECT_EQ(Controller().Image(), other);
+    EXPECT_EQ(Controller().Image(), imageBefore);
     EXPECT_EQ(log.entries, (std::vector<std::string>{"settings changed", "products loaded"}));
 }
 
@@ -604,19 +612,89 @@ TEST_F(Acquisition, WriteRequestSendsTheEncodedSettingsArea) {
 
     EXPECT_EQ(Controller().WriteSettings(settings), kResultSuccess);
     EXPECT_EQ(log.entries, std::vector<std::string>{"settings written"});
-    EXPECT_TRUE(std::equal(logger->Memory().begin() + kSettingsBlockOffset, logger->Memory().end(),
-                           Controller().Image().begin() + kSettingsBlockOffset));
     EXPECT_TRUE(std::equal(logger->Memory().begin(),
                            logger->Memory().begin() + kSettingsBlockOffset, memory.begin()));
-    EXPECT_EQ(DecodeSettings(logger->Memory(), Controller().CurrentRecording().currentTable, kNow)
-                  .deliveryCompany,
-              u"North Cold Store");
-    EXPECT_EQ(Controller().CurrentRecording().settings.deliveryCompany, u"North Cold Store");
+    const LoggerSettings written =
+        DecodeSettings(logger->Memory(), Controller().CurrentRecording().currentTable, kNow);
+    EXPECT_EQ(written.deliveryCompany, u"North Cold Store");
+    EXPECT_EQ(written.clockSetTime, kNow);
+    EXPECT_EQ(Controller().PageSettings().deliveryCompany, u"North Cold Store");
+    // The recording that was read keeps the settings it was made with, and so do its reports.
+    EXPECT_EQ(Controller().CurrentRecording().settings.deliveryCompany, u"Nordvik Pharma AS");
+    EXPECT_EQ(Controller().Image(), ImageAsArchived(memory));
 
     logger->Unplug();
     log.entries.clear();
     EXPECT_EQ(Controller().WriteSettings(settings), kResultNoLogger);
     EXPECT_EQ(log.entries, std::vector<std::string>{"settings not written"});
+}
+
+// The Write goes to the logger the page shows, only once its record is safe in the archive, with
+// the limits encoded through that logger's own calibrated table; a refusal is one box, with no
+// outcome after it, and writes nothing.
+TEST_F(Acquisition, WriteGoesOnlyToTheLoggerShownWithItsRecordSafe) {
+    const LoggerImage memory = SyntheticLoggerImage(kStart);
+    // A stored copy of the same logger whose calibration words read otherwise, and a stored
+    // recording of another logger.
+    LoggerImage storedCopy = memory;
+    WriteU16(storedCopy, kCalibrationAOffset, ReadU16(memory, kCalibrationBOffset));
+    WriteU16(storedCopy, kCalibrationBOffset, ReadU16(memory, kCalibrationAOffset));
+    LoggerImage otherLogger = memory;
+    WriteU32(otherLogger, kSerialNumberOffset, 0x0B1C2D3E);
+    const std::filesystem::path copyPath = root.Path() / "copy.bin";
+    const std::filesystem::path otherPath = root.Path() / "other.bin";
+    ASSERT_FALSE(WriteFileAtomically(copyPath, storedCopy));
+    ASSERT_FALSE(WriteFileAtomically(otherPath, otherLogger));
+    const auto table = [](const LoggerImage& image) {
+        return BuildCurrentTable(testing::DeliveredTables(), ReadU16(image, kCalibrationAOffset),
+                                 ReadU16(image, kCalibrationBOffset));
+    };
+    ASSERT_NE(CodeFromLimit(2, table(memory)), CodeFromLimit(2, table(storedCopy)));
+    const std::string notArchived = "box Warning: The logger holds 2016 samples that are not in "
+                                    "the archive, so nothing was written. Plug it in again to "
+                                    "archive them first";
+    const struct {
+        const char* what;
+        std::filesystem::path loaded;  // a history Load after the read
+        bool removeArchive;
+        std::vector<std::string> entries;
+    } cases[] = {
+        {"after a Load of its stored copy", copyPath, false, {"settings written"}},
+        {"after a Load of another logger's recording",
+         otherPath,
+         false,
+         {"box Error: The logger plugged in (serial number 0A1B2C3D) is not the one these "
+          "settings are for (serial number 0B1C2D3E), so nothing was written"}},
+        {"record not archived", {}, true, {notArchived}},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(root.Path() / "Data");
+        Plug(memory);
+        ASSERT_EQ(Controller().Acquire(), kResultSuccess) << c.what;
+        if (!c.loaded.empty()) {
+            ASSERT_TRUE(Controller().LoadStoredImage(c.loaded)) << c.what;
+        }
+        if (c.removeArchive)
+            std::filesystem::remove_all(root.Path() / "Data");
+        LoggerSettings settings = Controller().PageSettings();
+        settings.lowerLimit = 2;
+        settings.upperLimit = 8;
+        log.entries.clear();
+        const ResultCode result = Controller().WriteSettings(settings);
+        EXPECT_EQ(result == kResultSuccess,
+                  c.entries == std::vector<std::string>{"settings written"})
+            << c.what;
+        EXPECT_EQ(log.entries, c.entries) << c.what;
+        if (result == kResultSuccess) {
+            EXPECT_EQ(ReadU16(logger->Memory(), kLowerLimitCodeOffset),
+                      CodeFromLimit(2, table(memory)));
+            EXPECT_EQ(
+                LimitFromCode(ReadU16(logger->Memory(), kLowerLimitCodeOffset), table(memory)),
+                2.0);
+        } else {
+            EXPECT_EQ(logger->Memory(), memory) << c.what;
+        }
+    }
 }
 
 // Limits are encoded through the calibrated table of the logger that was read: a write before

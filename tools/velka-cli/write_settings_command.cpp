@@ -20,12 +20,10 @@ int RunWriteSettings(const Arguments& arguments, Context& context) {
             const LoggerSettings settings =
                 SettingsFromJson(settingsText, controller.CurrentRecording().settings);
             const ResultCode result = controller.WriteSettings(settings);
-            if (result != kResultSuccess) {
-                const TransferFailure& failure = controller.Link().LastFailure();
-                throw CommandFailure{"Write FAILED: " + (failure.step != TransferStep::None
-                                                             ? DescribeTransferFailure(failure)
-                                                             : DescribeResult(result))};
-            }
+            if (result == kResultLoggerInUse)
+                return kExitFailure;  // the controller has shown the message
+            if (result != kResultSuccess)
+                throw CommandFailure{"Write FAILED: " + controller.LastWriteFailure()};
             Json json;
             json["archivePath"] = ArchivePathJson(controller);
             json["written"] = true;
