@@ -34,10 +34,7 @@ AppEnvironment AppEnvironment::OfProcess() {
 }
 
 std::filesystem::path DefaultConfigFile(const AppEnvironment& environment) {
-    const std::filesystem::path base = UsableFolder(environment.xdgConfigHome)
-                                           ? std::filesystem::path(environment.xdgConfigHome)
-                                           : std::filesystem::path(environment.home) / ".config";
-    return base / "velka" / "config.ini";
+    return DefaultSettingsFile(environment.xdgConfigHome, environment.home);
 }
 
 std::filesystem::path InstanceLockFile(const AppEnvironment& environment) {

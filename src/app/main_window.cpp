@@ -98,10 +98,11 @@ CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
 
     pageFrame_ = new PageFrameWidget(this);
     pageFrame_->setGeometry(QRect(kPageFramePosition, kPageSize));
-    pages_ = CreatePages(PageServices{controller_, notifier_, services.messages, services.clock,
-                                      services.settings, services_.dataRoot, loggerTasks_,
-                                      services.helpIndex},
-                         pageFrame_);
+    pages_ = CreatePages(
+        PageServices{controller_, notifier_, services.messages, services.clock, services.settings,
+                     services_.dataRoot, loggerTasks_, services.helpIndex,
+                     KeptFiles{services.dataRoot, services.referenceFolder, services.settingsFile}},
+        pageFrame_);
     for (const Page page : {Page::System, Page::Parameters, Page::Chart, Page::RecordTable,
                             Page::History, Page::Pdf, Page::Excel}) {
         if (QWidget* widget = PageWidget(page))

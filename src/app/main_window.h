@@ -41,6 +41,9 @@ struct MainWindowServices {
     DeviceWatcher* watcher = nullptr;
     // Demo mode: the emulated logger that the background menu plugs in and out.
     DemoLogger* demoLogger = nullptr;
+    // Files besides the data root's that no report may replace.
+    std::filesystem::path settingsFile = {};
+    std::filesystem::path referenceFolder = {};
 };
 
 class CVelkaDlg final : public QWidget {

@@ -41,6 +41,8 @@ MainWindowPages CreatePages(const PageServices& services, QWidget* frame) {
     auto* excel = new CDlgExcel(services.controller, services.notifier, services.messages,
                                 services.clock, services.dataRoot, frame);
     excel->SetSampleTableHeader(recordTable->SampleListHeader());
+    pdf->ProtectFiles(services.keptFiles);
+    excel->ProtectFiles(services.keptFiles);
     pages.pdf = pdf;
     pages.excel = excel;
     // The save popup is a child of the window, as the page frame is.

@@ -2,6 +2,7 @@
 // The seven pages of the main window and what the window asks of them: CreatePages()
 // (main_window_pages.cpp) builds them and fills in the calls below.
 
+#include "reports/report_target.h"
 #include "storage/data_root.h"
 
 #include <QWidget>
@@ -30,6 +31,7 @@ struct PageServices {
     // for instance), so that no plug-in is handled in the middle of it.
     LoggerTaskQueue& loggerTasks;
     std::filesystem::path helpIndex;
+    KeptFiles keptFiles;
 };
 
 struct MainWindowPages {

@@ -32,6 +32,16 @@ void QtMessageService::Exec(QMessageBox& box) {
 
 MessageAnswer QtMessageService::ShowMessage(const std::string& text, const std::string& caption,
                                             MessageIcon icon, MessageButtons buttons) {
+    if (buttons == MessageButtons::YesNo) {
+        QMessageBox box(BoxIcon(icon), QString::fromStdString(caption),
+                        QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                        parentWindow_);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        Exec(box);
+        return box.clickedButton() == box.button(QMessageBox::Yes) ? MessageAnswer::Yes
+                                                                   : MessageAnswer::No;
+    }
     const QMessageBox::StandardButtons choice = buttons == MessageButtons::OkCancel
                                                     ? QMessageBox::Ok | QMessageBox::Cancel
                                                     : QMessageBox::Ok;

@@ -41,8 +41,9 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
         clock = std::make_unique<FixedClock>(*options.now);
     else
         clock = std::make_unique<SystemClock>();
-    const LoadedReferenceTables tables =
-        LoadReferenceTables(options.referenceFolder.value_or(DefaultReferenceFolder()));
+    const std::filesystem::path referenceFolder =
+        options.referenceFolder.value_or(DefaultReferenceFolder());
+    const LoadedReferenceTables tables = LoadReferenceTables(referenceFolder);
 
     DataRoot dataRoot(std::filesystem::path(environment.home) / "Calderwyn");
     if (options.dataRoot)
@@ -66,9 +67,9 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
         watcher = std::make_unique<DeviceWatcher>();
     }
 
-    auto window = std::make_unique<CVelkaDlg>(
-        MainWindowServices{*provider, messages, *clock, dataRoot, tables, settings,
-                           HelpIndexFile(ModuleDirectory()), watcher.get(), demoLogger.get()});
+    auto window = std::make_unique<CVelkaDlg>(MainWindowServices{
+        *provider, messages, *clock, dataRoot, tables, settings, HelpIndexFile(ModuleDirectory()),
+        watcher.get(), demoLogger.get(), configFile, referenceFolder});
     if (windowCreated)
         windowCreated(*window);
     shownWindow = window.get();

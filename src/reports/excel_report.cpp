@@ -270,7 +270,7 @@ ExportResult ExportExcelReport(const ReportInputs& inputs,
     if (result.status == ExportStatus::Saved)
         messages.ShowMessage("Excel Export Success", "Info", MessageIcon::Information);
     else
-        messages.ShowMessage("Excel Export FAILED", "Error", MessageIcon::Error);
+        messages.ShowMessage(kExcelExportFailedText, "Error", MessageIcon::Error);
     return result;
 }
 

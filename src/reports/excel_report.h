@@ -19,6 +19,8 @@ std::vector<std::string> DefaultTableColumnTitles();
 // tableColumnTitles head the sample table (the record table list's columns). The workbook is an
 // Office Open XML file (".xlsx"); the chart picture goes into it from memory. A failed export
 // leaves no file at reportPath (an earlier one stays as it was).
+constexpr const char* kExcelExportFailedText = "Excel Export FAILED";
+
 ExportResult ExportExcelReport(const ReportInputs& inputs,
                                const std::vector<std::string>& tableColumnTitles,
                                const std::filesystem::path& reportPath, MessageService& messages);

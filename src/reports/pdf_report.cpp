@@ -344,7 +344,7 @@ ExportResult ExportPdfReport(const ReportInputs& inputs, const std::filesystem::
     if (result.status == ExportStatus::Saved)
         messages.ShowMessage("PDF save success", "Info", MessageIcon::Information);
     else
-        messages.ShowMessage("PDF save FAILED", "Error", MessageIcon::Error);
+        messages.ShowMessage(kPdfSaveFailedText, "Error", MessageIcon::Error);
     return result;
 }
 

@@ -15,6 +15,8 @@ namespace velka {
 // Writes the report to reportPath and tells the user: "PDF save success" / "Info",
 // "PDF save FAILED" / "Error", or "Please Insert Device" / "Warning" for an empty record.
 // A failed export leaves no file at reportPath (an earlier one stays as it was).
+constexpr const char* kPdfSaveFailedText = "PDF save FAILED";
+
 ExportResult ExportPdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath,
                              MessageService& messages);
 

@@ -8,7 +8,7 @@ namespace {
 
 bool AskAndTakePath(ReportPage& page, const AskSavePath& askSavePath) {
     const std::optional<std::filesystem::path> confirmed = askSavePath(SaveRequestFor(page));
-    if (!confirmed)
+    if (!confirmed || !page.ConfirmReportPath(*confirmed))
         return false;
     page.SetReportPath(*confirmed);
     return true;

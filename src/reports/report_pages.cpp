@@ -4,7 +4,9 @@
 #include "reports/excel_report.h"
 #include "reports/pdf_report.h"
 #include "session/acquisition_controller.h"
+#include "session/archive_file_name.h"
 #include "session/session_notifier.h"
+#include "storage/staged_file.h"
 #include "widgets/page_background.h"
 
 #include <QAbstractItemModel>
@@ -18,7 +20,7 @@ ReportPage::ReportPage(ReportKind kind, const AcquisitionController& session,
                        SessionNotifier& notifier, MessageService& messages, const Clock& clock,
                        DataRoot dataRoot, QWidget* parent)
     : QWidget(parent), session_(session), messages_(messages), clock_(clock),
-      dataRoot_(std::move(dataRoot)), kind_(kind) {
+      dataRoot_(std::move(dataRoot)), kind_(kind), keptFiles_{dataRoot_, {}, {}} {
     setFixedSize(860, 700);
     pathField_ = new QLineEdit(this);
     pathField_->setGeometry(20, 20, 820, 24);
@@ -35,8 +37,34 @@ void ReportPage::SetReportPath(std::filesystem::path path) {
 }
 
 void ReportPage::BuildDefaultReportPath() {
-    SetReportPath(velka::BuildDefaultReportPath(
-        kind_, session_.CurrentRecording().settings.serialText, dataRoot_, clock_));
+    // The report of one trip must not take the name of the previous trip's: it is named after
+    // the recording's file.
+    std::string recordingName;
+    const Recording& recording = session_.CurrentRecording();
+    if (!session_.ShownStoredRecording().empty())
+        recordingName = session_.ShownStoredRecording().stem().string();
+    else if (!recording.settings.serialText.empty())
+        recordingName = std::filesystem::path(
+                            ArchiveFileName(recording.settings.serialText, recording.StartTime()))
+                            .stem()
+                            .string();
+    SetReportPath(velka::BuildDefaultReportPath(kind_, recordingName, dataRoot_, clock_));
+}
+
+bool ReportPage::ConfirmReportPath(const std::filesystem::path& path) {
+    std::optional<std::string> refusal = ForeignLinkOnTheWay(path);
+    if (!refusal)
+        refusal = RefuseReportTarget(path, keptFiles_);
+    if (refusal) {
+        messages_.ShowMessage(
+            std::string(kind_ == ReportKind::Pdf ? kPdfSaveFailedText : kExcelExportFailedText) +
+                ": " + *refusal,
+            "Error", MessageIcon::Error);
+        return false;
+    }
+    return !ReplacesExistingFile(path) ||
+           messages_.ShowMessage(ReplaceQuestion(path), "Warning", MessageIcon::Warning,
+                                 MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 void ReportPage::paintEvent(QPaintEvent*) {

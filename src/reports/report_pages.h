@@ -7,6 +7,7 @@
 
 #include "reports/report_inputs.h"
 #include "reports/report_path.h"
+#include "reports/report_target.h"
 #include "services/clock.h"
 #include "services/message_service.h"
 #include "storage/data_root.h"
@@ -32,9 +33,14 @@ public:
     const std::filesystem::path& reportPath() const { return reportPath_; }
     // The path the user confirmed in the save popup; kept until the next decode.
     void SetReportPath(std::filesystem::path path);
-    // DATA-ROOT/Data/<serial number>.pdf (or the workbook's extension), or the time-stamp name
-    // while no logger has been read.
+    // DATA-ROOT/Data/<the recording's archive name>.pdf (or the workbook's extension), or the
+    // time-stamp name while no logger has been read.
     void BuildDefaultReportPath();
+    // The files the report never replaces; by default the data root's.
+    void ProtectFiles(KeptFiles kept) { keptFiles_ = std::move(kept); }
+    // Whether the report may go to `path`: never over a file Velka keeps (an Error box says
+    // why), over another existing file only when the user says Yes.
+    bool ConfirmReportPath(const std::filesystem::path& path);
 
 protected:
     // The references must outlive the page.
@@ -55,6 +61,7 @@ protected:
 private:
     ReportKind kind_;
     std::filesystem::path reportPath_;
+    KeptFiles keptFiles_;
     QLineEdit* pathField_;
 };
 

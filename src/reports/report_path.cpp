@@ -17,13 +17,13 @@ const char* ReportFileFilter(ReportKind kind) {
     return kind == ReportKind::Pdf ? "PDF(*.pdf)|*.pdf||" : "Workbooks files(*.xlsx)|*.xlsx||";
 }
 
-std::filesystem::path BuildDefaultReportPath(ReportKind kind, const std::string& serialText,
+std::filesystem::path BuildDefaultReportPath(ReportKind kind, const std::string& recordingName,
                                              const DataRoot& dataRoot, const Clock& clock) {
     // A folder that cannot be made shows up when the report is written.
     EnsureDirectory(dataRoot.Root());
     std::string name;
-    if (!serialText.empty()) {
-        name = serialText + ReportExtension(kind);
+    if (!recordingName.empty()) {
+        name = recordingName + ReportExtension(kind);
     } else {
         const std::tm now = LocalTime(clock.Now());
         name = StringPrintf("%d_%d_%d_%d_%d_%d%s", now.tm_year + 1900, now.tm_mon + 1, now.tm_mday,

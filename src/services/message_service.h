@@ -8,8 +8,9 @@ namespace velka {
 
 // The caption names the kind of message: "Info", "Warning" or "Error".
 enum class MessageIcon { Information, Warning, Error };
-enum class MessageButtons { Ok, OkCancel };
-enum class MessageAnswer { Ok, Cancel };
+// YesNo asks before something is lost: No is the default and the answer of Esc.
+enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 class MessageService {
 public:

@@ -7,17 +7,26 @@
 
 namespace velka {
 
-DataRoot DataRoot::Default() {
+std::filesystem::path HomeFolder() {
     const char* home = std::getenv("HOME");
-    std::filesystem::path base;
-    if (home != nullptr && *home != '\0') {
-        base = home;
-    } else if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir) {
-        base = entry->pw_dir;
-    } else {
-        base = std::filesystem::current_path();
-    }
-    return DataRoot(base / "Calderwyn");
+    if (home != nullptr && *home != '\0')
+        return home;
+    if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir)
+        return entry->pw_dir;
+    return std::filesystem::current_path();
+}
+
+DataRoot DataRoot::Default() {
+    return DataRoot(HomeFolder() / "Calderwyn");
+}
+
+std::filesystem::path DefaultSettingsFile(const std::string& xdgConfigHome,
+                                          const std::filesystem::path& home) {
+    // A relative XDG_CONFIG_HOME is ignored, as if it were unset.
+    const std::filesystem::path base = !xdgConfigHome.empty() && xdgConfigHome.front() == '/'
+                                           ? std::filesystem::path(xdgConfigHome)
+                                           : home / ".config";
+    return base / "velka" / "config.ini";
 }
 
 std::filesystem::path ModuleDirectory() {

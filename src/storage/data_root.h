@@ -23,6 +23,14 @@ private:
     std::filesystem::path root_;
 };
 
+// $HOME, or the password database's home when HOME is not set.
+std::filesystem::path HomeFolder();
+
+// The window's settings file: $XDG_CONFIG_HOME/velka/config.ini, else
+// HOME/.config/velka/config.ini.
+std::filesystem::path DefaultSettingsFile(const std::string& xdgConfigHome,
+                                          const std::filesystem::path& home);
+
 // The folder of the running executable.
 std::filesystem::path ModuleDirectory();
 

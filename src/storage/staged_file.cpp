@@ -29,6 +29,26 @@ std::filesystem::path FolderOf(const std::filesystem::path& path) {
     return path.has_parent_path() ? path.parent_path() : ".";
 }
 
+// The first link of the chain from `path` that the protected_symlinks rule would not follow.
+std::optional<std::filesystem::path> ForeignLink(std::filesystem::path path) {
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        struct stat link {};
+        if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
+            return std::nullopt;
+        struct stat folder {};
+        if (::stat(FolderOf(path).c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) != 0 &&
+            (folder.st_mode & S_IWOTH) != 0 && link.st_uid != ::geteuid() &&
+            link.st_uid != folder.st_uid)
+            return path;
+        std::error_code error;
+        const std::filesystem::path next = std::filesystem::read_symlink(path, error);
+        if (error)
+            return std::nullopt;
+        path = next.is_absolute() ? next : FolderOf(path) / next;
+    }
+    return std::nullopt;
+}
+
 // Where a dangling link (a chain of links ending at a name that does not exist) points.
 std::filesystem::path EndOfLinks(std::filesystem::path path, std::error_code& error) {
     for (int hop = 0; hop < kMostLinks; ++hop) {
@@ -94,6 +114,10 @@ struct FolderCloser {
 }  // namespace
 
 StagedFile::StagedFile(std::filesystem::path target, Staging staging) : target_(target) {
+    if (ForeignLink(target)) {
+        error_ = std::make_error_code(std::errc::permission_denied);
+        return;
+    }
     struct stat status {};
     bool replacing = false;
     if (::stat(target.c_str(), &status) == 0) {
@@ -184,7 +208,61 @@ std::error_code StagedFile::Flush() const {
     return error;
 }
 
+namespace {
+thread_local StagedBatch* openBatch = nullptr;
+}  // namespace
+
+std::optional<std::string> ForeignLinkOnTheWay(const std::filesystem::path& path) {
+    const std::optional<std::filesystem::path> link = ForeignLink(path);
+    if (!link)
+        return std::nullopt;
+    return link->string() + " is a link that another user made in the shared folder " +
+           FolderOf(*link).string() + ", which is not followed";
+}
+
+StagedBatch::StagedBatch() : outer_(openBatch) {
+    openBatch = this;
+}
+
+StagedBatch::~StagedBatch() {
+    openBatch = outer_;
+}
+
+std::error_code StagedBatch::Commit() {
+    openBatch = outer_;
+    std::error_code first;
+    for (const std::unique_ptr<StagedFile>& file : waiting_) {
+        if (const std::error_code error = file->CommitNow(); error && !first)
+            first = error;
+    }
+    waiting_.clear();
+    openBatch = this;
+    return first;
+}
+
+StagedFile::StagedFile(StagedFile&& other) noexcept
+    : target_(std::move(other.target_)), destination_(std::move(other.destination_)),
+      temporary_(std::move(other.temporary_)), anonymousFd_(other.anonymousFd_),
+      error_(other.error_), writesDirectly_(other.writesDirectly_), committed_(other.committed_),
+      interruptTicket_(other.interruptTicket_) {
+    other.temporary_.clear();
+    other.anonymousFd_ = -1;
+    other.interruptTicket_ = -1;
+    other.committed_ = true;
+}
+
 std::error_code StagedFile::Commit() {
+    if (openBatch != nullptr && !error_ && !writesDirectly_) {
+        if (const std::error_code error = Flush())
+            return error;
+        openBatch->waiting_.push_back(
+            std::unique_ptr<StagedFile>(new StagedFile(std::move(*this))));
+        return {};
+    }
+    return CommitNow();
+}
+
+std::error_code StagedFile::CommitNow() {
     if (error_)
         return error_;
     if (writesDirectly_) {

@@ -22,8 +22,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace velka {
 
@@ -49,7 +53,8 @@ public:
     bool WritesDirectly() const { return writesDirectly_; }
 
     // Flushes the temporary file to disk and renames it over the target (nothing to do for a
-    // target written directly).
+    // target written directly). While a StagedBatch is open on this thread, the file waits in
+    // the batch instead and takes its name with the others.
     std::error_code Commit();
     // Flushes the temporary file to disk and gives it the target's name only when nothing has
     // that name (a link, even a dangling one, counts): std::errc::file_exists otherwise, and
@@ -57,6 +62,9 @@ public:
     std::error_code CommitAsNew();
 
 private:
+    friend class StagedBatch;
+    StagedFile(StagedFile&& other) noexcept;
+    std::error_code CommitNow();
     bool OpenAnonymous(const std::filesystem::path& folder);
     bool OpenNamed(const std::filesystem::path& folder, const std::string& name);
     std::error_code Flush() const;
@@ -72,6 +80,35 @@ private:
     bool writesDirectly_ = false;
     bool committed_ = false;
     int interruptTicket_ = -1;
+};
+
+// Why a link on the way to `path` must not be followed, or nothing: as the kernel's
+// protected_symlinks rule, a link in a sticky, world-writable folder (/tmp) whose owner is
+// neither this user nor the folder's owner may have been planted by another user to make us
+// replace a file of ours. StagedFile refuses such a target with EACCES.
+std::optional<std::string> ForeignLinkOnTheWay(const std::filesystem::path& path);
+
+// Several files that take their names together, all or none: a command with several outputs
+// must not leave the first ones written when a later one fails (a full disk under the PDF after
+// the CSV). Every StagedFile committed while the batch is open on this thread waits in it;
+// Commit() then gives them all their names, and a batch that ends uncommitted leaves none of
+// them. Outputs written directly (a pipe, /dev/stdout) are written as they go.
+class StagedBatch {
+public:
+    StagedBatch();
+    ~StagedBatch();
+    StagedBatch(const StagedBatch&) = delete;
+    StagedBatch& operator=(const StagedBatch&) = delete;
+
+    // Renames every waiting file over its target, in the order they were written; the first
+    // failure is returned (the renames before it have happened: they fail only when the folder
+    // changed meanwhile).
+    std::error_code Commit();
+
+private:
+    friend class StagedFile;
+    std::vector<std::unique_ptr<StagedFile>> waiting_;
+    StagedBatch* outer_;
 };
 
 // Removes the staged files that programs killed outright left in `folder`: regular files named

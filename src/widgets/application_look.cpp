@@ -76,6 +76,12 @@ void SetStandardButtonTexts(QMessageBox& box) {
     if (QAbstractButton* cancel = box.button(QMessageBox::Cancel)) {
         cancel->setText(QStringLiteral("Cancel"));
     }
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes)) {
+        yes->setText(QStringLiteral("Yes"));
+    }
+    if (QAbstractButton* no = box.button(QMessageBox::No)) {
+        no->setText(QStringLiteral("No"));
+    }
 }
 
 }  // namespace velka

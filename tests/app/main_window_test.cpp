@@ -283,8 +283,9 @@ TEST(MainWindow, TheRecordingOfTheLoggerReachesEveryPageAndBothReports) {
             QTimer::singleShot(0, [&] {
                 auto* popup = qobject_cast<CPopupDlg*>(QApplication::activeModalWidget());
                 ASSERT_NE(popup, nullptr);
+                // Named after the recording's archived file: each trip its own report.
                 EXPECT_EQ(popup->PathField().text().toStdString(),
-                          (test.dataDir / "Data" / "0A1B2C3D").string() +
+                          (test.dataDir / "Data" / "0A1B2C3D_2018-05-04_09-07-05").string() +
                               path.extension().string());
                 popup->PathField().setText(QString::fromStdString(path.string()));
                 QTest::keyClick(&popup->PathField(), confirmed ? Qt::Key_Return : Qt::Key_Escape);

@@ -413,14 +413,16 @@ def check_failures():
         image_bytes = stream.read()
     earlier = os.path.join(WORK, "earlier.csv")
 
-    def attempt(*arguments, limit_file_size=None):
+    # The earlier report is there to be replaced: --force, unless a case is about it.
+    def attempt(*arguments, limit_file_size=None, force=True, env=None):
         def limit():
             signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
             resource.setrlimit(resource.RLIMIT_FSIZE, (limit_file_size, limit_file_size))
         with open(earlier, "w") as stream:
             stream.write("an earlier report")
-        return subprocess.run([CLI, *arguments, "--data-root", DATA_ROOT, "--now", str(NOW)],
-                              capture_output=True, text=True,
+        return subprocess.run([CLI, *arguments, *(["--force"] if force else []),
+                               "--data-root", DATA_ROOT, "--now", str(NOW)],
+                              capture_output=True, text=True, env=env,
                               preexec_fn=limit if limit_file_size is not None else None)
 
     def refused(what, result, line):
@@ -455,6 +457,56 @@ def check_failures():
           f"velka-cli export: PDF save FAILED: cannot write {full}/report.pdf: File too large\n",
           f"a disk that takes no more: {result.stderr!r}")
     check_equal(os.listdir(full), [], "what a failed write leaves")
+    # All or nothing: the CSV is written before the PDF fails, and still does not take its name.
+    refused("a disk that takes the CSV but not the PDF",
+            attempt("export", image, "--csv", earlier, "--pdf", os.path.join(full, "report.pdf"),
+                    limit_file_size=100000),
+            f"velka-cli export: PDF save FAILED: cannot write {full}/report.pdf: File too large")
+    check_equal(os.listdir(full), [], "what a failed write of several outputs leaves")
+
+    # An output that exists is replaced only with --force, and never one that Velka keeps.
+    refused("an output that exists", attempt("export", image, "--csv", earlier, force=False),
+            f"velka-cli export: --csv {earlier} already exists; --force replaces it")
+    config_home = os.path.join(WORK, "config")
+    settings_file = os.path.join(config_home, "velka", "config.ini")
+    os.makedirs(os.path.dirname(settings_file))
+    in_archive = os.path.join(DATA_ROOT, "Data", "old report.pdf")
+    kept = {
+        image: "a stored logger image",
+        in_archive: f"in the archive folder {DATA_ROOT}/Data",
+        settings_file: "the settings file",
+        os.path.join(DATA_ROOT, "reftable", "current.txt"): "a reference table",
+    }
+    for path, what in kept.items():
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        if path != image:
+            with open(path, "w") as stream:
+                stream.write("kept")
+        result = attempt("export", image, "--csv", earlier, "--pdf", path,
+                         env={**os.environ, "XDG_CONFIG_HOME": config_home})
+        expected = (f"velka-cli export: --pdf {path} would replace the input image" if path == image
+                    else f"velka-cli export: --pdf {path} is {what}, which a report never replaces")
+        refused(what, result, expected)
+        if path != image:
+            with open(path) as stream:
+                check_equal(stream.read(), "kept", f"{what}: kept")
+    other_image = synth("other", 10, 300)
+    refused("another stored image", attempt("export", image, "--csv", other_image),
+            f"velka-cli export: --csv {other_image} is a stored logger image, which a report "
+            "never replaces")
+    check_equal(attempt("export", image, "--csv", "/dev/null", force=False).returncode, 0,
+                "an output that is no regular file is written through")
+    # A link another user put in a shared folder is not followed to a file of ours.
+    if os.geteuid() == 0:
+        shared = os.path.join(WORK, "shared")
+        os.makedirs(shared)
+        os.chmod(shared, 0o1777)
+        planted = os.path.join(shared, "report.csv")
+        os.symlink(earlier, planted)
+        os.lchown(planted, 4321, 4321)
+        refused("a link planted in a shared folder", attempt("export", image, "--csv", planted),
+                f"velka-cli export: --csv {planted} is a link that another user made in the "
+                f"shared folder {shared}, which is not followed")
 
     empty = os.path.join(WORK, "empty.bin")
     with open(empty, "wb") as stream:

@@ -20,6 +20,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -61,9 +62,10 @@ TEST(ReportPages, DefaultPathsFollowEveryDecodeButNotAnImport) {
     EXPECT_EQ(window.excel.reportPath(), window.Data("2024_5_1_0_0_0" + kWorkbookExtension));
     EXPECT_TRUE(std::filesystem::is_directory(window.session.dataRoot.DataDirectory()));
 
+    // Named after the recording's file: each trip its own report.
     window.session.Load(60);
-    EXPECT_EQ(window.pdf.reportPath(), window.Data("0A1B2C3D.pdf"));
-    EXPECT_EQ(window.excel.reportPath(), window.Data("0A1B2C3D" + kWorkbookExtension));
+    EXPECT_EQ(window.pdf.reportPath(), window.Data("stored-1.pdf"));
+    EXPECT_EQ(window.excel.reportPath(), window.Data("stored-1" + kWorkbookExtension));
 
     // A confirmed popup's path stays through an import, until the next decode.
     const std::filesystem::path chosen = window.session.folder / "chosen.pdf";
@@ -73,25 +75,108 @@ TEST(ReportPages, DefaultPathsFollowEveryDecodeButNotAnImport) {
         window.session.controller.ImportStoredImage(window.session.folder / "stored-1.bin"));
     EXPECT_EQ(window.pdf.reportPath(), chosen);
     window.session.Load(60);
-    EXPECT_EQ(window.pdf.reportPath(), window.Data("0A1B2C3D.pdf"));
+    EXPECT_EQ(window.pdf.reportPath(), window.Data("stored-2.pdf"));
 }
 
+// The export buttons ask for the path, never write over a file Velka keeps, ask before they
+// replace any other file (No by default), then export and say how it went.
 TEST(ReportPages, ExportButtonsAskForThePathThenExport) {
     struct Case {
         std::string name;
         bool recordLoaded;
         ReportKind kind;
         bool confirmed;
-        std::string message;    // empty: none
-        std::string fileStart;  // empty: no file
+        std::string chosenName;  // in the session's folder; empty: the report's own default
+        std::string existing;    // what the chosen file held before; empty: no file
+        MessageAnswer answer;
+        std::vector<std::string> messages;
+        std::string fileStart;  // what the chosen file starts with after; "=": as it was
     };
+    const std::string workbook = "chosen" + kWorkbookExtension;
+    const std::string replace = " already exists. Replace it?";
     const std::vector<Case> cases = {
-        {"PDF confirmed", true, ReportKind::Pdf, true, "PDF save success", "%PDF"},
-        {"workbook confirmed", true, ReportKind::Excel, true, "Excel Export Success", "PK"},
-        {"PDF cancelled", true, ReportKind::Pdf, false, "", ""},
-        {"workbook cancelled", true, ReportKind::Excel, false, "", ""},
-        {"PDF without a record", false, ReportKind::Pdf, true, "Please Insert Device", ""},
-        {"workbook without a record", false, ReportKind::Excel, true, "Please Insert Device", ""},
+        {"PDF confirmed",
+         true,
+         ReportKind::Pdf,
+         true,
+         "chosen.pdf",
+         "",
+         MessageAnswer::Ok,
+         {"PDF save success"},
+         "%PDF"},
+        {"workbook confirmed",
+         true,
+         ReportKind::Excel,
+         true,
+         workbook,
+         "",
+         MessageAnswer::Ok,
+         {"Excel Export Success"},
+         "PK"},
+        {"PDF cancelled",
+         true,
+         ReportKind::Pdf,
+         false,
+         "chosen.pdf",
+         "",
+         MessageAnswer::Ok,
+         {},
+         ""},
+        {"workbook cancelled",
+         true,
+         ReportKind::Excel,
+         false,
+         workbook,
+         "",
+         MessageAnswer::Ok,
+         {},
+         ""},
+        {"PDF without a record",
+         false,
+         ReportKind::Pdf,
+         true,
+         "chosen.pdf",
+         "",
+         MessageAnswer::Ok,
+         {"Please Insert Device"},
+         ""},
+        {"workbook without a record",
+         false,
+         ReportKind::Excel,
+         true,
+         workbook,
+         "",
+         MessageAnswer::Ok,
+         {"Please Insert Device"},
+         ""},
+        {"PDF over another file, No",
+         true,
+         ReportKind::Pdf,
+         true,
+         "chosen.pdf",
+         "mine",
+         MessageAnswer::No,
+         {"@chosen.pdf" + replace},
+         "mine"},
+        {"workbook over another file, Yes",
+         true,
+         ReportKind::Excel,
+         true,
+         workbook,
+         "mine",
+         MessageAnswer::Yes,
+         {"@" + workbook + replace, "Excel Export Success"},
+         "PK"},
+        {"PDF over a stored image",
+         true,
+         ReportKind::Pdf,
+         true,
+         "stored-1.bin",
+         "",
+         MessageAnswer::Yes,
+         {"PDF save FAILED: @stored-1.bin is a stored logger image, which a report never "
+          "replaces"},
+         "="},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -101,10 +186,14 @@ TEST(ReportPages, ExportButtonsAskForThePathThenExport) {
         const bool pdf = c.kind == ReportKind::Pdf;
         const std::filesystem::path before =
             pdf ? window.pdf.reportPath() : window.excel.reportPath();
-        const std::filesystem::path chosen =
-            window.session.folder / (pdf ? "chosen.pdf" : "chosen" + kWorkbookExtension);
+        const std::filesystem::path chosen = window.session.folder / c.chosenName;
+        if (!c.existing.empty())
+            std::ofstream(chosen) << c.existing;
+        const std::string contentBefore =
+            std::filesystem::exists(chosen) ? testing::FileContent(chosen) : "";
         if (c.confirmed)
             window.answer = chosen;
+        window.session.messages.answers = {c.answer};
         if (pdf)
             SavePdfReport(window.pdf, window.Popup());
         else
@@ -117,13 +206,17 @@ TEST(ReportPages, ExportButtonsAskForThePathThenExport) {
                               "Workbooks files(*." + extension + ")|*." + extension + "||", before,
                               "Save Excel"};
         EXPECT_EQ(window.requests, std::vector<SaveRequest>{request});
-        EXPECT_EQ(pdf ? window.pdf.reportPath() : window.excel.reportPath(),
-                  c.confirmed ? chosen : before);
-        EXPECT_EQ(window.session.messages.Texts(), c.message.empty()
-                                                       ? std::vector<std::string>{}
-                                                       : std::vector<std::string>{c.message});
+        std::vector<std::string> messages;
+        for (std::string message : c.messages) {
+            if (const std::size_t at = message.find('@'); at != std::string::npos)
+                message.replace(at, 1, window.session.folder.Path().string() + "/");
+            messages.push_back(message);
+        }
+        EXPECT_EQ(window.session.messages.Texts(), messages);
         EXPECT_EQ(std::filesystem::exists(chosen), !c.fileStart.empty());
-        if (!c.fileStart.empty()) {
+        if (c.fileStart == "=") {
+            EXPECT_EQ(testing::FileContent(chosen), contentBefore);
+        } else if (!c.fileStart.empty()) {
             EXPECT_EQ(testing::FileContent(chosen).substr(0, c.fileStart.size()), c.fileStart);
         }
         EXPECT_FALSE(std::filesystem::exists(before));

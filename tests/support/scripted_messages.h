@@ -1,6 +1,6 @@
 #pragma once
 // A message service for tests: records every message the user would see and answers from a
-// script (OK when the script is empty).
+// script (OK, or Yes to a question, when the script is empty).
 
 #include "services/message_service.h"
 
@@ -23,10 +23,10 @@ struct ShownMessage {
 class ScriptedMessages final : public MessageService {
 public:
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
-                              MessageButtons) override {
+                              MessageButtons buttons) override {
         shown.push_back({text, caption, icon, false, 0});
         if (answers.empty())
-            return MessageAnswer::Ok;
+            return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
         const MessageAnswer answer = answers.front();
         answers.pop_front();
         return answer;

@@ -9,9 +9,12 @@
 #include "reports/excel_report.h"
 #include "reports/pdf_report.h"
 #include "services/clock.h"
+#include "storage/data_root.h"
 #include "storage/file_io.h"
 #include "storage/reference_files.h"
+#include "storage/staged_file.h"
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <utility>
@@ -44,6 +47,11 @@ void RequireSaved(const ExportResult& result, const std::string& what, const Las
     throw CommandFailure{line};
 }
 
+std::string EnvironmentVariable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
 }  // namespace
 
 int RunExport(const Arguments& arguments, Context& context) {
@@ -68,7 +76,9 @@ int RunExport(const Arguments& arguments, Context& context) {
         if (path)
             targets.push_back({option, *path});
     }
-    CheckExportTargets(imagePath, targets);
+    const KeptFiles kept{context.dataRoot, context.referenceFolder,
+                         DefaultSettingsFile(EnvironmentVariable("XDG_CONFIG_HOME"), HomeFolder())};
+    CheckExportTargets(imagePath, targets, kept, arguments.Flag("--force"));
     if ((pdfPath || workbookPath) && recording.record.samples.empty())
         throw CommandFailure{"velka-cli export: Please Insert Device: the record holds no samples"};
     if (pdfPath && !FindPdfFont())
@@ -77,6 +87,8 @@ int RunExport(const Arguments& arguments, Context& context) {
 
     // As for decode: current.txt is for inspection only.
     WriteCurrentTable(context.dataRoot, recording.currentTable);
+    // All outputs or none: each is staged, and they take their names together at the end.
+    StagedBatch outputs;
     Json written = Json::object();
     written["samples"] = recording.record.samples.size();
     if (csvPath) {
@@ -108,6 +120,8 @@ int RunExport(const Arguments& arguments, Context& context) {
             written["xlsx"] = *workbookPath;
         }
     }
+    if (const std::error_code error = outputs.Commit())
+        throw CommandFailure{"velka-cli export: cannot write the outputs: " + error.message()};
     context.out << written.dump() << '\n';
     return kExitSuccess;
 }

@@ -1,6 +1,7 @@
 #include "export_targets.h"
 
 #include "command_line.h"
+#include "storage/staged_file.h"
 
 #include <cerrno>
 #include <cstring>
@@ -51,7 +52,8 @@ void CheckWritable(const ExportTarget& target) {
 
 }  // namespace
 
-void CheckExportTargets(const fs::path& input, const std::vector<ExportTarget>& targets) {
+void CheckExportTargets(const fs::path& input, const std::vector<ExportTarget>& targets,
+                        const KeptFiles& kept, bool force) {
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const ExportTarget& target = targets[i];
         if (SameFile(target.path, input))
@@ -62,6 +64,13 @@ void CheckExportTargets(const fs::path& input, const std::vector<ExportTarget>& 
                 throw CommandFailure{"velka-cli export: " + Named(target) + " and " +
                                      Named(targets[k]) + " are the same file"};
         }
+        if (const std::optional<std::string> refusal = ForeignLinkOnTheWay(target.path))
+            throw CommandFailure{"velka-cli export: " + target.option + " " + *refusal};
+        if (const std::optional<std::string> refusal = RefuseReportTarget(target.path, kept))
+            throw CommandFailure{"velka-cli export: " + target.option + " " + *refusal};
+        if (!force && ReplacesExistingFile(target.path))
+            throw CommandFailure{"velka-cli export: " + Named(target) +
+                                 " already exists; --force replaces it"};
         CheckWritable(target);
     }
 }

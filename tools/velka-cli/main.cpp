@@ -53,9 +53,10 @@ const Command kCommands[] = {
      RunWatch,
      true},
     {"export",
-     "IMAGE [--pdf OUT] [--xlsx OUT] [--csv OUT] [--chart OUT.bmp]",
-     "decode a logger image and write its PDF report, workbook, samples as CSV or chart bitmap",
-     {{"--pdf", "--xlsx", "--csv", "--chart"}, {}},
+     "IMAGE [--pdf OUT] [--xlsx OUT] [--csv OUT] [--chart OUT.bmp] [--force]",
+     "decode a logger image and write its PDF report, workbook, samples as CSV or chart bitmap "
+     "(all or none; --force replaces outputs that exist)",
+     {{"--pdf", "--xlsx", "--csv", "--chart"}, {"--force"}},
      RunExport,
      true},
     {"scan",

@@ -1,0 +1,75 @@
+#include "reports/report_target.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace velka {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool SameFile(const fs::path& a, const fs::path& b) {
+    std::error_code error;
+    return fs::equivalent(a, b, error);
+}
+
+bool IsStoredImageName(const fs::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".bin";
+}
+
+// Whether `file` lies in `folder` or below it.
+bool Inside(const fs::path& file, const fs::path& folder) {
+    std::error_code error;
+    const fs::path resolvedFolder = fs::canonical(folder, error);
+    if (error)
+        return false;
+    for (fs::path parent = file.parent_path(); !parent.empty(); parent = parent.parent_path()) {
+        if (parent == resolvedFolder)
+            return true;
+        if (parent == parent.root_path())
+            break;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::string> RefuseReportTarget(const fs::path& path, const KeptFiles& kept) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error))
+        return std::nullopt;  // a new file, or one written through
+    const fs::path file = fs::canonical(path, error);
+    if (error)
+        return std::nullopt;
+    const auto refuse = [&](const std::string& what) {
+        return path.string() + " is " + what + ", which a report never replaces";
+    };
+    if (IsStoredImageName(path) || IsStoredImageName(file))
+        return refuse("a stored logger image");
+    if (Inside(file, kept.dataRoot.DataDirectory()))
+        return refuse("in the archive folder " + kept.dataRoot.DataDirectory().string());
+    if (SameFile(file, kept.settingsFile))
+        return refuse("the settings file");
+    const std::array<fs::path, 4> tables = {
+        kept.referenceFolder / "high.txt", kept.referenceFolder / "middle.txt",
+        kept.referenceFolder / "low.txt", kept.dataRoot.CurrentTablePath()};
+    if (std::any_of(tables.begin(), tables.end(),
+                    [&](const fs::path& table) { return SameFile(file, table); }))
+        return refuse("a reference table");
+    return std::nullopt;
+}
+
+bool ReplacesExistingFile(const fs::path& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+std::string ReplaceQuestion(const fs::path& path) {
+    return path.string() + " already exists. Replace it?";
+}
+
+}  // namespace velka
