@@ -11,7 +11,7 @@ std::filesystem::path DefaultReferenceFolder() {
 std::string LoadedReferenceTables::ProblemText() const {
     if (Usable())
         return {};
-    return "The reference tables in " + folder.string() + " cannot be used: " + problem;
+    return "The reference tables in " + MessagePath(folder) + " cannot be used: " + problem;
 }
 
 LoadedReferenceTables LoadReferenceTables(const std::filesystem::path& folder) {

@@ -2,6 +2,7 @@
 #include "commands.h"
 #include "record/text_encoding.h"
 #include "services/clock.h"
+#include "storage/file_io.h"
 #include "storage/staged_file.h"
 
 #include <filesystem>
@@ -41,7 +42,7 @@ int RunScan(const Arguments& arguments, Context& context) {
     std::error_code error;
     std::filesystem::directory_iterator listing(folder, error);
     if (error)
-        throw CommandFailure{"cannot list " + folder.string() + ": " + error.message()};
+        throw CommandFailure{"cannot list " + MessagePath(folder) + ": " + error.message()};
 
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const ArchiveEntry& entry : entries.Lock().allEntries)
