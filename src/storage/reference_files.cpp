@@ -39,7 +39,9 @@ LoadedReferenceTables LoadReferenceTables(const std::filesystem::path& folder) {
 
 bool WriteCurrentTable(const DataRoot& dataRoot, const ReferenceTable& currentTable) {
     const std::filesystem::path path = dataRoot.CurrentTablePath();
-    if (!EnsureDirectory(path.parent_path()))
+    std::error_code error;
+    if (!std::filesystem::is_directory(dataRoot.Root(), error) ||
+        !EnsureDirectory(path.parent_path()))
         return false;
     return !WriteFileAtomically(path, FormatReferenceTable(currentTable));
 }

@@ -19,9 +19,12 @@ protected:
 
     // Global options pointing at the temporary data root, the delivered tables and a fixed clock.
     std::vector<std::string> Globals() const {
-        return {"--data-root", (dir_ / "root").string(), "--reftable", ReferenceFolder().string(),
+        return {"--data-root", RootFolder().string(), "--reftable", ReferenceFolder().string(),
                 "--now",       std::to_string(kNow)};
     }
+
+    // The data root. It does not exist until a command or the test makes it.
+    std::filesystem::path RootFolder() const { return dir_ / "root"; }
 
     CliResult Run(std::vector<std::string> arguments) const {
         const std::vector<std::string> globals = Globals();

@@ -61,6 +61,7 @@ TEST_F(FilesAndStreams, GlobalOptionsMayComeBeforeTheCommand) {
 }
 
 TEST_F(FilesAndStreams, OutputThatCannotReachStandardOutputFails) {
+    std::filesystem::create_directory(RootFolder());  // scan lists only an existing data root
     const struct {
         std::vector<std::string> arguments;
         const char* redirect;

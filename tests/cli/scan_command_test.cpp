@@ -58,21 +58,32 @@ TEST(ScanCommand, PrintsEveryStoredImageInListingOrder) {
     EXPECT_LT(result.out.find("\"transportNumber\""), result.out.find("\"deliveryDate\""));
 }
 
-TEST(ScanCommand, MakesAMissingArchiveFolderAndPrintsAnEmptyList) {
+// A data root without its archive folder holds an empty archive; a data root that is missing
+// or cannot be listed is a failure, and nothing is made for it.
+TEST(ScanCommand, ListsOnlyAnArchiveInAnExistingDataRoot) {
     testing::TempDir temp;
-    const CliResult result = RunCli({"scan", "--data-root", (temp / "new").string()});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(nlohmann::json::parse(result.out), nlohmann::json::array());
-    EXPECT_TRUE(fs::is_directory(temp / "new" / "Data"));
-}
-
-TEST(ScanCommand, AnArchiveThatCannotBeReachedFails) {
-    testing::TempDir temp;
+    fs::create_directory(temp / "new");
     testing::WriteBytes(temp / "blocked", {});  // a file where the data root should be
-    const CliResult result = RunCli({"scan", "--data-root", (temp / "blocked").string()});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.out.empty());
-    EXPECT_NE(result.err.find("cannot list"), std::string::npos) << result.err;
+    const struct {
+        const char* root;
+        int exitCode;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {"new", 0, "[]\n", ""},
+        {"missing", 1, "",
+         "velka-cli scan: the data root " + (temp / "missing").string() + " does not exist\n"},
+        {"blocked", 1, "",
+         "cannot list " + (temp / "blocked" / "Data").string() + ": Not a directory\n"},
+    };
+    for (const auto& c : cases) {
+        const CliResult result = RunCli({"scan", "--data-root", (temp / c.root).string()});
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.root;
+        EXPECT_EQ(result.out, c.out) << c.root;
+        EXPECT_EQ(result.err, c.err);
+    }
+    EXPECT_TRUE(fs::is_directory(temp / "new" / "Data"));
+    EXPECT_FALSE(fs::exists(temp / "missing"));
 
     EXPECT_EQ(RunCli({"scan", "extra"}).exitCode, 2);
 }

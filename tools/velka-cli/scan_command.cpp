@@ -25,11 +25,22 @@ nlohmann::ordered_json EntryJson(const ArchiveEntry& entry) {
     });
 }
 
+// A mistyped --data-root would otherwise leave a new empty folder behind and list nothing, as
+// if the archive were empty.
+void RequireDataRoot(const DataRoot& dataRoot) {
+    std::error_code error;
+    if (std::filesystem::status(dataRoot.Root(), error).type() ==
+        std::filesystem::file_type::not_found)
+        throw CommandFailure{"velka-cli scan: the data root " + MessagePath(dataRoot.Root()) +
+                             " does not exist"};
+}
+
 }  // namespace
 
 int RunScan(const Arguments& arguments, Context& context) {
     if (!arguments.positional.empty())
         throw UsageError{"scan takes no positional arguments"};
+    RequireDataRoot(context.dataRoot);
     // Opening the archive clears away what killed programs left being written in it; their age
     // is real time, whatever --now says.
     SweepStaleStagedFiles(context.dataRoot.DataDirectory(), MachineClock().Now());
