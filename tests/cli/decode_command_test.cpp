@@ -136,15 +136,23 @@ TEST_F(CliTest, SynthValidatesItsOptionsAndLeavesNothingBehind) {
 }
 
 // The commands that work on named files only (synth, decode, apply-settings, export) neither need
-// nor make the data root.
-TEST_F(CliTest, FileCommandsLeaveTheDataRootAlone) {
+// nor make the data root. Export names its outputs as text, one that is not UTF-8 also by its
+// exact bytes.
+TEST_F(CliTest, FileCommandsLeaveTheDataRootAloneAndNameTheirOutputs) {
     const std::string image = Synth("a.bin", {"--count", "50"});
     const std::string settings = WriteFile("s.json", "{}");
     EXPECT_EQ(Run({"decode", image}).exitCode, 0);
     EXPECT_EQ(
         Run({"apply-settings", image, settings, "--out", (Dir() / "b.bin").string()}).exitCode, 0);
-    const CliResult result = Run({"export", image, "--csv", (Dir() / "a.csv").string()});
+    const std::string csv = (Dir() / "samples-\xfe.csv").string();
+    const std::string chart = (Dir() / "graph.bmp").string();
+    const CliResult result = Run({"export", image, "--csv", csv, "--chart", chart});
     ASSERT_EQ(result.exitCode, 0) << result.err;
+    const Json written = Json::parse(result.out);
+    EXPECT_EQ(written["csv"], (Dir() / "samples-\uFFFD.csv").string());
+    EXPECT_EQ(FromBase64(written["csvBase64"]), csv);
+    EXPECT_EQ(written["chart"], chart);
+    EXPECT_FALSE(written.contains("chartBase64"));
     EXPECT_FALSE(std::filesystem::exists(RootFolder()));
 }
 

@@ -1,5 +1,6 @@
 #include "archive/archive_scan.h"
 #include "commands.h"
+#include "path_json.h"
 #include "record/text_encoding.h"
 #include "services/clock.h"
 #include "storage/file_io.h"
@@ -12,17 +13,18 @@
 namespace velka::cli {
 namespace {
 
-// The fields in the order of the entry.
+// The fields in the order of the entry. The name comes from its stored bytes: two names that
+// differ only in bytes that are not UTF-8 show alike and are told apart by "fileNameBase64".
 nlohmann::ordered_json EntryJson(const ArchiveEntry& entry) {
-    return nlohmann::ordered_json::object({
-        {"fileName", Utf8FromUtf16(entry.fileName)},
-        {"startTime", entry.startTime},
-        {"stopTime", entry.stopTime},
-        {"deliveryCompany", Utf8FromUtf16(entry.deliveryCompany)},
-        {"receivingCompany", Utf8FromUtf16(entry.receivingCompany)},
-        {"transportNumber", Utf8FromUtf16(entry.transportNumber)},
-        {"deliveryDate", entry.deliveryDate},
-    });
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    PutPath(json, "fileName", entry.storedName);
+    json["startTime"] = entry.startTime;
+    json["stopTime"] = entry.stopTime;
+    json["deliveryCompany"] = Utf8FromUtf16(entry.deliveryCompany);
+    json["receivingCompany"] = Utf8FromUtf16(entry.receivingCompany);
+    json["transportNumber"] = Utf8FromUtf16(entry.transportNumber);
+    json["deliveryDate"] = entry.deliveryDate;
+    return json;
 }
 
 // A mistyped --data-root would otherwise leave a new empty folder behind and list nothing, as

@@ -27,7 +27,7 @@ int RunWriteSettings(const Arguments& arguments, Context& context) {
                                                              : DescribeResult(result))};
             }
             Json json;
-            json["archivePath"] = ArchivePathJson(controller);
+            PutArchivePath(json, controller);
             json["written"] = true;
             out << json.dump() << '\n';
             return kExitSuccess;
