@@ -27,9 +27,8 @@ AppEnvironment AppEnvironment::OfProcess() {
             environment.home = entry->pw_dir;
     }
     environment.xdgConfigHome = Variable("XDG_CONFIG_HOME");
+    environment.xdgCacheHome = Variable("XDG_CACHE_HOME");
     environment.xdgRuntimeDir = Variable("XDG_RUNTIME_DIR");
-    environment.tempDir = Variable("TMPDIR");
-    environment.userId = getuid();
     return environment;
 }
 
@@ -40,9 +39,10 @@ std::filesystem::path DefaultConfigFile(const AppEnvironment& environment) {
 std::filesystem::path InstanceLockFile(const AppEnvironment& environment) {
     if (UsableFolder(environment.xdgRuntimeDir))
         return std::filesystem::path(environment.xdgRuntimeDir) / "velka.lock";
-    const std::filesystem::path temp =
-        UsableFolder(environment.tempDir) ? environment.tempDir : "/tmp";
-    return temp / ("velka-" + std::to_string(environment.userId) + ".lock");
+    const std::filesystem::path cache = UsableFolder(environment.xdgCacheHome)
+                                            ? std::filesystem::path(environment.xdgCacheHome)
+                                            : std::filesystem::path(environment.home) / ".cache";
+    return cache / "velka" / "velka.lock";
 }
 
 DataRoot DefaultDemoDataRoot(const AppEnvironment& environment) {

@@ -6,16 +6,14 @@
 
 #include <filesystem>
 #include <string>
-#include <sys/types.h>
 
 namespace velka {
 
 struct AppEnvironment {
     std::string home;           // $HOME (empty: unknown)
     std::string xdgConfigHome;  // $XDG_CONFIG_HOME
+    std::string xdgCacheHome;   // $XDG_CACHE_HOME
     std::string xdgRuntimeDir;  // $XDG_RUNTIME_DIR
-    std::string tempDir;        // $TMPDIR
-    uid_t userId = 0;
 
     // The running process's environment; the home from the password database when HOME is
     // not set.
@@ -26,8 +24,9 @@ struct AppEnvironment {
 // the file used to live, is not writable once the program is installed.)
 std::filesystem::path DefaultConfigFile(const AppEnvironment& environment);
 
-// velka.lock in $XDG_RUNTIME_DIR (a private folder that the session empties at logout), else
-// velka-UID.lock in the system's temporary folder.
+// velka.lock in $XDG_RUNTIME_DIR (a private folder that the session empties at logout), else in
+// $XDG_CACHE_HOME/velka (~/.cache/velka), a folder of the user's own: in a shared temporary
+// folder another user could create the file first and hold the lock.
 std::filesystem::path InstanceLockFile(const AppEnvironment& environment);
 
 // The demo's own data root, $HOME/Calderwyn-demo: the demo never writes into the real archive.

@@ -5,6 +5,7 @@
 #include "services/message_service.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
+#include "storage/file_io.h"
 #include "widgets/page_background.h"
 #include "widgets/skin_button.h"
 
@@ -76,8 +77,8 @@ void CDlgSysInfo::OpenHelp() {
     // A missing guide is the browser's to report; only a desktop that has nothing at all to
     // open a web page with is told here, instead of a click that does nothing.
     if (!openUrl_(QUrl::fromLocalFile(QString::fromStdString(helpIndex_.string()))))
-        messages_.ShowMessage("The user guide cannot be opened: " + helpIndex_.string(), "Warning",
-                              MessageIcon::Warning, MessageButtons::Ok);
+        messages_.ShowMessage("The user guide cannot be opened: " + MessagePath(helpIndex_),
+                              "Warning", MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void CDlgSysInfo::ConfirmErase() {

@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/termination_signals.h"
 #include "device/hidapi_transport.h"
+#include "storage/data_root.h"
 #include "storage/reference_files.h"
 
 #include <QApplication>
@@ -18,7 +19,9 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
              const std::function<void(CVelkaDlg&)>& windowCreated) {
     // Before any window, device, scan or settings: a second copy must not read the logger the
     // first one may be talking to, nor write the settings file at its end.
-    auto lock = std::make_unique<InstanceLock>(InstanceLockFile(environment));
+    const std::filesystem::path lockFile = InstanceLockFile(environment);
+    EnsurePrivateDirectory(lockFile.parent_path());  // the cache folder may not be there yet
+    auto lock = std::make_unique<InstanceLock>(lockFile);
     if (lock->Result() == InstanceLock::Outcome::HeldByAnotherCopy) {
         messages.ShowMessage(kAlreadyRunningText, "Warning", MessageIcon::Warning,
                              MessageButtons::Ok);

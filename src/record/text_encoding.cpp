@@ -92,4 +92,27 @@ std::u16string Utf16FromUtf8(std::string_view text) {
     return out;
 }
 
+std::string EscapeControlCharacters(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            out.push_back(c);
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else {
+            constexpr const char* kHexDigits = "0123456789abcdef";
+            out += "\\x";
+            out.push_back(kHexDigits[byte >> 4]);
+            out.push_back(kHexDigits[byte & 0xF]);
+        }
+    }
+    return out;
+}
+
 }  // namespace velka

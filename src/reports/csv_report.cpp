@@ -40,7 +40,7 @@ std::string SamplesCsv(const Recording& recording) {
 
 ExportResult WriteSamplesCsv(const Recording& recording, const std::filesystem::path& path) {
     if (const std::error_code error = WriteFileAtomically(path, SamplesCsv(recording)))
-        return {ExportStatus::Failed, "cannot write " + path.string() + ": " + error.message()};
+        return {ExportStatus::Failed, "cannot write " + DescribeFileError(path, error)};
     return {ExportStatus::Saved, {}};
 }
 

@@ -4,6 +4,7 @@
 #include "reports/pdf_font_embedding.h"
 #include "reports/report_file.h"
 #include "storage/data_root.h"
+#include "storage/file_io.h"
 
 #include <cerrno>
 #include <cstring>
@@ -89,7 +90,7 @@ std::optional<PdfFontFile> FindPdfFont() {
 HPDF_Font LoadPdfFont(HPDF_Doc document, const PdfFontFile& font) {
     // libharu's own message for an unreadable file says neither which file nor why.
     if (!std::ifstream(font.path, std::ios::binary))
-        throw ReportFailure("cannot read the report font " + font.path.string() + ": " +
+        throw ReportFailure("cannot read the report font " + MessagePath(font.path) + ": " +
                             std::strerror(errno));
     HPDF_UseUTFEncodings(document);
     const char* name =

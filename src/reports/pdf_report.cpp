@@ -99,7 +99,7 @@ public:
         font_ = LoadPdfFont(doc, fontFile_);
         Check();
         if (font_ == nullptr)  // libharu gives up on some broken collections without an error
-            throw ReportFailure("the report font " + fontFile_.path.string() + " is damaged");
+            throw ReportFailure("the report font " + MessagePath(fontFile_.path) + " is damaged");
 
         WriteSummaryPage();
         WriteSampleTable();
@@ -321,8 +321,7 @@ ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::p
         return {ExportStatus::Failed, failure.what()};
     }
     if (const std::error_code error = WriteFileAtomically(reportPath, document))
-        return {ExportStatus::Failed,
-                "cannot write " + reportPath.string() + ": " + error.message()};
+        return {ExportStatus::Failed, "cannot write " + DescribeFileError(reportPath, error)};
     return {ExportStatus::Saved, {}};
 }
 

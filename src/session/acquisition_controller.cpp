@@ -41,7 +41,8 @@ std::string OpenFailureText(const std::string& devicePath, ResultCode result) {
         else if (errorNumber == EBUSY)
             remedy = "Close the program that is using it.";
     }
-    return "The logger at " + devicePath + " cannot be opened: " + reason + ". " + remedy;
+    return "The logger at " + MessagePath(devicePath) + " cannot be opened: " + reason + ". " +
+           remedy;
 }
 
 // What a failed erase leaves on the logger, by the step it stopped at.
@@ -406,7 +407,7 @@ void AcquisitionController::ArchiveImage() {
     if (!OpenArchive()) {
         lastArchive_ = {ArchiveOutcome::Status::Failed, NumberedArchivePath(folder, image_, 1),
                         std::string(kArchiveFailedText) + ": the archive folder " +
-                            folder.string() + " cannot be created"};
+                            MessagePath(folder) + " cannot be created"};
         return;
     }
     const ArchiveStoreResult stored = StoreInArchive(folder, image_, lockWait_);

@@ -31,7 +31,7 @@ ExclusiveLock LockArchiveFolder(const std::filesystem::path& folder, const LockW
 std::string DescribeArchiveLockFailure(const std::filesystem::path& folder,
                                        const ExclusiveLock& lock) {
     if (lock.Busy())
-        return "the archive folder " + folder.string() + " is in use by another program";
+        return "the archive folder " + MessagePath(folder) + " is in use by another program";
     return "the archive folder cannot be locked: " + DescribeFileError(folder, lock.Error());
 }
 
@@ -71,7 +71,7 @@ ArchiveStoreResult StoreInArchive(const std::filesystem::path& folder, const Log
             return {ArchiveStoreResult::Status::Failed, path, DescribeFileError(path, error)};
     }
     return {ArchiveStoreResult::Status::Failed, firstName,
-            "every name for this recording in " + folder.string() + " is taken"};
+            "every name for this recording in " + MessagePath(folder) + " is taken"};
 }
 
 std::optional<std::filesystem::path> FindArchivedCopy(const std::filesystem::path& folder,

@@ -1,7 +1,9 @@
 #include "storage/data_root.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -43,6 +45,18 @@ bool EnsureDirectory(const std::filesystem::path& path) {
         return true;
     std::filesystem::create_directories(path, error);
     return !error && std::filesystem::is_directory(path, error);
+}
+
+bool EnsurePrivateDirectory(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return true;
+    if (path.has_parent_path() && !EnsureDirectory(path.parent_path()))
+        return false;
+    if (::mkdir(path.c_str(), 0700) == 0)
+        return ::chmod(path.c_str(), 0700) == 0;
+    // Another copy starting at the same moment may have made it.
+    return errno == EEXIST && std::filesystem::is_directory(path, error);
 }
 
 }  // namespace velka

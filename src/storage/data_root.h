@@ -37,5 +37,8 @@ std::filesystem::path ModuleDirectory();
 // Accept an existing directory or create one; creates missing parents too. False when the path
 // exists as something else or cannot be created.
 bool EnsureDirectory(const std::filesystem::path& path);
+// The same for a folder of the user's own: created with mode 0700 whatever the umask (missing
+// parents as EnsureDirectory makes them); an existing folder is taken as it is.
+bool EnsurePrivateDirectory(const std::filesystem::path& path);
 
 }  // namespace velka

@@ -1,5 +1,6 @@
 #include "storage/file_io.h"
 
+#include "record/text_encoding.h"
 #include "storage/staged_file.h"
 
 #include <algorithm>
@@ -173,8 +174,12 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std:
     return content;
 }
 
+std::string MessagePath(const std::filesystem::path& path) {
+    return EscapeControlCharacters(path.native());
+}
+
 std::string DescribeFileError(const std::filesystem::path& path, std::error_code error) {
-    return path.string() + ": " + error.message();
+    return MessagePath(path) + ": " + error.message();
 }
 
 namespace {

@@ -39,7 +39,11 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path,
                                          std::size_t maxBytes = kLargestTextFileBytes,
                                          std::error_code* error = nullptr);
 
-// "PATH: REASON", e.g. "missing.json: No such file or directory".
+// A path as every message shows it: control characters escaped (EscapeControlCharacters), so
+// that a name holding a newline or a terminal escape keeps the message on one harmless line.
+std::string MessagePath(const std::filesystem::path& path);
+
+// "PATH: REASON", e.g. "missing.json: No such file or directory", the path as MessagePath.
 std::string DescribeFileError(const std::filesystem::path& path, std::error_code error);
 
 // Writes a file so that it is either wholly the new content or left as it was: a temporary

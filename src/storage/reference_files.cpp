@@ -11,7 +11,7 @@ std::filesystem::path DefaultReferenceFolder() {
 std::string LoadedReferenceTables::ProblemText() const {
     if (Usable())
         return {};
-    return "The reference tables in " + folder.string() + " cannot be used: " + problem;
+    return "The reference tables in " + MessagePath(folder) + " cannot be used: " + problem;
 }
 
 LoadedReferenceTables LoadReferenceTables(const std::filesystem::path& folder) {
@@ -39,7 +39,9 @@ LoadedReferenceTables LoadReferenceTables(const std::filesystem::path& folder) {
 
 bool WriteCurrentTable(const DataRoot& dataRoot, const ReferenceTable& currentTable) {
     const std::filesystem::path path = dataRoot.CurrentTablePath();
-    if (!EnsureDirectory(path.parent_path()))
+    std::error_code error;
+    if (!std::filesystem::is_directory(dataRoot.Root(), error) ||
+        !EnsureDirectory(path.parent_path()))
         return false;
     return !WriteFileAtomically(path, FormatReferenceTable(currentTable));
 }

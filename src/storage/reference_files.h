@@ -28,8 +28,9 @@ struct LoadedReferenceTables : ReferenceTables {
 LoadedReferenceTables LoadReferenceTables(const std::filesystem::path& folder);
 std::filesystem::path DefaultReferenceFolder();
 
-// Writes the calibrated table as DATA-ROOT/reftable/current.txt. Failure is silent to the user;
-// the result tells the caller.
+// Writes the calibrated table as DATA-ROOT/reftable/current.txt, into a data root that exists
+// only: the file is for inspection, and decoding a file must not make a data root appear.
+// Failure is silent to the user; the result tells the caller.
 bool WriteCurrentTable(const DataRoot& dataRoot, const ReferenceTable& currentTable);
 
 }  // namespace velka

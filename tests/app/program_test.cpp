@@ -62,15 +62,17 @@ TEST(AppOptions, ParsesTheCommandLine) {
 TEST(AppPaths, FollowTheEnvironment) {
     AppEnvironment environment;
     environment.home = "/home/ada";
-    environment.userId = 1000;
     EXPECT_EQ(DefaultConfigFile(environment), "/home/ada/.config/velka/config.ini");
-    EXPECT_EQ(InstanceLockFile(environment), "/tmp/velka-1000.lock");
+    EXPECT_EQ(InstanceLockFile(environment), "/home/ada/.cache/velka/velka.lock");
     EXPECT_EQ(DefaultDemoDataRoot(environment).Root(), "/home/ada/Calderwyn-demo");
 
     environment.xdgConfigHome = "relative/ignored";
-    environment.tempDir = "/var/tmp";
+    environment.xdgCacheHome = "relative/ignored";
     EXPECT_EQ(DefaultConfigFile(environment), "/home/ada/.config/velka/config.ini");
-    EXPECT_EQ(InstanceLockFile(environment), "/var/tmp/velka-1000.lock");
+    EXPECT_EQ(InstanceLockFile(environment), "/home/ada/.cache/velka/velka.lock");
+
+    environment.xdgCacheHome = "/cache";
+    EXPECT_EQ(InstanceLockFile(environment), "/cache/velka/velka.lock");
 
     environment.xdgConfigHome = "/cfg";
     environment.xdgRuntimeDir = "/run/user/1000";
@@ -85,6 +87,10 @@ public:
         const char* previous = std::getenv(name);
         saved_.emplace_back(name, previous ? std::optional<std::string>(previous) : std::nullopt);
         ::setenv(name, value.c_str(), 1);
+    }
+    void Unset(const char* name) {
+        Set(name, "");
+        ::unsetenv(name);
     }
     ~ScopedEnvironment() {
         for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
@@ -109,14 +115,14 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     return true;
 }
 
+// Without a runtime folder the lock is kept in the user's cache folder, made for it and private.
 TEST(SingleInstance, ASecondCopyOnlyWarnsAndTheFirstRunsOn) {
     TempDir dir;
-    const auto runtime = dir / "runtime";
-    std::filesystem::create_directories(runtime);
-    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    const auto lockFolder = dir / "cache" / "velka";
     ScopedEnvironment environment;
     environment.Set("HOME", dir.Path().string());
-    environment.Set("XDG_RUNTIME_DIR", runtime.string());
+    environment.Unset("XDG_RUNTIME_DIR");
+    environment.Set("XDG_CACHE_HOME", (dir / "cache").string());
     environment.Set("QT_QPA_PLATFORM", "offscreen");
     const auto firstConfig = dir / "first.ini";
     std::ofstream(firstConfig) << "[Velka]\nShow infomation timeout=50\n";
@@ -140,6 +146,8 @@ TEST(SingleInstance, ASecondCopyOnlyWarnsAndTheFirstRunsOn) {
     EXPECT_FALSE(std::filesystem::exists(dir / "second.ini"));
     EXPECT_FALSE(std::filesystem::exists(dir / "second"));
     EXPECT_TRUE(first.Running());
+    EXPECT_TRUE(std::filesystem::is_regular_file(lockFolder / "velka.lock"));
+    EXPECT_EQ(std::filesystem::status(lockFolder).permissions(), std::filesystem::perms::owner_all);
 
     // The first copy ends as its close button ends it: settings written, lock released.
     first.Signal(SIGTERM);
@@ -148,7 +156,7 @@ TEST(SingleInstance, ASecondCopyOnlyWarnsAndTheFirstRunsOn) {
     for (const char* key :
          {"Check WP Enable=0\n", "Product Info=", "Company Info=", "Show infomation timeout=50\n"})
         EXPECT_NE(written.find(key), std::string::npos) << key;
-    EXPECT_EQ(InstanceLock(runtime / "velka.lock").Result(), InstanceLock::Outcome::Acquired);
+    EXPECT_EQ(InstanceLock(lockFolder / "velka.lock").Result(), InstanceLock::Outcome::Acquired);
 }
 
 TEST(SingleInstance, TheLockIsPerFileAndDropsWithItsHolder) {

@@ -19,9 +19,14 @@ protected:
 
     // Global options pointing at the temporary data root, the delivered tables and a fixed clock.
     std::vector<std::string> Globals() const {
-        return {"--data-root", (dir_ / "root").string(), "--reftable", ReferenceFolder().string(),
+        return {"--data-root", RootFolder().string(), "--reftable", ReferenceFolder().string(),
                 "--now",       std::to_string(kNow)};
     }
+
+    // The data root, "root" in the temporary folder unless a test names it otherwise. It does
+    // not exist until a command or the test makes it.
+    std::filesystem::path RootFolder() const { return dir_ / rootName_; }
+    void UseRootFolder(std::string name) { rootName_ = std::move(name); }
 
     CliResult Run(std::vector<std::string> arguments) const {
         const std::vector<std::string> globals = Globals();
@@ -59,6 +64,7 @@ protected:
 
 private:
     TempDir dir_;
+    std::string rootName_ = "root";
 };
 
 }  // namespace velka::testing

@@ -11,6 +11,7 @@ using Json = nlohmann::json;
 TEST_F(CliTest, DecodePrintsTheWholeRecordingAsOneObject) {
     const std::string image = Synth("a.bin", {"--serial", "00001234", "--interval", "60", "--count",
                                               "500", "--start", "1765000000", "--seed", "3"});
+    std::filesystem::create_directory(RootFolder());
     const Json json = Decode(image);
     const auto ordered = nlohmann::ordered_json::parse(Run({"decode", image}).out);
     const std::vector<std::string> keys = {
@@ -49,7 +50,7 @@ TEST_F(CliTest, DecodePrintsTheWholeRecordingAsOneObject) {
         sum = sum + sample["temperature"].get<double>();
     EXPECT_EQ(sum / 500, json["summary"]["average"].get<double>());
 
-    // current.txt is written under the data root.
+    // current.txt is written under the data root that exists.
     const std::string current = ReadFile((Dir() / "root" / "reftable" / "current.txt").string());
     EXPECT_EQ(std::count(current.begin(), current.end(), '\n'), 1001);
 }
@@ -135,6 +136,27 @@ TEST_F(CliTest, SynthValidatesItsOptionsAndLeavesNothingBehind) {
                 (Dir() / "none").string(), "--data-root", (Dir() / "root").string()});
     EXPECT_EQ(noTables.exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(Dir() / "y.bin"));
+}
+
+// The commands that work on named files only (synth, decode, apply-settings, export) neither need
+// nor make the data root. Export names its outputs as text, one that is not UTF-8 also by its
+// exact bytes.
+TEST_F(CliTest, FileCommandsLeaveTheDataRootAloneAndNameTheirOutputs) {
+    const std::string image = Synth("a.bin", {"--count", "50"});
+    const std::string settings = WriteFile("s.json", "{}");
+    EXPECT_EQ(Run({"decode", image}).exitCode, 0);
+    EXPECT_EQ(
+        Run({"apply-settings", image, settings, "--out", (Dir() / "b.bin").string()}).exitCode, 0);
+    const std::string csv = (Dir() / "samples-\xfe.csv").string();
+    const std::string chart = (Dir() / "graph.bmp").string();
+    const CliResult result = Run({"export", image, "--csv", csv, "--chart", chart});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const Json written = Json::parse(result.out);
+    EXPECT_EQ(written["csv"], (Dir() / "samples-\uFFFD.csv").string());
+    EXPECT_EQ(FromBase64(written["csvBase64"]), csv);
+    EXPECT_EQ(written["chart"], chart);
+    EXPECT_FALSE(written.contains("chartBase64"));
+    EXPECT_FALSE(std::filesystem::exists(RootFolder()));
 }
 
 TEST_F(CliTest, SynthIsDeterministic) {

@@ -61,6 +61,7 @@ TEST_F(FilesAndStreams, GlobalOptionsMayComeBeforeTheCommand) {
 }
 
 TEST_F(FilesAndStreams, OutputThatCannotReachStandardOutputFails) {
+    std::filesystem::create_directory(RootFolder());  // scan lists only an existing data root
     const struct {
         std::vector<std::string> arguments;
         const char* redirect;
@@ -84,13 +85,17 @@ TEST_F(FilesAndStreams, OutputThatCannotReachStandardOutputFails) {
 }
 
 // A pipe or a device as an input is "cannot be read", at once: nothing waits for a writer or
-// reads an endless device into memory.
-TEST_F(FilesAndStreams, InputsAreReadFromRegularFilesOnly) {
+// reads an endless device into memory. A newline or a terminal escape in a name or a user's text
+// is shown escaped: the message stays one line, and nothing reaches the terminal raw.
+TEST_F(FilesAndStreams, InputsAreReadFromRegularFilesOnlyAndNamedSafely) {
     ASSERT_EQ(::mkfifo((Dir() / "pipe.bin").c_str(), 0600), 0);
     const std::string pipe = (Dir() / "pipe.bin").string();
     const std::string folder = Dir().Path().string();
     const std::string big = WriteFile("big.json", "{" + std::string(1024 * 1024, ' ') + "}");
     const std::string out = (Dir() / "out.bin").string();
+    const std::string odd = (Dir() / "a\nb\x1b[31m").string();
+    const std::string shown = (Dir() / "a\\nb\\x1b[31m").string();
+    const std::string oddKey = WriteFile("k.json", R"({"products": [{"k\u001b\r\u007f": 1}]})");
     const struct {
         std::vector<std::string> arguments;
         std::string err;
@@ -110,6 +115,11 @@ TEST_F(FilesAndStreams, InputsAreReadFromRegularFilesOnly) {
          "cannot read the settings file " + big + ": File too large"},
         {{"write-settings", "missing.json"},
          "cannot read the settings file missing.json: No such file or directory"},
+        {{"decode", odd}, "cannot read " + shown + ": No such file or directory"},
+        {{"export", Image(), "--csv", odd + "/out.csv"},
+         "velka-cli export: cannot write --csv " + shown + "/out.csv: No such file or directory"},
+        {{"apply-settings", Image(), oddKey, "--out", out},
+         "unknown product key \"k\\x1b\\r\\x7f\""},
     };
     for (const auto& c : cases) {
         const CliResult result = Run(c.arguments);

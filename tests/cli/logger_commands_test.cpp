@@ -77,6 +77,7 @@ TEST_F(LoggerCommands, ReadArchivesAndPrintsTheDecode) {
     EXPECT_EQ(json["samples"].size(), 2016u);
     const std::string archivePath = json["archivePath"];
     EXPECT_EQ(std::filesystem::path(archivePath).filename(), kArchiveName);
+    EXPECT_FALSE(json.contains("archivePathBase64"));  // only for a name that is not UTF-8
     LoggerImage archived{};
     ASSERT_EQ(ReadImageFile(archivePath, archived), kImageSize);
     EXPECT_TRUE(Same(archived, original, kSampleRegionOffset, kImageSize));
@@ -84,6 +85,25 @@ TEST_F(LoggerCommands, ReadArchivesAndPrintsTheDecode) {
     const auto stored = Decode(archivePath);
     EXPECT_EQ(stored["samples"], json["samples"]);
     EXPECT_EQ(Dump(), original);
+}
+
+// Under a data root whose name is not UTF-8 each command makes its change and says so: the
+// JSON shows the name as text, carries its exact bytes beside it, and the run succeeds.
+TEST_F(LoggerCommands, AChangeUnderARootNamedInOtherBytesIsReportedAsMade) {
+    UseRootFolder("root-\xff");
+    const std::string archived = (RootFolder() / "Data" / kArchiveName).string();
+    const std::string settings = WriteFile("s.json", "{}");
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"read"}, {"write-settings", settings}, {"erase"}}) {
+        std::filesystem::remove_all(RootFolder());
+        const CliResult result = Run(Emulate(command));
+        ASSERT_EQ(result.exitCode, 0) << command[0] << ": " << result.err;
+        const auto json = nlohmann::json::parse(result.out);
+        EXPECT_EQ(json["archivePath"], (Dir() / "root-\uFFFD" / "Data" / kArchiveName).string());
+        EXPECT_EQ(FromBase64(json["archivePathBase64"]), archived);
+        EXPECT_TRUE(std::filesystem::exists(archived)) << command[0];
+    }
+    EXPECT_TRUE(Zero(Dump(), kSampleRegionOffset, kSampleRegionEnd));  // the erase went through
 }
 
 TEST_F(LoggerCommands, ReadWithoutLoggerSaysSo) {

@@ -123,7 +123,11 @@ TEST(ReferenceFiles, MissingFilesLeaveZeroTablesAndCurrentTableIsWritten) {
     EXPECT_EQ(tables.middle.rows[2].resistance, 0.0);
     EXPECT_EQ(tables.high.rows[0].resistance, 0.0);
 
+    // Only into a data root that exists: the file never makes one.
+    EXPECT_FALSE(WriteCurrentTable(DataRoot(dir / "missing"), tables.middle));
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
     const DataRoot root(dir / "root");
+    std::filesystem::create_directory(dir / "root");
     EXPECT_TRUE(WriteCurrentTable(root, tables.middle));
     const auto text = ReadWholeFile(root.CurrentTablePath());
     ASSERT_TRUE(text);

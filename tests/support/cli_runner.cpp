@@ -2,6 +2,8 @@
 
 #include "child_process.h"
 
+#include <QByteArray>
+
 namespace velka::testing {
 
 std::string CliPath() {
@@ -19,6 +21,10 @@ CliResult RunProgram(const std::string& program, const std::vector<std::string>&
     result.out = cli.Out();
     result.err = cli.Err();
     return result;
+}
+
+std::string FromBase64(const std::string& text) {
+    return QByteArray::fromBase64(QByteArray::fromStdString(text)).toStdString();
 }
 
 }  // namespace velka::testing

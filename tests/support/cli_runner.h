@@ -1,5 +1,6 @@
 #pragma once
-// Runs velka-cli as a black box: arguments in, exit code and both output streams out.
+// Runs velka-cli as a black box: arguments in, exit code and both output streams out; and the
+// exact bytes of a name that its JSON carries in base64.
 
 #include <string>
 #include <vector>
@@ -18,5 +19,8 @@ std::string CliPath();
 CliResult RunCli(const std::vector<std::string>& arguments);
 // Any program, e.g. a shell that points velka-cli's output somewhere.
 CliResult RunProgram(const std::string& program, const std::vector<std::string>& arguments);
+
+// The bytes of a "…Base64" field.
+std::string FromBase64(const std::string& text);
 
 }  // namespace velka::testing

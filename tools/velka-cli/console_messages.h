@@ -2,11 +2,19 @@
 // The command line's message service: what the window would show in a box is one line on
 // stderr; a question is answered OK, since the command itself was the user's confirmation.
 
+#include "record/text_encoding.h"
 #include "services/message_service.h"
 
 #include <ostream>
+#include <string_view>
 
 namespace velka::cli {
+
+// Every line velka-cli writes to stderr about a run: control characters escaped as a last line
+// of defence, so that no name or argument quoted in it splits the line or reaches the terminal.
+inline void WriteMessageLine(std::ostream& err, std::string_view line) {
+    err << EscapeControlCharacters(line) << '\n';
+}
 
 class ConsoleMessages final : public MessageService {
 public:
@@ -14,12 +22,12 @@ public:
 
     MessageAnswer ShowMessage(const std::string& text, const std::string&, MessageIcon,
                               MessageButtons) override {
-        err_ << text << '\n';
+        WriteMessageLine(err_, text);
         return MessageAnswer::Ok;
     }
 
     void ShowTimedNotice(const std::string& text, const std::string&, int) override {
-        err_ << text << '\n';
+        WriteMessageLine(err_, text);
     }
 
 private:

@@ -21,7 +21,7 @@ int RunErase(const Arguments& arguments, Context& context) {
             if (!outcome.opened || outcome.refused || outcome.result != kResultSuccess)
                 return kExitFailure;  // the controller has shown the message
             Json json;
-            json["archivePath"] = ArchivePathJson(controller);
+            PutArchivePath(json, controller);
             json["erased"] = true;
             out << json.dump() << '\n';
             return kExitSuccess;

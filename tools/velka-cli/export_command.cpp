@@ -4,6 +4,7 @@
 #include "export_targets.h"
 #include "image_files.h"
 #include "offscreen_gui.h"
+#include "path_json.h"
 #include "record_json.h"
 #include "reports/csv_report.h"
 #include "reports/excel_report.h"
@@ -93,7 +94,7 @@ int RunExport(const Arguments& arguments, Context& context) {
     written["samples"] = recording.record.samples.size();
     if (csvPath) {
         RequireSaved(WriteSamplesCsv(recording, *csvPath), "CSV file", LastMessage{});
-        written["csv"] = *csvPath;
+        PutPath(written, "csv", *csvPath);
     }
     if (chartPath || pdfPath || workbookPath) {
         const OffscreenGui gui;
@@ -103,21 +104,21 @@ int RunExport(const Arguments& arguments, Context& context) {
             if (std::error_code error; !SaveChartBitmap(pixels, *chartPath, &error))
                 throw CommandFailure{"velka-cli export: cannot write " +
                                      DescribeFileError(*chartPath, error)};
-            written["chart"] = *chartPath;
+            PutPath(written, "chart", *chartPath);
         }
         const FixedClock clock(context.now);
         const ReportInputs inputs{recording, pixels, clock};
         if (pdfPath) {
             LastMessage message;
             RequireSaved(ExportPdfReport(inputs, *pdfPath, message), "PDF report", message);
-            written["pdf"] = *pdfPath;
+            PutPath(written, "pdf", *pdfPath);
         }
         if (workbookPath) {
             LastMessage message;
             RequireSaved(
                 ExportExcelReport(inputs, DefaultTableColumnTitles(), *workbookPath, message),
                 "workbook", message);
-            written["xlsx"] = *workbookPath;
+            PutPath(written, "xlsx", *workbookPath);
         }
     }
     if (const std::error_code error = outputs.Commit())

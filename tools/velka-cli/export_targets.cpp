@@ -1,6 +1,7 @@
 #include "export_targets.h"
 
 #include "command_line.h"
+#include "storage/file_io.h"
 #include "storage/staged_file.h"
 
 #include <cerrno>
@@ -27,7 +28,7 @@ bool SameFile(const fs::path& a, const fs::path& b) {
 }
 
 std::string Named(const ExportTarget& target) {
-    return target.option + " " + target.path.string();
+    return target.option + " " + MessagePath(target.path);
 }
 
 // A regular file is replaced by a new file in its folder, so the folder must take new files;
@@ -47,7 +48,7 @@ void CheckWritable(const ExportTarget& target) {
                              std::strerror(errno)};
     if (!writtenInPlace && !fs::is_directory(checked, error))
         throw CommandFailure{"velka-cli export: cannot write " + Named(target) + ": " +
-                             checked.string() + " is not a folder"};
+                             MessagePath(checked) + " is not a folder"};
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "device/emulated_logger.h"
 #include "device/hidapi_transport.h"
 #include "image_files.h"
+#include "path_json.h"
 #include "storage/file_io.h"
 
 #include <memory>
@@ -110,11 +111,12 @@ bool AcquireForCommand(AcquisitionController& controller, WhenInUse whenInUse) {
     return controller.LastArchive().status != ArchiveOutcome::Status::Failed;
 }
 
-nlohmann::ordered_json ArchivePathJson(const AcquisitionController& controller) {
+void PutArchivePath(nlohmann::ordered_json& json, const AcquisitionController& controller) {
     const ArchiveOutcome& archive = controller.LastArchive();
-    if (archive.status != ArchiveOutcome::Status::Saved)
-        return nullptr;
-    return archive.path.string();
+    if (archive.status == ArchiveOutcome::Status::Saved)
+        PutPath(json, "archivePath", archive.path);
+    else
+        json["archivePath"] = nullptr;
 }
 
 }  // namespace velka::cli

@@ -31,7 +31,7 @@ int RunOnLogger(const Arguments& arguments, Context& context,
 // fails; returns false when the archive could not be saved (the message has been shown).
 bool AcquireForCommand(AcquisitionController& controller, WhenInUse whenInUse = WhenInUse::Refuse);
 
-// "archivePath": the file just written, or null.
-nlohmann::ordered_json ArchivePathJson(const AcquisitionController& controller);
+// "archivePath": the file that holds the recording just read (see PutPath), or null.
+void PutArchivePath(nlohmann::ordered_json& json, const AcquisitionController& controller);
 
 }  // namespace velka::cli

@@ -3,6 +3,7 @@
 // 1 failure with one line on stderr, 2 wrong use).
 
 #include "commands.h"
+#include "console_messages.h"
 #include "device/emulator_scenario.h"
 #include "logger_session.h"
 #include "standard_output.h"
@@ -98,14 +99,17 @@ int RunCommand(const Command& command, const std::vector<std::string>& arguments
         Context context = MakeContext(parsed, out, std::cerr, command.usesReferenceTables);
         return command.run(parsed, context);
     } catch (const UsageError& error) {
-        std::cerr << "velka-cli " << command.name << ": " << error.message << "\nusage: velka-cli "
-                  << command.name << (*command.usage ? " " : "") << command.usage << '\n';
+        WriteMessageLine(std::cerr,
+                         "velka-cli " + std::string(command.name) + ": " + error.message);
+        std::cerr << "usage: velka-cli " << command.name << (*command.usage ? " " : "")
+                  << command.usage << '\n';
         return kExitUsage;
     } catch (const CommandFailure& failure) {
-        std::cerr << failure.message << '\n';
+        WriteMessageLine(std::cerr, failure.message);
         return kExitFailure;
     } catch (const std::exception& exception) {
-        std::cerr << "velka-cli " << command.name << ": " << exception.what() << '\n';
+        WriteMessageLine(std::cerr,
+                         "velka-cli " + std::string(command.name) + ": " + exception.what());
         return kExitFailure;
     }
 }
@@ -115,7 +119,7 @@ int Run(const std::vector<std::string>& given, std::ostream& out) {
     try {
         arguments = CommandFirst(given);
     } catch (const UsageError& error) {
-        std::cerr << "velka-cli: " << error.message << '\n';
+        WriteMessageLine(std::cerr, "velka-cli: " + error.message);
         PrintUsage(std::cerr);
         return kExitUsage;
     }
@@ -131,7 +135,7 @@ int Run(const std::vector<std::string>& given, std::ostream& out) {
         if (arguments[0] == command.name)
             return RunCommand(command, {arguments.begin() + 1, arguments.end()}, out);
     }
-    std::cerr << "velka-cli: unknown command \"" << arguments[0] << "\"\n";
+    WriteMessageLine(std::cerr, "velka-cli: unknown command \"" + arguments[0] + "\"");
     PrintUsage(std::cerr);
     return kExitUsage;
 }

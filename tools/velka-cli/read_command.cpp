@@ -12,7 +12,7 @@ int RunRead(const Arguments& arguments, Context& context) {
             if (!AcquireForCommand(controller))
                 return kExitFailure;
             Json json = RecordingJson(controller.Image(), controller.CurrentRecording());
-            json["archivePath"] = ArchivePathJson(controller);
+            PutArchivePath(json, controller);
             out << json.dump() << '\n';
             return kExitSuccess;
         });

@@ -1,7 +1,9 @@
 #include "archive/archive_scan.h"
 #include "commands.h"
+#include "path_json.h"
 #include "record/text_encoding.h"
 #include "services/clock.h"
+#include "storage/file_io.h"
 #include "storage/staged_file.h"
 
 #include <filesystem>
@@ -11,17 +13,28 @@
 namespace velka::cli {
 namespace {
 
-// The fields in the order of the entry.
+// The fields in the order of the entry. The name comes from its stored bytes: two names that
+// differ only in bytes that are not UTF-8 show alike and are told apart by "fileNameBase64".
 nlohmann::ordered_json EntryJson(const ArchiveEntry& entry) {
-    return nlohmann::ordered_json::object({
-        {"fileName", Utf8FromUtf16(entry.fileName)},
-        {"startTime", entry.startTime},
-        {"stopTime", entry.stopTime},
-        {"deliveryCompany", Utf8FromUtf16(entry.deliveryCompany)},
-        {"receivingCompany", Utf8FromUtf16(entry.receivingCompany)},
-        {"transportNumber", Utf8FromUtf16(entry.transportNumber)},
-        {"deliveryDate", entry.deliveryDate},
-    });
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    PutPath(json, "fileName", entry.storedName);
+    json["startTime"] = entry.startTime;
+    json["stopTime"] = entry.stopTime;
+    json["deliveryCompany"] = Utf8FromUtf16(entry.deliveryCompany);
+    json["receivingCompany"] = Utf8FromUtf16(entry.receivingCompany);
+    json["transportNumber"] = Utf8FromUtf16(entry.transportNumber);
+    json["deliveryDate"] = entry.deliveryDate;
+    return json;
+}
+
+// A mistyped --data-root would otherwise leave a new empty folder behind and list nothing, as
+// if the archive were empty.
+void RequireDataRoot(const DataRoot& dataRoot) {
+    std::error_code error;
+    if (std::filesystem::status(dataRoot.Root(), error).type() ==
+        std::filesystem::file_type::not_found)
+        throw CommandFailure{"velka-cli scan: the data root " + MessagePath(dataRoot.Root()) +
+                             " does not exist"};
 }
 
 }  // namespace
@@ -29,6 +42,7 @@ nlohmann::ordered_json EntryJson(const ArchiveEntry& entry) {
 int RunScan(const Arguments& arguments, Context& context) {
     if (!arguments.positional.empty())
         throw UsageError{"scan takes no positional arguments"};
+    RequireDataRoot(context.dataRoot);
     // Opening the archive clears away what killed programs left being written in it; their age
     // is real time, whatever --now says.
     SweepStaleStagedFiles(context.dataRoot.DataDirectory(), MachineClock().Now());
@@ -41,7 +55,7 @@ int RunScan(const Arguments& arguments, Context& context) {
     std::error_code error;
     std::filesystem::directory_iterator listing(folder, error);
     if (error)
-        throw CommandFailure{"cannot list " + folder.string() + ": " + error.message()};
+        throw CommandFailure{"cannot list " + MessagePath(folder) + ": " + error.message()};
 
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const ArchiveEntry& entry : entries.Lock().allEntries)

@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "device/device_watcher.h"
 #include "logger_session.h"
+#include "path_json.h"
 #include "record_json.h"
 #include "stop_signals.h"
 
@@ -28,7 +29,7 @@ public:
         Json line;
         const bool arrival = event.kind == HotplugDecision::LoggerArrived;
         line["event"] = arrival ? "arrival" : "removal";
-        line["devicePath"] = event.devnode;
+        PutPath(line, "devicePath", event.devnode);
         if (arrival && readOnArrival_)
             TakeIn(event.devnode, line);
         else if (!arrival)
@@ -49,11 +50,11 @@ private:
             const bool archiveSafe = AcquireForCommand(controller_, WhenInUse::Wait);
             line["serialText"] = controller_.CurrentRecording().settings.serialText;
             if (archiveSafe)
-                line["archivePath"] = ArchivePathJson(controller_);
+                PutArchivePath(line, controller_);
             else
-                line["error"] = controller_.LastArchive().failure;
+                line["error"] = JsonText(controller_.LastArchive().failure);
         } catch (const CommandFailure& failure) {
-            line["error"] = failure.message;
+            line["error"] = JsonText(failure.message);
         }
     }
 

@@ -25,7 +25,7 @@ int RunWriteSettings(const Arguments& arguments, Context& context) {
             if (result != kResultSuccess)
                 throw CommandFailure{"Write FAILED: " + controller.LastWriteFailure()};
             Json json;
-            json["archivePath"] = ArchivePathJson(controller);
+            PutArchivePath(json, controller);
             json["written"] = true;
             out << json.dump() << '\n';
             return kExitSuccess;
