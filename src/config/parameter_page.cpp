@@ -127,6 +127,10 @@ void CDlgParameters::BuildParameterSection() {
     PlaceLabel(*this, "℃", {332, 75, 16, 16}, Qt::AlignLeft);
     PlaceLabel(*this, "℃", {572, 75, 16, 16}, Qt::AlignLeft);
     PlaceLabel(*this, "day", {572, 105, 20, 16}, Qt::AlignLeft);
+    // After a Load from the history the fields are a stored recording's, not the logger's.
+    storedRecordingNote_ = PlaceLabel(*this, "", {610, 12, 225, 60}, Qt::AlignLeft | Qt::AlignTop);
+    storedRecordingNote_->setObjectName("storedRecordingNote");
+    storedRecordingNote_->setWordWrap(true);
 
     serial_ = ShownField(*this, {245, 12, 85, 22}, "serialField");
     startDelay_ = ChoiceList(*this, kStartDelayChoices, kInitialStartDelayIndex, {245, 42, 85, 22},
@@ -190,6 +194,7 @@ void CDlgParameters::paintEvent(QPaintEvent*) {
 
 void CDlgParameters::LoadFromImage() {
     ApplyLock();
+    ShowStoredRecordingNote();
     settings_ = controller_.PageSettings();
 
     startDelay_->setCurrentIndex(ChoiceIndexFor(kStartDelayChoices, settings_.startDelay));
@@ -226,7 +231,17 @@ void CDlgParameters::LoadProducts() {
     products_->LoadProducts(decoded.products, decoded.tableUsedBytes);
 }
 
+void CDlgParameters::ShowStoredRecordingNote() {
+    const std::filesystem::path& stored = controller_.ShownStoredRecording();
+    storedRecordingNote_->setText(
+        stored.empty()
+            ? QString()
+            : QStringLiteral("Shows the stored recording %1; Write goes to its logger only")
+                  .arg(QFile::decodeName(stored.filename().c_str())));
+}
+
 void CDlgParameters::ClearFields() {
+    ShowStoredRecordingNote();
     // The texts of settings_ are never written back (the Write takes them from the fields); its
     // calibration word is.
     settings_.calibrationA = 0;

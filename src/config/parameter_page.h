@@ -17,6 +17,7 @@
 
 class QComboBox;
 class QDateTimeEdit;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -60,6 +61,7 @@ private:
     void BuildTransportSection();
     void SetEditingEnabled(bool enabled);
     void ShowTransportFields();
+    void ShowStoredRecordingNote();
     LoggerSettings FieldValues() const;
     void Write();
     void ShowWriteOutcome(bool success);
@@ -78,6 +80,7 @@ private:
     bool locked_ = false;
     bool importing_ = false;
 
+    QLabel* storedRecordingNote_ = nullptr;
     QLineEdit* serial_;
     QComboBox* startDelay_;
     QLineEdit* upperLimit_;

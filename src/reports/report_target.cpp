@@ -1,5 +1,7 @@
 #include "reports/report_target.h"
 
+#include "storage/file_io.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -46,12 +48,12 @@ std::optional<std::string> RefuseReportTarget(const fs::path& path, const KeptFi
     if (error)
         return std::nullopt;
     const auto refuse = [&](const std::string& what) {
-        return path.string() + " is " + what + ", which a report never replaces";
+        return MessagePath(path) + " is " + what + ", which a report never replaces";
     };
     if (IsStoredImageName(path) || IsStoredImageName(file))
         return refuse("a stored logger image");
     if (Inside(file, kept.dataRoot.DataDirectory()))
-        return refuse("in the archive folder " + kept.dataRoot.DataDirectory().string());
+        return refuse("in the archive folder " + MessagePath(kept.dataRoot.DataDirectory()));
     if (SameFile(file, kept.settingsFile))
         return refuse("the settings file");
     const std::array<fs::path, 4> tables = {
@@ -69,7 +71,7 @@ bool ReplacesExistingFile(const fs::path& path) {
 }
 
 std::string ReplaceQuestion(const fs::path& path) {
-    return path.string() + " already exists. Replace it?";
+    return MessagePath(path) + " already exists. Replace it?";
 }
 
 }  // namespace velka

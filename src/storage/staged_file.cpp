@@ -1,5 +1,6 @@
 #include "storage/staged_file.h"
 
+#include "storage/file_io.h"
 #include "storage/interrupt_cleanup.h"
 
 #include <cerrno>
@@ -216,8 +217,8 @@ std::optional<std::string> ForeignLinkOnTheWay(const std::filesystem::path& path
     const std::optional<std::filesystem::path> link = ForeignLink(path);
     if (!link)
         return std::nullopt;
-    return link->string() + " is a link that another user made in the shared folder " +
-           FolderOf(*link).string() + ", which is not followed";
+    return MessagePath(*link) + " is a link that another user made in the shared folder " +
+           MessagePath(FolderOf(*link)) + ", which is not followed";
 }
 
 StagedBatch::StagedBatch() : outer_(openBatch) {

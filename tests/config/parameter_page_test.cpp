@@ -66,7 +66,9 @@ TEST_F(ParameterPage, ControlsSitWhereTheUserLooksAndLabelsFit) {
         QRect area = child->geometry();
         QString name = child->objectName();
         if (const auto* label = qobject_cast<QLabel*>(child)) {
-            labels << (name = label->text());
+            name = label->text();
+            if (!name.isEmpty())  // the stored-recording note while there is none
+                labels << name;
             const QSize text(label->fontMetrics().horizontalAdvance(name),
                              label->fontMetrics().height());
             EXPECT_TRUE(area.width() >= text.width() && area.height() >= text.height())
@@ -377,6 +379,18 @@ TEST_F(ParameterPage, ArrivalEmptiesTextsAndLoadTakesOverProductsAndTransportOfT
         EXPECT_EQ(Choice("startDelayList") + Text("productNameField"), "20mintyped");
     }
     EXPECT_TRUE(Messages().empty());
+}
+
+// After a Load from the history the page says whose settings it shows; a read clears that.
+TEST_F(ParameterPage, SaysWhenItShowsAStoredRecording) {
+    Start(PageTestImage());
+    Arrive();
+    const auto note = [this] { return Get<QLabel>("storedRecordingNote").text().toStdString(); };
+    EXPECT_EQ(note(), "");
+    ASSERT_TRUE(controller->LoadStoredImage(Store("trip.bin", PageTestImage())));
+    EXPECT_EQ(note(), "Shows the stored recording trip.bin; Write goes to its logger only");
+    Arrive();
+    EXPECT_EQ(note(), "");
 }
 
 TEST_F(ParameterPage, FieldsHoldNoMoreThanTheImageKeeps) {
