@@ -289,8 +289,9 @@ TEST_F(HidStack, WriteSettingsThroughHidrawMatchesTheEmulatedLogger) {
     const Json realJson = Json::parse(real.out);
     ExpectSameArchive(realJson, Json::parse(emulated.out));
     EXPECT_EQ(realJson["written"], true);
-    // The read before the write, then 24 command and data pairs.
-    EXPECT_EQ(counts["outputReports"], kImageReadBlocks + 2 * 24);
+    // The acquisition's read; the write's own look at the logger within its opening; then 24
+    // command and data pairs.
+    EXPECT_EQ(counts["outputReports"], 2 * kImageReadBlocks + 2 * 24);
     EXPECT_EQ(counts["ignoredReports"], 0);
     const std::string written = ReadFile(RealDump());
     EXPECT_TRUE(SameBytes(written, ReadFile(EmulatedDump())));
