@@ -52,6 +52,9 @@ int IntegerOf(const std::optional<std::string>& value, int defaultValue) {
     return static_cast<int>(std::clamp<long long>(number, INT_MIN, INT_MAX));
 }
 
+const std::string kOldProductInfo = "XXX温度记录软件";
+const std::string kOldCompanyInfo = "版本：1.0.0.0  版权所有 (C) XXX科技有限公司";
+
 }  // namespace
 
 AppSettings LoadAppSettings(const std::filesystem::path& configFile) {
@@ -62,9 +65,11 @@ AppSettings LoadAppSettings(const std::filesystem::path& configFile) {
     const ProfileFile file = ProfileFile::Parse(*text);
     settings.checkWpEnable =
         IntegerOf(file.Value(kSection, kCheckWpEnableKey), settings.checkWpEnable);
-    if (auto value = file.Value(kSection, kProductInfoKey))
+    // Earlier versions wrote their placeholder texts ("XXX" for a distributor's name) back into
+    // the file; those are no one's texts, and give way to the product's own.
+    if (auto value = file.Value(kSection, kProductInfoKey); value && *value != kOldProductInfo)
         settings.productInfo = CutText(*value);
-    if (auto value = file.Value(kSection, kCompanyInfoKey))
+    if (auto value = file.Value(kSection, kCompanyInfoKey); value && *value != kOldCompanyInfo)
         settings.companyInfo = CutText(*value);
     settings.noticeTimeoutMs =
         IntegerOf(file.Value(kSection, kNoticeTimeoutKey), settings.noticeTimeoutMs);

@@ -9,14 +9,18 @@
 
 namespace velka {
 
+inline const std::string kDefaultProductInfo = "Velka temperature data logger software";
+inline const std::string kDefaultCompanyInfo =
+    "Version " VELKA_VERSION "  Copyright (C) 2026 the Velka developers";
+
 struct AppSettings {
     // Non-zero: the parameter page refuses editing and writing while no logger is connected or
     // the logger is write-protected.
     int checkWpEnable = 0;
-    // The two lines under the system page (UTF-8). The defaults are the delivered texts, with
-    // "XXX" where whoever distributes the program writes its name into config.ini.
-    std::string productInfo = "XXX温度记录软件";
-    std::string companyInfo = "版本：1.0.0.0  版权所有 (C) XXX科技有限公司";
+    // The two lines under the system page (UTF-8): this product's own, unless whoever
+    // distributes the program writes theirs into config.ini.
+    std::string productInfo = kDefaultProductInfo;
+    std::string companyInfo = kDefaultCompanyInfo;
     // How long each of the two plug-in notices stays up.
     int noticeTimeoutMs = 2000;
 

@@ -47,7 +47,9 @@ MessageAnswer QtMessageService::ShowMessage(const std::string& text, const std::
                                                     : QMessageBox::Ok;
     QMessageBox box(BoxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     choice, parentWindow_);
-    box.setDefaultButton(QMessageBox::Ok);
+    // A question with Cancel ("Empty All Data?") never makes its action the default.
+    box.setDefaultButton(buttons == MessageButtons::OkCancel ? QMessageBox::Cancel
+                                                             : QMessageBox::Ok);
     // Esc and the close box answer Cancel where there is one.
     box.setEscapeButton(buttons == MessageButtons::OkCancel ? QMessageBox::Cancel
                                                             : QMessageBox::Ok);

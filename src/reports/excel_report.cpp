@@ -270,7 +270,8 @@ ExportResult ExportExcelReport(const ReportInputs& inputs,
     if (result.status == ExportStatus::Saved)
         messages.ShowMessage("Excel Export Success", "Info", MessageIcon::Information);
     else
-        messages.ShowMessage(kExcelExportFailedText, "Error", MessageIcon::Error);
+        messages.ShowMessage(std::string(kExcelExportFailedText) + ": " + result.failure, "Error",
+                             MessageIcon::Error);
     return result;
 }
 

@@ -343,7 +343,8 @@ ExportResult ExportPdfReport(const ReportInputs& inputs, const std::filesystem::
     if (result.status == ExportStatus::Saved)
         messages.ShowMessage("PDF save success", "Info", MessageIcon::Information);
     else
-        messages.ShowMessage(kPdfSaveFailedText, "Error", MessageIcon::Error);
+        messages.ShowMessage(std::string(kPdfSaveFailedText) + ": " + result.failure, "Error",
+                             MessageIcon::Error);
     return result;
 }
 

@@ -7,6 +7,9 @@ namespace velka {
 namespace {
 
 bool AskAndTakePath(ReportPage& page, const AskSavePath& askSavePath) {
+    // Nothing to report: said before the user is asked for a file name.
+    if (!page.HasRecord())
+        return false;
     const std::optional<std::filesystem::path> confirmed = askSavePath(SaveRequestFor(page));
     if (!confirmed || !page.ConfirmReportPath(*confirmed))
         return false;

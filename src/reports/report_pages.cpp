@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
+#include <iostream>
 
 namespace velka {
 
@@ -51,6 +52,22 @@ void ReportPage::BuildDefaultReportPath() {
     SetReportPath(velka::BuildDefaultReportPath(kind_, recordingName, dataRoot_, clock_));
 }
 
+ExportResult ReportPage::Logged(ExportResult result) const {
+    // The window's diagnostics go to standard error too, for whoever looks after the machine.
+    if (result.status == ExportStatus::Failed)
+        std::cerr << "velka: "
+                  << (kind_ == ReportKind::Pdf ? kPdfSaveFailedText : kExcelExportFailedText)
+                  << ": " << result.failure << '\n';
+    return result;
+}
+
+bool ReportPage::HasRecord() const {
+    if (!session_.CurrentRecording().record.samples.empty())
+        return true;
+    messages_.ShowMessage("Please Insert Device", "Warning", MessageIcon::Warning);
+    return false;
+}
+
 bool ReportPage::ConfirmReportPath(const std::filesystem::path& path) {
     std::optional<std::string> refusal = ForeignLinkOnTheWay(path);
     if (!refusal)
@@ -87,7 +104,8 @@ CDlgPdf::CDlgPdf(const AcquisitionController& session, SessionNotifier& notifier
 ExportResult CDlgPdf::ExportPdfReport() {
     const Recording& recording = session_.CurrentRecording();
     const ChartPixels chart = ReportChart(recording);
-    return velka::ExportPdfReport(ReportInputs{recording, chart, clock_}, reportPath(), messages_);
+    return Logged(
+        velka::ExportPdfReport(ReportInputs{recording, chart, clock_}, reportPath(), messages_));
 }
 
 CDlgExcel::CDlgExcel(const AcquisitionController& session, SessionNotifier& notifier,
@@ -114,8 +132,8 @@ std::vector<std::string> CDlgExcel::SampleTableTitles() const {
 ExportResult CDlgExcel::ExportExcelReport() {
     const Recording& recording = session_.CurrentRecording();
     const ChartPixels chart = ReportChart(recording);
-    return velka::ExportExcelReport(ReportInputs{recording, chart, clock_}, SampleTableTitles(),
-                                    reportPath(), messages_);
+    return Logged(velka::ExportExcelReport(ReportInputs{recording, chart, clock_},
+                                           SampleTableTitles(), reportPath(), messages_));
 }
 
 }  // namespace velka

@@ -41,6 +41,8 @@ public:
     // Whether the report may go to `path`: never over a file Velka keeps (an Error box says
     // why), over another existing file only when the user says Yes.
     bool ConfirmReportPath(const std::filesystem::path& path);
+    // Whether there is a record to report; "Please Insert Device" when there is none.
+    bool HasRecord() const;
 
 protected:
     // The references must outlive the page.
@@ -50,6 +52,8 @@ protected:
     // The chart of the record's current view without the hover marker, as the reports carry
     // it; nothing is drawn for an empty record, which no report is written for.
     static ChartPixels ReportChart(const Recording& recording);
+    // A failed export is also written to standard error.
+    ExportResult Logged(ExportResult result) const;
 
     void paintEvent(QPaintEvent* event) override;
 

@@ -8,7 +8,8 @@ namespace velka {
 
 // The caption names the kind of message: "Info", "Warning" or "Error".
 enum class MessageIcon { Information, Warning, Error };
-// YesNo asks before something is lost: No is the default and the answer of Esc.
+// OkCancel and YesNo ask before something is lost: Cancel or No is the default and the answer
+// of Esc.
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 

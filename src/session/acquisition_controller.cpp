@@ -135,10 +135,12 @@ ResultCode AcquisitionController::ArrivalSequence() {
     // The other program that holds the logger archives its record meanwhile: an identical
     // read after it writes nothing.
     const ResultCode result = Acquire(WhenInUse::Wait);
-    // Without a logger both notices are shown; a logger that is there but could not be opened
-    // or read through must not be reported as read.
-    if (result == kResultSuccess || result == kResultNoLogger)
+    // A logger that is gone before anything was read, is there but could not be opened or
+    // read through must not be reported as read.
+    if (result == kResultSuccess)
         messages_.ShowTimedNotice(kSecondNoticeText, kSecondNoticeCaption, noticeTimeoutMs_);
+    else if (result == kResultNoLogger)
+        messages_.ShowMessage(kConnectLoggerText, kWarningCaption, MessageIcon::Warning);
     else if (result == kResultLoggerInUse)
         messages_.ShowMessage(kLoggerInUseText, kInfoCaption, MessageIcon::Information);
     else
@@ -245,7 +247,6 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
     if (!tables_.Usable()) {
         lastWriteFailure_ = tables_.ProblemText();
         messages_.ShowMessage(tables_.ProblemText(), kErrorCaption, MessageIcon::Error);
-        observer_->SettingsWritten(false);
         return kResultNoReferenceTables;
     }
     // A page that shows no logger's settings (nothing read, or a read that failed) has nothing
@@ -253,7 +254,6 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
     if (pageSettings_.serialText.empty()) {
         lastWriteFailure_ = DescribeResult(kResultNoLogger);
         messages_.ShowMessage(kConnectLoggerText, kWarningCaption, MessageIcon::Warning);
-        observer_->SettingsWritten(false);
         return kResultNoLogger;
     }
 
@@ -299,6 +299,8 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
             lastWriteFailure_ = DescribeTransferFailure(failure) + "; " + WrittenPartsText(failure);
         else if (failure.step == TransferStep::ReadImage)
             lastWriteFailure_ = DescribeTransferFailure(failure) + "; nothing was written";
+        else if (result == kResultNoLogger)
+            lastWriteFailure_ = "no logger is connected";
         else
             lastWriteFailure_ = DescribeResult(result);
     }

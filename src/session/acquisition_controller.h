@@ -97,9 +97,9 @@ public:
     // The parameter page's Write: reads the logger that is plugged in, and only when it is the
     // one the page shows and its record is safe in the archive (as for the erase) writes
     // `settings` into its settings area (clockSetTime = now), the limits encoded through its
-    // own calibrated table. A refusal, and a logger that another program holds, are one box
-    // with no outcome after it; a failure names what the logger then holds
-    // (LastWriteFailure).
+    // own calibrated table. A refusal (also before the logger is opened: no settings of a
+    // logger shown, tables that cannot be used), and a logger that another program holds, are one
+    // box with no outcome after it; a failure names what the logger then holds (LastWriteFailure).
     ResultCode WriteSettings(const LoggerSettings& settings);
     void HandleShowChartRequest();
     // The chart page's zoom, pan and restore: the view window (viewFirst…viewLast) and the shown

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -14,7 +15,8 @@ namespace velka {
 namespace {
 
 TEST(QtMessageService, BoxesShowTheirCaptionIconAndButtonsAndReturnTheAnswer) {
-    enum class Act { ClickOk, ClickCancel, PressEscape };
+    // PressReturn answers with the default button.
+    enum class Act { ClickOk, ClickCancel, PressEscape, PressReturn };
     struct Case {
         MessageIcon icon;
         MessageButtons buttons;
@@ -60,6 +62,28 @@ TEST(QtMessageService, BoxesShowTheirCaptionIconAndButtonsAndReturnTheAnswer) {
          QMessageBox::Critical,
          {"OK", "Cancel"},
          MessageAnswer::Cancel},
+        // A question before something is lost never makes the loss the default.
+        {MessageIcon::Warning,
+         MessageButtons::OkCancel,
+         Act::PressReturn,
+         "Warning",
+         QMessageBox::Warning,
+         {"OK", "Cancel"},
+         MessageAnswer::Cancel},
+        {MessageIcon::Warning,
+         MessageButtons::YesNo,
+         Act::PressReturn,
+         "Warning",
+         QMessageBox::Warning,
+         {"Yes", "No"},
+         MessageAnswer::No},
+        {MessageIcon::Information,
+         MessageButtons::Ok,
+         Act::PressReturn,
+         "Info",
+         QMessageBox::Information,
+         {"OK"},
+         MessageAnswer::Ok},
     };
     QWidget window;
     QtMessageService messages(&window);
@@ -81,6 +105,8 @@ TEST(QtMessageService, BoxesShowTheirCaptionIconAndButtonsAndReturnTheAnswer) {
                 box.button(QMessageBox::Ok)->click();
             else if (c.act == Act::ClickCancel)
                 box.button(QMessageBox::Cancel)->click();
+            else if (c.act == Act::PressReturn)
+                box.defaultButton()->click();
             else
                 QTest::keyClick(&box, Qt::Key_Escape);
         });

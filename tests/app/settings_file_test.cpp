@@ -94,6 +94,15 @@ TEST(AppSettings, OneKeyGivenTheOthersDefaultAndAllFourWrittenInOrder) {
                                     expected.productInfo +
                                     "\nCompany Info=" + expected.companyInfo + "\n");
     EXPECT_EQ(LoadAppSettings(config), settings);
+    // The product's own texts, the version from the one version of the project.
+    EXPECT_EQ(expected.productInfo, "Velka temperature data logger software");
+    EXPECT_EQ(expected.companyInfo.rfind("Version " VELKA_VERSION "  ", 0), 0u);
+
+    // The placeholders that earlier versions wrote back give way to them; a distributor's own
+    // texts win.
+    WriteText(config, "[Velka]\nProduct Info=XXX温度记录软件\nCompany Info=Nordvik Cold AS\n");
+    EXPECT_EQ(LoadAppSettings(config).productInfo, expected.productInfo);
+    EXPECT_EQ(LoadAppSettings(config).companyInfo, "Nordvik Cold AS");
 }
 
 TEST(AppSettings, LongTextsAreCutTo259UnitsAndWrittenBackCut) {

@@ -338,7 +338,7 @@ TEST_F(ParameterPage, WriteStoresWhatVelkaCliStoresAndTheLoggerReadsItBack) {
     Retype("deliveryCompanyField", "Changed");
     Choose("startDelayList", "30min");
     Click("writeButton");
-    EXPECT_EQ(Messages(), Texts{"Error: Write FAILED: no logger was found"});
+    EXPECT_EQ(Messages(), Texts{"Error: Write FAILED: no logger is connected"});
     EXPECT_EQ(Text("deliveryCompanyField") + " " + Choice("startDelayList"), "Changed 30min");
     EXPECT_EQ(Products().rowCount(), 3);
 }

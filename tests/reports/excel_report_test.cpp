@@ -51,11 +51,17 @@ TEST_F(ExcelReport, AnEmptyRecordAsksForTheDeviceAndWritesNothing) {
 }
 
 TEST_F(ExcelReport, AnUnwritablePathIsReportedAsAFailureAndLeavesNoFile) {
-    EXPECT_EQ(Export(reports / "missing" / "report.xlsx").status, ExportStatus::Failed);
+    const ExportResult missing = Export(reports / "missing" / "report.xlsx");
+    EXPECT_EQ(missing.status, ExportStatus::Failed);
     std::filesystem::create_directory(reports / "taken.xlsx");
-    EXPECT_EQ(Export(reports / "taken.xlsx").status, ExportStatus::Failed);
-    const ShownMessage failed{"Excel Export FAILED", "Error", MessageIcon::Error};
-    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{failed, failed}));
+    const ExportResult taken = Export(reports / "taken.xlsx");
+    EXPECT_EQ(taken.status, ExportStatus::Failed);
+    // The box names the reason.
+    EXPECT_EQ(messages.shown,
+              (std::vector<ShownMessage>{
+                  {"Excel Export FAILED: " + missing.failure, "Error", MessageIcon::Error},
+                  {"Excel Export FAILED: " + taken.failure, "Error", MessageIcon::Error}}));
+    EXPECT_NE(missing.failure.find("No such file or directory"), std::string::npos);
     EXPECT_EQ(testing::FileNames(reports), (std::set<std::string>{"taken.xlsx"}));
 }
 
@@ -64,7 +70,8 @@ TEST_F(ExcelReport, AFailedExportKeepsTheEarlierWorkbook) {
     pixels.bgr.resize(1000);
     EXPECT_EQ(Export(reports / "report.xlsx").status, ExportStatus::Failed);
     EXPECT_EQ(testing::FileContent(reports / "report.xlsx"), "the earlier workbook");
-    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Excel Export FAILED"}));
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{
+                                    "Excel Export FAILED: the chart picture has the wrong size"}));
 }
 
 TEST_F(ExcelReport, TheSampleTableHeadIsTheRecordTableListsColumns) {

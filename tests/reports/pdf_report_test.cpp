@@ -62,8 +62,11 @@ TEST_F(PdfReport, AnUnwritablePathIsAFailureThatSaysWhyAndLeavesNoFile) {
         << folderInTheWay.failure;
     EXPECT_TRUE(std::filesystem::is_directory(folder / "taken.pdf"));
 
-    const ShownMessage failed{"PDF save FAILED", "Error", MessageIcon::Error};
-    EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{failed, failed}));
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{"PDF save FAILED: cannot write " +
+                                            (folder / "missing" / "report.pdf").string() +
+                                            ": No such file or directory",
+                                        "PDF save FAILED: " + folderInTheWay.failure}));
     EXPECT_EQ(testing::FileNames(folder.Path()), (std::set<std::string>{"taken.pdf"}));
 }
 
@@ -73,7 +76,8 @@ TEST_F(PdfReport, AFailedExportKeepsTheEarlierReport) {
     EXPECT_EQ(Export(folder / "report.pdf").status, ExportStatus::Failed);
     EXPECT_EQ(testing::FileContent(folder / "report.pdf"), "the earlier report");
     EXPECT_EQ(testing::FileNames(folder.Path()), (std::set<std::string>{"report.pdf"}));
-    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"PDF save FAILED"}));
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{"PDF save FAILED: the chart picture has the wrong size"}));
 }
 
 TEST_F(PdfReport, AReportFontThatCannotBeUsedIsAFailureThatSaysWhy) {

@@ -41,10 +41,12 @@ public:
 void RequireSaved(const ExportResult& result, const std::string& what, const LastMessage& message) {
     if (result.status == ExportStatus::Saved)
         return;
+    // The message names the reason already.
     std::string line = "velka-cli export: ";
-    line += message.last.empty() ? "cannot write the " + what : message.last;
-    if (!result.failure.empty())
-        line += ": " + result.failure;
+    if (!message.last.empty())
+        line += message.last;
+    else
+        line += "cannot write the " + what + (result.failure.empty() ? "" : ": " + result.failure);
     throw CommandFailure{line};
 }
 
