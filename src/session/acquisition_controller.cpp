@@ -22,6 +22,7 @@ constexpr const char* kReadFailedText = "Data read FAILED";
 constexpr const char* kArchiveFailedText = "Archive save FAILED";
 constexpr const char* kEraseFailedText = "Erase FAILED";
 constexpr const char* kLoadFailedText = "Load FAILED";
+constexpr const char* kErasedText = "Data erased";
 constexpr const char* kConnectLoggerText = "Please make sure device is connected correctly";
 constexpr const char* kErrorCaption = "Error";
 constexpr const char* kWarningCaption = "Warning";
@@ -330,11 +331,24 @@ void AcquisitionController::SetChartView(const LogSummary& view) {
 EraseOutcome AcquisitionController::HandleEraseRequest() {
     std::string refusal;
     ExclusiveLock archiveLock;
+    std::filesystem::path archivedCopy;
     const EraseOutcome outcome = link_.EraseRecord(image_, [&](const LoggerImage& loggerImage) {
-        return MayChange(loggerImage, archiveLock, "it was not erased", refusal);
+        return MayChange(loggerImage, archiveLock, "it was not erased", refusal, &archivedCopy);
     });
     // Other programs may change the archive again before anyone reads the outcome.
     archiveLock.Release();
+    if (outcome.opened && !outcome.refused && outcome.result == kResultSuccess) {
+        // Every page shows what the logger holds now: its empty record.
+        shownStoredRecording_.clear();
+        LoadSettingsFromImage();
+        DecodeRecord();
+        LoadProducts();
+        messages_.ShowMessage(archivedCopy.empty() ? std::string(kErasedText)
+                                                   : std::string(kErasedText) +
+                                                         "; the record is kept in the archive as " +
+                                                         MessagePath(archivedCopy),
+                              kInfoCaption, MessageIcon::Information);
+    }
     if (!outcome.opened && outcome.result == kResultNoLogger)
         messages_.ShowMessage(kConnectLoggerText, kWarningCaption, MessageIcon::Warning);
     else if (!outcome.opened)
@@ -348,7 +362,8 @@ EraseOutcome AcquisitionController::HandleEraseRequest() {
 }
 
 bool AcquisitionController::MayChange(const LoggerImage& loggerImage, ExclusiveLock& archiveLock,
-                                      const std::string& notDone, std::string& refusal) const {
+                                      const std::string& notDone, std::string& refusal,
+                                      std::filesystem::path* archivedCopy) const {
     const std::size_t samples = CountSamplesBeforeZero(UnpackSampleRegion(loggerImage));
     if (samples == 0)
         return true;
@@ -365,8 +380,11 @@ bool AcquisitionController::MayChange(const LoggerImage& loggerImage, ExclusiveL
                   DescribeArchiveLockFailure(folder, archiveLock) + "), so " + notDone;
         return false;
     }
-    if (FindArchivedCopy(folder, loggerImage))
+    if (const std::optional<std::filesystem::path> copy = FindArchivedCopy(folder, loggerImage)) {
+        if (archivedCopy != nullptr)
+            *archivedCopy = *copy;
         return true;
+    }
     refusal = held + " that are not in the archive, so " + notDone +
               ". Plug it in again to archive them first";
     return false;

@@ -109,9 +109,10 @@ public:
     // Empties the logger's record, but only when what the logger holds now is in the archive
     // byte for byte, or it holds no samples: a recording is never erased before it is safe on
     // disk. The archive folder stays locked from that check to the erase's end, so no other
-    // program can change the copy meanwhile. Success is silent; a refusal, an absent logger and a
-    // failed erase (with the step that failed and what the logger then holds) are reported to the
-    // user.
+    // program can change the copy meanwhile. Success says so ("Data erased; the record is kept
+    // in the archive as …") and every page then shows the logger's empty record; a refusal, an
+    // absent logger and a failed erase (with the step that failed and what the logger then holds)
+    // are reported to the user.
     EraseOutcome HandleEraseRequest();
     // Whether the erase is offered: the logger of the last acquisition is still plugged in and
     // its serial number is above 0x800000 (an image loaded from the archive since changes
@@ -173,8 +174,10 @@ private:
     void ReportArchiveFailure();
     // The rule before the erase and the settings write change a logger: what it holds is in
     // the archive byte for byte, or it holds no samples. `notDone` ends the refusal.
+    // `archivedCopy`, when given, is set to the copy that was found.
     bool MayChange(const LoggerImage& loggerImage, ExclusiveLock& archiveLock,
-                   const std::string& notDone, std::string& refusal) const;
+                   const std::string& notDone, std::string& refusal,
+                   std::filesystem::path* archivedCopy = nullptr) const;
     void DecodeRecord();
     void LoadProducts();
 

@@ -720,13 +720,19 @@ TEST_F(Acquisition, WriteWithoutALoggerReadIsRefusedAndChangesNothing) {
     }
 }
 
-TEST_F(Acquisition, EraseRequestIsSilentOnSuccessAndReportsFailures) {
+// A successful erase says so and shows the logger's empty record on every page.
+TEST_F(Acquisition, EraseRequestSaysWhatHappened) {
     Plug(SyntheticLoggerImage(kStart));
     ASSERT_EQ(Controller().Acquire(), kResultSuccess);
     log.entries.clear();
     EXPECT_EQ(Controller().HandleEraseRequest().result, kResultSuccess);
-    EXPECT_TRUE(log.entries.empty());
+    EXPECT_EQ(log.entries, (std::vector<std::string>{
+                               "settings changed", "record decoded", "products loaded",
+                               "box Info: Data erased; the record is kept in the archive as " +
+                                   Archived("0A1B2C3D_2018-05-04_09-07-05.bin").string()}));
+    EXPECT_TRUE(Controller().CurrentRecording().record.samples.empty());
     EXPECT_EQ(logger->Device().FinalCommandCount(), 1);
+    log.entries.clear();
 
     Plug(SyntheticLoggerImage(kStart), {EmulatedFault::RemovedAtReport, 40, 10});
     EXPECT_NE(Controller().HandleEraseRequest().result, kResultSuccess);
@@ -776,7 +782,7 @@ TEST_F(Acquisition, EraseGoesAheadOnlyForARecordSafeInTheArchive) {
         const EraseOutcome outcome = Controller().HandleEraseRequest();
         EXPECT_EQ(outcome.refused, !c.message.empty()) << c.what;
         if (c.message.empty()) {
-            EXPECT_TRUE(log.entries.empty()) << c.what;
+            EXPECT_EQ(log.entries.back().rfind("box Info: Data erased", 0), 0u) << c.what;
             EXPECT_EQ(logger->Device().FinalCommandCount(), 1) << c.what;
         } else {
             EXPECT_EQ(log.entries, std::vector<std::string>{c.message}) << c.what;

@@ -1,6 +1,7 @@
 #pragma once
-// The command line's message service: what the window would show in a box is one line on
-// stderr; a question is answered OK, since the command itself was the user's confirmation.
+// The command line's message service: a warning or an error the window would show in a box is
+// one line on stderr; a question is answered OK, since the command itself was the user's
+// confirmation.
 
 #include "record/text_encoding.h"
 #include "services/message_service.h"
@@ -20,9 +21,11 @@ class ConsoleMessages final : public MessageService {
 public:
     explicit ConsoleMessages(std::ostream& err) : err_(err) {}
 
-    MessageAnswer ShowMessage(const std::string& text, const std::string&, MessageIcon,
+    // What went well the command's own output says; stderr is for what did not.
+    MessageAnswer ShowMessage(const std::string& text, const std::string&, MessageIcon icon,
                               MessageButtons) override {
-        WriteMessageLine(err_, text);
+        if (icon != MessageIcon::Information)
+            WriteMessageLine(err_, text);
         return MessageAnswer::Ok;
     }
 
