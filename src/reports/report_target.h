@@ -14,7 +14,7 @@ namespace velka {
 
 // The files a report must never replace.
 struct KeptFiles {
-    DataRoot dataRoot;                     // its archive folder and its calibrated table
+    DataRoot dataRoot;                      // its archive folder and its calibrated table
     std::filesystem::path referenceFolder;  // the delivered reference tables
     std::filesystem::path settingsFile;     // config.ini
 };
