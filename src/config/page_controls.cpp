@@ -1,6 +1,7 @@
 #include "config/page_controls.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace velka {
@@ -27,13 +28,20 @@ QLabel* PlaceLabel(QWidget& page, const char* text, const QRect& rect, Qt::Align
 
 void LimitTextLength(QLineEdit& edit, int units) {
     QObject::connect(&edit, &QLineEdit::textChanged, &edit, [&edit, units](const QString& text) {
-        if (text.size() <= units)
+        if (text.size() <= units && !text.contains(QChar(u'\0')))
             return;
-        qsizetype kept = units;
-        if (kept > 0 && text[kept - 1].isHighSurrogate())
-            --kept;
-        edit.setText(text.left(kept));
-        edit.setCursorPosition(static_cast<int>(kept));
+        // A pasted NUL would end the text in the image there; it goes before the length counts.
+        const int caret = edit.cursorPosition();
+        const auto nulsBeforeCaret = text.left(caret).count(QChar(u'\0'));
+        QString kept = text;
+        kept.remove(QChar(u'\0'));
+        qsizetype length = std::min<qsizetype>(kept.size(), units);
+        if (length > 0 && length < kept.size() && kept[length - 1].isHighSurrogate())
+            --length;
+        const bool cut = length < kept.size();
+        kept.truncate(length);
+        edit.setText(kept);
+        edit.setCursorPosition(static_cast<int>(cut ? length : caret - nulsBeforeCaret));
     });
 }
 

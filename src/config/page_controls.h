@@ -22,8 +22,9 @@ template <class Control> Control* Place(Control* control, const QRect& rect, con
     return control;
 }
 
-// Whenever the text grows longer than `units` UTF-16 code units it is cut to its first ones
-// (never between the halves of a surrogate pair) and the caret goes to its end.
+// The text keeps what its slot in the image can carry: NUL characters (from a paste) are
+// removed, and a text longer than `units` UTF-16 code units is cut to its first ones (never
+// between the halves of a surrogate pair), the caret then at its end.
 void LimitTextLength(QLineEdit& edit, int units);
 
 // A date picker with a calendar, showing the date in the system locale's short format (with a

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 
@@ -50,6 +51,12 @@ ProductEditor::ProductEditor(QWidget& page, MessageService& messages, std::int64
     quantity_->SetMaximum(kMaxQuantity);
     unit_ = TextField(page, {310, 277, 60, 22}, "unitField", kUnitFieldUnits);
     validity_ = Place(MakeDatePicker(page, false, now), {480, 277, 100, 22}, "validityPicker");
+    // The product table keeps two characters of the unit; the field takes no more, and says so.
+    QLabel* unitNote = PlaceLabel(page, "", {590, 280, 200, 16}, Qt::AlignLeft);
+    unitNote->setText(QStringLiteral("Unit: the logger keeps %1 characters").arg(kUnitFieldUnits));
+    unitNote->setObjectName("unitNote");
+    unitNote->setForegroundRole(QPalette::PlaceholderText);
+    unit_->setToolTip(unitNote->text());
 
     add_ = Place(new QPushButton(QStringLiteral("Add"), &page), {485, 155, 75, 35}, "addButton");
     delete_ =

@@ -1,5 +1,7 @@
 #include "config/product_list.h"
 
+#include "config/blank_text.h"
+
 #include <algorithm>
 
 namespace velka {
@@ -37,7 +39,7 @@ void ProductList::Assign(ParsedProducts parsed) {
 UserMessage ProductList::Add(ProductRecord product) {
     if (products_.size() >= kMaxProducts)
         return Warning(kTooManyProductsText);
-    if (product.name.empty())
+    if (IsBlankText(product.name))
         return Warning(kNoProductText);
     product.id = FreeId();
     const int newTotal = tableUsedBytes_ + EntrySize(product);

@@ -1,5 +1,6 @@
 #include "config/settings_write.h"
 
+#include "config/blank_text.h"
 #include "config/field_limits.h"
 #include "config/product_list.h"
 #include "record/product_record.h"
@@ -49,9 +50,9 @@ std::optional<std::string> CheckRequiredFields(const LoggerSettings& settings) {
         return message;
     if (settings.products.empty())
         return kNoProductText;
-    if (settings.deliveryCompany.empty())
+    if (IsBlankText(settings.deliveryCompany))
         return "Please input Delivery Company";
-    if (settings.receivingCompany.empty())
+    if (IsBlankText(settings.receivingCompany))
         return "Please input Receiving Company";
     // Limits the other way round would make every sample an alarm.
     if (settings.lowerLimit >= settings.upperLimit)

@@ -88,7 +88,7 @@ TEST_F(ParameterPage, ControlsSitWhereTheUserLooksAndLabelsFit) {
               "Number|Parameter setting|Period of validity|Product Batch Number|"
               "Product Information|Quantity|Shipment Number|Shutdown Mode|Specification Model|"
               "Start Delay|Transport Company|Transport Information|Transport Number|Unit|"
-              "Upper Limit Alarm|day|℃|℃");
+              "Unit: the logger keeps 2 characters|Upper Limit Alarm|day|℃|℃");
 
     // What a new page shows.
     for (const char* list : {"startDelayList", "alarmDelayList", "logIntervalList"}) {
@@ -100,7 +100,7 @@ TEST_F(ParameterPage, ControlsSitWhereTheUserLooksAndLabelsFit) {
     labels << Text("upperLimitField") << Text("lowerLimitField") << Text("shutdownModeField")
            << Text("logCycleField") << Get<QDateTimeEdit>("deliveryDatePicker").text()
            << Get<QDateTimeEdit>("validityPicker").text();
-    EXPECT_EQ(labels.mid(28).join('|').toStdString(),
+    EXPECT_EQ(labels.mid(29).join('|').toStdString(),
               "0min 5min 10min 20min 30min [10min]|0min 5min 10min 20min 30min [30min]|"
               "30sec 1min 5min 10min 30min [30sec]|30|0|Manual||12/9/2025|12/9/25");
 
@@ -178,11 +178,14 @@ TEST_F(ParameterPage, WriteChecksProductsThenDeliveryThenReceivingCompanyThenLim
         const char *delivery, *receiving, *lower, *message;
     };
     const char* limitsReversed = "Warning: Lower Limit Alarm must be below Upper Limit Alarm";
-    for (const Case& c : {Case{false, "", "", "2", "Warning: Please Add Product Information"},
-                          Case{true, "", "", "2", "Warning: Please input Delivery Company"},
-                          Case{true, "Fjord", "", "2", "Warning: Please input Receiving Company"},
-                          Case{true, "Fjord", "Bay", "8", limitsReversed},
-                          Case{true, "Fjord", "Bay", "9", limitsReversed}}) {
+    for (const Case& c :
+         {Case{false, "", "", "2", "Warning: Please Add Product Information"},
+          Case{true, "", "", "2", "Warning: Please input Delivery Company"},
+          Case{true, "Fjord", "", "2", "Warning: Please input Receiving Company"},
+          Case{true, "  ", "Bay", "2", "Warning: Please input Delivery Company"},
+          Case{true, "Fjord", "\t\u3000 ", "2", "Warning: Please input Receiving Company"},
+          Case{true, "Fjord", "Bay", "8", limitsReversed},
+          Case{true, "Fjord", "Bay", "9", limitsReversed}}) {
         const LoggerImage memory = PageTestImage();
         Start(memory);
         Arrive();
@@ -417,7 +420,15 @@ TEST_F(ParameterPage, FieldsHoldNoMoreThanTheImageKeeps) {
         EXPECT_EQ(field.cursorPosition(), limit);
         Retype(name, QString(limit - 1, u'x') + QString::fromUtf8("\U0001F9CA"));
         EXPECT_EQ(field.text(), QString(limit - 1, u'x'));
+        // A pasted NUL is dropped before the length counts.
+        QGuiApplication::clipboard()->setText(QStringLiteral("k") + QChar(u'\0') + "g");
+        Retype(name, "");
+        field.paste();
+        EXPECT_EQ(field.text() + " " + QString::number(field.cursorPosition()), "kg 2");
     }
+    Retype("productNameField", " \u3000");
+    Click("addButton");
+    EXPECT_EQ(Messages(), Texts{"Warning: Please Add Product Information"});
 
     // Quantity: digits only, up to 65535, typed or pasted.
     auto& quantity = Get<QLineEdit>("quantityField");
@@ -446,7 +457,7 @@ TEST_F(ParameterPage, FieldsHoldNoMoreThanTheImageKeeps) {
     Retype("productNameField", "Vaccine");
     Click("addButton");
     EXPECT_EQ(Products().index(0, 6).data().toString() + Products().index(0, 5).data().toString(),
-              "7000x");
+              "7000kg");
 
     // Limits: whole degrees from -30 to 70, by the spin buttons or the arrow keys.
     QTest::mouseClick(&Get("lowerLimitSpin"), Qt::LeftButton, {}, {8, 17});
