@@ -264,10 +264,11 @@ void CVelkaDlg::ReadHotplugEvents() {
 }
 
 void CVelkaDlg::StartUp() {
-    // Tables that cannot convert are named once; then a logger plugged in before the program
-    // started is read at once, without the notices.
+    // Tables that cannot convert and a data root that cannot keep recordings are named once;
+    // then a logger plugged in before the program started is read at once, without the notices.
     loggerTasks_.Run([this] {
         controller_.ReportUnusableReferenceTables();
+        controller_.ReportUnusableDataRoot();
         controller_.Acquire(WhenInUse::Wait);
     });
     RefreshHistory();

@@ -242,6 +242,13 @@ bool AcquisitionController::ReportUnusableReferenceTables() {
     return true;
 }
 
+bool AcquisitionController::ReportUnusableDataRoot() {
+    const std::optional<std::string> problem = DataRootProblem(dataRoot_);
+    if (problem)
+        messages_.ShowMessage(*problem, kErrorCaption, MessageIcon::Error);
+    return problem.has_value();
+}
+
 ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) {
     lastWriteFailure_.clear();
     // Limits encoded through tables that cannot convert would be nonsense on the logger.

@@ -130,6 +130,9 @@ public:
     // Shows the one "Error" naming the folder and the problem; false (and silent) for usable
     // tables.
     bool ReportUnusableReferenceTables();
+    // The same for a data root that cannot keep recordings (DataRootProblem): a file, or a
+    // folder the program may not read or write. Reads still go on; their archiving then fails.
+    bool ReportUnusableDataRoot();
 
     // The archive folder, created when missing; staged files that killed programs left there
     // more than an hour ago are removed the first time. The first archiving does it too.

@@ -1,7 +1,10 @@
 #include "storage/data_root.h"
 
+#include "storage/file_io.h"
+
 #include <cerrno>
 #include <cstdlib>
+#include <dirent.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -57,6 +60,33 @@ bool EnsurePrivateDirectory(const std::filesystem::path& path) {
         return ::chmod(path.c_str(), 0700) == 0;
     // Another copy starting at the same moment may have made it.
     return errno == EEXIST && std::filesystem::is_directory(path, error);
+}
+
+std::optional<std::string> DataRootProblem(const DataRoot& root) {
+    const auto problem = [&root](const std::filesystem::path& path, int error) {
+        const std::error_code reason(error, std::generic_category());
+        return "The data folder " + MessagePath(root.Root()) + " cannot be used: " +
+               (path == root.Root() ? reason.message() : DescribeFileError(path, reason));
+    };
+    for (const std::filesystem::path& folder : {root.Root(), root.DataDirectory()}) {
+        struct stat status {};
+        if (::stat(folder.c_str(), &status) != 0) {
+            // Missing is fine: it is made when the first recording is archived. A file on the
+            // way ("Not a directory") or a folder we may not look into is not.
+            if (errno == ENOENT)
+                return std::nullopt;
+            return problem(folder, errno);
+        }
+        if (!S_ISDIR(status.st_mode))
+            return problem(folder, ENOTDIR);
+        if (DIR* listing = ::opendir(folder.c_str()))
+            ::closedir(listing);
+        else
+            return problem(folder, errno);
+        if (::access(folder.c_str(), W_OK | X_OK) != 0)
+            return problem(folder, errno);
+    }
+    return std::nullopt;
 }
 
 }  // namespace velka

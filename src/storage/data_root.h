@@ -4,6 +4,7 @@
 // the running executable, which holds the delivered reference tables.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace velka {
@@ -22,6 +23,12 @@ public:
 private:
     std::filesystem::path root_;
 };
+
+// Why recordings cannot be kept under the root, or nothing when they can: the root and its
+// archive folder must be folders the program can list and write in, or not exist yet below a
+// folder (they are made at the first archiving). E.g. "The data folder /x/Calderwyn cannot be
+// used: Not a directory".
+std::optional<std::string> DataRootProblem(const DataRoot& root);
 
 // $HOME, or the password database's home when HOME is not set.
 std::filesystem::path HomeFolder();

@@ -4,6 +4,7 @@
 #include "app/region_from_bitmap.h"
 #include "app/system_page.h"
 #include "session/archive_file_name.h"
+#include "storage/file_io.h"
 #include "widgets/popup_dialog.h"
 #include "widgets/skin_bitmaps.h"
 #include "widgets/skin_button.h"
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QTableView>
 #include <QTimer>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -154,6 +156,17 @@ TEST(MainWindow, UnusableReferenceTablesAreNamedOnceAndGiveNoTemperatures) {
     test.Start();
     EXPECT_EQ(test.messages.shown, std::vector<std::string>{"Error: " + tables.ProblemText()});
     EXPECT_TRUE(test.window->Controller().CurrentRecording().record.samples.empty());
+}
+
+TEST(MainWindow, ADataRootThatCannotKeepRecordingsIsNamedAtStart) {
+    WindowUnderTest test;
+    std::filesystem::remove_all(test.dataDir / "Data");  // the window made it on opening
+    std::ofstream(test.dataDir / "Data") << "not a folder";
+    test.Start();
+    ASSERT_FALSE(test.messages.shown.empty());
+    EXPECT_EQ(test.messages.shown.front(),
+              "Error: The data folder " + MessagePath(test.dataDir.Path()) +
+                  " cannot be used: " + MessagePath(test.dataDir / "Data") + ": Not a directory");
 }
 
 TEST(MainWindow, NavigationShowsOnePageAndChecksItsButton) {

@@ -115,6 +115,33 @@ TEST(DataRoot, EnsureDirectoryAcceptsFoldersOnly) {
     EXPECT_FALSE(EnsureDirectory(dir / "file"));
 }
 
+TEST(DataRoot, AProblemOnlyWhenRecordingsCannotBeKept) {
+    const TempDir dir;
+    std::ofstream(dir / "file") << "x";
+    std::filesystem::create_directories(dir / "withFileData");
+    std::ofstream(dir / "withFileData" / "Data") << "x";
+    std::filesystem::create_directories(dir / "locked" / "Data");
+    std::filesystem::permissions(dir / "locked" / "Data", std::filesystem::perms::owner_read);
+    const bool root = ::geteuid() == 0;  // root reads and writes every folder
+    const std::pair<std::filesystem::path, std::string> cases[] = {
+        {dir / "new", ""},
+        {dir.Path(), ""},
+        {dir / "file", "cannot be used: Not a directory"},
+        {dir / "file" / "below", "cannot be used: Not a directory"},
+        {dir / "withFileData",
+         "cannot be used: " + MessagePath(dir / "withFileData" / "Data") + ": Not a directory"},
+        {dir / "locked",
+         root ? ""
+              : "cannot be used: " + MessagePath(dir / "locked" / "Data") + ": Permission denied"},
+    };
+    for (const auto& [path, reason] : cases) {
+        const std::optional<std::string> problem = DataRootProblem(DataRoot(path));
+        EXPECT_EQ(problem.value_or(""),
+                  reason.empty() ? "" : "The data folder " + MessagePath(path) + " " + reason);
+    }
+    std::filesystem::permissions(dir / "locked" / "Data", std::filesystem::perms::owner_all);
+}
+
 TEST(ReferenceFiles, MissingFilesLeaveZeroTablesAndCurrentTableIsWritten) {
     const TempDir dir;
     std::ofstream(dir / "middle.txt") << "-30.0    200.0\n-29.9    199.0\n";
