@@ -1,6 +1,7 @@
 #include "widgets/application_look.h"
 
 #include "services/numeric_locale.h"
+#include "widgets/skin_bitmaps.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
+#include <optional>
 
 namespace velka {
 namespace {
@@ -18,8 +20,28 @@ namespace {
 // Sans holds every label; 12 px Liberation Sans or DejaVu Sans overflow many of them.
 constexpr int kUiFontPixels = 11;
 
-// The skin's accent (tools/skin-art), for selected rows and focused fields.
+// The skin's colours (tools/skin-art/skin_look.h): the accent for selected rows and focused
+// fields; dialogs and buttons in the light greys of the parameter page's cards.
 const QColor kAccent{0x2c, 0x6f, 0xae};
+const QColor kDialog{0xe3, 0xe9, 0xef};
+const QColor kButton{0xf3, 0xf6, 0xf9};
+
+// The message boxes' badges drawn by the skin generator, in place of the style's own pictures
+// (without a desktop's icon theme Qt falls back to pictures of another era).
+std::optional<int> BadgeBitmap(QStyle::StandardPixmap icon) {
+    switch (icon) {
+    case QStyle::SP_MessageBoxInformation:
+        return 180;
+    case QStyle::SP_MessageBoxQuestion:
+        return 181;
+    case QStyle::SP_MessageBoxWarning:
+        return 182;
+    case QStyle::SP_MessageBoxCritical:
+        return 183;
+    default:
+        return std::nullopt;
+    }
+}
 
 // Fusion with the narrow gap between a radio button's (or check box's) mark and its text that
 // the pages' rectangles were laid out for: Fusion's own 6 pixels cut the last letters of
@@ -34,6 +56,25 @@ public:
             return kLabelSpacingPixels;
         }
         return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    // Buttons of dialogs carry their word only: no tick or return-arrow picture beside "OK".
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (const std::optional<int> bitmap = BadgeBitmap(icon)) {
+            QIcon badge;
+            badge.addPixmap(SkinBitmap(*bitmap, 1.0));
+            badge.addPixmap(SkinBitmap(*bitmap, 2.0));
+            return badge;
+        }
+        return QProxyStyle::standardIcon(icon, option, widget);
     }
 
 private:
@@ -65,6 +106,8 @@ void ApplyApplicationLook(QApplication& application) {
     QPalette palette = application.style()->standardPalette();
     palette.setColor(QPalette::Highlight, kAccent);
     palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Window, kDialog);
+    palette.setColor(QPalette::Button, kButton);
     application.setPalette(palette);
     application.setFont(ApplicationFont());
 }

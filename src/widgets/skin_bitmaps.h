@@ -1,7 +1,8 @@
 #pragma once
 // The window's pictures by bitmap id (129 window background, 130-153 navigation buttons,
 // 154-156 and 175-176 close and minimise, 158, 159 and 172 page backgrounds, 160-171 and
-// 173-174 chart buttons, 177-178 system page buttons), built into velka_widgets.
+// 173-174 chart buttons, 177-178 system page buttons, 180-183 the message boxes' badges:
+// information, question, warning, error), built into velka_widgets.
 
 #include <QImage>
 #include <QPixmap>

@@ -2,6 +2,7 @@
 // plug-in notices that close by themselves.
 
 #include "app/qt_message_service.h"
+#include "widgets/skin_bitmaps.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
@@ -94,9 +95,18 @@ TEST(QtMessageService, BoxesShowTheirCaptionIconAndButtonsAndReturnTheAnswer) {
             EXPECT_EQ(box.text(), "Empty All Data?") << label;
             EXPECT_EQ(box.icon(), c.expectedIcon) << label;
             EXPECT_EQ(box.parentWidget(), &window) << label;
+            // The skin's badge for the icon, and buttons with their word only.
+            const int badge = c.expectedIcon == QMessageBox::Information ? 180
+                              : c.expectedIcon == QMessageBox::Warning   ? 182
+                                                                         : 183;
+            EXPECT_EQ(box.iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+                      SkinBitmap(badge, 1.0).toImage().convertToFormat(QImage::Format_ARGB32))
+                << label;
             QStringList texts;
-            for (QAbstractButton* button : box.buttons())
+            for (QAbstractButton* button : box.buttons()) {
                 texts.append(button->text());
+                EXPECT_TRUE(button->icon().isNull()) << label;
+            }
             texts.sort(Qt::CaseInsensitive);
             QStringList expectedTexts = c.expectedButtons;
             expectedTexts.sort(Qt::CaseInsensitive);

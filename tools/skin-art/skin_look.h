@@ -22,6 +22,9 @@ inline const QColor kOnAccent{0xff, 0xff, 0xff};
 inline const QColor kDanger{0xc0, 0x3b, 0x2e};
 inline const QColor kDangerDeep{0x9a, 0x2c, 0x22};
 inline const QColor kDangerSoft{0xf0, 0x8f, 0x84};
+// The warning badge of the message boxes: amber, with a dark mark.
+inline const QColor kCaution{0xe8, 0xa3, 0x1c};
+inline const QColor kOnCaution{0x2a, 0x22, 0x10};
 
 // The content pages (chart, record table, history): white labels (history page) and default
 // dark labels (record table, chart) both stand on it with a contrast of at least 4.5:1.

@@ -16,6 +16,7 @@ constexpr QSize kWindowButtonSize{38, 38};
 constexpr QSize kChartButtonSize{51, 51};
 constexpr QSize kShiftButtonSize{44, 45};
 constexpr QSize kSystemButtonSize{96, 53};
+constexpr QSize kMessageBadgeSize{32, 32};
 
 // Where the pages sit in the window.
 constexpr QRect kPageFrame{140, 40, 860, 700};
@@ -113,6 +114,64 @@ SkinPicture EraseButton() {
                 DrawIcon(painter, Icon::Trash, QRectF(12, 15, 23, 23), kDangerSoft);
                 DrawWord(painter, QRectF(39, 0, 50, 53), QStringLiteral("Erase"), 15, kTileText,
                          true, Qt::AlignVCenter | Qt::AlignLeft);
+            }};
+}
+
+// The badges of the message boxes, in the skin's colours: information and question on the
+// accent, warning in amber, error in the danger red.
+enum class Badge { Information, Question, Warning, Error };
+
+SkinPicture MessageBadge(int bitmapId, Badge badge) {
+    return {bitmapId, kMessageBadgeSize, true, [=](QPainter& painter) {
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setPen(Qt::NoPen);
+                if (badge == Badge::Warning) {
+                    QPainterPath triangle;
+                    triangle.moveTo(16, 2.5);
+                    triangle.lineTo(30.5, 28.5);
+                    triangle.lineTo(1.5, 28.5);
+                    triangle.closeSubpath();
+                    painter.setPen(QPen(kCaution, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                    painter.setBrush(kCaution);
+                    painter.drawPath(triangle);
+                    painter.setPen(QPen(kOnCaution, 3.2, Qt::SolidLine, Qt::RoundCap));
+                    painter.drawLine(QPointF(16, 11), QPointF(16, 19.5));
+                    painter.setPen(Qt::NoPen);
+                    painter.setBrush(kOnCaution);
+                    painter.drawEllipse(QPointF(16, 24.5), 1.9, 1.9);
+                    return;
+                }
+                painter.setBrush(badge == Badge::Error ? kDanger : kAccent);
+                painter.drawEllipse(QRectF(1, 1, 30, 30));
+                const QPen mark(kOnAccent, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+                switch (badge) {
+                case Badge::Information:
+                    painter.setPen(mark);
+                    painter.drawLine(QPointF(16, 14.5), QPointF(16, 23.5));
+                    painter.setPen(Qt::NoPen);
+                    painter.setBrush(kOnAccent);
+                    painter.drawEllipse(QPointF(16, 9), 2, 2);
+                    break;
+                case Badge::Question: {
+                    QPainterPath hook;
+                    hook.moveTo(11.5, 12);
+                    hook.cubicTo(11.5, 6.5, 20.5, 6.5, 20.5, 12);
+                    hook.cubicTo(20.5, 15.5, 16, 15.5, 16, 19.5);
+                    painter.setPen(mark);
+                    painter.drawPath(hook);
+                    painter.setPen(Qt::NoPen);
+                    painter.setBrush(kOnAccent);
+                    painter.drawEllipse(QPointF(16, 24.5), 2, 2);
+                    break;
+                }
+                case Badge::Error:
+                    painter.setPen(mark);
+                    painter.drawLine(QPointF(11, 11), QPointF(21, 21));
+                    painter.drawLine(QPointF(21, 11), QPointF(11, 21));
+                    break;
+                case Badge::Warning:
+                    break;
+                }
             }};
 }
 
@@ -220,6 +279,11 @@ std::vector<SkinPicture> AllSkinPictures() {
         ToolButton(165, kShiftButtonSize, Icon::ChevronRight, true),
         HelpButton(),
         EraseButton(),
+        // Message boxes: information, question, warning, error.
+        MessageBadge(180, Badge::Information),
+        MessageBadge(181, Badge::Question),
+        MessageBadge(182, Badge::Warning),
+        MessageBadge(183, Badge::Error),
         SystemPage(),
         ContentPage(),
         ParameterPage(),
