@@ -2,8 +2,13 @@
 
 #include "widgets/application_look.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
+#include <memory>
 
 namespace velka {
 namespace {
@@ -20,9 +25,28 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
     return QMessageBox::Information;
 }
 
+std::unique_ptr<QMessageBox> NoticeBox(const std::string& text, const std::string& caption,
+                                       int timeoutMs, QWidget* parent) {
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Information, QString::fromStdString(caption),
+                                      QString::fromStdString(text), QMessageBox::Ok, parent);
+    QTimer::singleShot(std::max(timeoutMs, 0), box.get(), &QDialog::accept);
+    return box;
+}
+
 }  // namespace
 
+void QtMessageService::AwaitStartedNotice() {
+    if (startedNotice_.isNull() || !startedNotice_->isVisible())
+        return;
+    QEventLoop waiting;
+    QObject::connect(startedNotice_.data(), &QDialog::finished, &waiting, &QEventLoop::quit);
+    QObject::connect(startedNotice_.data(), &QObject::destroyed, &waiting, &QEventLoop::quit);
+    waiting.exec();
+}
+
 void QtMessageService::Exec(QMessageBox& box) {
+    AwaitStartedNotice();
     box.setTextFormat(Qt::PlainText);
     SetStandardButtonTexts(box);
     if (boxShown_)
@@ -60,13 +84,29 @@ MessageAnswer QtMessageService::ShowMessage(const std::string& text, const std::
 
 void QtMessageService::ShowTimedNotice(const std::string& text, const std::string& caption,
                                        int timeoutMs) {
-    QMessageBox box(QMessageBox::Information, QString::fromStdString(caption),
-                    QString::fromStdString(text), QMessageBox::Ok, parentWindow_);
-    QTimer closing;
-    closing.setSingleShot(true);
-    QObject::connect(&closing, &QTimer::timeout, &box, &QDialog::accept);
-    closing.start(std::max(timeoutMs, 0));
-    Exec(box);
+    const std::unique_ptr<QMessageBox> box = NoticeBox(text, caption, timeoutMs, parentWindow_);
+    Exec(*box);
+}
+
+void QtMessageService::StartTimedNotice(const std::string& text, const std::string& caption,
+                                        int timeoutMs) {
+    AwaitStartedNotice();
+    QMessageBox* box = NoticeBox(text, caption, timeoutMs, parentWindow_).release();
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
+    SetStandardButtonTexts(*box);
+    box->setWindowModality(Qt::ApplicationModal);
+    startedNotice_ = box;
+    box->show();
+    if (boxShown_)
+        QTimer::singleShot(0, box, [this, box] { boxShown_(*box); });
+    // The work that follows holds the event loop: the box must be painted before it starts.
+    QElapsedTimer waited;
+    waited.start();
+    while (box->isVisible() && !box->windowHandle()->isExposed() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    if (box->isVisible())
+        box->repaint();
 }
 
 }  // namespace velka

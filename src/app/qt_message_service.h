@@ -25,6 +25,10 @@ public:
     // A time-out of 0 or less closes the notice as soon as it is shown.
     void ShowTimedNotice(const std::string& text, const std::string& caption,
                          int timeoutMs) override;
+    // Returns once the notice is on screen (or after half a second without a screen to put it
+    // on); it closes by its own timer, which runs whenever the caller lets events through.
+    void StartTimedNotice(const std::string& text, const std::string& caption,
+                          int timeoutMs) override;
 
     // Called with every box once its event loop runs: tests answer boxes through it.
     void SetBoxShownHook(std::function<void(QMessageBox&)> hook) { boxShown_ = std::move(hook); }
@@ -32,6 +36,10 @@ public:
 private:
     // Runs the box modally; the button the user pressed, or null when it was closed otherwise.
     void Exec(QMessageBox& box);
+    // Lets a started notice run out before the next box is shown.
+    void AwaitStartedNotice();
+
+    QPointer<QMessageBox> startedNotice_;
 
     QPointer<QWidget> parentWindow_;
     std::function<void(QMessageBox&)> boxShown_;

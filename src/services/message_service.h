@@ -26,6 +26,14 @@ public:
     // user closes it.
     virtual void ShowTimedNotice(const std::string& text, const std::string& caption,
                                  int timeoutMs) = 0;
+
+    // The same notice, put on screen while the caller goes on working (the read that the
+    // "data reading" notice announces); the next message waits until it has closed. A service
+    // that cannot show anything beside the work shows it first.
+    virtual void StartTimedNotice(const std::string& text, const std::string& caption,
+                                  int timeoutMs) {
+        ShowTimedNotice(text, caption, timeoutMs);
+    }
 };
 
 }  // namespace velka

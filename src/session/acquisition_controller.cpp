@@ -132,7 +132,8 @@ void AcquisitionController::ResetForArrival() {
 
 ResultCode AcquisitionController::ArrivalSequence() {
     ResetForArrival();
-    messages_.ShowTimedNotice(kFirstNoticeText, kFirstNoticeCaption, noticeTimeoutMs_);
+    // The read runs while the notice is on screen.
+    messages_.StartTimedNotice(kFirstNoticeText, kFirstNoticeCaption, noticeTimeoutMs_);
     // The other program that holds the logger archives its record meanwhile: an identical
     // read after it writes nothing.
     const ResultCode result = Acquire(WhenInUse::Wait);

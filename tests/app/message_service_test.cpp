@@ -5,8 +5,10 @@
 #include "widgets/skin_bitmaps.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -157,6 +159,26 @@ TEST(QtMessageService, NoticesCloseAfterTheirTimeoutOrWhenTheUserClosesThem) {
     EXPECT_EQ(caption, "Data read completed");
     EXPECT_LT(elapsed.elapsed(), 9000);
     EXPECT_FALSE(guardFired);
+}
+
+TEST(QtMessageService, AStartedNoticeIsOnScreenWhileTheWorkRunsAndTheNextBoxWaitsForIt) {
+    QWidget window;
+    QtMessageService messages(&window);
+    messages.StartTimedNotice("Detection of device insertion, data reading...", "Data reading",
+                              200);
+    // Back at once, with the notice up: the read would run now.
+    auto* notice = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->windowTitle(), "Data reading");
+    const QPointer<QMessageBox> first(notice);
+    bool firstGoneWhenShown = false;
+    messages.SetBoxShownHook([&](QMessageBox& box) {
+        firstGoneWhenShown = first.isNull() || !first->isVisible();
+        box.accept();
+    });
+    messages.ShowMessage("Data read completed", "Info", MessageIcon::Information,
+                         MessageButtons::Ok);
+    EXPECT_TRUE(firstGoneWhenShown);
 }
 
 }  // namespace
