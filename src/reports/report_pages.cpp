@@ -10,12 +10,44 @@
 #include "widgets/page_background.h"
 
 #include <QAbstractItemModel>
+#include <QEventLoop>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
 #include <iostream>
+#include <thread>
 
 namespace velka {
+namespace {
+
+// The messages of an export that runs beside the window, shown by the window's thread once it
+// is done (boxes belong to that thread).
+class HeldMessages final : public MessageService {
+public:
+    MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+                              MessageButtons buttons) override {
+        held_.push_back({text, caption, icon, buttons});
+        return MessageAnswer::Ok;
+    }
+    void ShowTimedNotice(const std::string& text, const std::string& caption, int) override {
+        held_.push_back({text, caption, MessageIcon::Information, MessageButtons::Ok});
+    }
+    void ShowOn(MessageService& messages) const {
+        for (const Held& message : held_)
+            messages.ShowMessage(message.text, message.caption, message.icon, message.buttons);
+    }
+
+private:
+    struct Held {
+        std::string text, caption;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+    std::vector<Held> held_;
+};
+
+}  // namespace
 
 ReportPage::ReportPage(ReportKind kind, const AcquisitionController& session,
                        SessionNotifier& notifier, MessageService& messages, const Clock& clock,
@@ -89,6 +121,24 @@ void ReportPage::paintEvent(QPaintEvent*) {
     PaintPageBackground(painter, rect());
 }
 
+ExportResult ReportPage::InBackground(const std::function<ExportResult(MessageService&)>& work) {
+    HeldMessages held;
+    ExportResult result;
+    QEventLoop waiting;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    std::thread worker([&] {
+        result = work(held);
+        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    // The window keeps painting (and the logger keeps being heard); clicks and keys wait until
+    // the report is written.
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    QGuiApplication::restoreOverrideCursor();
+    held.ShowOn(messages_);
+    return Logged(result);
+}
+
 ChartPixels ReportPage::ReportChart(const Recording& recording) {
     if (recording.record.samples.empty())
         return {};
@@ -102,10 +152,13 @@ CDlgPdf::CDlgPdf(const AcquisitionController& session, SessionNotifier& notifier
 }
 
 ExportResult CDlgPdf::ExportPdfReport() {
-    const Recording& recording = session_.CurrentRecording();
+    // A copy: a logger plugged in meanwhile is read into the session while the report is written.
+    const Recording recording = session_.CurrentRecording();
     const ChartPixels chart = ReportChart(recording);
-    return Logged(
-        velka::ExportPdfReport(ReportInputs{recording, chart, clock_}, reportPath(), messages_));
+    const std::filesystem::path target = reportPath();
+    return InBackground([&](MessageService& messages) {
+        return velka::ExportPdfReport(ReportInputs{recording, chart, clock_}, target, messages);
+    });
 }
 
 CDlgExcel::CDlgExcel(const AcquisitionController& session, SessionNotifier& notifier,
@@ -130,10 +183,14 @@ std::vector<std::string> CDlgExcel::SampleTableTitles() const {
 }
 
 ExportResult CDlgExcel::ExportExcelReport() {
-    const Recording& recording = session_.CurrentRecording();
+    const Recording recording = session_.CurrentRecording();
     const ChartPixels chart = ReportChart(recording);
-    return Logged(velka::ExportExcelReport(ReportInputs{recording, chart, clock_},
-                                           SampleTableTitles(), reportPath(), messages_));
+    const std::vector<std::string> titles = SampleTableTitles();
+    const std::filesystem::path target = reportPath();
+    return InBackground([&](MessageService& messages) {
+        return velka::ExportExcelReport(ReportInputs{recording, chart, clock_}, titles, target,
+                                        messages);
+    });
 }
 
 }  // namespace velka

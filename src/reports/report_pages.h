@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,9 @@ protected:
     static ChartPixels ReportChart(const Recording& recording);
     // A failed export is also written to standard error.
     ExportResult Logged(ExportResult result) const;
+    // Runs the export on a thread of its own under a busy cursor while the window keeps
+    // painting, then shows its messages and logs its failure.
+    ExportResult InBackground(const std::function<ExportResult(MessageService&)>& work);
 
     void paintEvent(QPaintEvent* event) override;
 

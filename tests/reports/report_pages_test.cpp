@@ -225,6 +225,32 @@ TEST(ReportPages, ExportButtonsAskForThePathThenExport) {
     }
 }
 
+TEST(ReportPages, AnExportRunsBesideTheWindowUnderABusyCursorAndItsBoxFollows) {
+    for (const ReportKind kind : {ReportKind::Pdf, ReportKind::Excel}) {
+        ReportWindow window;
+        window.session.Load(60);
+        // Whatever the window's event loop does while the report is written.
+        std::vector<Qt::CursorShape> cursorsSeen;
+        QTimer painting;
+        QObject::connect(&painting, &QTimer::timeout, [&] {
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            cursorsSeen.push_back(cursor != nullptr ? cursor->shape() : Qt::ArrowCursor);
+        });
+        painting.start(0);
+        if (kind == ReportKind::Pdf)
+            window.pdf.ExportPdfReport();
+        else
+            window.excel.ExportExcelReport();
+        painting.stop();
+        ASSERT_FALSE(cursorsSeen.empty());
+        EXPECT_EQ(cursorsSeen.front(), Qt::WaitCursor);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(window.session.messages.Texts(),
+                  std::vector<std::string>{kind == ReportKind::Pdf ? "PDF save success"
+                                                                   : "Excel Export Success"});
+    }
+}
+
 TEST(ReportPages, TheSavePopupShowsTheRequestAndGivesBackWhatTheUserConfirmed) {
     const SaveRequest request{"pdf", "PDF(*.pdf)|*.pdf||", "/reports/0A1B2C3D.pdf", "Save PDF"};
     struct Case {
