@@ -112,19 +112,13 @@ void ReplaceToUnicodeMap(HPDF_Font font) {
 }  // namespace
 
 PdfFontSearch FindPdfFonts() {
-    PdfFontSearch search;
     const std::optional<PdfFontFile> latin = FindFace(kLatinFace);
     const std::optional<PdfFontFile> cjk = FindFace(kCjkFace);
-    for (const auto& [face, file] : {std::pair{&kLatinFace, &latin}, std::pair{&kCjkFace, &cjk}}) {
-        if (!*file) {
-            search.missing =
-                StringPrintf("the report font %s is not installed (%s, in Debian's %s)",
-                             face->family, face->fileName, face->debianPackage);
-            return search;
-        }
-    }
-    search.files = PdfFontFiles{*latin, *cjk};
-    return search;
+    if (latin && cjk)
+        return {PdfFontFiles{*latin, *cjk}, {}};
+    const ReportFace& missing = latin ? kCjkFace : kLatinFace;
+    return {std::nullopt, StringPrintf("the report font %s is not installed (%s, in Debian's %s)",
+                                       missing.family, missing.fileName, missing.debianPackage)};
 }
 
 PdfFace LoadPdfFace(HPDF_Doc document, const PdfFontFile& font, PdfFaceRole role) {
