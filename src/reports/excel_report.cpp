@@ -2,6 +2,7 @@
 
 #include "chart/chart_bitmap.h"
 #include "record/decimal_text.h"
+#include "record/local_time.h"
 #include "record/record_table_columns.h"
 #include "record/string_format.h"
 #include "record/text_encoding.h"
@@ -47,17 +48,20 @@ std::string FitToCell(const std::string& utf8) {
     return utf8;
 }
 
+// The number formats of the typed cells show what the other reports write: whole numbers
+// ("%d"), temperatures with one decimal, and times in the form of kDateTimeFormat
+// (record/local_time.h).
+constexpr const char* kWholeNumberFormat = "0";
+constexpr const char* kTemperatureFormat = "0.0";
+constexpr const char* kDateTimeNumberFormat = "yyyy-mm-dd hh:mm:ss";
+
 class SheetWriter {
 public:
-    SheetWriter(lxw_workbook* workbook, lxw_worksheet* sheet) : sheet_(sheet) {
-        centred_ = workbook_add_format(workbook);
-        format_set_align(centred_, LXW_ALIGN_CENTER);
-        format_set_align(centred_, LXW_ALIGN_VERTICAL_CENTER);
-        temperature_ = workbook_add_format(workbook);
-        format_set_align(temperature_, LXW_ALIGN_CENTER);
-        format_set_align(temperature_, LXW_ALIGN_VERTICAL_CENTER);
-        format_set_num_format(temperature_, "0.0");
-    }
+    SheetWriter(lxw_workbook* workbook, lxw_worksheet* sheet)
+        : sheet_(sheet), centred_(CentredFormat(workbook, nullptr)),
+          wholeNumber_(CentredFormat(workbook, kWholeNumberFormat)),
+          temperature_(CentredFormat(workbook, kTemperatureFormat)),
+          dateTime_(CentredFormat(workbook, kDateTimeNumberFormat)) {}
 
     lxw_format* Centred() const { return centred_; }
 
@@ -66,8 +70,8 @@ public:
         Check(worksheet_write_string(sheet_, Row(row), Column(column), FitToCell(text).c_str(),
                                      centred_));
     }
-    void Number(int row, int column, double value) {
-        Check(worksheet_write_number(sheet_, Row(row), Column(column), value, centred_));
+    void WholeNumber(int row, int column, double value) {
+        Check(worksheet_write_number(sheet_, Row(row), Column(column), value, wholeNumber_));
     }
     // The temperature as the other reports show it: rounded to one decimal.
     void Temperature(int row, int column, double value) {
@@ -76,14 +80,33 @@ public:
         std::from_chars(text.data(), text.data() + text.size(), shown);
         Check(worksheet_write_number(sheet_, Row(row), Column(column), shown, temperature_));
     }
+    // A time in local time, as a date of the spreadsheet.
+    void DateTime(int row, int column, std::int64_t seconds) {
+        const std::tm local = LocalTime(seconds);
+        lxw_datetime date{local.tm_year + 1900, local.tm_mon + 1,
+                          local.tm_mday,        local.tm_hour,
+                          local.tm_min,         static_cast<double>(local.tm_sec)};
+        Check(worksheet_write_datetime(sheet_, Row(row), Column(column), &date, dateTime_));
+    }
 
     static lxw_row_t Row(int row) { return static_cast<lxw_row_t>(row - 1); }
     static lxw_col_t Column(int column) { return static_cast<lxw_col_t>(column - 1); }
 
 private:
+    static lxw_format* CentredFormat(lxw_workbook* workbook, const char* numberFormat) {
+        lxw_format* format = workbook_add_format(workbook);
+        format_set_align(format, LXW_ALIGN_CENTER);
+        format_set_align(format, LXW_ALIGN_VERTICAL_CENTER);
+        if (numberFormat != nullptr)
+            format_set_num_format(format, numberFormat);
+        return format;
+    }
+
     lxw_worksheet* sheet_;
-    lxw_format* centred_ = nullptr;
-    lxw_format* temperature_ = nullptr;
+    lxw_format* centred_;
+    lxw_format* wholeNumber_;
+    lxw_format* temperature_;
+    lxw_format* dateTime_;
 };
 
 enum Column { A = 1, B, C, D, E, F, G, H };
@@ -136,7 +159,7 @@ void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
     cells.Text(14, A, "Lowest Temperature：");
     cells.Text(14, B, CelsiusText(summary.lowest));
     cells.Text(14, C, "Data Points：");
-    cells.Number(14, D, static_cast<double>(recording.record.samples.size()));
+    cells.WholeNumber(14, D, static_cast<double>(recording.record.samples.size()));
     cells.Text(14, G, "Stop Time：");
     cells.Text(14, H, ReportDateTime(recording.StopTime()));
 }
@@ -161,7 +184,7 @@ void WriteProducts(SheetWriter& cells, const std::vector<ProductRecord>& product
         cells.Text(row, D, Utf8FromUtf16(product.batch));
         cells.Text(row, E, ReportDate(product.validity));
         cells.Text(row, F, Utf8FromUtf16(product.unit));
-        cells.Text(row, G, StringPrintf("%d", product.quantity));
+        cells.WholeNumber(row, G, product.quantity);
         cells.Text(row, H, Utf8FromUtf16(product.shipment));
     }
 }
@@ -188,8 +211,8 @@ void WriteSamples(SheetWriter& cells, const Recording& recording,
     const SampleList& samples = recording.record.samples;
     for (std::size_t j = 0; j < samples.size(); ++j) {
         const int row = headRow + 1 + static_cast<int>(j);
-        cells.Number(row, A, static_cast<double>(j + 1));
-        cells.Text(row, B, ReportDateTime(SampleTime(recording, j)));
+        cells.WholeNumber(row, A, static_cast<double>(j + 1));
+        cells.DateTime(row, B, SampleTime(recording, j));
         cells.Temperature(row, C, samples[j].temperature);
     }
 }

@@ -9,16 +9,54 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <hpdf_doc.h>
+#include <hpdf_fontdef.h>
 #include <hpdf_objects.h>
 #include <hpdf_streams.h>
 #include <string>
+#include <vector>
 
 namespace velka {
 namespace {
 
-constexpr const char* kCollectionName = "wqy-zenhei.ttc";
-constexpr unsigned kMonoFaceIndex = 1;
-constexpr const char* kMonoFaceName = "WenQuanYiZenHeiMono";
+struct ReportFace {
+    const char* family;
+    const char* postScriptName;  // what the file must hold, as the PDF library names it
+    const char* fileName;
+    std::optional<unsigned> collectionFace;
+    const char* debianPackage;
+    std::vector<const char*> folders;  // where distributions install the file
+};
+
+const ReportFace kLatinFace{"Liberation Sans",
+                            "LiberationSans",
+                            "LiberationSans-Regular.ttf",
+                            std::nullopt,
+                            "fonts-liberation2",
+                            {"/usr/share/fonts/truetype/liberation2",   // Debian
+                             "/usr/share/fonts/truetype/liberation",    // Debian, fonts-liberation
+                             "/usr/share/fonts/liberation-sans-fonts",  // Fedora
+                             "/usr/share/fonts/liberation-sans",        // older Fedora
+                             "/usr/share/fonts/liberation"}};           // Arch
+const ReportFace kCjkFace{"WenQuanYi Zen Hei Mono",
+                          "WenQuanYiZenHeiMono",
+                          "wqy-zenhei.ttc",
+                          1,
+                          "fonts-wqy-zenhei",
+                          {"/usr/share/fonts/truetype/wqy",  // Debian
+                           "/usr/share/fonts/wqy-zenhei"}};  // Fedora, Arch
+
+std::optional<PdfFontFile> FindFace(const ReportFace& face) {
+    std::vector<std::filesystem::path> candidates{ModuleDirectory() / "fonts" / face.fileName};
+    for (const char* folder : face.folders)
+        candidates.push_back(std::filesystem::path(folder) / face.fileName);
+    for (const std::filesystem::path& path : candidates) {
+        std::error_code error;
+        if (std::filesystem::is_regular_file(path, error))
+            return PdfFontFile{path, face.collectionFace};
+    }
+    return std::nullopt;
+}
 
 // With the "UTF-8" encoding, libharu 2.3 gives each character the code (and CID) of its UTF-16
 // value and maps CIDs to glyphs through a CIDToGIDMap. The ToUnicode map it writes is an
@@ -73,39 +111,42 @@ void ReplaceToUnicodeMap(HPDF_Font font) {
 
 }  // namespace
 
-std::optional<PdfFontFile> FindPdfFont() {
-    const std::filesystem::path candidates[] = {
-        ModuleDirectory() / "fonts" / kCollectionName,
-        std::filesystem::path("/usr/share/fonts/truetype/wqy") / kCollectionName,  // Debian
-        std::filesystem::path("/usr/share/fonts/wqy-zenhei") / kCollectionName,    // Fedora, Arch
-    };
-    for (const std::filesystem::path& path : candidates) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(path, error))
-            return PdfFontFile{path, kMonoFaceIndex};
-    }
-    return std::nullopt;
+PdfFontSearch FindPdfFonts() {
+    const std::optional<PdfFontFile> latin = FindFace(kLatinFace);
+    const std::optional<PdfFontFile> cjk = FindFace(kCjkFace);
+    if (latin && cjk)
+        return {PdfFontFiles{*latin, *cjk}, {}};
+    const ReportFace& missing = latin ? kCjkFace : kLatinFace;
+    return {std::nullopt, StringPrintf("the report font %s is not installed (%s, in Debian's %s)",
+                                       missing.family, missing.fileName, missing.debianPackage)};
 }
 
-HPDF_Font LoadPdfFont(HPDF_Doc document, const PdfFontFile& font) {
+PdfFace LoadPdfFace(HPDF_Doc document, const PdfFontFile& font, PdfFaceRole role) {
+    const ReportFace& face = role == PdfFaceRole::Latin ? kLatinFace : kCjkFace;
     // libharu's own message for an unreadable file says neither which file nor why.
     if (!std::ifstream(font.path, std::ios::binary))
         throw ReportFailure("cannot read the report font " + MessagePath(font.path) + ": " +
                             std::strerror(errno));
-    HPDF_UseUTFEncodings(document);
     const char* name =
-        HPDF_LoadTTFontFromFile2(document, font.path.c_str(), font.faceIndex, HPDF_TRUE);
+        font.collectionFace
+            ? HPDF_LoadTTFontFromFile2(document, font.path.c_str(), *font.collectionFace, HPDF_TRUE)
+            : HPDF_LoadTTFontFromFile(document, font.path.c_str(), HPDF_TRUE);
     if (name == nullptr)
-        return nullptr;  // the error handler has the library's reason
-    // Another face would not have the half-width Latin letters the layout needs.
-    if (std::strcmp(name, kMonoFaceName) != 0)
-        throw ReportFailure(StringPrintf("the report font %s holds %s as face %u, not %s",
-                                         font.path.string().c_str(), name, font.faceIndex,
-                                         kMonoFaceName));
-    HPDF_Font loaded = HPDF_GetFont(document, name, "UTF-8");
-    if (loaded != nullptr)
-        ReplaceToUnicodeMap(loaded);
+        return {};  // the error handler has the library's reason
+    // Another face would have other widths than the layout was made for.
+    if (std::strcmp(name, face.postScriptName) != 0)
+        throw ReportFailure(StringPrintf(
+            "the report font %s holds %s%s, not %s", MessagePath(font.path).c_str(), name,
+            font.collectionFace ? StringPrintf(" as face %u", *font.collectionFace).c_str() : "",
+            face.postScriptName));
+    PdfFace loaded{HPDF_GetFont(document, name, "UTF-8"), HPDF_GetFontDef(document, name)};
+    if (loaded.font != nullptr)
+        ReplaceToUnicodeMap(loaded.font);
     return loaded;
+}
+
+bool PdfFace::Has(char16_t character) const {
+    return HPDF_TTFontDef_GetGlyphid(definition, character) != 0;
 }
 
 }  // namespace velka

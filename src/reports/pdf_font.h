@@ -1,22 +1,35 @@
 #pragma once
-// The PDF report's font, embedded in every report so that any viewer shows, copies and searches
-// its text without fonts of its own: WenQuanYi Zen Hei Mono, the monospaced face of the
-// WenQuanYi Zen Hei collection (Debian package fonts-wqy-zenhei). Its Latin letters are half an
-// em wide and its CJK characters a whole em, like the narrow CJK fonts the report's fixed
-// positions were laid out for; it covers Latin, Greek, Cyrillic and CJK.
+// The PDF report's two faces, embedded in every report so that any viewer shows, copies and
+// searches its text without fonts of its own. Latin, Greek and Cyrillic text is set in the
+// proportional Liberation Sans (Debian package fonts-liberation2); what it lacks (CJK, full-width
+// punctuation, ℃) in WenQuanYi Zen Hei Mono, the monospaced face of the WenQuanYi Zen Hei
+// collection (fonts-wqy-zenhei), whose CJK characters are a whole em wide like those of the
+// narrow CJK fonts the report's fixed positions were laid out for.
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace velka {
 
 struct PdfFontFile {
     std::filesystem::path path;
-    unsigned faceIndex = 0;  // the face within a font collection
+    std::optional<unsigned> collectionFace;  // the face within a font collection (.ttc)
 };
 
-// A copy beside the program (fonts/wqy-zenhei.ttc) first, then where distributions install
-// the collection; nothing when there is none.
-std::optional<PdfFontFile> FindPdfFont();
+struct PdfFontFiles {
+    PdfFontFile latin;  // draws every character it has
+    PdfFontFile cjk;    // draws the others
+};
+
+struct PdfFontSearch {
+    std::optional<PdfFontFiles> files;
+    // When a face is missing: "the report font Liberation Sans is not installed (…)".
+    std::string missing;
+};
+
+// Each face from a copy beside the program (fonts/<file name>) first, then where distributions
+// install it.
+PdfFontSearch FindPdfFonts();
 
 }  // namespace velka

@@ -3,8 +3,7 @@
 #include "record/decimal_text.h"
 #include "record/string_format.h"
 #include "record/text_encoding.h"
-#include "reports/pdf_font_embedding.h"
-#include "reports/pdf_text.h"
+#include "reports/pdf_canvas.h"
 #include "reports/report_fields.h"
 #include "reports/report_file.h"
 #include "storage/file_io.h"
@@ -83,10 +82,33 @@ struct DocumentDeleter {
 };
 using Document = std::unique_ptr<std::remove_pointer_t<HPDF_Doc>, DocumentDeleter>;
 
+// The sample table was laid out in the half-em cells of a monospaced face at 12 pt; its columns
+// keep those places: each row's number ends at cell 4, its time starts at cell 20 and its
+// temperature at cell 55, under heads that start at cells 1, 22 and 57.
+constexpr double kTableLeft = 40;
+constexpr double kTableSize = 12;
+constexpr double kTableCell = kTableSize / 2;
+struct TableColumn {
+    const char* head;
+    int headCell;
+    int cell;
+    bool rightAligned;
+};
+constexpr TableColumn kTableColumns[] = {
+    {"Number", 1, 4, true},
+    {"Time", 22, 20, false},
+    {"Temperature℃", 57, 55, false},
+};
+
+// The running line in the top margin of every page, above the content.
+constexpr double kRunningLineBaseline = 832;  // on A4, 842 points high
+constexpr double kRunningLineSize = 8;
+constexpr double kRunningLineMargin = 40;
+
 class ReportWriter {
 public:
-    ReportWriter(const ReportInputs& inputs, const PdfFontFile& font)
-        : inputs_(inputs), fontFile_(font) {}
+    ReportWriter(const ReportInputs& inputs, const PdfFontFiles& fonts)
+        : inputs_(inputs), fontFiles_(fonts) {}
 
     // The whole document, in memory: the file is written by the caller, which can then say
     // why writing it failed.
@@ -96,13 +118,16 @@ public:
             throw ReportFailure("cannot create the PDF document: out of memory");
         HPDF_Doc doc = document_.get();
         HPDF_SetCompressionMode(doc, HPDF_COMP_ALL);
-        font_ = LoadPdfFont(doc, fontFile_);
+        HPDF_UseUTFEncodings(doc);
         Check();
-        if (font_ == nullptr)  // libharu gives up on some broken collections without an error
-            throw ReportFailure("the report font " + MessagePath(fontFile_.path) + " is damaged");
+        const PdfFace latin = LoadFace(fontFiles_.latin, PdfFaceRole::Latin);
+        canvas_.emplace(latin, LoadFace(fontFiles_.cjk, PdfFaceRole::Cjk));
 
         WriteSummaryPage();
         WriteSampleTable();
+        const int pageCount = static_cast<int>(pages_.size());
+        for (int i = 0; i < pageCount; ++i)
+            RunningLine(pages_[i], {}, StringPrintf("Page %d of %d", i + 1, pageCount));
         Check();
         HPDF_SaveToStream(doc);
         Check();
@@ -121,36 +146,35 @@ private:
             throw ReportFailure(PdfErrorText(errors_));
     }
 
+    PdfFace LoadFace(const PdfFontFile& file, PdfFaceRole role) {
+        const PdfFace face = LoadPdfFace(document_.get(), file, role);
+        Check();
+        if (face.font == nullptr)  // libharu gives up on some broken collections without an error
+            throw ReportFailure("the report font " + MessagePath(file.path) + " is damaged");
+        return face;
+    }
+
     HPDF_Page AddPage() {
         HPDF_Page page = HPDF_AddPage(document_.get());
         Check();
+        pages_.push_back(page);
         return page;
     }
 
-    void SetSize(HPDF_Page page, double size) {
-        HPDF_Page_SetFontAndSize(page, font_, static_cast<HPDF_REAL>(size));
-        fontSize_ = size;
+    void SetSize(double size) { canvas_->SetSize(size); }
+    void Line(HPDF_Page page, double x, double y, std::string_view utf8) {
+        canvas_->Line(page, x, y, utf8);
     }
 
-    // Every line is drawn at an absolute position. A tab is a blank one em wide (the font has
-    // no glyph for it), made by moving on rather than by drawing a blank character, so that
-    // copied text holds no characters that were never typed.
-    void Line(HPDF_Page page, double x, double y, std::string_view utf8) {
-        std::size_t start = 0;
-        while (true) {
-            const std::size_t tab = std::min(utf8.find('\t', start), utf8.size());
-            if (tab > start) {
-                const std::string run = PdfRunText(utf8.substr(start, tab - start));
-                HPDF_Page_TextOut(page, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(y),
-                                  run.c_str());
-                if (tab < utf8.size())
-                    x += HPDF_Page_TextWidth(page, run.c_str());
-            }
-            if (tab == utf8.size())
-                return;
-            x += fontSize_;
-            start = tab + 1;
-        }
+    // `left` at the left end of the line, `right` ending at its right end, in black.
+    void RunningLine(HPDF_Page page, std::string_view left, std::string_view right) {
+        const double width = HPDF_Page_GetWidth(page);
+        HPDF_Page_BeginText(page);
+        HPDF_Page_SetGrayFill(page, 0);
+        SetSize(kRunningLineSize);
+        Line(page, kRunningLineMargin, kRunningLineBaseline, left);
+        Line(page, width - kRunningLineMargin - canvas_->Width(right), kRunningLineBaseline, right);
+        HPDF_Page_EndText(page);
     }
 
     void WriteSummaryPage() {
@@ -161,8 +185,8 @@ private:
         const double width = HPDF_Page_GetWidth(page);
         const double height = HPDF_Page_GetHeight(page);
 
-        SetSize(page, 24);
-        const double titleWidth = HPDF_Page_TextWidth(page, "Temperature information");
+        SetSize(24);
+        const double titleWidth = canvas_->Width("Temperature information");
         HPDF_Page_BeginText(page);
         Line(page, (width - titleWidth) * 0.5, height - 50, "Temperature information");
         HPDF_Page_EndText(page);
@@ -172,7 +196,7 @@ private:
         const double y0 = std::trunc(height - 70);
         const auto u8 = [](const std::u16string& text) { return Utf8FromUtf16(text); };
 
-        SetSize(page, 10);
+        SetSize(10);
         Line(page, width - 240, y0, "Report Date:" + ReportDateTime(inputs_.clock.Now()));
         Line(page, 50, y0 - 15, "Receiving Company:\t\t" + u8(settings.receivingCompany));
         Line(page, 310, y0 - 15, "Delivery Company:\t\t" + u8(settings.deliveryCompany));
@@ -180,9 +204,9 @@ private:
         Line(page, 310, y0 - 30, "Date Of Delivery:\t\t" + settings.deliveryDateText);
         Line(page, 50, y0 - 45, "Transport Number:\t\t" + u8(settings.transportNumber));
 
-        SetSize(page, 14);
+        SetSize(14);
         Line(page, 50, y0 - 90, "Device Information:");
-        SetSize(page, 10);
+        SetSize(10);
         Line(page, 50, y0 - 110, "Device S/N:\t\t" + settings.serialText);
         Line(page, 350, y0 - 110, "Shutdown Mode：\t\tManual Button");
         Line(page, 50, y0 - 125, "Upper Limit Alarm:\t\t" + CelsiusText(settings.upperLimit));
@@ -197,9 +221,9 @@ private:
              StringPrintf("Alarm Delay:\t\t%dmin", AlarmDelayMinutes(settings)));
         Line(page, 350, y0 - 140, StringPrintf("Log Cycle:\t\t%dday", LogCycleDays(settings)));
 
-        SetSize(page, 14);
+        SetSize(14);
         Line(page, 50, y0 - 165, "Logging Summary:");
-        SetSize(page, 10);
+        SetSize(10);
         Line(page, 50, y0 - 185, "Highest Temperature:\t\t" + CelsiusText(summary.highest));
         Line(page, 200, y0 - 185, "Average Temperature:\t\t" + CelsiusText(summary.average));
         Line(page, 350, y0 - 185, "Start Time:\t\t" + ReportDateTime(recording.StartTime()));
@@ -215,16 +239,17 @@ private:
         Check();
     }
 
-    // The product list holds at most ten entries, so the table needs no page break.
+    // The product list holds at most ten entries, so the table needs no page break. A head of
+    // two lines has them 8 points apart, around the baseline of the heads of one line.
     void WriteProductTable(HPDF_Page page, double yh) {
-        SetSize(page, 7);
+        SetSize(7);
         Line(page, 60, yh, "Number");
         Line(page, 140, yh, "Product Name");
         Line(page, 240, yh, "Specification Model");
-        Line(page, 340, yh, "Product");
-        Line(page, 340, yh - 5, "Batch Number");
-        Line(page, 390, yh, "Period of");
-        Line(page, 390, yh - 5, "validity");
+        Line(page, 340, yh + 4, "Product");
+        Line(page, 340, yh - 4, "Batch Number");
+        Line(page, 390, yh + 4, "Period of");
+        Line(page, 390, yh - 4, "validity");
         Line(page, 435, yh, "unit");
         Line(page, 460, yh, "Quantity");
         Line(page, 495, yh, "Shipment Number");
@@ -257,10 +282,16 @@ private:
         HPDF_Image image = HPDF_LoadRawImageFromMem(document_.get(), rgb.data(), kChartImageWidth,
                                                     kChartImageHeight, HPDF_CS_DEVICE_RGB, 8);
         Check();
-        SetSize(page, 28);
+        SetSize(28);
         Line(page, 50, 400, "Data Chart");
         HPDF_Page_EndText(page);
         HPDF_Page_DrawImage(page, image, 20, 50, static_cast<HPDF_REAL>(width - 40), 340);
+    }
+
+    // One cell of the sample table, heads included.
+    void TableCell(HPDF_Page page, int cell, bool rightAligned, double y, std::string_view text) {
+        const double x = kTableLeft + kTableCell * cell;
+        Line(page, rightAligned ? x - canvas_->Width(text) : x, y, text);
     }
 
     // The first table page's head is black, every later one olive; each row is red when its
@@ -269,11 +300,11 @@ private:
         HPDF_Page page = AddPage();
         const double top = std::trunc(HPDF_Page_GetHeight(page) - 20);
         HPDF_Page_BeginText(page);
-        SetSize(page, 12);
+        SetSize(kTableSize);
         if (!firstPage)
             HPDF_Page_SetRGBFill(page, 0.5f, 0.5f, 0.0f);
-        Line(page, 40, top,
-             " Number               Time                               Temperature℃");
+        for (const TableColumn& column : kTableColumns)
+            TableCell(page, column.headCell, false, top, column.head);
         y = top - kTableRowsStep;
         return page;
     }
@@ -290,33 +321,33 @@ private:
                 page = StartTablePage(y, false);
             }
             const TempSample& sample = samples[j];
-            const std::string row =
-                StringPrintf("%4d                %s                %s", static_cast<int>(j + 1),
-                             ReportDateTime(SampleTime(recording, j)).c_str(),
-                             FixedDecimal(sample.temperature, 1).c_str());
             const bool alarm = sample.alarm == 1 || sample.alarm == -1;
             HPDF_Page_SetRGBFill(page, alarm ? 1.0f : 0.0f, 0.0f, 0.0f);
-            Line(page, 40, y, row);
+            const std::string cells[] = {StringPrintf("%d", static_cast<int>(j + 1)),
+                                         ReportDateTime(SampleTime(recording, j)),
+                                         FixedDecimal(sample.temperature, 1)};
+            for (std::size_t c = 0; c < std::size(cells); ++c)
+                TableCell(page, kTableColumns[c].cell, kTableColumns[c].rightAligned, y, cells[c]);
             y -= kTableRowsStep;
         }
         HPDF_Page_EndText(page);
     }
 
     const ReportInputs& inputs_;
-    const PdfFontFile& fontFile_;
+    const PdfFontFiles& fontFiles_;
     PdfErrors errors_;
     Document document_;
-    HPDF_Font font_ = nullptr;
-    double fontSize_ = 0;
+    std::optional<PdfCanvas> canvas_;
+    std::vector<HPDF_Page> pages_;
 };
 
 }  // namespace
 
 ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath,
-                            const PdfFontFile& font) {
+                            const PdfFontFiles& fonts) {
     std::vector<std::uint8_t> document;
     try {
-        document = ReportWriter(inputs, font).Write();
+        document = ReportWriter(inputs, fonts).Write();
     } catch (const std::exception& failure) {
         return {ExportStatus::Failed, failure.what()};
     }
@@ -326,11 +357,10 @@ ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::p
 }
 
 ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath) {
-    const std::optional<PdfFontFile> font = FindPdfFont();
-    if (!font)
-        return {ExportStatus::Failed, "the report font WenQuanYi Zen Hei Mono is not installed "
-                                      "(wqy-zenhei.ttc, in Debian's fonts-wqy-zenhei)"};
-    return WritePdfReport(inputs, reportPath, *font);
+    const PdfFontSearch fonts = FindPdfFonts();
+    if (!fonts.files)
+        return {ExportStatus::Failed, fonts.missing};
+    return WritePdfReport(inputs, reportPath, *fonts.files);
 }
 
 ExportResult ExportPdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath,

@@ -1,6 +1,7 @@
 #pragma once
 // The PDF report: an A4 summary page (transport data, device settings, statistics, products
 // and the chart picture) followed by the sample table, 54 rows a page, alarm samples in red.
+// Every page says "Page N of M" at the right end of a line in its top margin.
 
 #include "reports/pdf_font.h"
 #include "reports/report_inputs.h"
@@ -21,9 +22,9 @@ ExportResult ExportPdfReport(const ReportInputs& inputs, const std::filesystem::
                              MessageService& messages);
 
 // The inner step without the messages; the record must hold samples. The text is drawn in the
-// installed report font (FindPdfFont), or in `font`.
+// installed report fonts (FindPdfFonts), or in `fonts`.
 ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath);
 ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath,
-                            const PdfFontFile& font);
+                            const PdfFontFiles& fonts);
 
 }  // namespace velka

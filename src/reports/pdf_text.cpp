@@ -44,4 +44,29 @@ std::string PdfRunText(std::string_view utf8) {
     return text;
 }
 
+std::vector<PdfFaceRun> SplitByFace(std::string_view drawn,
+                                    const std::function<bool(char16_t)>& latinHas) {
+    std::vector<PdfFaceRun> runs;
+    if (std::all_of(drawn.begin(), drawn.end(),
+                    [&](char c) { return c >= 0x20 && c < 0x7F && latinHas(c); })) {
+        if (!drawn.empty())
+            runs.push_back({true, std::string(drawn)});
+        return runs;  // every sample row and most labels
+    }
+    std::u16string piece;
+    bool latin = true;
+    for (const char16_t c : Utf16FromUtf8(drawn)) {
+        const bool inLatin = latinHas(c);
+        if (inLatin != latin && !piece.empty()) {
+            runs.push_back({latin, Utf8FromUtf16(piece)});
+            piece.clear();
+        }
+        latin = inLatin;
+        piece += c;
+    }
+    if (!piece.empty())
+        runs.push_back({latin, Utf8FromUtf16(piece)});
+    return runs;
+}
+
 }  // namespace velka

@@ -1,8 +1,10 @@
 #pragma once
-// The texts of the PDF report as its font's Unicode encoding takes them.
+// The texts of the PDF report as its fonts' Unicode encoding takes them.
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velka {
 
@@ -12,5 +14,18 @@ namespace velka {
 // takes in one string (65,535 bytes) keeps its beginning, cut between two characters. Such a
 // run reaches far beyond the page's edge, so what is cut could not be seen.
 std::string PdfRunText(std::string_view utf8);
+
+// A piece of a run that one face draws.
+struct PdfFaceRun {
+    bool latin = true;
+    std::string text;  // UTF-8
+
+    bool operator==(const PdfFaceRun&) const = default;
+};
+
+// Splits a run as PdfRunText gives it where the face changes: the Latin face draws every
+// character it has, the CJK face the others.
+std::vector<PdfFaceRun> SplitByFace(std::string_view drawn,
+                                    const std::function<bool(char16_t)>& latinHas);
 
 }  // namespace velka

@@ -10,6 +10,7 @@ Usage: check_exports.py PATH-TO-velka-cli   (run in UTC; exits 77 when a reader 
 
 import csv
 import datetime
+import html
 import json
 import math
 import os
@@ -132,8 +133,10 @@ def check_pdf(path, samples, start, interval, serial, products, companies):
 
     # Every font is embedded and maps its codes back to characters, so no reader needs fonts
     # of its own; the text comes back as typed, and nothing in the file makes the reader stumble.
+    # Latin text is set in the proportional sans face, the rest in the CJK face.
     fonts = subprocess.run(["pdffonts", path], capture_output=True, text=True).stdout.splitlines()[2:]
-    check(len(fonts) >= 1, f"{path}: fonts {fonts}")
+    check_equal(sorted(font.split()[0].split("+")[-1] for font in fonts),
+                ["LiberationSans", "WenQuanYiZenHeiMono"], f"{path}: fonts")
     for font in fonts:
         fields = font.split()
         check(fields[-5:-2] == ["yes", "yes", "yes"], f"{path}: font embedded, subset, with ToUnicode: {font}")
@@ -141,6 +144,11 @@ def check_pdf(path, samples, start, interval, serial, products, companies):
     check_equal(extracted.stderr, "", f"{path}: pdftotext's complaints")
     text = extracted.stdout
     page_texts = text.split("\f")
+    # Each page's running line comes last in its contents.
+    for number, page in enumerate(page_texts[:pages], start=1):
+        lines = page.strip().splitlines()
+        check_equal(lines[-1] if lines else "", f"Page {number} of {pages}", f"{path}: running line of page {number}")
+        page_texts[number - 1] = "\n".join(lines[:-1])
     first = re.sub(r"[ ]+", " ", page_texts[0])
     interval_line, _ = expected_device_texts(interval)
     expected_in_order = [
@@ -156,7 +164,7 @@ def check_pdf(path, samples, start, interval, serial, products, companies):
         "Logging Summary:",
         "Highest Temperature: ", "Average Temperature: ", "Start Time: " + local(start),
         "Lowest Temperature: ", f"Data Points: {count}", "Stop Time: " + local(start + count * interval),
-        "Number Product Name Specification Model Product", "Batch Number", "Period of", "validity",
+        "Number Product Name Specification Model", "Product", "Batch Number", "Period of", "validity",
         "unit Quantity Shipment Number",
     ] + products + ["Data Chart"]
     position = 0
@@ -181,6 +189,8 @@ def check_pdf(path, samples, start, interval, serial, products, companies):
             check(False, f"{path}: row {j + 1} reads {row!r}, expected {expected!r}")
             break
 
+    check_layout(path, pages)
+
     # Fill colours in the page contents: black or red before every row, the olive head from
     # the second table page on.
     expanded = os.path.join(WORK, "expanded.pdf")
@@ -193,8 +203,42 @@ def check_pdf(path, samples, start, interval, serial, products, companies):
     check_equal(len(re.findall(rb"\n0\.5 0\.5 0 rg\n", content)), pages - 2, f"{path}: olive heads")
 
 
+def check_layout(path, pages):
+    """Page 1 and the first and last table pages, word by word: no two words overlap (the
+    product table's heads of two lines included), ℃ ends its word (a value leaves room before
+    the next column), and "Page N of M" ends at the right margin of a line in the top margin,
+    above everything else."""
+    for number in sorted({1, 2, pages}):
+        page = subprocess.run(["pdftotext", "-bbox", "-f", str(number), "-l", str(number), path, "-"],
+                              capture_output=True, text=True).stdout
+        width = float(re.search(r'<page width="([\d.]+)"', page).group(1))
+        words = [(float(x0), float(y0), float(x1), float(y1), html.unescape(word)) for x0, y0, x1, y1, word in
+                 re.findall(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<', page)]
+        what = f"{path}, page {number}"
+        running = [w for w in words if w[3] < 20]
+        rest = [w for w in words if w[3] >= 20]
+        check_equal(" ".join(w[4] for w in running), f"Page {number} of {pages}", f"{what}: running line")
+        if running and rest:
+            check(abs(max(w[2] for w in running) - (width - 40)) < 1, f"{what}: running line's right end {running}")
+            check(max(w[3] for w in running) < min(w[3] for w in rest), f"{what}: running line above the content")
+        for i, a in enumerate(words):
+            check(re.search("℃.", a[4]) is None, f"{what}: {a[4]!r} runs into the next column")
+            for b in words[i + 1:]:
+                if a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]:
+                    check(False, f"{what}: {a} and {b} overlap")
+
+
 # ---------------------------------------------------------------------------------------------
 # Workbook
+
+
+# What a spreadsheet program shows of a cell, by its number format.
+SHOWN = {"General": lambda value: value, "0": lambda value: f"{value:.0f}", "0.0": lambda value: f"{value:.1f}",
+         "yyyy-mm-dd hh:mm:ss": lambda value: value.strftime("%Y-%m-%d %H:%M:%S")}
+
+
+def shown(cell):
+    return SHOWN[cell.number_format](cell.value) if cell.value is not None else None
 
 
 def check_workbook(path, samples, start, interval, serial, product_rows, companies, chart):
@@ -236,7 +280,7 @@ def check_workbook(path, samples, start, interval, serial, product_rows, compani
         "A12": "Logging Summary：",
         "A13": "Highest Temperature：", "C13": "Average Temperature：",
         "G13": "Start Time：", "H13": local(start),
-        "A14": "Lowest Temperature：", "C14": "Data Points：", "D14": count,
+        "A14": "Lowest Temperature：", "C14": "Data Points：", "D14": str(count),
         "G14": "Stop Time：", "H14": local(start + count * interval),
         f"A{24 + n}": "Data Chart",
     }
@@ -250,8 +294,10 @@ def check_workbook(path, samples, start, interval, serial, product_rows, compani
     head_row = 54 + 2 * n
     for column, title in zip("ABC", ["Number", "Record time", "Temperature℃"]):
         expected[f"{column}{head_row}"] = title
+    # Counts and quantities are numbers, the texts with ℃ stay texts.
+    typed = {"D14": "n", **{f"G{20 + i}": "n" for i in range(n)}}
     for cell, wanted in expected.items():
-        check_equal(value(cell), wanted, f"{path}: {cell}")
+        check_equal((shown(sheet[cell]), sheet[cell].data_type), (wanted, typed.get(cell, "s")), f"{path}: {cell}")
     for cell in ("B13", "D13", "B14"):
         check(re.fullmatch(r"-?\d+\.\d℃", value(cell) or "") is not None, f"{path}: {cell} = {value(cell)!r}")
     check(re.fullmatch(r"\d{4}-\d\d-\d\d", value("F5") or "") is not None, f"{path}: F5 = {value('F5')!r}")
@@ -262,16 +308,12 @@ def check_workbook(path, samples, start, interval, serial, product_rows, compani
         cells = [sheet.cell(row, column).value for column in range(1, 9)]
         check(all(cell is None for cell in cells), f"{path}: row {row} is empty, holds {cells}")
 
+    # Each sample row shows what the CSV file says, as a number, a date and a number.
     for j, sample in enumerate(samples):
-        row = head_row + 1 + j
-        number, time, temperature = (sheet.cell(row, column) for column in (1, 2, 3))
-        good = (number.data_type == "n" and number.value == j + 1 and time.data_type == "s"
-                and time.value == sample["time"] and temperature.data_type == "n"
-                and temperature.value == float(sample["temperature"])
-                and temperature.number_format == "0.0")
-        if not good:
-            check(False, f"{path}: sample row {row}: {number.value!r} {time.value!r} "
-                         f"{temperature.value!r} {temperature.number_format!r}")
+        cells = [sheet.cell(head_row + 1 + j, column) for column in (1, 2, 3)]
+        shown_row = [(shown(cell), cell.data_type) for cell in cells]
+        if shown_row != [(str(j + 1), "n"), (sample["time"], "d"), (sample["temperature"], "n")]:
+            check(False, f"{path}: sample row {head_row + 1 + j}: {shown_row}")
             break
     check_equal(sheet.max_row, head_row + count, f"{path}: last row")
 

@@ -1,3 +1,4 @@
+#include "record/string_format.h"
 #include "report_test_support.h"
 #include "reports/pdf_report.h"
 #include "reports/pdf_text.h"
@@ -15,8 +16,8 @@ using testing::ShownMessage;
 class PdfReport : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!FindPdfFont())
-            GTEST_SKIP() << "the report font is not installed (fonts-wqy-zenhei)";
+        if (const PdfFontSearch fonts = FindPdfFonts(); !fonts.files)
+            GTEST_SKIP() << fonts.missing;
     }
 
     Recording recording = testing::DecodedSynthetic(60, 300);
@@ -84,28 +85,41 @@ TEST_F(PdfReport, AReportFontThatCannotBeUsedIsAFailureThatSaysWhy) {
     testing::WriteFile(folder / "report.pdf", "the earlier report");
     testing::WriteFile(folder / "noise.ttc", std::string(5000, 'x'));
     testing::WriteFile(folder / "empty.ttc", std::string("ttcf\0\1\0\0\0\0\0\5", 12));
-    const std::filesystem::path installed = FindPdfFont()->path;
+    const PdfFontFiles installed = *FindPdfFonts().files;
+    const std::string cjk = installed.cjk.path.string();
+    const char* damaged =
+        "ERROR: error_no=%04X, detail_no=0: the report font file is damaged or not a TrueType font";
     const struct {
-        PdfFontFile font;
+        PdfFontFile latin;
+        PdfFontFile cjk;
         std::string failure;
     } cases[] = {
-        {{folder / "missing.ttc", 1},
+        {{folder / "missing.ttf", std::nullopt},
+         installed.cjk,
+         "cannot read the report font " + (folder / "missing.ttf").string() +
+             ": No such file or directory"},
+        {installed.latin,
+         {folder / "missing.ttc", 1},
          "cannot read the report font " + (folder / "missing.ttc").string() +
              ": No such file or directory"},
-        {{folder / "noise.ttc", 1},
-         "ERROR: error_no=103F, detail_no=0: the report font file is damaged or not a TrueType "
-         "font"},
-        {{folder / "empty.ttc", 1},
+        {{folder / "noise.ttc", std::nullopt}, installed.cjk, StringPrintf(damaged, 0x105F)},
+        {installed.latin, {folder / "noise.ttc", 1}, StringPrintf(damaged, 0x103F)},
+        {installed.latin,
+         {folder / "empty.ttc", 1},
          "the report font " + (folder / "empty.ttc").string() + " is damaged"},
-        // The proportional face would not fit the report's fixed positions.
-        {{installed, 0},
-         "the report font " + installed.string() +
-             " holds WenQuanYiZenHei as face 0, not WenQuanYiZenHeiMono"},
+        // The faces' widths are what the layout was made for.
+        {installed.latin,
+         {installed.cjk.path, 0},
+         "the report font " + cjk + " holds WenQuanYiZenHei as face 0, not WenQuanYiZenHeiMono"},
+        {{installed.cjk.path, 1},
+         installed.cjk,
+         "the report font " + cjk + " holds WenQuanYiZenHeiMono as face 1, not LiberationSans"},
+        {installed.latin, {installed.latin.path, 0}, StringPrintf(damaged, 0x103F)},
     };
     for (const auto& test : cases) {
         const ExportResult result = WritePdfReport(ReportInputs{recording, pixels, clock},
-                                                   folder / "report.pdf", test.font);
-        EXPECT_EQ(result.status, ExportStatus::Failed) << test.font.path;
+                                                   folder / "report.pdf", {test.latin, test.cjk});
+        EXPECT_EQ(result.status, ExportStatus::Failed) << test.latin.path << " " << test.cjk.path;
         EXPECT_EQ(result.failure, test.failure);
     }
     EXPECT_EQ(testing::FileContent(folder / "report.pdf"), "the earlier report");
@@ -131,6 +145,26 @@ TEST(PdfRunText, EveryCharacterIsOneTheFontEncodingCanTake) {
     };
     for (const auto& test : cases)
         EXPECT_EQ(PdfRunText(test.text), test.drawn) << test.text.substr(0, 40);
+}
+
+TEST(SplitByFace, TheLatinFaceDrawsWhatItHasAndTheCjkFaceTheRest) {
+    // A Latin face with the characters below U+2000, but for '#'.
+    const auto latinHas = [](char16_t c) { return c < 0x2000 && c != u'#'; };
+    const struct {
+        std::string text;
+        std::vector<PdfFaceRun> runs;
+    } cases[] = {
+        {"", {}},
+        {"Upper Limit Alarm: 8.0", {{true, "Upper Limit Alarm: 8.0"}}},
+        {"8.0℃", {{true, "8.0"}, {false, "℃"}}},
+        {"Shutdown Mode：", {{true, "Shutdown Mode"}, {false, "："}}},
+        {"冷链 2-8 ℃ Ålesund",
+         {{false, "冷链"}, {true, " 2-8 "}, {false, "℃"}, {true, " Ålesund"}}},
+        {"℃℃", {{false, "℃℃"}}},
+        {"a#b", {{true, "a"}, {false, "#"}, {true, "b"}}},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(SplitByFace(test.text, latinHas), test.runs) << test.text;
 }
 
 TEST_F(PdfReport, TextsAndPathsOfAnyLengthAreWritten) {

@@ -84,9 +84,9 @@ int RunExport(const Arguments& arguments, Context& context) {
     CheckExportTargets(imagePath, targets, kept, arguments.Flag("--force"));
     if ((pdfPath || workbookPath) && recording.record.samples.empty())
         throw CommandFailure{"velka-cli export: Please Insert Device: the record holds no samples"};
-    if (pdfPath && !FindPdfFont())
-        throw CommandFailure{"velka-cli export: cannot write the PDF report: the report font "
-                             "WenQuanYi Zen Hei Mono is not installed (fonts-wqy-zenhei)"};
+    if (const PdfFontSearch fonts = pdfPath ? FindPdfFonts() : PdfFontSearch{};
+        !fonts.missing.empty())
+        throw CommandFailure{"velka-cli export: cannot write the PDF report: " + fonts.missing};
 
     // As for decode: current.txt is for inspection only.
     WriteCurrentTable(context.dataRoot, recording.currentTable);
