@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 namespace velka {
 
@@ -16,6 +17,11 @@ struct ScanProgress {
     std::atomic<std::size_t> filesListed{0};
     std::atomic<std::size_t> filesRead{0};
 };
+
+// Told on the scanning thread how far the scan has come: once the folder is listed, then each
+// time another hundredth of the listed files has been read (at least one file), so a scan of
+// any size tells it at most 101 times.
+using ScanStepHandler = std::function<void(std::size_t filesRead, std::size_t filesListed)>;
 
 enum class ScanOutcome {
     Finished,    // the lists hold this scan's result
@@ -28,6 +34,7 @@ enum class ScanOutcome {
 // `generation`. A folder that cannot be created or listed gives a finished, empty scan.
 ScanOutcome ScanArchive(const DataRoot& dataRoot, ArchiveEntries& entries, std::uint64_t generation,
                         ScanProgress* progress = nullptr,
-                        const std::atomic<bool>* stopRequested = nullptr);
+                        const std::atomic<bool>* stopRequested = nullptr,
+                        const ScanStepHandler& onStep = {});
 
 }  // namespace velka

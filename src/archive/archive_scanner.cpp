@@ -5,9 +5,9 @@
 namespace velka {
 
 ArchiveScanner::ArchiveScanner(DataRoot dataRoot, ArchiveEntries& entries,
-                               ScanFinishedHandler onScanFinished)
+                               ScanFinishedHandler onScanFinished, ProgressHandler onProgress)
     : dataRoot_(std::move(dataRoot)), entries_(entries), onScanFinished_(std::move(onScanFinished)),
-      thread_(&ArchiveScanner::Run, this) {}
+      onProgress_(std::move(onProgress)), thread_(&ArchiveScanner::Run, this) {}
 
 ArchiveScanner::~ArchiveScanner() {
     stopRequested_.store(true, std::memory_order_relaxed);
@@ -53,8 +53,14 @@ void ArchiveScanner::Run() {
 
         scanning_.store(true, std::memory_order_relaxed);
         ScanOutcome outcome = ScanOutcome::Superseded;
+        const ScanStepHandler onStep = [this, generation](std::size_t filesRead,
+                                                          std::size_t filesListed) {
+            if (onProgress_)
+                onProgress_(Progress{generation, filesListed, filesRead, true});
+        };
         try {
-            outcome = ScanArchive(dataRoot_, entries_, generation, &progress_, &stopRequested_);
+            outcome =
+                ScanArchive(dataRoot_, entries_, generation, &progress_, &stopRequested_, onStep);
         } catch (const std::exception&) {
             // Out of memory in the middle of a scan: show what was read rather than leave the
             // history waiting for a scan that never ends.

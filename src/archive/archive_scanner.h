@@ -23,8 +23,19 @@ using ScanFinishedHandler = std::function<void(std::uint64_t generation)>;
 
 class ArchiveScanner {
 public:
+    struct Progress {
+        std::uint64_t generation = 0;  // of the scan running or last run
+        std::size_t filesListed = 0;
+        std::size_t filesRead = 0;
+        bool scanning = false;
+    };
+    // Called on the scanner thread as a scan goes on, as often as ScanStepHandler says, also
+    // for a scan that a newer one then supersedes. The same rules as for ScanFinishedHandler.
+    using ProgressHandler = std::function<void(const Progress& progress)>;
+
     // Starts the thread; it waits for the first request. `entries` must outlive the scanner.
-    ArchiveScanner(DataRoot dataRoot, ArchiveEntries& entries, ScanFinishedHandler onScanFinished);
+    ArchiveScanner(DataRoot dataRoot, ArchiveEntries& entries, ScanFinishedHandler onScanFinished,
+                   ProgressHandler onProgress = {});
     // Stops a running scan at the next file, ends the thread and waits for it: no handler call
     // happens after this returns.
     ~ArchiveScanner();
@@ -35,12 +46,6 @@ public:
     // superseded from this moment.
     std::uint64_t RequestScan();
 
-    struct Progress {
-        std::uint64_t generation = 0;  // of the scan running or last run
-        std::size_t filesListed = 0;
-        std::size_t filesRead = 0;
-        bool scanning = false;
-    };
     Progress CurrentProgress() const;
 
 private:
@@ -49,6 +54,7 @@ private:
     const DataRoot dataRoot_;
     ArchiveEntries& entries_;
     const ScanFinishedHandler onScanFinished_;
+    const ProgressHandler onProgress_;
 
     std::mutex queueLock_;
     std::condition_variable queueChanged_;

@@ -35,14 +35,16 @@ std::u16string Decimal(std::size_t value) {
 }  // namespace
 
 const std::array<HistoryColumnLayout, kHistoryColumnCount> kHistoryColumns = {{
-    {u"Number", 50},
-    {u"Device S/N", 100},
-    {u"Start Time", 120},
-    {u"Stop Time", 120},
-    {u"Delivery Company", 100},
-    {u"Date Of Delivery", 120},
-    {u"Receiving Company", 100},
-    {u"Transport Number", 100},
+    // Five digits: an archive of tens of thousands of recordings numbers them all.
+    {u"Number", u"99999"},
+    // A logger's serial in hexadecimal; D is the widest of the digits.
+    {u"Device S/N", u"DDDDDDDD"},
+    {u"Start Time", u"2000-12-31_23:59:59"},
+    {u"Stop Time", u"2000-12-31_23:59:59"},
+    {u"Delivery Company", u""},
+    {u"Date Of Delivery", u"2000-12-31"},
+    {u"Receiving Company", u""},
+    {u"Transport Number", u""},
 }};
 
 std::u16string_view DeviceSerialText(std::u16string_view fileName) {

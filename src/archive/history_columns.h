@@ -1,6 +1,6 @@
 #pragma once
-// The eight columns of the history list: their titles, the text of each cell and the order
-// each column sorts by.
+// The eight columns of the history list: their titles, the widest texts they hold, the text of
+// each cell and the order each column sorts by.
 
 #include "archive/archive_entry.h"
 
@@ -27,7 +27,9 @@ enum HistoryColumn : int {
 
 struct HistoryColumnLayout {
     const char16_t* title;
-    int widthPixels;
+    // The widest text the column holds, which the list makes room for; empty for the free
+    // texts typed in at delivery, which take the room left over.
+    const char16_t* widestText;
 };
 
 extern const std::array<HistoryColumnLayout, kHistoryColumnCount> kHistoryColumns;

@@ -1,6 +1,7 @@
 #include "archive/history_list.h"
 
 #include "archive/archive_reading.h"
+#include "archive/page_count.h"
 #include "archive/table_time_text.h"
 
 #include <algorithm>
@@ -147,16 +148,12 @@ void HistoryList::SetQueryMode(HistoryQueryMode mode) {
         filterText_.clear();
 }
 
-std::int32_t HistoryList::PageCountOf(std::size_t entryCount) {
-    return static_cast<std::int32_t>((entryCount + (pageSize - 1)) / pageSize);
-}
-
 bool HistoryList::ShowScanResult(std::uint64_t generation) {
     auto locked = entries_.Lock();
     if (!entries_.IsCurrent(generation))
         return false;
     currentPage_ = 1;
-    pageCount_ = PageCountOf(locked.shownEntries.size());
+    pageCount_ = PageCountOf(locked.shownEntries.size(), pageSize);
     controlsEnabled_ = true;
     return true;
 }
@@ -183,7 +180,7 @@ void HistoryList::Query(std::int64_t fromSeconds, std::int64_t toSeconds) {
             shown.push_back(entry);
     }
     currentPage_ = 1;
-    pageCount_ = PageCountOf(shown.size());
+    pageCount_ = PageCountOf(shown.size(), pageSize);
 }
 
 void HistoryList::Cancel() {
@@ -192,7 +189,7 @@ void HistoryList::Cancel() {
     auto locked = entries_.Lock();
     locked.shownEntries = locked.allEntries;
     currentPage_ = 1;
-    pageCount_ = PageCountOf(locked.shownEntries.size());
+    pageCount_ = PageCountOf(locked.shownEntries.size(), pageSize);
 }
 
 bool HistoryList::Home() {

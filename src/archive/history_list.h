@@ -88,7 +88,6 @@ public:
                                                        std::size_t itemData);
 
 private:
-    static std::int32_t PageCountOf(std::size_t entryCount);
     void SortShown(std::vector<ArchiveEntry>& shown, int column, bool descending) const;
 
     ArchiveEntries& entries_;

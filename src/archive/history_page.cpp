@@ -1,7 +1,9 @@
 #include "archive/history_page.h"
 
+#include "archive/list_column_fit.h"
 #include "archive/page_controls.h"
 #include "archive/queued_delivery.h"
+#include "archive/row_copy.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
 #include "widgets/line_color_list.h"
@@ -10,6 +12,8 @@
 #include <QButtonGroup>
 #include <QDateTimeEdit>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -56,9 +60,12 @@ CDlgStatistics::CDlgStatistics(AcquisitionController& controller, SessionNotifie
                                QWidget* parent)
     : QWidget(parent), controller_(controller), messages_(messages), clock_(clock),
       dataRoot_(std::move(dataRoot)),
-      scanner_(dataRoot_, entries_, DeliverOnThreadOf(this, [this](std::uint64_t generation) {
-                   ShowScanResult(generation);
-               })) {
+      scanner_(
+          dataRoot_, entries_,
+          DeliverOnThreadOf(this, [this](std::uint64_t generation) { ShowScanResult(generation); }),
+          DeliverOnThreadOf(this, [this](const ArchiveScanner::Progress& progress) {
+              ShowScanProgress(progress);
+          })) {
     setObjectName(QStringLiteral("historyPage"));
     setFixedSize(860, 700);
     CreateControls();
@@ -83,18 +90,20 @@ void CDlgStatistics::CreateControls() {
     list_->setObjectName(QStringLiteral("historyList"));
     list_->setGeometry(20, 40, 820, 460);
     list_->setModel(&model_);
-    std::vector<int> widths;
-    for (const HistoryColumnLayout& column : kHistoryColumns)
-        widths.push_back(column.widthPixels);
-    list_->SetColumnWidths(widths);
-    list_->SetRowsPerPage(HistoryList::pageSize);
-    // A whole start or stop time in its column, padding included.
-    FitFontToText(*list_, QStringLiteral("2000-12-31_23:59:59"),
-                  kHistoryColumns[kStartTimeColumn].widthPixels - 10);
     list_->horizontalHeader()->setSectionsClickable(true);
     list_->horizontalHeader()->setSortIndicatorShown(true);
     list_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    std::vector<ListColumnContent> columns;
+    for (const HistoryColumnLayout& column : kHistoryColumns)
+        columns.push_back({QString::fromUtf16(column.widestText)});
+    columns[kNumberColumn].checkBox = true;
+    FitColumnsToContent(*list_, columns);
+    list_->SetRowsPerPage(HistoryList::pageSize);
     list_->viewport()->installEventFilter(this);
+    InstallRowCopy(*list_);
+
+    scanProgressLabel_ = PlaceLabel(page, QString(), {20, 14, 400, 20});
+    scanProgressLabel_->setObjectName(QStringLiteral("scanProgress"));
 
     loadButton_ = PlaceButton(page, QStringLiteral("Load"), {30, 508, 70, 26}, "load");
     homeButton_ = PlaceButton(page, QStringLiteral("<< Home page"), {160, 508, 70, 26}, "home");
@@ -103,8 +112,7 @@ void CDlgStatistics::CreateControls() {
     nextButton_ = PlaceButton(page, QStringLiteral("Next page >"), {320, 508, 70, 26}, "next");
     lastButton_ = PlaceButton(page, QStringLiteral("Last page >>"), {400, 508, 70, 26}, "last");
     pageNumberEdit_ = PlaceEdit(page, {500, 510, 40, 22}, "pageNumber", true);
-    PlaceLabel(page, QStringLiteral("/"), {543, 514, 10, 22});
-    pageCountEdit_ = PlaceEdit(page, {550, 510, 40, 22}, "pageCount", true);
+    pageCountEdit_ = PlacePageCount(page, {550, 510, 40, 22});
     goButton_ = PlaceButton(page, QStringLiteral("Go"), {600, 510, 30, 22}, "go");
     UseOneFontSize({homeButton_, previousButton_, nextButton_, lastButton_});
 
@@ -125,12 +133,15 @@ void CDlgStatistics::CreateControls() {
     PlaceLabel(page, QStringLiteral("End Query Time："), {135, 600, 100, 16});
     toPicker_ = PlacePicker(page, {140, 616, 160, 25}, "queryTo");
     filterEdit_ = PlaceEdit(page, {450, 590, 150, 25}, "filter");
+    for (QWidget* field : std::initializer_list<QWidget*>{fromPicker_, toPicker_, filterEdit_})
+        field->installEventFilter(this);
     queryButton_ = PlaceButton(page, QStringLiteral("Query"), {600, 560, 80, 40}, "query");
     cancelButton_ = PlaceButton(page, QStringLiteral("Cancel"), {600, 605, 80, 40}, "cancel");
 
     for (QWidget* control : std::initializer_list<QWidget*>{
              list_, loadButton_, queryButton_, cancelButton_, filterEdit_, fromPicker_, toPicker_,
-             homeButton_, previousButton_, nextButton_, lastButton_, goButton_, pageNumberEdit_})
+             homeButton_, previousButton_, nextButton_, lastButton_, goButton_, pageNumberEdit_,
+             pageCountEdit_})
         scanGatedControls_.push_back(control);
 }
 
@@ -172,8 +183,6 @@ void CDlgStatistics::ConnectControls() {
         if (IsTextMode(mode))
             RefreshBoundFields();
     });
-    // The page count follows the entries shown; what is typed there is undone at once.
-    connect(pageCountEdit_, &QLineEdit::textEdited, this, &CDlgStatistics::RefreshBoundFields);
     connect(loadButton_, &QPushButton::clicked, this, &CDlgStatistics::Load);
     connect(list_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &CDlgStatistics::SortByColumn);
@@ -190,10 +199,18 @@ void CDlgStatistics::RefreshHistory() {
     scanner_.RequestScan();
 }
 
+void CDlgStatistics::ShowScanProgress(const ArchiveScanner::Progress& progress) {
+    if (!entries_.IsCurrent(progress.generation))
+        return;
+    scanProgressLabel_->setText(
+        QStringLiteral("Scanning … %1 of %2").arg(progress.filesRead).arg(progress.filesListed));
+}
+
 void CDlgStatistics::ShowScanResult(std::uint64_t generation) {
     // A scan that a newer one superseded on its way here shows nothing.
     if (!history_.ShowScanResult(generation))
         return;
+    scanProgressLabel_->clear();
     shownOrder_.reset();
     FillList();
     for (QWidget* control : scanGatedControls_)
@@ -262,6 +279,18 @@ void CDlgStatistics::Load() {
 }
 
 bool CDlgStatistics::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in a query field runs the query, with what the field holds.
+    if ((watched == fromPicker_ || watched == toPicker_ || watched == filterEdit_) &&
+        event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // A date typed in part is taken as the picker would take it on leaving.
+            if (auto* picker = qobject_cast<QDateTimeEdit*>(watched))
+                picker->interpretText();
+            queryButton_->click();
+            return true;
+        }
+    }
     // A double click checks the row under the pointer (unchecking any other) and loads it;
     // outside the rows it loads whatever row is checked.
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick &&

@@ -1,7 +1,9 @@
 #pragma once
 // The history page: every recording stored in the archive, 25 rows a page, with queries by a
-// time range or a text fragment, sorting by a click on a column title, paging, and the loading
-// of one recording into the session. The page owns the archive scanner and its thread.
+// time range or a text fragment (the query button or Enter in a query field), sorting by a
+// click on a column title, paging, the selected rows copied with Ctrl+C, and the loading of
+// one recording into the session. The page owns the archive scanner and its thread, and
+// shows how far a scan has come.
 
 #include "archive/archive_entries.h"
 #include "archive/archive_scanner.h"
@@ -17,6 +19,7 @@
 
 class QButtonGroup;
 class QDateTimeEdit;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -50,6 +53,8 @@ protected:
 private:
     void CreateControls();
     void ConnectControls();
+    // "Scanning … N of M" while a scan goes on; gone when its result is shown.
+    void ShowScanProgress(const ArchiveScanner::Progress& progress);
     void ShowScanResult(std::uint64_t generation);
     // Reads the filter text and the typed page number back from their fields; a refused page
     // number keeps its value. Returns the page number.
@@ -91,6 +96,7 @@ private:
     QLineEdit* filterEdit_ = nullptr;
     QPushButton* queryButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
+    QLabel* scanProgressLabel_ = nullptr;
     // Disabled until the first scan has finished.
     std::vector<QWidget*> scanGatedControls_;
 

@@ -92,6 +92,16 @@ QLineEdit* PlaceEdit(QWidget& page, const QRect& geometry, const char* name, boo
     return edit;
 }
 
+QLineEdit* PlacePageCount(QWidget& page, const QRect& geometry) {
+    // The slash stands in the gap before the field, a little below its middle.
+    PlaceLabel(page, QStringLiteral("/"),
+               {geometry.x() - 7, geometry.y() + 4, 10, geometry.height()});
+    QLineEdit* field = PlaceEdit(page, geometry, "pageCount", true);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    return field;
+}
+
 QLabel* PlaceLabel(QWidget& page, const QString& text, const QRect& geometry) {
     auto* label = new QLabel(text, &page);
     label->setGeometry(geometry);

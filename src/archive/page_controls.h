@@ -33,6 +33,9 @@ void UseOneFontSize(const std::vector<QWidget*>& controls);
 QPushButton* PlaceButton(QWidget& page, const QString& text, const QRect& geometry,
                          const char* name);
 QLineEdit* PlaceEdit(QWidget& page, const QRect& geometry, const char* name, bool centred = false);
+// The page count after a page's page number: a "/" and, at `geometry`, a field named
+// "pageCount" that the page writes and the user only reads.
+QLineEdit* PlacePageCount(QWidget& page, const QRect& geometry);
 // Labels, radio buttons and group boxes are written in white on the page's picture.
 QLabel* PlaceLabel(QWidget& page, const QString& text, const QRect& geometry);
 QRadioButton* PlaceRadio(QWidget& page, const QString& text, const QRect& geometry,

@@ -16,4 +16,15 @@ ScanFinishedHandler DeliverOnThreadOf(QObject* receiver,
     };
 }
 
+ArchiveScanner::ProgressHandler
+DeliverOnThreadOf(QObject* receiver,
+                  std::function<void(const ArchiveScanner::Progress&)> onOwnerThread) {
+    return [receiver,
+            onOwnerThread = std::move(onOwnerThread)](const ArchiveScanner::Progress& progress) {
+        // Posted events to one receiver are handled in the order they were posted.
+        QMetaObject::invokeMethod(
+            receiver, [onOwnerThread, progress] { onOwnerThread(progress); }, Qt::QueuedConnection);
+    };
+}
+
 }  // namespace velka

@@ -1,5 +1,5 @@
 #pragma once
-// Hands "scan finished" from the scanner thread to its owner's thread.
+// Hands "scan finished" and the scan's progress from the scanner thread to its owner's thread.
 
 #include "archive/archive_scanner.h"
 
@@ -14,5 +14,9 @@ namespace velka {
 // that is being destroyed.
 ScanFinishedHandler DeliverOnThreadOf(QObject* receiver,
                                       std::function<void(std::uint64_t generation)> onOwnerThread);
+// The same for the scanner's progress reports, each handed over in the order they were made.
+ArchiveScanner::ProgressHandler
+DeliverOnThreadOf(QObject* receiver,
+                  std::function<void(const ArchiveScanner::Progress&)> onOwnerThread);
 
 }  // namespace velka

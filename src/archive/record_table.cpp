@@ -1,5 +1,6 @@
 #include "archive/record_table.h"
 
+#include "archive/page_count.h"
 #include "archive/table_time_text.h"
 
 #include <algorithm>
@@ -37,9 +38,13 @@ void RecordTable::ShowSamples() {
     shownSamples_ = sampleList_;
 }
 
+std::int32_t RecordTable::PageCount() const {
+    return PageCountOf(shownSamples_.size(), pageSize);
+}
+
 std::int32_t RecordTable::LastPageFirstRow() const {
-    const std::size_t count = shownSamples_.size();
-    return count > 0 ? static_cast<std::int32_t>(pageSize * ((count - 1) / pageSize)) : 0;
+    // No samples still have a page 1, which is empty.
+    return pageSize * (std::max(PageCount(), 1) - 1);
 }
 
 void RecordTable::Home() {
@@ -66,7 +71,7 @@ void RecordTable::Last() {
 }
 
 void RecordTable::Go(std::int32_t typedPage) {
-    const auto lastPage = static_cast<std::uint32_t>(LastPageFirstRow() / pageSize + 1);
+    const auto lastPage = static_cast<std::uint32_t>(std::max(PageCount(), 1));
     currentPage_ = typedPage;
     if (static_cast<std::uint32_t>(currentPage_) > lastPage)
         currentPage_ = static_cast<std::int32_t>(lastPage);

@@ -40,11 +40,6 @@ enum class TableQueryMode : int { Time = 1, Temperature = 2 };
 class RecordTable {
 public:
     static constexpr std::int32_t pageSize = 35;
-    // The columns' titles and widths are kRecordTableColumns (record/record_table_columns.h);
-    // the widths alone, as the list takes them:
-    static constexpr std::array<int, 3> columnWidthsPixels = {kRecordTableColumns[0].widthPixels,
-                                                              kRecordTableColumns[1].widthPixels,
-                                                              kRecordTableColumns[2].widthPixels};
 
     // The decoded record and the settings of its image, both owned elsewhere and read each
     // time they are needed.
@@ -55,6 +50,8 @@ public:
 
     // Bound fields.
     std::int32_t CurrentPage() const { return currentPage_; }
+    // The pages the shown samples fill (none for none), by the rule the history shows too.
+    std::int32_t PageCount() const;
     std::int32_t FirstRow() const { return firstRow_; }
     TableQueryMode QueryMode() const { return tableQueryMode_; }
     void SetQueryMode(TableQueryMode mode) { tableQueryMode_ = mode; }

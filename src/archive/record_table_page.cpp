@@ -1,6 +1,8 @@
 #include "archive/record_table_page.h"
 
+#include "archive/list_column_fit.h"
 #include "archive/page_controls.h"
+#include "archive/row_copy.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
 #include "widgets/line_color_list.h"
@@ -39,16 +41,22 @@ void CDlgTable::CreateControls() {
     list_->setObjectName(QStringLiteral("sampleList"));
     list_->setGeometry(20, 20, 500, 624);
     list_->setModel(&model_);
-    list_->SetColumnWidths(RecordTable::columnWidthsPixels);
+    std::vector<ListColumnContent> columns;
+    for (const RecordTableColumn& column : kRecordTableColumns)
+        columns.push_back({QString::fromUtf8(column.widestText.data(),
+                                             static_cast<qsizetype>(column.widestText.size()))});
+    FitColumnsToContent(*list_, columns);
     list_->SetRowsPerPage(RecordTable::pageSize);
+    InstallRowCopy(*list_);
 
-    homeButton_ = PlaceButton(page, QStringLiteral("<< Home Page"), {80, 650, 90, 30}, "home");
+    homeButton_ = PlaceButton(page, QStringLiteral("<< Home Page"), {20, 650, 90, 30}, "home");
     previousButton_ =
-        PlaceButton(page, QStringLiteral("< previous Page"), {180, 650, 90, 30}, "previous");
-    nextButton_ = PlaceButton(page, QStringLiteral("Next Page >"), {280, 650, 90, 30}, "next");
-    lastButton_ = PlaceButton(page, QStringLiteral("Last Page >>"), {380, 650, 90, 30}, "last");
-    pageNumberEdit_ = PlaceEdit(page, {480, 652, 30, 26}, "pageNumber", true);
-    goButton_ = PlaceButton(page, QStringLiteral("Go"), {510, 650, 30, 30}, "go");
+        PlaceButton(page, QStringLiteral("< previous Page"), {118, 650, 90, 30}, "previous");
+    nextButton_ = PlaceButton(page, QStringLiteral("Next Page >"), {216, 650, 90, 30}, "next");
+    lastButton_ = PlaceButton(page, QStringLiteral("Last Page >>"), {314, 650, 90, 30}, "last");
+    pageNumberEdit_ = PlaceEdit(page, {412, 652, 40, 26}, "pageNumber", true);
+    pageCountEdit_ = PlacePageCount(page, {467, 652, 40, 26});
+    goButton_ = PlaceButton(page, QStringLiteral("Go"), {512, 650, 30, 30}, "go");
     UseOneFontSize({homeButton_, previousButton_, nextButton_, lastButton_});
 
     QRadioButton* timeRadio = PlaceRadio(page, QString(), {560, 108, 24, 24}, "timeQuery");
@@ -119,6 +127,7 @@ std::int32_t CDlgTable::ReadBoundFields() {
 
 void CDlgTable::RefreshBoundFields() {
     pageNumberEdit_->setText(QString::number(table_.CurrentPage()));
+    pageCountEdit_->setText(QString::number(table_.PageCount()));
     maxTemperatureEdit_->setText(NumberText(table_.MaxTemperature()));
     minTemperatureEdit_->setText(NumberText(table_.MinTemperature()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The record table page: the samples of the loaded recording, 35 rows a page, with samples
-// beyond the alarm limits in red; paging, Go, and queries by time or by temperature.
+// beyond the alarm limits in red; paging, Go, the page count, queries by time or by
+// temperature, and the selected rows copied with Ctrl+C.
 
 #include "archive/record_table.h"
 #include "archive/record_table_model.h"
@@ -65,6 +66,7 @@ private:
 
     CLineColorList* list_ = nullptr;
     QLineEdit* pageNumberEdit_ = nullptr;
+    QLineEdit* pageCountEdit_ = nullptr;
     QButtonGroup* queryModeGroup_ = nullptr;
     QDateTimeEdit* fromPicker_ = nullptr;
     QDateTimeEdit* toPicker_ = nullptr;

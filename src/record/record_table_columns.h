@@ -2,6 +2,8 @@
 // The columns of the record table's list, defined here only: the page and its item model show
 // them, and the workbook and the CSV export take their titles for the sample table's head.
 
+#include "record/logger_image.h"
+
 #include <array>
 #include <string_view>
 
@@ -9,13 +11,17 @@ namespace velka {
 
 struct RecordTableColumn {
     std::string_view title;
-    int widthPixels;
+    // The widest text the column holds, which the list makes room for.
+    std::string_view widestText;
 };
 
+static_assert(kMaxSamples <= 9999, "a sample's number has at most four digits");
+
 constexpr std::array<RecordTableColumn, 3> kRecordTableColumns{{
-    {"Number", 100},
-    {"Record time", 250},
-    {"Temperature℃", 100},
+    {"Number", "9999"},
+    {"Record time", "2000-12-31 23:59:59"},
+    // A reference table may reach below -100 °C or above 100 °C.
+    {"Temperature℃", "-888.8"},
 }};
 
 }  // namespace velka

@@ -1,9 +1,9 @@
 #pragma once
 // A report-view list: one line per row, columns of fixed widths under left-aligned titles,
-// grid lines, whole rows selected one at a time and still shown selected when the list loses
-// focus. Each row is drawn in the text and background colours its model gives for it
-// (Qt::ForegroundRole, Qt::BackgroundRole); a row without colours gets the list's own. The
-// owner decides the colours; the list only draws them.
+// grid lines, whole rows selected (one at a time unless the owner allows more) and still shown
+// selected when the list loses focus. Each row is drawn in the text and background colours its
+// model gives for it (Qt::ForegroundRole, Qt::BackgroundRole); a row without colours gets the
+// list's own. The owner decides the colours; the list only draws them.
 
 #include <QTableView>
 #include <span>

@@ -1,19 +1,26 @@
-// The history page driven as a user would: the first scan, paging and Go with their fields,
-// queries and Cancel, sorting by a click on a column title, the single check, and Load, which
-// always ends with the session asking for the chart page.
+// The history page driven as a user would: the first scan and how far it has come, paging and
+// Go with their fields, queries by the button or Enter and Cancel, sorting by a click on a
+// column title, the single check, and Load, which always ends with the session asking for the
+// chart page. With the record table page beside it: Ctrl+C in either list, and titles and
+// texts read whole.
 
 #include "archive/history_page.h"
 #include "archive/page_controls.h"
+#include "archive/record_table_page.h"
 #include "archive/table_time_text.h"
 #include "archive_fixtures.h"
 #include "page_test_support.h"
 
 #include <QAbstractItemModelTester>
+#include <QClipboard>
 #include <QDateTimeEdit>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QStyleOptionViewItem>
 #include <QTableView>
 #include <algorithm>
@@ -188,6 +195,174 @@ TEST_F(HistoryPage, QueriesByTimeOrTextUntilCancel) {
     EXPECT_EQ(Text(*page, "filter"), "");
     EXPECT_EQ(Text(*page, "pageCount"), "2");
     EXPECT_EQ(PickerSeconds(from), firstStart + 9 * kDaySeconds + 1);
+}
+
+TEST_F(HistoryPage, EnterInAQueryFieldRunsTheQuery) {
+    Store(40);
+    Open();
+    const std::int64_t firstStart = kFirstClockSet + 600;
+    SetPickerSeconds(Find<QDateTimeEdit>(*page, "queryFrom"), firstStart + 5 * kDaySeconds);
+    SetPickerSeconds(Find<QDateTimeEdit>(*page, "queryTo"), firstStart + 9 * kDaySeconds);
+    struct Case {
+        const char* radio;
+        const char* filter;
+        const char* field;
+        Qt::Key key;
+        int rows;
+    };
+    for (const Case& c : {Case{"startTimeQuery", "", "queryFrom", Qt::Key_Return, 5},
+                          Case{"startTimeQuery", "", "queryTo", Qt::Key_Enter, 5},
+                          Case{"deliveryCompanyQuery", "co", "filter", Qt::Key_Return, 14},
+                          Case{"transportNumberQuery", "cf-1", "filter", Qt::Key_Enter, 4}}) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.radio);
+        Click(*page, "cancel");
+        ChooseQuery(c.radio);
+        Type(*page, "filter", QString::fromLatin1(c.filter));
+        auto& field = Find<QWidget>(*page, c.field);
+        field.setFocus();
+        QTest::keyClick(&field, c.key);
+        EXPECT_EQ(Rows(), c.rows);
+        EXPECT_EQ(Text(*page, "pageCount"), "1");
+    }
+}
+
+// A watcher of the scan's news: the progress text before each event the page handles, so
+// every text shown is seen however fast the scan runs.
+class ProgressTexts : public QObject {
+public:
+    explicit ProgressTexts(QWidget& page) : label_(Find<QLabel>(page, "scanProgress")) {
+        page.installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent*) override {
+        const QString text = label_.text();
+        if (!text.isEmpty() && (seen.empty() || seen.back() != text))
+            seen.push_back(text);
+        return false;
+    }
+    std::vector<QString> seen;
+
+private:
+    const QLabel& label_;
+};
+
+TEST_F(HistoryPage, TellsHowFarTheScanHasComeUntilItEnds) {
+    struct Case {
+        std::uint32_t files;
+        std::size_t texts;  // at most one for each hundredth, and the empty listing's
+        QString last;
+    };
+    for (const Case& c : {Case{0, 1, "Scanning … 0 of 0"}, Case{7, 8, "Scanning … 7 of 7"},
+                          Case{250, 84, "Scanning … 249 of 250"}}) {
+        SCOPED_TRACE(c.files);
+        std::filesystem::remove_all(session.DataDirectory());
+        Store(c.files);
+        tester.reset();
+        page =
+            std::make_unique<CDlgStatistics>(session.controller, session.notifier, session.messages,
+                                             session.clock, DataRoot(session.temp.Path()));
+        ProgressTexts progress(*page);
+        ASSERT_TRUE(WaitUntil([&] { return List().isEnabled(); }));
+        EXPECT_EQ(Rows(), std::min<int>(25, c.files));
+        EXPECT_EQ(Find<QLabel>(*page, "scanProgress").text(), "");
+        ASSERT_EQ(progress.seen.size(), c.texts);
+        EXPECT_EQ(progress.seen.front(), QString("Scanning … 0 of %1").arg(c.files));
+        EXPECT_EQ(progress.seen.back(), c.last);
+    }
+}
+
+TEST_F(HistoryPage, CtrlCCopiesTheSelectedRowsOfEitherList) {
+    Store(3);
+    testing::ImageFields tabbed = FieldsOf(1);
+    tabbed.deliveryCompany = u"Nordvik\tPharma\nAS";
+    testing::WriteBytes(session.DataDirectory() / NameOf(1), testing::MakeImage(tabbed));
+    Open();
+    ClickTitle(kStartTimeColumn);
+    ClickCheckBox(0);
+    Click(*page, "load");
+    CDlgTable table(session.controller, session.notifier, session.messages, session.clock);
+    auto& samples = Find<QTableView>(table, "sampleList");
+
+    struct Case {
+        QTableView* list;
+        std::vector<int> clicks;  // the first plain, the others with Ctrl
+        QString copied;
+    };
+    const QString kept = QStringLiteral("kept");
+    for (const Case& c : std::vector<Case>{
+             {&samples,
+              {2, 0},
+              "Number\tRecord time\tTemperature℃\n"
+              "1\t2023-11-14 22:23:20\t-30.0\n"
+              "3\t2023-11-14 22:33:20\t-30.0\n"},
+             {&List(),
+              {2, 1},
+              "Number\tDevice S/N\tStart Time\tStop Time\tDelivery Company\tDate Of Delivery\t"
+              "Receiving Company\tTransport Number\n"
+              "2\t0A1B2C01\t2023-11-15_22:23:20\t2023-11-16_06:43:20\tNordvik Pharma AS\t"
+              "2023-11-20\tSt. Brigid\tCF-1\n"
+              "3\t0A1B2C02\t2023-11-16_22:23:20\t2023-11-17_06:43:20\tNordvik Pharma\t"
+              "2023-11-20\tSt. Brigid\tCF-2\n"},
+             {&List(), {1, 1}, kept},  // none selected: the clipboard keeps its text
+         }) {
+        SCOPED_TRACE(c.list->objectName().toStdString());
+        QGuiApplication::clipboard()->setText(kept);
+        for (std::size_t i = 0; i < c.clicks.size(); ++i)
+            QTest::mouseClick(c.list->viewport(), Qt::LeftButton,
+                              i == 0 ? Qt::NoModifier : Qt::ControlModifier,
+                              c.list->visualRect(c.list->model()->index(c.clicks[i], 1)).center());
+        QTest::keySequence(c.list, QKeySequence::Copy);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), c.copied);
+    }
+}
+
+// Each title whole beside the sort mark, where the list shows one, and each cell's text whole.
+void ExpectReadWhole(QTableView& list) {
+    QHeaderView& header = *list.horizontalHeader();
+    EXPECT_LE(header.length(), list.viewport()->width());
+    for (int column = 0; column < header.count(); ++column) {
+        SCOPED_TRACE(column);
+        QStyleOptionHeader option;
+        option.initFrom(&header);
+        option.state |= QStyle::State_Horizontal;
+        option.rect = QRect(0, 0, header.sectionSize(column), header.height());
+        option.text = list.model()->headerData(column, Qt::Horizontal).toString();
+        if (header.isSortIndicatorShown())
+            option.sortIndicator = QStyleOptionHeader::SortUp;
+        const QRect label =
+            header.style()->subElementRect(QStyle::SE_HeaderLabel, &option, &header);
+        EXPECT_EQ(header.fontMetrics().elidedText(option.text, Qt::ElideRight, label.width()),
+                  option.text);
+        EXPECT_LE(static_cast<QAbstractItemView&>(list).sizeHintForColumn(column),
+                  list.columnWidth(column));
+    }
+}
+
+TEST_F(HistoryPage, EveryTitleAndEveryNumberIsReadWhole) {
+    Store(25);
+    for (int i = 25; i < 10'001; ++i)
+        testing::WriteBytes(session.DataDirectory() / ("x" + std::to_string(i) + ".bin"), {});
+    testing::ImageFields full = FieldsOf(24);
+    full.sampleCount = kMaxSamples;
+    testing::WriteBytes(session.DataDirectory() / NameOf(24), testing::MakeImage(full));
+    Open();
+    page->show();
+    ClickTitle(kStartTimeColumn);
+    ClickTitle(kStartTimeColumn);  // the newest recordings first
+    ClickCheckBox(0);
+    Click(*page, "load");
+    CDlgTable table(session.controller, session.notifier, session.messages, session.clock);
+    table.show();
+    auto& samples = Find<QTableView>(table, "sampleList");
+
+    for (const auto& [list, step] : std::vector<std::pair<QTableView*, std::function<void()>>>{
+             {&List(), [] {}}, {&List(), [&] { Click(*page, "last"); }}, {&samples, [&] {
+                                                                              Click(table, "last");
+                                                                          }}}) {
+        step();
+        ExpectReadWhole(*list);
+    }
+    EXPECT_EQ(Cell(Rows() - 1, kNumberColumn), "10001");
+    EXPECT_EQ(samples.model()->index(samples.model()->rowCount() - 1, 0).data().toString(), "8772");
 }
 
 TEST_F(HistoryPage, ColumnTitlesSortWithOneSharedState) {

@@ -1,5 +1,6 @@
-// The record table page driven as a user would: paging and Go, the two queries with their
-// messages, the page's own copy of the record, and the alarm rows drawn in red.
+// The record table page driven as a user would: paging and Go with the page count, the two
+// queries with their messages, the page's own copy of the record, and the alarm rows drawn in
+// red.
 
 #include "archive/page_controls.h"
 #include "archive/record_table_page.h"
@@ -59,9 +60,13 @@ protected:
 
 TEST_F(RecordTablePage, PagesThroughTheRecordThirtyFiveRowsAtATime) {
     EXPECT_EQ(Rows().rowCount(), 0);  // nothing decoded yet
+    EXPECT_EQ(Text(page, "pageCount"), "0");
     Load(71);
     ASSERT_EQ(Rows().rowCount(), 35);
     EXPECT_EQ(Text(page, "pageNumber"), "1");
+    EXPECT_EQ(Text(page, "pageCount"), "3");
+    Type(page, "pageCount", "9");  // the count is read, never typed
+    EXPECT_EQ(Text(page, "pageCount"), "3");
     EXPECT_EQ(Cell(0, 1), "2024-04-30 18:05:00");
     testing::RunPagingSteps(page, Rows(),
                             {{nullptr, "next", "2", 35, "36"},
@@ -93,6 +98,7 @@ TEST_F(RecordTablePage, QueriesByTimeOrTemperatureUntilCancel) {
     Click(page, "query");
     ASSERT_EQ(Rows().rowCount(), 11);
     EXPECT_EQ(Text(page, "pageNumber"), "1");
+    EXPECT_EQ(Text(page, "pageCount"), "1");
     EXPECT_EQ(Cell(0, 1), "2024-04-30 18:55:00");
     EXPECT_EQ(Cell(10, 0), "11");
 
@@ -125,6 +131,7 @@ TEST_F(RecordTablePage, QueriesByTimeOrTemperatureUntilCancel) {
 
     Click(page, "cancel");
     EXPECT_EQ(Rows().rowCount(), 35);
+    EXPECT_EQ(Text(page, "pageCount"), "3");
     EXPECT_TRUE(Find<QRadioButton>(page, "temperatureQuery").isChecked());
     EXPECT_EQ(Text(page, "maxTemperature"), QString::number(value, 'g', 15));
 }
@@ -134,6 +141,7 @@ TEST_F(RecordTablePage, KeepsItsCopyOfTheRecordAndItsPagePosition) {
     Click(page, "last");
     Load(30);  // a shorter recording: the third page is empty until the user pages back
     EXPECT_EQ(Text(page, "pageNumber"), "3");
+    EXPECT_EQ(Text(page, "pageCount"), "1");
     EXPECT_EQ(Rows().rowCount(), 0);
     Click(page, "home");
     ASSERT_EQ(Rows().rowCount(), 30);
