@@ -4,11 +4,13 @@
 #include "record/local_time.h"
 #include "record/string_format.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 namespace velka {
 namespace {
@@ -25,33 +27,38 @@ constexpr int kTitleFontPixels = 13;
 constexpr int kLabelFontPixels = 9;
 constexpr std::int32_t kLimitDashPixels = 8;
 constexpr int kLimitPenPixels = 3;
+constexpr int kTimeTickPixels = 4;
+// The readout box: its text's distance from the border, from the marker, and below the mouse.
+constexpr int kReadoutPaddingPixels = 2;
+constexpr int kReadoutGapPixels = 4;
+constexpr int kReadoutBelowMousePixels = 15;
 
-QFont MakeFont(const QStringList& families, QFont::StyleHint hint, int pixels) {
+// The window's sans faces (ApplicationFont): Liberation Sans or its metric twins for the
+// letters, a CJK face for "℃" and Chinese. Named here rather than taken from the running
+// application, so that velka-cli, which has no window look, draws the very pixels of the
+// window's reports.
+QFont ChartFont(int pixels) {
     QFont font;
-    font.setFamilies(families);
-    font.setStyleHint(hint);
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Arial"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("WenQuanYi Zen Hei")});
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixels);
-    // Grey-scale smoothing only: the same pixels on every screen and in every capture.
+    // Grey-scale smoothing and a fixed hinting, not the desktop's: the same pixels on every
+    // screen and in every capture.
     font.setStyleStrategy(QFont::NoSubpixelAntialias);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 
-// The legend and axis names: SimSun where installed, else Liberation Serif for the letters
-// (the legend's positions leave room for SimSun's narrow Latin letters; the Latin letters of
-// the CJK serif faces are wide enough to run "Normal" into its swatch) and a CJK serif face
-// for "℃".
+// The legend and axis names.
 QFont TitleFont() {
-    return MakeFont({QStringLiteral("SimSun"), QStringLiteral("宋体"),
-                     QStringLiteral("Liberation Serif"), QStringLiteral("Noto Serif CJK SC"),
-                     QStringLiteral("Noto Sans CJK SC")},
-                    QFont::Serif, kTitleFontPixels);
+    return ChartFont(kTitleFontPixels);
 }
 
-// Grid, time, limit and hover labels: Times New Roman where installed, else Liberation Serif,
-// which has the same metrics.
+// Grid, time, limit and hover labels.
 QFont LabelFont() {
-    return MakeFont({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
-                    QFont::Times, kLabelFontPixels);
+    return ChartFont(kLabelFontPixels);
 }
 
 QString ToQString(const std::string& text) {
@@ -116,27 +123,43 @@ void DrawGrid(QPainter& painter, const ChartLayout& layout) {
     }
 }
 
-void DrawTimeLabels(QPainter& painter, const Recording& recording, PlotSize plot) {
-    const LogSummary& summary = recording.record.summary;
-    const std::int64_t span = static_cast<std::int64_t>(summary.viewLast) - summary.viewFirst;
-    for (int i = 0; i < 10; ++i) {
-        const std::int64_t k = summary.viewFirst + span * i / 10;
-        const int x = plot.width * i / 10 + kCanvasPlotOffsetX;
-        const std::int64_t time = recording.SampleTime(static_cast<std::size_t>(k));
-        DrawCellText(painter, x, plot.height + 20, ToQString(FormatLocalTime(time, kDateFormat)));
-        DrawCellText(painter, x, plot.height + 30,
-                     ToQString(FormatLocalTime(time, kTimeOfDayFormat)));
+// Where a text centred on x starts, held on the canvas.
+int CentredLeft(const QFontMetrics& metrics, const QString& text, int x) {
+    return std::max(x - metrics.horizontalAdvance(text) / 2, 0);
+}
+
+// Each label is centred under a short tick at its sample's x, the date above the time of day.
+void DrawTimeLabels(QPainter& painter, const Recording& recording, const ChartLayout& layout) {
+    const int bottomEdge = kCanvasPlotOffsetY + layout.plot.height - 1;
+    const QFontMetrics metrics = painter.fontMetrics();
+    for (const TimeLabel& label : TimeLabels(recording, layout)) {
+        const int x = label.x + kCanvasPlotOffsetX;
+        painter.setPen(kBlack);
+        painter.drawLine(x, bottomEdge - kTimeTickPixels, x, bottomEdge);
+        const QString date = ToQString(label.date);
+        const QString time = ToQString(label.timeOfDay);
+        DrawCellText(painter, CentredLeft(metrics, date, x), bottomEdge + 1, date);
+        DrawCellText(painter, CentredLeft(metrics, time, x), bottomEdge + 11, time);
     }
 }
 
+QPoint CanvasPoint(const ChartPoint& point) {
+    return {point.x + kCanvasPlotOffsetX, point.y + kCanvasPlotOffsetY};
+}
+
 // Each segment takes the colour of the sample it ends at: red into a sample outside the
-// limits, black into a normal one. Runs of one colour go out as one polyline.
+// limits, black into a normal one. Runs of one colour go out as one polyline, cut at the plot's
+// frame: the sample after the window lies on the right edge, one column beyond the frame.
 void DrawCurve(QPainter& painter, const ChartLayout& layout) {
     const QPen normalPen(kBlack, 1);
     const QPen alarmPen(kRed, 1);
-    const PlotSize plot = layout.plot;
-    QPoint current(layout.chartPoints.front().x + kCanvasPlotOffsetX,
-                   layout.chartPoints.front().y + kCanvasPlotOffsetY);
+    const std::vector<ChartPoint>& points = layout.chartPoints;
+    painter.save();
+    painter.setClipRect(QRect(kCanvasPlotOffsetX, 0, layout.plot.width, CanvasHeight(layout.plot)));
+    if (points.size() == 1) {
+        painter.setPen(normalPen);
+        painter.drawPoint(CanvasPoint(points.front()));
+    }
     QPolygon run;
     bool runIsAlarm = false;
     const auto flush = [&] {
@@ -146,53 +169,96 @@ void DrawCurve(QPainter& painter, const ChartLayout& layout) {
         }
         run.clear();
     };
-    for (const ChartPoint& point : layout.chartPoints) {
-        if (point.x < 0 || point.x > plot.width || point.y < 0 || point.y > plot.height)
-            continue;
-        const bool alarm = point.alarm == 1 || point.alarm == -1;
-        if (alarm != runIsAlarm || run.isEmpty()) {
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const bool alarm = points[i].alarm == 1 || points[i].alarm == -1;
+        if (run.isEmpty() || alarm != runIsAlarm) {
             flush();
             runIsAlarm = alarm;
-            run << current;
+            run << CanvasPoint(points[i - 1]);
         }
-        current = QPoint(point.x + kCanvasPlotOffsetX, point.y + kCanvasPlotOffsetY);
-        run << current;
+        run << CanvasPoint(points[i]);
     }
     flush();
+    painter.restore();
+}
+
+// The sample the readout shows, or -1 when there is none (no marker, an empty chart, a marker
+// beyond the record). The last sample also answers for the step after it, where the whole
+// record's curve ends short of the right edge.
+std::int64_t HoveredSample(const ChartScene& scene) {
+    const PlotSize plot = scene.layout.plot;
+    if (!scene.pointer.hoverOn || scene.layout.chartPoints.empty() || plot.width <= 0)
+        return -1;
+    const auto count = static_cast<std::int64_t>(scene.recording.record.samples.size());
+    std::int64_t k = SampleAtX(scene.recording.record.summary,
+                               scene.pointer.hoverX - scene.plotRect.left, plot.width);
+    if (k == count)
+        k = count - 1;
+    if (k < 0 || k >= count)
+        return -1;
+    return k;
+}
+
+// The marker runs down the plot through the sample the readout shows (on the frame for the
+// one on the right edge: the page repaints only the plot as the mouse moves), or at the mouse
+// when it shows none.
+int HoverLineX(const ChartScene& scene) {
+    const std::int64_t k = HoveredSample(scene);
+    if (k < 0)
+        return scene.pointer.hoverX - scene.plotRect.left;
+    const PlotSize plot = scene.layout.plot;
+    return std::min(SampleX(scene.recording.record.summary, k, plot.width), plot.width - 1);
 }
 
 void DrawHoverLine(QPainter& painter, const ChartScene& scene) {
-    const int dx = scene.pointer.hoverX - scene.plotRect.left;
+    const int x = HoverLineX(scene) + kCanvasPlotOffsetX;
     painter.setPen(QPen(kHoverBlue, 1, Qt::DotLine));
-    painter.drawLine(dx + kCanvasPlotOffsetX, kCanvasPlotOffsetY, dx + kCanvasPlotOffsetX,
-                     scene.layout.plot.height + kCanvasPlotOffsetY);
+    painter.drawLine(x, kCanvasPlotOffsetY, x, scene.layout.plot.height + kCanvasPlotOffsetY);
 }
 
-// The sample under the marker: its number, temperature, date and time, in a box to the right
-// of the marker and below the mouse where the plot leaves room, else to the left and above.
+// The readout: number, temperature, date and time of the sample under the marker, on an
+// opaque bordered box to the right of the marker and below the mouse where the plot leaves
+// room, else to the left or above, and always inside the frame (the page repaints only the plot
+// while the mouse moves).
 void DrawHoverLabel(QPainter& painter, const ChartScene& scene) {
-    const PlotRect& rect = scene.plotRect;
-    const ChartPointerState& pointer = scene.pointer;
-    const int dx = pointer.hoverX - rect.left;
-    const int dy = pointer.hoverY - rect.top;
     const std::string label = HoverLabelText(scene);
     if (label.empty())
         return;
-
-    const bool roomOnRight = rect.right - pointer.hoverX > 150;
-    const bool roomBelow = rect.bottom - pointer.hoverY > 85;
-    const QRect box = QRect(
-        QPoint(roomOnRight ? dx + 37 : dx - 63, roomBelow ? dy + 35 : dy - 30),
-        QPoint(roomOnRight ? dx + 135 : dx + 35, roomBelow ? dy + 105 : dy + 20) - QPoint(1, 1));
-    painter.save();
-    painter.setClipRect(box);
+    const QStringList lines = ToQString(label).split(QStringLiteral("\r\n"));
     const QFontMetrics metrics = painter.fontMetrics();
     const int lineHeight = CellOf(painter.font()).height;
-    int top = box.top();
-    for (const QString& line : ToQString(label).split(QStringLiteral("\r\n"))) {
-        const int width = metrics.horizontalAdvance(line);
-        DrawCellText(painter, roomOnRight ? box.left() : box.right() + 1 - width, top, line);
-        top += lineHeight;
+    int textWidth = 0;
+    for (const QString& line : lines)
+        textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
+    const QSize size(textWidth + 2 * kReadoutPaddingPixels + 2,
+                     static_cast<int>(lines.size()) * lineHeight + 2 * kReadoutPaddingPixels + 2);
+
+    const PlotSize plot = scene.layout.plot;
+    const int markerX = HoverLineX(scene);
+    const int mouseY = scene.pointer.hoverY - scene.plotRect.top;
+    // Inside the frame: plot pixels 1 … width - 2 and 1 … height - 2.
+    const int right = plot.width - 1;
+    const int bottom = plot.height - 1;
+    int left = markerX + kReadoutGapPixels;
+    if (left + size.width() > right)
+        left = markerX - kReadoutGapPixels - size.width();
+    int top = mouseY + kReadoutBelowMousePixels;
+    if (top + size.height() > bottom)
+        top = mouseY - kReadoutGapPixels - size.height();
+    left = std::clamp(left, 1, std::max(right - size.width(), 1));
+    top = std::clamp(top, 1, std::max(bottom - size.height(), 1));
+
+    const QRect box(QPoint(left + kCanvasPlotOffsetX, top + kCanvasPlotOffsetY), size);
+    painter.save();
+    painter.setClipRect(
+        QRect(kCanvasPlotOffsetX + 1, kCanvasPlotOffsetY + 1, plot.width - 2, plot.height - 2));
+    painter.fillRect(box, kWhite);
+    painter.setPen(kGridGrey);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    int lineTop = box.top() + 1 + kReadoutPaddingPixels;
+    for (const QString& line : lines) {
+        DrawCellText(painter, box.left() + 1 + kReadoutPaddingPixels, lineTop, line);
+        lineTop += lineHeight;
     }
     painter.restore();
 }
@@ -214,24 +280,27 @@ void DrawLimit(QPainter& painter, const LimitLine& line, double limit, const QCo
 }  // namespace
 
 std::string HoverLabelText(const ChartScene& scene) {
-    const PlotSize plot = scene.layout.plot;
-    const ChartPointerState& pointer = scene.pointer;
-    const LogSummary& summary = scene.recording.record.summary;
-    const SampleList& samples = scene.recording.record.samples;
-    if (!pointer.hoverOn || scene.layout.chartPoints.empty() || plot.width <= 0)
-        return {};
-    const std::int64_t dx = pointer.hoverX - scene.plotRect.left;
-    const std::int64_t k =
-        summary.viewFirst +
-        (static_cast<std::int64_t>(summary.viewLast) - summary.viewFirst) * dx / plot.width;
+    const std::int64_t k = HoveredSample(scene);
     // A marker beyond the record (a stale position) shows the line without a label.
-    if (k < 0 || k >= static_cast<std::int64_t>(samples.size()))
+    if (k < 0)
         return {};
-    const std::int64_t time = scene.recording.SampleTime(static_cast<std::size_t>(k));
-    return StringPrintf("ID:%d\r\nTemp:%s℃\r\nTime:%s\r\n%s", static_cast<int>(k),
-                        FixedDecimal(samples[static_cast<std::size_t>(k)].temperature, 1).c_str(),
+    const auto sample = static_cast<std::size_t>(k);
+    const std::int64_t time = scene.recording.SampleTime(sample);
+    // Numbered from 1, as the record table and the reports number the samples.
+    return StringPrintf("ID:%lld\r\nTemp:%s℃\r\nTime:%s\r\n%s", static_cast<long long>(k + 1),
+                        FixedDecimal(scene.recording.record.samples[sample].temperature, 1).c_str(),
                         FormatLocalTime(time, kDateFormat).c_str(),
                         FormatLocalTime(time, kTimeOfDayFormat).c_str());
+}
+
+std::vector<TimeLabel> TimeLabels(const Recording& recording, const ChartLayout& layout) {
+    std::vector<TimeLabel> labels;
+    for (const TimeTick& tick : layout.timeTicks) {
+        const std::int64_t time = recording.SampleTime(static_cast<std::size_t>(tick.sample));
+        labels.push_back(
+            {tick.x, FormatLocalTime(time, kDateFormat), FormatLocalTime(time, kTimeOfDayFormat)});
+    }
+    return labels;
 }
 
 ChartLayout LayoutChart(const Recording& recording, PlotSize plot) {
@@ -251,7 +320,7 @@ void DrawChartBase(QPainter& painter, const ChartScene& scene) {
     if (!layout.chartPoints.empty()) {
         painter.setFont(LabelFont());
         DrawGrid(painter, layout);
-        DrawTimeLabels(painter, scene.recording, layout.plot);
+        DrawTimeLabels(painter, scene.recording, layout);
         DrawCurve(painter, layout);
     }
     painter.restore();
@@ -263,13 +332,13 @@ void DrawChartMarks(QPainter& painter, const ChartScene& scene) {
         return;
     painter.save();
     painter.setFont(LabelFont());
-    // The hover line and its label, then the limits over them.
-    if (scene.pointer.hoverOn) {
+    // The hover line, the limits over it, and the readout over everything.
+    if (scene.pointer.hoverOn)
         DrawHoverLine(painter, scene);
-        DrawHoverLabel(painter, scene);
-    }
     DrawLimit(painter, layout.upperLine, scene.recording.settings.upperLimit, kRed, layout.plot);
     DrawLimit(painter, layout.lowerLine, scene.recording.settings.lowerLimit, kBlue, layout.plot);
+    if (scene.pointer.hoverOn)
+        DrawHoverLabel(painter, scene);
     painter.restore();
 }
 

@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <string>
+#include <vector>
 
 class QPainter;
 
@@ -22,9 +23,20 @@ struct ChartScene {
     PlotRect plotRect = kPlotRect;  // where the page shows the plot; places the hover marker
 };
 
-// The hover label: "ID:…\r\nTemp:…℃\r\nTime:…\r\n…" of the sample under the marker, or
-// empty when no label is shown (no marker, an empty chart, a marker beyond the record).
+// The hover label: "ID:…\r\nTemp:…℃\r\nTime:…\r\n…" of the sample drawn nearest the mouse,
+// numbered from 1, or empty when no label is shown (no marker, an empty chart, a marker beyond
+// the record).
 std::string HoverLabelText(const ChartScene& scene);
+
+// A time label below the plot: its sample's x and its two lines.
+struct TimeLabel {
+    std::int32_t x = 0;
+    std::string date;       // "2024-04-24"
+    std::string timeOfDay;  // "21:40:00"
+};
+
+// The time labels of the layout's ticks in local time.
+std::vector<TimeLabel> TimeLabels(const Recording& recording, const ChartLayout& layout);
 
 // LayoutChart of the recording's samples, view window and limits.
 ChartLayout LayoutChart(const Recording& recording, PlotSize plot = {});
@@ -35,7 +47,7 @@ void DrawChart(QPainter& painter, const ChartScene& scene);
 
 // DrawChart in two layers, for a page that keeps the first while the mouse moves: the base
 // (canvas, frame, legend, grid, time labels and curve) depends only on the layout; the marks
-// over it (hover marker and label, then the limit lines and values) also on the pointer.
+// over it (hover marker, the limit lines and values, then the readout) also on the pointer.
 // DrawChartBase followed by DrawChartMarks gives the very pixels of DrawChart.
 void DrawChartBase(QPainter& painter, const ChartScene& scene);
 void DrawChartMarks(QPainter& painter, const ChartScene& scene);

@@ -48,7 +48,44 @@ std::vector<GridLine> LayoutGrid(const LogSummary& summary, const RowScale& rows
     return lines;
 }
 
+// A view narrower than one sample (left over from a record or a zoom before the floor) is
+// drawn as one sample wide.
+std::int64_t ShownSpan(const LogSummary& summary) {
+    return std::max<std::int64_t>(static_cast<std::int64_t>(summary.viewLast) - summary.viewFirst,
+                                  1);
+}
+
+constexpr std::int64_t kTimeLabelCount = 10;
+
+// Ten labels evenly over the window's samples; when it holds fewer than ten, one on each, so
+// that no two labels show the same time.
+std::vector<TimeTick> LayoutTimeTicks(const LogSummary& summary, std::int64_t sampleCount,
+                                      std::int32_t plotWidth) {
+    const std::int64_t first = std::max<std::int64_t>(summary.viewFirst, 0);
+    const std::int64_t end = std::min<std::int64_t>(summary.viewLast, sampleCount);
+    const std::int64_t shown = end - first;
+    std::vector<TimeTick> ticks;
+    const std::int64_t count = std::min(shown, kTimeLabelCount);
+    for (std::int64_t i = 0; i < count; ++i) {
+        const std::int64_t k = first + shown * i / count;
+        ticks.push_back({k, SampleX(summary, k, plotWidth)});
+    }
+    return ticks;
+}
+
 }  // namespace
+
+std::int32_t SampleX(const LogSummary& summary, std::int64_t k, std::int32_t plotWidth) {
+    const std::int64_t offset = k - summary.viewFirst;
+    return SaturateToInt32(offset * plotWidth / ShownSpan(summary));
+}
+
+std::int64_t SampleAtX(const LogSummary& summary, std::int32_t x, std::int32_t plotWidth) {
+    if (plotWidth <= 0)
+        return summary.viewFirst;
+    const std::int64_t twice = 2 * ShownSpan(summary) * std::clamp(x, 0, plotWidth);
+    return summary.viewFirst + (twice + plotWidth) / (2 * static_cast<std::int64_t>(plotWidth));
+}
 
 ChartLayout LayoutChart(const SampleList& samples, const LogSummary& summary, double lowerLimit,
                         double upperLimit, PlotSize plot) {
@@ -61,25 +98,22 @@ ChartLayout LayoutChart(const SampleList& samples, const LogSummary& summary, do
     layout.lowerLine = {2, lowerY, plot.width, lowerY};
     layout.upperLine = {2, upperY, plot.width, upperY};
 
-    // The neighbour before and after the window is laid out too, so that the curve runs on to
-    // the plot's edges; the first point always lies on the left edge.
+    // Every sample of the window lies inside the plot, and the one after it on the right edge;
+    // none is ever moved onto an edge it does not belong to.
     const auto count = static_cast<std::int64_t>(samples.size());
-    const std::int64_t first = summary.viewFirst > 0 ? summary.viewFirst - 1 : summary.viewFirst;
-    const std::int64_t end = summary.viewLast < count ? summary.viewLast + 1 : summary.viewLast;
-    const double xScale =
-        plot.width /
-        static_cast<double>(static_cast<std::int64_t>(summary.viewLast) - summary.viewFirst);
+    const std::int64_t first = std::max<std::int64_t>(summary.viewFirst, 0);
+    const std::int64_t end =
+        std::min<std::int64_t>(static_cast<std::int64_t>(summary.viewLast) + 1, count);
     if (end > first)
         layout.chartPoints.reserve(static_cast<std::size_t>(end - first));
-    for (std::int64_t k = std::max<std::int64_t>(first, 0); k < std::min(end, count); ++k) {
+    for (std::int64_t k = first; k < end; ++k) {
         const TempSample& sample = samples[static_cast<std::size_t>(k)];
-        const std::int32_t x =
-            std::clamp(TruncateToInt32(static_cast<double>(k - first) * xScale), 0, plot.width);
         const std::int32_t y = std::clamp(rows.Row(sample.temperature), 0, plot.height);
-        layout.chartPoints.push_back({x, y, sample.alarm});
+        layout.chartPoints.push_back({SampleX(summary, k, plot.width), y, sample.alarm});
     }
 
     layout.gridLines = LayoutGrid(summary, rows, plot.width);
+    layout.timeTicks = LayoutTimeTicks(summary, count, plot.width);
     return layout;
 }
 

@@ -69,7 +69,7 @@ private:
     ChartLayout layout_;
     ChartPointerState pointer_;
     // The chart without the marks that follow the mouse, drawn anew only after a layout; each
-    // paint copies it into the canvas and draws the hover marker and the limits over it.
+    // paint copies it into the canvas and draws the hover marker, limits and readout over it.
     QImage chartBase_;
     bool chartBaseValid_ = false;
     QImage canvas_;

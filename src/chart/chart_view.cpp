@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace velka {
 namespace {
@@ -12,11 +11,7 @@ namespace {
 // 1/0.7 and 0.7 x 0.5, multiplied in this order so that the results match to the last bit.
 constexpr double kWidenFactor = 1.4285714285714286;
 constexpr double kNarrowFactor = 0.7;
-
-std::int32_t Saturate(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
+constexpr std::int64_t kFewestZoomedSamples = 2;
 
 std::int64_t Count(std::size_t sampleCount) {
     return static_cast<std::int64_t>(sampleCount);
@@ -29,19 +24,32 @@ void WidenWindow(LogSummary& summary, std::size_t sampleCount) {
     const double half = static_cast<double>(last - first) * kWidenFactor * 0.5;
     summary.viewFirst = std::max(TruncateToInt32(mid - half), 0);
     summary.viewLast =
-        Saturate(std::min<std::int64_t>(TruncateToInt32(mid + half), Count(sampleCount)));
+        SaturateToInt32(std::min<std::int64_t>(TruncateToInt32(mid + half), Count(sampleCount)));
 }
 
-// The new end comes from the span between the old end and the new start.
+// The new end comes from the span between the old end and the new start. A window of two
+// samples is not narrowed further: it still shows a stretch of curve to read, where one
+// sample would leave a lone point until "Restore". The truncations would not narrow a window
+// of three (they shift it a sample to the left at each step) and could pass the floor: such a
+// window loses one sample, keeping its middle.
 void NarrowWindow(LogSummary& summary) {
     const std::int64_t first = summary.viewFirst;
     const std::int64_t last = summary.viewLast;
+    if (last - first <= kFewestZoomedSamples)
+        return;
     const auto mid = static_cast<double>((first + last) / 2);
-    const std::int32_t newFirst =
+    std::int64_t newFirst =
         TruncateToInt32(mid - static_cast<double>(last - first) * kNarrowFactor * 0.5);
-    summary.viewFirst = newFirst;
-    summary.viewLast =
+    std::int64_t newLast =
         TruncateToInt32(mid + static_cast<double>(last - newFirst) * kNarrowFactor * 0.5);
+    if (newLast - newFirst >= last - first || newLast - newFirst < kFewestZoomedSamples ||
+        newFirst < first || newLast > last) {
+        const std::int64_t span = std::max(last - first - 1, kFewestZoomedSamples);
+        newFirst = first + (last - first - span) / 2;
+        newLast = newFirst + span;
+    }
+    summary.viewFirst = SaturateToInt32(newFirst);
+    summary.viewLast = SaturateToInt32(newLast);
 }
 
 double RangeCentre(const LogSummary& summary) {
@@ -95,7 +103,7 @@ bool OverallReduction(LogSummary& summary, std::size_t sampleCount) {
 
 bool RestoreView(LogSummary& summary, std::size_t sampleCount) {
     summary.viewFirst = 0;
-    summary.viewLast = Saturate(Count(sampleCount));
+    summary.viewLast = SaturateToInt32(Count(sampleCount));
     summary.chartMaxInt = TruncateToInt32(summary.chartMax);
     summary.chartMinInt = TruncateToInt32(summary.chartMin);
     return true;
@@ -122,10 +130,10 @@ void PanView(LogSummary& summary, std::size_t sampleCount, const PlotRect& plotR
     if (summary.chartMin - summary.chartMinInt > static_cast<double>(dy))
         dy = TruncateToInt32(summary.chartMin - summary.chartMinInt);
 
-    summary.viewFirst = Saturate(summary.viewFirst + dx);
-    summary.viewLast = Saturate(summary.viewLast + dx);
-    summary.chartMaxInt = Saturate(summary.chartMaxInt + dy);
-    summary.chartMinInt = Saturate(summary.chartMinInt + dy);
+    summary.viewFirst = SaturateToInt32(summary.viewFirst + dx);
+    summary.viewLast = SaturateToInt32(summary.viewLast + dx);
+    summary.chartMaxInt = SaturateToInt32(summary.chartMaxInt + dy);
+    summary.chartMinInt = SaturateToInt32(summary.chartMinInt + dy);
 }
 
 }  // namespace velka

@@ -17,7 +17,7 @@ bool LateralReduction(LogSummary& summary, std::size_t sampleCount);
 // "Lateral Magnification": narrows the window to 0.7 of its span, while it holds more than 10.
 bool LateralMagnification(LogSummary& summary);
 // "Overall Magnification": narrows the window and the temperature range to 0.7, while the
-// range spans more than 2 degrees.
+// range spans more than 2 degrees; the window keeps at least two samples.
 bool OverallMagnification(LogSummary& summary);
 // "Overall Reduction": widens both by 1/0.7, the range no further than chartMin…chartMax.
 bool OverallReduction(LogSummary& summary, std::size_t sampleCount);

@@ -19,4 +19,13 @@ inline std::int32_t TruncateToInt32(double value) {
     return static_cast<std::int32_t>(truncated);
 }
 
+// An int64 held to the int32 range.
+inline std::int32_t SaturateToInt32(std::int64_t value) {
+    if (value <= std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
+    if (value >= std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(value);
+}
+
 }  // namespace velka

@@ -1,8 +1,11 @@
 #include "chart/chart_image.h"
+#include "record/string_format.h"
 
 #include <QImage>
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace velka {
 namespace {
@@ -109,36 +112,79 @@ TEST(ChartDrawing, ALimitOnTheFrameIsNotDrawn) {
     EXPECT_EQ(CountNonWhite(canvas, QRect(kW + 37, 15, 25, 15)), 0);
 }
 
-TEST(ChartDrawing, TimeLabelsAreDrawnEvenForFewerThanTenSamples) {
-    const QImage canvas = Canvas(FlatRecording({0, 0, 0}));
-    for (int i = 0; i < 10; ++i) {
-        const int x = kW * i / 10 + 35;
-        EXPECT_GT(CountNonWhite(canvas, QRect(x, kH + 20, 40, 9)), 10) << "date " << i;
-        EXPECT_GT(CountNonWhite(canvas, QRect(x, kH + 30, 35, 9)), 10) << "time " << i;
+TEST(ChartDrawing, AtTheNarrowestZoomEachSampleHasItsOwnLabelCentredUnderItsTick) {
+    Recording recording = FlatRecording(std::vector<std::int32_t>(40, 0));
+    recording.record.summary.viewFirst = 20;  // samples 20 at 0 and 21 at 386, 22 on the edge
+    recording.record.summary.viewLast = 22;
+    const std::vector<TimeLabel> labels = TimeLabels(recording, LayoutChart(recording));
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[0].timeOfDay + labels[1].timeOfDay, "01:40:0001:45:00");
+    const QImage canvas = Canvas(recording);
+    for (const int x : {0, 386}) {
+        EXPECT_EQ(canvas.pixel(35 + x, kH + 16), kBlackPixel) << x;  // the tick
+        EXPECT_GT(CountNonWhite(canvas, QRect(35 + x - 20, kH + 20, 40, 19)), 40) << x;
     }
 }
 
-TEST(ChartDrawing, HoverDrawsAMarkerAndALabelBesideIt) {
-    const Recording recording = FlatRecording(std::vector<std::int32_t>(50, 0));
-    ChartPointerState pointer;
-    pointer.hoverOn = true;
-    pointer.hoverX = kPlotRect.left + 100;
-    pointer.hoverY = kPlotRect.top + 100;
-    const QImage canvas = Canvas(recording, pointer);
-    EXPECT_GT(CountPixels(canvas, QRect(135, 20, 1, kH), kHoverPixel), kH / 4);
-    // Room on the right and below: the label lies right of the marker, below the mouse.
-    EXPECT_GT(CountNonWhite(canvas, QRect(137, 135, 98, 70)), 50);
-    EXPECT_EQ(CountNonWhite(canvas, QRect(37, 135, 97, 70)) -
-                  CountPixels(canvas, QRect(37, 135, 97, 70), qRgb(128, 128, 128)),
-              0);
+TEST(ChartDrawing, TheReadoutNumbersFromOneTheSampleItsMarkerRunsThrough) {
+    // 50 samples, sample k at 773 k / 50 (the last at 757); zoomed to 10…12, the sample after
+    // the window lies on the right edge and is marked on the frame.
+    Recording recording = FlatRecording(std::vector<std::int32_t>(50, 0));
+    const std::vector<std::tuple<int, int, int, std::string>> cases = {
+        {0, 0, 1, "00:00:00"},      {7, 0, 1, "00:00:00"},      {8, 15, 2, "00:05:00"},
+        {100, 92, 7, "00:30:00"},   {386, 386, 26, "02:05:00"}, {757, 757, 50, "04:05:00"},
+        {772, 757, 50, "04:05:00"}, {772, 772, 13, "01:00:00"}};
+    for (const auto& [dx, column, id, time] : cases) {
+        recording.record.summary.viewFirst = id == 13 ? 10 : 0;
+        recording.record.summary.viewLast = id == 13 ? 12 : 50;
+        const ChartPointerState pointer{true, kPlotRect.left + dx, kPlotRect.top + 100};
+        EXPECT_EQ(HoverLabelText(ChartScene{recording, LayoutChart(recording), pointer}),
+                  StringPrintf("ID:%d\r\nTemp:5.5℃\r\nTime:2024-05-01\r\n", id) + time);
+        const QImage canvas = Canvas(recording, pointer);
+        EXPECT_GT(CountPixels(canvas, QRect(35 + column, 20, 1, kH), kHoverPixel), kH / 4) << dx;
+    }
+}
 
-    // Near the right and bottom edges the label moves to the left and above.
-    pointer.hoverX = kPlotRect.right - 20;
-    pointer.hoverY = kPlotRect.bottom - 20;
-    const QImage corner = Canvas(recording, pointer);
-    const int dx = pointer.hoverX - kPlotRect.left;
-    const int dy = pointer.hoverY - kPlotRect.top;
-    EXPECT_GT(CountNonWhite(corner, QRect(dx - 63, dy - 30, 97, 50)), 50);
+TEST(ChartDrawing, TheReadoutIsAnOpaqueBoxBesideTheMarkerInsideThePlot) {
+    // Samples in alarm along canvas row 218, the upper limit (5 °C) along rows 233 to 235.
+    const Recording recording = FlatRecording(std::vector<std::int32_t>(50, 1), 5);
+    const QImage plain = Canvas(recording);
+    for (const auto& [dx, dy, side] :
+         {std::tuple{100, 170, QRect(128, 205, 100, 60)},  // right of the marker, below the mouse
+          std::tuple{772, 427, QRect(640, 340, 152, 107)}}) {  // left and above in the corner
+        const QImage canvas = Canvas(recording, {true, kPlotRect.left + dx, kPlotRect.top + dy});
+        QRect box;  // what the readout changed
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x)
+                if (canvas.pixel(x, y) != plain.pixel(x, y) && canvas.pixel(x, y) != kHoverPixel)
+                    box |= QRect(x, y, 1, 1);
+        EXPECT_TRUE(side.contains(box) && box.width() > 50 && box.height() > 35) << dx;
+        // Neither the curve nor the limit shows through (the first box covers both).
+        EXPECT_EQ(CountPixels(canvas, box, kRedPixel), 0) << dx;
+    }
+}
+
+TEST(ChartDrawing, NothingOfTheCurveLiesRightOfItsLastSample) {
+    // A zig-zag between 2 and 9 °C, every third sample in alarm, the upper limit off the plot;
+    // windows ending inside the record (the curve runs on to the frame) and at its end.
+    Recording recording = FlatRecording(std::vector<std::int32_t>(40, 0), 50);
+    for (std::int32_t i = 0; i < 40; ++i)
+        recording.record.samples[i] = {i % 2 == 0 ? 2.0 : 9.0, i % 3 == 0 ? 1 : 0, i};
+    for (const auto& [first, last] : std::vector<std::pair<std::int32_t, std::int32_t>>{
+             {0, 40}, {10, 30}, {37, 40}, {20, 22}, {0, 2}, {5, 17}}) {
+        recording.record.summary.viewFirst = first;
+        recording.record.summary.viewLast = last;
+        const QImage canvas = Canvas(recording);
+        const auto curvePixels = [&](int left, int right) {
+            const QRect columns(left, 21, std::max(right - left + 1, 0), kH - 2);
+            return CountPixels(canvas, columns, kBlackPixel) +
+                   CountPixels(canvas, columns, kRedPixel);
+        };
+        const int lastX = std::min(LayoutChart(recording).chartPoints.back().x, kW - 1) + 35;
+        // Up to the frame, and just beyond it (the limit values start at kW + 37).
+        EXPECT_EQ(curvePixels(lastX + 1, kW + 33) + curvePixels(kW + 35, kW + 36), 0) << first;
+        EXPECT_EQ(curvePixels(kW + 33, kW + 33) > 0, last < 40) << first;
+    }
 }
 
 TEST(ChartDrawing, AMarkerBeyondTheRecordShowsNoLabel) {

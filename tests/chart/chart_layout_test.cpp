@@ -1,5 +1,7 @@
 #include "chart/chart_layout.h"
 
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -76,21 +78,36 @@ TEST(ChartPoints, FullWindowStartsOnTheLeftEdgeAndSpreadsOverTheWidth) {
     EXPECT_EQ(layout.chartPoints[3], (ChartPoint{579, 285, -1}));
 }
 
-TEST(ChartPoints, AWindowInsideTheRecordTakesOneNeighbourOnEachSide) {
-    SampleList samples;
-    for (int i = 0; i < 100; ++i)
-        samples.push_back({static_cast<double>(i % 7), 0, i});
-    LogSummary summary = RangeSummary(0, 30, 100);
-    summary.viewFirst = 15;
-    summary.viewLast = 79;
-    const ChartLayout layout = LayoutChart(samples, summary, 2, 8);
-    // Samples 14…79: the one before the window on the left edge, every later one a step right.
-    ASSERT_EQ(layout.chartPoints.size(), 66u);
-    EXPECT_EQ(layout.chartPoints.front().x, 0);
-    const double step = 773.0 / 64;
-    EXPECT_EQ(layout.chartPoints[1].x, static_cast<std::int32_t>(step));
-    // Sample 79 lies one step beyond the right edge and is held there.
-    EXPECT_EQ(layout.chartPoints.back().x, kW);
+TEST(ChartPoints, TheWindowSpansThePlotAndEachTimeTickStandsOnADistinctSample) {
+    // {first, last, count}: whole, inside, at the ends, narrowest zooms, stale; ≥ 2 px a sample.
+    const std::vector<std::array<std::int32_t, 3>> windows = {
+        {0, 100, 100}, {15, 79, 100}, {0, 2, 100}, {98, 100, 100}, {47, 49, 100},     {40, 43, 100},
+        {5, 15, 100},  {3, 9, 100},   {0, 1, 1},   {0, 100, 50},   {1000, 1386, 2016}};
+    for (const auto& [first, last, count] : windows) {
+        SCOPED_TRACE(testing::Message() << first << "…" << last << " of " << count);
+        LogSummary summary = RangeSummary(0, 30, last);
+        summary.viewFirst = first;
+        const ChartLayout layout =
+            LayoutChart(Samples(std::vector<double>(count, 4)), summary, 2, 8);
+        // The window's samples and the one after it, that one on the right edge.
+        ASSERT_EQ(layout.chartPoints.size(), std::min(last + 1, count) - first);
+        EXPECT_EQ(layout.chartPoints.back().x == kW, last < count);
+        for (std::size_t i = 0; i < layout.chartPoints.size(); ++i) {
+            const std::int32_t x = layout.chartPoints[i].x;
+            // Two points on one column would draw a vertical stroke that is no sample's; the
+            // mouse on a point finds its sample.
+            EXPECT_GT(x, i == 0 ? -1 : layout.chartPoints[i - 1].x);
+            EXPECT_EQ(SampleAtX(summary, x, kW), first + static_cast<std::int64_t>(i));
+        }
+        const std::int32_t shown = std::min(last, count) - first;  // ten labels or one a sample
+        ASSERT_EQ(layout.timeTicks.size(), std::min(shown, 10));
+        for (std::size_t i = 0; i < layout.timeTicks.size(); ++i) {
+            const auto [sample, x] = layout.timeTicks[i];
+            EXPECT_TRUE(i == 0 ? sample == first : sample > layout.timeTicks[i - 1].sample);
+            EXPECT_LT(sample, first + shown);
+            EXPECT_EQ(x, layout.chartPoints.at(static_cast<std::size_t>(sample - first)).x);
+        }
+    }
 }
 
 TEST(ChartPoints, TemperaturesBeyondTheShownRangeAreHeldAtTheEdges) {

@@ -156,11 +156,11 @@ TEST_F(ChartPage, HoverShowsTheSampleUnderTheMouse) {
         bool repainted;     // a move that neither shows, moves nor hides a marker changes nothing
     };
     const std::vector<Case> cases = {
-        {InPlot(100, 50), "ID:260\r\nTemp:" + temperature(260) + "℃\r\nTime:2024-04-24\r\n21:40:00",
+        {InPlot(100, 50), "ID:262\r\nTemp:" + temperature(261) + "℃\r\nTime:2024-04-24\r\n21:45:00",
          true},
-        {InPlot(0, 0), "ID:0\r\nTemp:" + temperature(0) + "℃\r\nTime:2024-04-24\r\n00:00:00", true},
+        {InPlot(0, 0), "ID:1\r\nTemp:" + temperature(0) + "℃\r\nTime:2024-04-24\r\n00:00:00", true},
         {{plot.right - 1, plot.bottom - 1},
-         "ID:2013\r\nTemp:" + temperature(2013) + "℃\r\nTime:2024-04-30\r\n23:45:00",
+         "ID:2014\r\nTemp:" + temperature(2013) + "℃\r\nTime:2024-04-30\r\n23:45:00",
          true},
         {{plot.right, plot.top + 10}, "", true},  // the right and bottom edges lie outside
         {{plot.left + 10, plot.bottom}, "", false},
@@ -183,7 +183,7 @@ TEST_F(ChartPage, HoverShowsTheSampleUnderTheMouse) {
     QTest::mouseClick(Button("Lateral Magnification"), Qt::LeftButton);  // 302…1607
     QTest::mouseMove(page, InPlot(100, 51));
     EXPECT_EQ(page->HoverLabelText(),
-              "ID:470\r\nTemp:" + temperature(470) + "℃\r\nTime:2024-04-25\r\n15:10:00");
+              "ID:472\r\nTemp:" + temperature(471) + "℃\r\nTime:2024-04-25\r\n15:15:00");
 }
 
 TEST_F(ChartPage, DraggingPansTheViewAndStopsAtTheRecordsEnds) {
@@ -239,7 +239,7 @@ TEST_F(ChartPage, LeavingThePageOrHidingItClearsTheHover) {
     for (const auto& [name, leave] : exits) {
         SCOPED_TRACE(name);
         page->show();
-        QTest::mouseMove(page, InPlot(300, 200));
+        QTest::mouseMove(page, InPlot(301, 200));  // sample 785, at 300
         ASSERT_FALSE(page->HoverLabelText().empty());
         ASSERT_GT(HoverPixelsInColumn(ShownCanvas(), 300 + 35), 100);
         leave();

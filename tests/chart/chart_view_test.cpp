@@ -1,6 +1,8 @@
 #include "chart/chart_view.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace velka {
 namespace {
@@ -63,6 +65,23 @@ TEST(ChartButtons, OverallMagnificationNarrowsBothAxesWithoutTheSpanBound) {
     ExpectWindow(summary, 1, 8);
     // c = 15; 15 + 30 x 0.35 = 25.5; then 15 - (25 - 0) x 0.35 = 6.25.
     ExpectRange(summary, 6, 25);
+}
+
+TEST(ChartButtons, ZoomingInStopsAtTwoSamplesAndNeverLeavesTheWindow) {
+    // A range wide enough that the temperature axis never stops the zoom first.
+    const std::vector<std::pair<std::int32_t, std::int32_t>> starts = {
+        {0, 1}, {0, 2}, {0, 3}, {5, 8}, {4, 7}, {6, 10}, {100, 111}, {0, 2016}, {1990, 2016}};
+    for (const auto& [first, last] : starts) {
+        LogSummary summary = View(first, last, -100000, 100000, -1e5, 1e5);
+        for (LogSummary before = summary; OverallMagnification(summary); before = summary) {
+            const std::int32_t span = before.viewLast - before.viewFirst;
+            const std::int32_t narrowed = summary.viewLast - summary.viewFirst;
+            EXPECT_TRUE(narrowed < span ? narrowed >= 2 : narrowed == span && span <= 2) << first;
+            EXPECT_TRUE(before.viewFirst <= summary.viewFirst &&
+                        summary.viewLast <= before.viewLast);
+        }
+        EXPECT_EQ(summary.viewLast - summary.viewFirst, std::min(last - first, 2)) << first;
+    }
 }
 
 TEST(ChartButtons, OverallMagnificationStopsAtTwoDegreesWhateverTheWindow) {
