@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <algorithm>
 
 namespace velka {
 namespace {
@@ -78,8 +79,10 @@ ProductEditor::ProductEditor(QWidget& page, MessageService& messages, std::int64
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
+    // Each title is read whole; the list scrolls sideways when the columns outgrow it.
     for (int column = 0; column < model_.columnCount(); ++column)
-        header->resizeSection(column, kProductColumns[column].widthPixels);
+        header->resizeSection(
+            column, std::max(kProductColumns[column].widthPixels, header->sectionSizeHint(column)));
     view_->installEventFilter(this);
 
     connect(add_, &QPushButton::clicked, this, &ProductEditor::Add);

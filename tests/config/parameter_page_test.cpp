@@ -8,7 +8,9 @@
 #include <QClipboard>
 #include <QDateTimeEdit>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTableView>
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
@@ -107,6 +109,16 @@ TEST_F(ParameterPage, ControlsSitWhereTheUserLooksAndLabelsFit) {
     if (const QByteArray render = qgetenv("VELKA_PAGE_RENDER"); !render.isEmpty()) {
         Arrive();
         page->grab().save(QString::fromLocal8Bit(render));
+    }
+
+    // The product list's titles are read whole.
+    const QHeaderView& header = *Get<QTableView>("productList").horizontalHeader();
+    for (int column = 0; column < header.count(); ++column) {
+        const QString title = header.model()->headerData(column, Qt::Horizontal).toString();
+        const int margins = 2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin);
+        EXPECT_GE(header.sectionSize(column),
+                  header.fontMetrics().horizontalAdvance(title.trimmed()) + margins)
+            << title.toStdString();
     }
 
     // A point of the page belongs to the control placed there.
