@@ -8,15 +8,13 @@
 #include "session/session_notifier.h"
 #include "storage/staged_file.h"
 #include "widgets/page_background.h"
+#include "widgets/work_beside_window.h"
 
 #include <QAbstractItemModel>
-#include <QEventLoop>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
 #include <iostream>
-#include <thread>
 
 namespace velka {
 namespace {
@@ -124,17 +122,7 @@ void ReportPage::paintEvent(QPaintEvent*) {
 ExportResult ReportPage::InBackground(const std::function<ExportResult(MessageService&)>& work) {
     HeldMessages held;
     ExportResult result;
-    QEventLoop waiting;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    std::thread worker([&] {
-        result = work(held);
-        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    // The window keeps painting (and the logger keeps being heard); clicks and keys wait until
-    // the report is written.
-    waiting.exec(QEventLoop::ExcludeUserInputEvents);
-    worker.join();
-    QGuiApplication::restoreOverrideCursor();
+    RunBesideWindow([&] { result = work(held); });
     held.ShowOn(messages_);
     return Logged(result);
 }
