@@ -3,6 +3,7 @@
 
 #include "widgets/work_beside_window.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QTimer>
 #include <atomic>
