@@ -226,12 +226,13 @@ TEST_F(HistoryPage, EnterInAQueryFieldRunsTheQuery) {
     }
 }
 
-// A watcher of the scan's news: the progress text before each event the page handles, so
-// every text shown is seen however fast the scan runs.
+// A watcher of the scan's news: the progress text before each event the application handles
+// (the scanner's reports reach the page as events of a child of it), so every text shown is
+// seen however fast the scan runs.
 class ProgressTexts : public QObject {
 public:
     explicit ProgressTexts(QWidget& page) : label_(Find<QLabel>(page, "scanProgress")) {
-        page.installEventFilter(this);
+        QCoreApplication::instance()->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent*) override {
         const QString text = label_.text();
