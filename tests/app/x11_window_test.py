@@ -6,7 +6,7 @@ SIGTERM as by its close button (settings written, exit status 0).
 
     x11_window_test.py PATH/TO/velka
 
-Exits 77 (skipped) when Xvfb, xdotool or xwininfo is missing.
+Exits 77 (skipped) when Xvfb, xdotool, xwininfo or xdpyinfo is missing.
 """
 import ctypes
 import os
@@ -55,9 +55,23 @@ def window_geometry(window):
             int(values["Width"]), int(values["Height"]))
 
 
+ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
+
+
 class Pixels:
     def __init__(self, display):
         self.x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+        # Xlib's default handler ends the process on an X error (a window gone meanwhile), which
+        # would leave the program and Xvfb running; an error here only makes the pixel unknown.
+        self.errors = 0
+
+        def count_error(_display, _event):
+            self.errors += 1
+            return 0
+
+        self.handler = ERROR_HANDLER(count_error)
+        self.x11.XSetErrorHandler.argtypes = [ERROR_HANDLER]
+        self.x11.XSetErrorHandler(self.handler)
         self.x11.XOpenDisplay.restype = ctypes.c_void_p
         self.x11.XGetImage.restype = ctypes.c_void_p
         self.x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
@@ -74,7 +88,7 @@ class Pixels:
 def main():
     global ENVIRONMENT
     velka = sys.argv[1]
-    for tool in ("Xvfb", "xdotool", "xwininfo"):
+    for tool in ("Xvfb", "xdotool", "xwininfo", "xdpyinfo"):
         if not shutil.which(tool):
             print("skipped: %s is not installed" % tool)
             return SKIP
@@ -100,6 +114,12 @@ def main():
             number += chunk
         os.close(read_end)
         display = ":" + number.decode().strip()
+        # Xvfb tells its number as it starts listening; wait until it answers.
+        if not wait_for(lambda: subprocess.run(["xdpyinfo", "-display", display],
+                                               capture_output=True).returncode == 0, 10):
+            print("FAILED: Xvfb answers on " + display)
+            xvfb.terminate()
+            return 1
         runtime = os.path.join(work, "runtime")
         os.mkdir(runtime, 0o700)
         config = os.path.join(work, "config.ini")
@@ -122,8 +142,14 @@ def main():
             window = found[0]
             check(window_geometry(window) == (0, 0, 1024, 768), "1024 x 768 at (0, 0)")
             check('"Velka"' in run("xprop", "-id", window, "WM_NAME"), "WM_NAME Velka")
-            # The demo logger's two notices close by themselves.
+            # The demo logger's two notices close by themselves; then the one window named
+            # "Velka" is the main window (a window is named after the program until it has a
+            # title of its own).
             wait_for(lambda: not visible_windows("^Data read"))
+            found = wait_for(lambda: (lambda w: w if len(w) == 1 else None)(
+                visible_windows("^Velka$")))
+            check(found, "one window named Velka once the notices have closed")
+            window = found[0] if found else window
 
             check(pointer_window(1, 1) != window, "the top left corner is cut away")
             check(pointer_window(1022, 766) != window, "the bottom right corner is cut away")
