@@ -2,7 +2,6 @@
 // moves over the chart (the hover marker repainted over the cached curve) and after a zoom
 // (layout and the whole chart drawn anew). Each iteration ends when the page has painted.
 
-#include "chart/chart_page.h"
 #include "device/emulated_logger.h"
 #include "record/synthetic_recording.h"
 #include "services/message_service.h"
@@ -11,6 +10,7 @@
 #include "session/session_notifier.h"
 #include "storage/file_io.h"
 #include "storage/reference_files.h"
+#include "ui/pages/chart_page.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,14 +3,14 @@
 // The archive is written to a temporary folder once (about 800 MB) and removed at the end.
 
 #include "archive/history_columns.h"
-#include "archive/history_page.h"
 #include "device/emulated_logger.h"
 #include "record/logger_image.h"
 #include "record/synthetic_recording.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
 #include "storage/reference_files.h"
-#include "widgets/application_look.h"
+#include "ui/kit/application_look.h"
+#include "ui/pages/history_page.h"
 
 #include <QApplication>
 #include <QDateTimeEdit>

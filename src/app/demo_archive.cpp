@@ -1,8 +1,8 @@
 #include "app/demo_archive.h"
 
+#include "archive/archive_store.h"
 #include "record/logger_settings.h"
 #include "record/synthetic_recording.h"
-#include "session/archive_store.h"
 
 #include <array>
 

@@ -5,7 +5,7 @@
 #include "app/qt_message_service.h"
 #include "app/velka_program.h"
 #include "services/numeric_locale.h"
-#include "widgets/application_look.h"
+#include "ui/kit/application_look.h"
 
 #include <QApplication>
 #include <iostream>

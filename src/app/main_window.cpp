@@ -4,11 +4,11 @@
 #include "app/app_icon.h"
 #include "app/app_settings.h"
 #include "app/demo_logger.h"
-#include "app/page_geometry.h"
 #include "app/region_from_bitmap.h"
-#include "app/system_page.h"
-#include "widgets/skin_bitmaps.h"
-#include "widgets/skin_button.h"
+#include "ui/kit/page_geometry.h"
+#include "ui/kit/skin_bitmaps.h"
+#include "ui/kit/skin_button.h"
+#include "ui/pages/system_page.h"
 
 #include <QContextMenuEvent>
 #include <QEventLoop>

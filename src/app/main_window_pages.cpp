@@ -2,20 +2,22 @@
 
 #include "app/app_settings.h"
 #include "app/logger_task_queue.h"
-#include "app/system_page.h"
-#include "archive/history_page.h"
-#include "archive/record_table_page.h"
-#include "chart/chart_page.h"
-#include "config/parameter_page.h"
-#include "reports/report_buttons.h"
-#include "reports/report_pages.h"
+#include "ui/pages/chart_page.h"
+#include "ui/pages/history_page.h"
+#include "ui/pages/parameter_page.h"
+#include "ui/pages/record_table_page.h"
+#include "ui/pages/report_buttons.h"
+#include "ui/pages/report_pages.h"
+#include "ui/pages/system_page.h"
 
 namespace velka {
 
 MainWindowPages CreatePages(const PageServices& services, QWidget* frame) {
     MainWindowPages pages;
     pages.system = new CDlgSysInfo(services.controller, services.notifier, services.messages,
-                                   services.settings, services.helpIndex, frame);
+                                   QString::fromStdString(services.settings.productInfo + "\n" +
+                                                          services.settings.companyInfo),
+                                   services.helpIndex, frame);
 
     auto* parameters = new CDlgParameters(services.controller, services.notifier, services.messages,
                                           services.clock, services.settings.checkWpEnable,

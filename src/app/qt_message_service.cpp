@@ -1,6 +1,6 @@
 #include "app/qt_message_service.h"
 
-#include "widgets/application_look.h"
+#include "ui/kit/application_look.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

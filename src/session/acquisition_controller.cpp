@@ -1,9 +1,9 @@
 #include "session/acquisition_controller.h"
 
+#include "archive/archive_file_name.h"
+#include "archive/archive_store.h"
 #include "config/settings_write.h"
 #include "record/local_time.h"
-#include "session/archive_file_name.h"
-#include "session/archive_store.h"
 #include "storage/file_io.h"
 #include "storage/reference_files.h"
 #include "storage/staged_file.h"

@@ -3,10 +3,10 @@
 
 #include "app/demo_archive.h"
 #include "app/demo_logger.h"
-#include "app/system_page.h"
 #include "record/recording.h"
 #include "storage/file_io.h"
-#include "widgets/skin_button.h"
+#include "ui/kit/skin_button.h"
+#include "ui/pages/system_page.h"
 #include "window_fixture.h"
 
 #include <QMenu>

@@ -2,12 +2,12 @@
 // moving it, hot-plug handled one sequence at a time, and the system page's erase button.
 
 #include "app/region_from_bitmap.h"
-#include "app/system_page.h"
-#include "session/archive_file_name.h"
+#include "archive/archive_file_name.h"
 #include "storage/file_io.h"
-#include "widgets/popup_dialog.h"
-#include "widgets/skin_bitmaps.h"
-#include "widgets/skin_button.h"
+#include "ui/kit/popup_dialog.h"
+#include "ui/kit/skin_bitmaps.h"
+#include "ui/kit/skin_button.h"
+#include "ui/pages/system_page.h"
 #include "window_fixture.h"
 
 #include <QLabel>

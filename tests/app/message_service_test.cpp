@@ -2,7 +2,7 @@
 // plug-in notices that close by themselves.
 
 #include "app/qt_message_service.h"
-#include "widgets/skin_bitmaps.h"
+#include "ui/kit/skin_bitmaps.h"
 
 #include <QAbstractButton>
 #include <QApplication>

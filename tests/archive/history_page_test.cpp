@@ -4,12 +4,12 @@
 // chart page. With the record table page beside it: Ctrl+C in either list, and titles and
 // texts read whole.
 
-#include "archive/history_page.h"
-#include "archive/page_controls.h"
-#include "archive/record_table_page.h"
 #include "archive/table_time_text.h"
 #include "archive_fixtures.h"
 #include "page_test_support.h"
+#include "ui/kit/page_controls.h"
+#include "ui/pages/history_page.h"
+#include "ui/pages/record_table_page.h"
 
 #include <QAbstractItemModelTester>
 #include <QClipboard>

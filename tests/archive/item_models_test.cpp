@@ -1,8 +1,8 @@
 // The item models the history and record table pages display, checked by Qt's model tester.
 
-#include "archive/history_table_model.h"
-#include "archive/record_table_model.h"
 #include "archive_fixtures.h"
+#include "ui/models/history_table_model.h"
+#include "ui/models/record_table_model.h"
 
 #include <QAbstractItemModelTester>
 #include <QBrush>

@@ -2,11 +2,11 @@
 // queries with their messages, the page's own copy of the record, and the alarm rows drawn in
 // red.
 
-#include "archive/page_controls.h"
-#include "archive/record_table_page.h"
 #include "archive_fixtures.h"
 #include "page_test_support.h"
 #include "record/synthetic_recording.h"
+#include "ui/kit/page_controls.h"
+#include "ui/pages/record_table_page.h"
 
 #include <QAbstractItemModelTester>
 #include <QDateTimeEdit>

@@ -1,7 +1,7 @@
 // The record table's paging, queries, row texts and colours.
 
-#include "archive/record_table.h"
 #include "local_zone.h"
+#include "ui/models/record_table.h"
 
 #include <cmath>
 #include <cstdio>

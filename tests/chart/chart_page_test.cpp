@@ -1,11 +1,11 @@
 // The chart page driven as a user drives it: the zoom buttons, the hover label, dragging, the
 // mouse leaving the page, and what the page shows after a decode and for an empty record.
 
-#include "chart/chart_page.h"
 #include "chart/chart_view.h"
 #include "loaded_session.h"
 #include "local_zone.h"
 #include "record/string_format.h"
+#include "ui/pages/chart_page.h"
 
 #include <QAbstractButton>
 #include <QPaintEvent>

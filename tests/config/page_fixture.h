@@ -3,7 +3,6 @@
 // scripted message boxes and a scripted Load dialog, in a temporary data root, at a fixed time
 // in UTC. Tests drive the page through its controls, as a user would.
 
-#include "config/parameter_page.h"
 #include "device/emulated_logger.h"
 #include "local_zone.h"
 #include "record/synthetic_recording.h"
@@ -13,6 +12,7 @@
 #include "storage/file_io.h"
 #include "temp_dir.h"
 #include "test_tables.h"
+#include "ui/pages/parameter_page.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -2,15 +2,15 @@
 // popup answered by the test, the workbook's sample table head taken from the record table
 // list's header, and the chart the reports carry.
 
-#include "archive/record_table_page.h"
 #include "chart/chart_image.h"
-#include "chart/chart_page.h"
 #include "loaded_session.h"
 #include "local_zone.h"
 #include "report_test_support.h"
-#include "reports/report_buttons.h"
-#include "reports/report_pages.h"
-#include "widgets/popup_dialog.h"
+#include "ui/kit/popup_dialog.h"
+#include "ui/pages/chart_page.h"
+#include "ui/pages/record_table_page.h"
+#include "ui/pages/report_buttons.h"
+#include "ui/pages/report_pages.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,12 +1,12 @@
 // The acquisition sequence against the emulated logger: the order of its steps and of what
 // the user sees, the archive and its safety, stored images, and the window's requests.
 
+#include "archive/archive_file_name.h"
 #include "device/emulated_logger.h"
 #include "device_test_images.h"
 #include "local_zone.h"
 #include "record/synthetic_recording.h"
 #include "session/acquisition_controller.h"
-#include "session/archive_file_name.h"
 #include "storage/exclusive_lock.h"
 #include "storage/file_io.h"
 #include "temp_dir.h"

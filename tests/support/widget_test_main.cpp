@@ -6,7 +6,7 @@
 
 #include "services/numeric_locale.h"
 #include "temp_dir.h"
-#include "widgets/application_look.h"
+#include "ui/kit/application_look.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

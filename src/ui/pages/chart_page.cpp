@@ -1,0 +1,261 @@
+#include "ui/pages/chart_page.h"
+
+#include "chart/chart_texts.h"
+#include "chart/chart_view.h"
+#include "session/acquisition_controller.h"
+#include "session/session_notifier.h"
+#include "ui/kit/page_background.h"
+#include "ui/kit/skin_button.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <cstring>
+
+namespace velka {
+namespace {
+
+constexpr int kPageWidth = 860;
+constexpr int kPageHeight = 700;
+constexpr int kTextLeft = 10;
+constexpr int kTextWidth = 840;
+constexpr int kZoomButtonTop = 645;
+constexpr int kZoomButtonSize = 51;
+// A tab advances to the next multiple of 48 pixels, the classic stop of a multi-line edit, so
+// that the columns of the two texts line up as their tabs intend.
+constexpr qreal kTabStopPixels = 48;
+
+// The plot keeps 36 pixels free on the left of the frame, 21 at the top and 31 on the right
+// and at the bottom.
+PlotRect PlotRectOfFrame(const QRect& frame) {
+    return {frame.left() + 36, frame.top() + 21, frame.left() + frame.width() - 31,
+            frame.top() + frame.height() - 31};
+}
+
+// The texts end their lines with CR LF; the edit wants bare line feeds and no empty last line.
+QString DisplayText(const std::string& text) {
+    QString display = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (display.endsWith(QLatin1Char('\n')))
+        display.chop(1);
+    return display;
+}
+
+QPlainTextEdit* MakeTextField(QWidget* parent, const QRect& geometry) {
+    auto* field = new QPlainTextEdit(parent);
+    field->setGeometry(geometry);
+    field->setReadOnly(true);
+    field->setLineWrapMode(QPlainTextEdit::NoWrap);
+    field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    field->setTabStopDistance(kTabStopPixels);
+    return field;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+// The skin of a zoom button: its picture at rest, which also serves under the mouse, when
+// disabled and with the focus, and its picture while pressed.
+struct ZoomButton {
+    int left;
+    int normalBitmap;
+    int downBitmap;
+    const char* tooltip;
+    bool (*operation)(LogSummary& summary, std::size_t sampleCount);
+};
+
+constexpr ZoomButton kZoomButtons[] = {
+    {270, 166, 167, "Lateral Reduction", &LateralReduction},
+    {350, 160, 161, "Lateral Magnification",
+     [](LogSummary& summary, std::size_t) { return LateralMagnification(summary); }},
+    {430, 168, 169, "Overall Magnification",
+     [](LogSummary& summary, std::size_t) { return OverallMagnification(summary); }},
+    {510, 170, 171, "Overall Reduction", &OverallReduction},
+    {590, 174, 173, "Restore", &RestoreView},
+};
+
+}  // namespace
+
+CDlgGraph::CDlgGraph(AcquisitionController& session, SessionNotifier& notifier, QWidget* parent)
+    : QWidget(parent), session_(session) {
+    setFixedSize(kPageWidth, kPageHeight);
+    setMouseTracking(true);
+
+    MakeLabel(this, QStringLiteral("Device Information："), QRect(kTextLeft, 6, kTextWidth, 18));
+    deviceInformation_ = MakeTextField(this, QRect(kTextLeft, 26, kTextWidth, 58));
+    MakeLabel(this, QStringLiteral("Logging Summary："), QRect(kTextLeft, 90, kTextWidth, 18));
+    loggingSummary_ = MakeTextField(this, QRect(kTextLeft, 110, kTextWidth, 44));
+
+    auto* chartFrame = new QFrame(this);
+    chartFrame->setGeometry(kChartFrameLeft, kChartFrameTop, kChartFrameWidth, kChartFrameHeight);
+    chartFrame->setFrameShape(QFrame::Box);
+    // The chart under the frame takes the mouse.
+    chartFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    plotRect_ = PlotRectOfFrame(chartFrame->geometry());
+
+    AddZoomButtons();
+    // The page hears of no move once the mouse is over one of its controls: entering one is
+    // leaving the chart.
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->installEventFilter(this);
+
+    connect(&notifier, &SessionNotifier::recordDecoded, this, [this] {
+        LayoutAgain();
+        RefreshChartPage();
+    });
+    connect(&notifier, &SessionNotifier::recordCleared, this, &CDlgGraph::LayoutAgain);
+    connect(&notifier, &SessionNotifier::chartViewChanged, this, &CDlgGraph::LayoutAgain);
+
+    LayoutAgain();
+    if (!session_.CurrentRecording().record.samples.empty())
+        RefreshChartPage();
+}
+
+void CDlgGraph::AddZoomButtons() {
+    for (const ZoomButton& spec : kZoomButtons) {
+        auto* button = new CxSkinButton(this);
+        button->ApplySkin(spec.normalBitmap, spec.downBitmap, spec.normalBitmap, spec.normalBitmap,
+                          spec.normalBitmap, false);
+        button->SetTipText(QString::fromUtf8(spec.tooltip));
+        button->setGeometry(spec.left, kZoomButtonTop, kZoomButtonSize, kZoomButtonSize);
+        button->setFocusPolicy(Qt::NoFocus);
+        const ViewOperation operation = spec.operation;
+        connect(button, &QAbstractButton::clicked, this,
+                [this, operation] { ChangeView(operation); });
+    }
+}
+
+void CDlgGraph::RefreshChartPage() {
+    const Recording& recording = session_.CurrentRecording();
+    deviceInformation_->setPlainText(DisplayText(DeviceInformationText(recording.settings)));
+    loggingSummary_->setPlainText(DisplayText(LoggingSummaryText(recording)));
+    update();
+}
+
+std::string CDlgGraph::HoverLabelText() const {
+    return velka::HoverLabelText(Scene());
+}
+
+void CDlgGraph::ChangeView(ViewOperation operation) {
+    const SampleList& samples = session_.CurrentRecording().record.samples;
+    // Without samples there is no chart to zoom.
+    if (samples.empty())
+        return;
+    LogSummary view = session_.CurrentRecording().record.summary;
+    if (operation(view, samples.size()))
+        session_.SetChartView(view);
+}
+
+void CDlgGraph::LayoutAgain() {
+    layout_ =
+        LayoutChart(session_.CurrentRecording(), PlotSize{plotRect_.Width(), plotRect_.Height()});
+    chartBaseValid_ = false;
+    Repaint(ChartRepaint::Page);
+}
+
+void CDlgGraph::Repaint(ChartRepaint what) {
+    // Nothing outside the canvas changes with the view or the pointer.
+    if (what == ChartRepaint::PlotArea)
+        update(QRect(plotRect_.left, plotRect_.top, plotRect_.Width(), plotRect_.Height()));
+    else if (what == ChartRepaint::Page)
+        update(CanvasRect());
+}
+
+void CDlgGraph::ClearHover() {
+    if (!pointer_.hoverOn)
+        return;
+    pointer_.hoverOn = false;
+    Repaint(ChartRepaint::PlotArea);
+}
+
+ChartScene CDlgGraph::Scene() const {
+    return ChartScene{session_.CurrentRecording(), layout_, pointer_, plotRect_};
+}
+
+QRect CDlgGraph::CanvasRect() const {
+    return QRect(plotRect_.left - kCanvasPlotOffsetX, plotRect_.top - kCanvasPlotOffsetY,
+                 CanvasWidth(layout_.plot), CanvasHeight(layout_.plot));
+}
+
+void CDlgGraph::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect canvasRect = CanvasRect();
+    if (!canvasRect.contains(event->rect()))
+        PaintPageBackground(painter, rect());
+    if (!event->region().intersects(canvasRect))
+        return;
+
+    const ChartScene scene = Scene();
+    const qreal ratio = devicePixelRatioF();
+    if (!chartBaseValid_ || chartBase_.devicePixelRatio() != ratio) {
+        chartBase_ = QImage(canvasRect.size() * ratio, QImage::Format_RGB32);
+        chartBase_.setDevicePixelRatio(ratio);
+        chartBase_.fill(Qt::white);
+        QPainter basePainter(&chartBase_);
+        DrawChartBase(basePainter, scene);
+        chartBaseValid_ = true;
+    }
+    if (canvas_.size() != chartBase_.size()) {
+        canvas_ = QImage(chartBase_.size(), chartBase_.format());
+        canvas_.setDevicePixelRatio(ratio);
+    }
+    std::memcpy(canvas_.bits(), chartBase_.constBits(),
+                static_cast<std::size_t>(chartBase_.sizeInBytes()));
+    {
+        QPainter canvasPainter(&canvas_);
+        DrawChartMarks(canvasPainter, scene);
+    }
+    painter.drawImage(canvasRect.topLeft(), canvas_);
+}
+
+void CDlgGraph::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    const bool wasShown = pointer_.hoverOn;
+    const ChartRepaint repaint = PointerMoved(pointer_, plotRect_, point.x(), point.y());
+    // A move that neither shows nor hides nor moves a marker changes no pixel.
+    if (wasShown || pointer_.hoverOn)
+        Repaint(repaint);
+}
+
+void CDlgGraph::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint point = event->position().toPoint();
+    Repaint(LeftButtonPressed(pointer_, plotRect_, point.x(), point.y()));
+}
+
+void CDlgGraph::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint point = event->position().toPoint();
+    const SampleList& samples = session_.CurrentRecording().record.samples;
+    LogSummary view = session_.CurrentRecording().record.summary;
+    if (LeftButtonReleased(pointer_, view, samples.size(), plotRect_, point.x(), point.y()) &&
+        !samples.empty())
+        session_.SetChartView(view);
+}
+
+bool CDlgGraph::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter)
+        ClearHover();
+    return QWidget::eventFilter(watched, event);
+}
+
+void CDlgGraph::leaveEvent(QEvent* event) {
+    ClearHover();
+    QWidget::leaveEvent(event);
+}
+
+void CDlgGraph::hideEvent(QHideEvent* event) {
+    ClearHover();
+    pointer_.dragging = false;
+    QWidget::hideEvent(event);
+}
+
+}  // namespace velka

@@ -1,0 +1,314 @@
+#include "ui/pages/history_page.h"
+
+#include "archive/queued_delivery.h"
+#include "session/acquisition_controller.h"
+#include "session/session_notifier.h"
+#include "ui/kit/line_color_list.h"
+#include "ui/kit/list_column_fit.h"
+#include "ui/kit/page_background.h"
+#include "ui/kit/page_controls.h"
+#include "ui/kit/row_copy.h"
+
+#include <QButtonGroup>
+#include <QDateTimeEdit>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace velka {
+namespace {
+
+struct QueryRadio {
+    HistoryQueryMode mode;
+    const char* text;
+    QRect geometry;
+    const char* name;
+};
+
+constexpr QueryRadio kQueryRadios[] = {
+    {HistoryQueryMode::StartTime, "Start Time", {35, 565, 100, 22}, "startTimeQuery"},
+    {HistoryQueryMode::StopTime, "Stop Time", {35, 595, 100, 22}, "stopTimeQuery"},
+    {HistoryQueryMode::DeliveryDate, "Date Of Delivery", {35, 625, 100, 22}, "deliveryDateQuery"},
+    {HistoryQueryMode::DeviceSerial, "Device S/N", {330, 555, 120, 22}, "deviceSerialQuery"},
+    {HistoryQueryMode::DeliveryCompany,
+     "Delivery Company",
+     {330, 580, 120, 22},
+     "deliveryCompanyQuery"},
+    {HistoryQueryMode::ReceivingCompany,
+     "Receiving Company",
+     {330, 605, 120, 22},
+     "receivingCompanyQuery"},
+    {HistoryQueryMode::TransportNumber,
+     "Transport Number",
+     {330, 630, 120, 22},
+     "transportNumberQuery"},
+};
+
+bool IsTextMode(int mode) {
+    return mode >= static_cast<int>(HistoryQueryMode::DeviceSerial);
+}
+
+}  // namespace
+
+CDlgStatistics::CDlgStatistics(AcquisitionController& controller, SessionNotifier& notifier,
+                               MessageService& messages, const Clock& clock, DataRoot dataRoot,
+                               QWidget* parent)
+    : QWidget(parent), controller_(controller), messages_(messages), clock_(clock),
+      dataRoot_(std::move(dataRoot)),
+      scanner_(
+          dataRoot_, entries_,
+          DeliverOnThreadOf(this, [this](std::uint64_t generation) { ShowScanResult(generation); }),
+          DeliverOnThreadOf(this, [this](const ArchiveScanner::Progress& progress) {
+              ShowScanProgress(progress);
+          })) {
+    setObjectName(QStringLiteral("historyPage"));
+    setFixedSize(860, 700);
+    CreateControls();
+    ConnectControls();
+    connect(&notifier, &SessionNotifier::historyRefreshRequested, this,
+            &CDlgStatistics::RefreshHistory);
+
+    SetPickerSeconds(*fromPicker_, clock_.Now());
+    SetPickerSeconds(*toPicker_, clock_.Now());
+    for (QWidget* control : scanGatedControls_)
+        control->setEnabled(false);
+    scanner_.RequestScan();
+}
+
+CDlgStatistics::~CDlgStatistics() = default;
+
+void CDlgStatistics::CreateControls() {
+    QWidget& page = *this;
+    PlaceGroupBox(page, QStringLiteral("Query"), {20, 540, 680, 120});
+
+    list_ = new CLineColorList(this);
+    list_->setObjectName(QStringLiteral("historyList"));
+    list_->setGeometry(20, 40, 820, 460);
+    list_->setModel(&model_);
+    list_->horizontalHeader()->setSectionsClickable(true);
+    list_->horizontalHeader()->setSortIndicatorShown(true);
+    list_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    std::vector<ListColumnContent> columns;
+    for (const HistoryColumnLayout& column : kHistoryColumns)
+        columns.push_back({QString::fromUtf16(column.widestText)});
+    columns[kNumberColumn].checkBox = true;
+    FitColumnsToContent(*list_, columns);
+    list_->SetRowsPerPage(HistoryList::pageSize);
+    list_->viewport()->installEventFilter(this);
+    InstallRowCopy(*list_);
+
+    scanProgressLabel_ = PlaceLabel(page, QString(), {20, 14, 400, 20});
+    scanProgressLabel_->setObjectName(QStringLiteral("scanProgress"));
+
+    loadButton_ = PlaceButton(page, QStringLiteral("Load"), {30, 508, 70, 26}, "load");
+    homeButton_ = PlaceButton(page, QStringLiteral("<< Home page"), {160, 508, 70, 26}, "home");
+    previousButton_ =
+        PlaceButton(page, QStringLiteral("< Previous page"), {240, 508, 70, 26}, "previous");
+    nextButton_ = PlaceButton(page, QStringLiteral("Next page >"), {320, 508, 70, 26}, "next");
+    lastButton_ = PlaceButton(page, QStringLiteral("Last page >>"), {400, 508, 70, 26}, "last");
+    pageNumberEdit_ = PlaceEdit(page, {500, 510, 40, 22}, "pageNumber", true);
+    pageCountEdit_ = PlacePageCount(page, {550, 510, 40, 22});
+    goButton_ = PlaceButton(page, QStringLiteral("Go"), {600, 510, 30, 22}, "go");
+    UseOneFontSize({homeButton_, previousButton_, nextButton_, lastButton_});
+
+    queryModeGroup_ = new QButtonGroup(this);
+    std::vector<QWidget*> radios;
+    for (const QueryRadio& radio : kQueryRadios) {
+        QRadioButton* button =
+            PlaceRadio(page, QString::fromUtf8(radio.text), radio.geometry, radio.name);
+        queryModeGroup_->addButton(button, static_cast<int>(radio.mode));
+        radios.push_back(button);
+    }
+    queryModeGroup_->button(static_cast<int>(HistoryQueryMode::StartTime))->setChecked(true);
+    UseOneFontSize(radios);
+    scanGatedControls_ = radios;
+
+    PlaceLabel(page, QStringLiteral("Start Query Time："), {135, 554, 100, 16});
+    fromPicker_ = PlacePicker(page, {140, 570, 160, 25}, "queryFrom");
+    PlaceLabel(page, QStringLiteral("End Query Time："), {135, 600, 100, 16});
+    toPicker_ = PlacePicker(page, {140, 616, 160, 25}, "queryTo");
+    filterEdit_ = PlaceEdit(page, {450, 590, 150, 25}, "filter");
+    for (QWidget* field : std::initializer_list<QWidget*>{fromPicker_, toPicker_, filterEdit_})
+        field->installEventFilter(this);
+    queryButton_ = PlaceButton(page, QStringLiteral("Query"), {600, 560, 80, 40}, "query");
+    cancelButton_ = PlaceButton(page, QStringLiteral("Cancel"), {600, 605, 80, 40}, "cancel");
+
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             list_, loadButton_, queryButton_, cancelButton_, filterEdit_, fromPicker_, toPicker_,
+             homeButton_, previousButton_, nextButton_, lastButton_, goButton_, pageNumberEdit_,
+             pageCountEdit_})
+        scanGatedControls_.push_back(control);
+}
+
+void CDlgStatistics::ConnectControls() {
+    // Paging that changes nothing leaves the list and the fields as they are.
+    const auto onPaging = [this](QPushButton* button, bool (HistoryList::*paging)()) {
+        connect(button, &QPushButton::clicked, this, [this, paging] {
+            if ((history_.*paging)()) {
+                FillList();
+                RefreshBoundFields();
+            }
+        });
+    };
+    onPaging(homeButton_, &HistoryList::Home);
+    onPaging(previousButton_, &HistoryList::Previous);
+    onPaging(nextButton_, &HistoryList::Next);
+    onPaging(lastButton_, &HistoryList::Last);
+    connect(goButton_, &QPushButton::clicked, this, [this] {
+        history_.Go(ReadBoundFields());
+        FillList();
+        RefreshBoundFields();
+    });
+    connect(queryButton_, &QPushButton::clicked, this, [this] {
+        ReadBoundFields();
+        history_.Query(PickerSeconds(*fromPicker_), PickerSeconds(*toPicker_));
+        shownOrder_.reset();
+        RefreshBoundFields();
+        FillList();
+    });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] {
+        queryModeGroup_->button(static_cast<int>(HistoryQueryMode::StartTime))->setChecked(true);
+        history_.Cancel();
+        shownOrder_.reset();
+        RefreshBoundFields();
+        FillList();
+    });
+    connect(queryModeGroup_, &QButtonGroup::idClicked, this, [this](int mode) {
+        history_.SetQueryMode(static_cast<HistoryQueryMode>(mode));
+        if (IsTextMode(mode))
+            RefreshBoundFields();
+    });
+    connect(loadButton_, &QPushButton::clicked, this, &CDlgStatistics::Load);
+    connect(list_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &CDlgStatistics::SortByColumn);
+    connect(&model_, &QAbstractItemModel::dataChanged, this, &CDlgStatistics::SelectCheckedRows);
+}
+
+void CDlgStatistics::RefreshHistory() {
+    SetPickerSeconds(*fromPicker_, clock_.Now());
+    SetPickerSeconds(*toPicker_, clock_.Now());
+    // The rows go first: the new scan may fill the shown entries before it reports.
+    shownOrder_.reset();
+    model_.ClearList();
+    list_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    scanner_.RequestScan();
+}
+
+void CDlgStatistics::ShowScanProgress(const ArchiveScanner::Progress& progress) {
+    if (!entries_.IsCurrent(progress.generation))
+        return;
+    scanProgressLabel_->setText(
+        QStringLiteral("Scanning … %1 of %2").arg(progress.filesRead).arg(progress.filesListed));
+}
+
+void CDlgStatistics::ShowScanResult(std::uint64_t generation) {
+    // A scan that a newer one superseded on its way here shows nothing.
+    if (!history_.ShowScanResult(generation))
+        return;
+    scanProgressLabel_->clear();
+    shownOrder_.reset();
+    FillList();
+    for (QWidget* control : scanGatedControls_)
+        control->setEnabled(true);
+    RefreshBoundFields();
+}
+
+std::int32_t CDlgStatistics::ReadBoundFields() {
+    history_.SetFilterText(filterEdit_->text().toStdU16String());
+    std::int32_t page = history_.CurrentPage();
+    ReadIntegerField(*pageNumberEdit_, page, messages_);
+    return page;
+}
+
+void CDlgStatistics::RefreshBoundFields() {
+    pageNumberEdit_->setText(QString::number(history_.CurrentPage()));
+    pageCountEdit_->setText(QString::number(history_.PageCount()));
+    filterEdit_->setText(QString::fromStdU16String(history_.FilterText()));
+}
+
+void CDlgStatistics::FillList() {
+    model_.FillList();
+    QHeaderView& header = *list_->horizontalHeader();
+    if (shownOrder_)
+        header.setSortIndicator(shownOrder_->sortColumn, shownOrder_->sortDescending
+                                                             ? Qt::DescendingOrder
+                                                             : Qt::AscendingOrder);
+    else
+        header.setSortIndicator(-1, Qt::AscendingOrder);
+}
+
+void CDlgStatistics::SortByColumn(int column) {
+    if (history_.Sort(column)) {
+        shownOrder_ = sortState_;
+        FillList();
+        RefreshBoundFields();
+    } else {
+        // The title's own click handling moved the mark; the order shown has not changed.
+        FillList();
+    }
+}
+
+void CDlgStatistics::SelectCheckedRows(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                       const QList<int>& roles) {
+    if (!roles.contains(Qt::CheckStateRole))
+        return;
+    for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+        const QModelIndex index = model_.index(row, kNumberColumn);
+        const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        list_->selectionModel()->select(
+            index, (checked ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                       QItemSelectionModel::Rows);
+    }
+}
+
+void CDlgStatistics::Load() {
+    if (const std::optional<std::size_t> itemData = model_.CheckedItemData()) {
+        if (const auto path = history_.StoredImageOf(dataRoot_.DataDirectory(), *itemData)) {
+            EnsureDirectory(dataRoot_.Root());
+            EnsureDirectory(dataRoot_.DataDirectory());
+            // A file that has gone since the scan loads nothing, silently.
+            controller_.LoadStoredImage(*path);
+        }
+    }
+    controller_.HandleShowChartRequest();
+}
+
+bool CDlgStatistics::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in a query field runs the query, with what the field holds.
+    if ((watched == fromPicker_ || watched == toPicker_ || watched == filterEdit_) &&
+        event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // A date typed in part is taken as the picker would take it on leaving.
+            if (auto* picker = qobject_cast<QDateTimeEdit*>(watched))
+                picker->interpretText();
+            queryButton_->click();
+            return true;
+        }
+    }
+    // A double click checks the row under the pointer (unchecking any other) and loads it;
+    // outside the rows it loads whatever row is checked.
+    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        list_->isEnabled()) {
+        const auto* click = static_cast<QMouseEvent*>(event);
+        const QModelIndex index = list_->indexAt(click->position().toPoint());
+        if (index.isValid())
+            model_.setData(model_.index(index.row(), kNumberColumn), Qt::Checked,
+                           Qt::CheckStateRole);
+        Load();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CDlgStatistics::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintPageBackground(painter, rect());
+}
+
+}  // namespace velka

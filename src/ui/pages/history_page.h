@@ -1,0 +1,108 @@
+#pragma once
+// The history page: every recording stored in the archive, 25 rows a page, with queries by a
+// time range or a text fragment (the query button or Enter in a query field), sorting by a
+// click on a column title, paging, the selected rows copied with Ctrl+C, and the loading of
+// one recording into the session. The page owns the archive scanner and its thread, and
+// shows how far a scan has come.
+
+#include "archive/archive_entries.h"
+#include "archive/archive_scanner.h"
+#include "archive/history_list.h"
+#include "services/clock.h"
+#include "services/message_service.h"
+#include "storage/data_root.h"
+#include "ui/models/history_table_model.h"
+
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+class QButtonGroup;
+class QDateTimeEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace velka {
+
+class AcquisitionController;
+class CLineColorList;
+class SessionNotifier;
+
+class CDlgStatistics final : public QWidget {
+    Q_OBJECT
+
+public:
+    // A panel of 860 x 700. Starts its scanner thread and the first scan of the archive folder
+    // of `dataRoot`; its controls stay disabled until that scan has finished. Loading a
+    // recording goes through `controller`, which then asks for the chart page.
+    CDlgStatistics(AcquisitionController& controller, SessionNotifier& notifier,
+                   MessageService& messages, const Clock& clock, DataRoot dataRoot,
+                   QWidget* parent = nullptr);
+    // Stops a running scan and waits for the scanner thread to end.
+    ~CDlgStatistics() override;
+
+    // Both pickers to the present time, the list emptied and the archive scanned anew; an
+    // earlier query or sort is gone once the scan has finished. The query mode stays.
+    void RefreshHistory();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void ConnectControls();
+    // "Scanning … N of M" while a scan goes on; gone when its result is shown.
+    void ShowScanProgress(const ArchiveScanner::Progress& progress);
+    void ShowScanResult(std::uint64_t generation);
+    // Reads the filter text and the typed page number back from their fields; a refused page
+    // number keeps its value. Returns the page number.
+    std::int32_t ReadBoundFields();
+    void RefreshBoundFields();
+    // After every change of the page or of the entries shown.
+    void FillList();
+    void SortByColumn(int column);
+    void SelectCheckedRows(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                           const QList<int>& roles);
+    void Load();
+
+    AcquisitionController& controller_;
+    MessageService& messages_;
+    const Clock& clock_;
+    const DataRoot dataRoot_;
+
+    // The column and direction of the last sort, kept for the life of the program's one
+    // history page: a second click on the same title sorts the other way.
+    HistorySortState sortState_;
+    ArchiveEntries entries_;
+    HistoryList history_{entries_, sortState_};
+    HistoryTableModel model_{history_};
+    // The order the list shows, for the title's sort mark: none after a scan, query or cancel.
+    std::optional<HistorySortState> shownOrder_;
+
+    CLineColorList* list_ = nullptr;
+    QPushButton* loadButton_ = nullptr;
+    QPushButton* homeButton_ = nullptr;
+    QPushButton* previousButton_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+    QPushButton* lastButton_ = nullptr;
+    QPushButton* goButton_ = nullptr;
+    QLineEdit* pageNumberEdit_ = nullptr;
+    QLineEdit* pageCountEdit_ = nullptr;
+    QButtonGroup* queryModeGroup_ = nullptr;
+    QDateTimeEdit* fromPicker_ = nullptr;
+    QDateTimeEdit* toPicker_ = nullptr;
+    QLineEdit* filterEdit_ = nullptr;
+    QPushButton* queryButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QLabel* scanProgressLabel_ = nullptr;
+    // Disabled until the first scan has finished.
+    std::vector<QWidget*> scanGatedControls_;
+
+    // Last: its thread starts once everything it reports to exists, and it is stopped and
+    // joined before anything else of the page goes.
+    ArchiveScanner scanner_;
+};
+
+}  // namespace velka

@@ -1,0 +1,145 @@
+#include "ui/pages/record_table_page.h"
+
+#include "session/acquisition_controller.h"
+#include "session/session_notifier.h"
+#include "ui/kit/line_color_list.h"
+#include "ui/kit/list_column_fit.h"
+#include "ui/kit/page_background.h"
+#include "ui/kit/page_controls.h"
+#include "ui/kit/row_copy.h"
+
+#include <QButtonGroup>
+#include <QDateTimeEdit>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace velka {
+
+CDlgTable::CDlgTable(const AcquisitionController& controller, SessionNotifier& notifier,
+                     MessageService& messages, const Clock& clock, QWidget* parent)
+    : QWidget(parent), controller_(controller), messages_(messages) {
+    setObjectName(QStringLiteral("recordTablePage"));
+    setFixedSize(860, 700);
+    CreateControls();
+    SetPickerSeconds(*fromPicker_, clock.Now());
+    SetPickerSeconds(*toPicker_, clock.Now());
+    ConnectControls();
+    connect(&notifier, &SessionNotifier::recordDecoded, this, &CDlgTable::ShowSamples);
+    ShowSamples();
+}
+
+void CDlgTable::CreateControls() {
+    QWidget& page = *this;
+    // Group boxes first, so that the controls placed over them stay on top.
+    PlaceGroupBox(page, QStringLiteral("Query Time"), {550, 70, 250, 115});
+    PlaceGroupBox(page, QStringLiteral("Temperature Query"), {550, 190, 250, 115});
+
+    list_ = new CLineColorList(this);
+    list_->setObjectName(QStringLiteral("sampleList"));
+    list_->setGeometry(20, 20, 500, 624);
+    list_->setModel(&model_);
+    std::vector<ListColumnContent> columns;
+    for (const RecordTableColumn& column : kRecordTableColumns)
+        columns.push_back({QString::fromUtf8(column.widestText.data(),
+                                             static_cast<qsizetype>(column.widestText.size()))});
+    FitColumnsToContent(*list_, columns);
+    list_->SetRowsPerPage(RecordTable::pageSize);
+    InstallRowCopy(*list_);
+
+    homeButton_ = PlaceButton(page, QStringLiteral("<< Home Page"), {20, 650, 90, 30}, "home");
+    previousButton_ =
+        PlaceButton(page, QStringLiteral("< previous Page"), {118, 650, 90, 30}, "previous");
+    nextButton_ = PlaceButton(page, QStringLiteral("Next Page >"), {216, 650, 90, 30}, "next");
+    lastButton_ = PlaceButton(page, QStringLiteral("Last Page >>"), {314, 650, 90, 30}, "last");
+    pageNumberEdit_ = PlaceEdit(page, {412, 652, 40, 26}, "pageNumber", true);
+    pageCountEdit_ = PlacePageCount(page, {467, 652, 40, 26});
+    goButton_ = PlaceButton(page, QStringLiteral("Go"), {512, 650, 30, 30}, "go");
+    UseOneFontSize({homeButton_, previousButton_, nextButton_, lastButton_});
+
+    QRadioButton* timeRadio = PlaceRadio(page, QString(), {560, 108, 24, 24}, "timeQuery");
+    PlaceLabel(page, QStringLiteral("Query Start Time："), {590, 90, 90, 16});
+    fromPicker_ = PlacePicker(page, {590, 108, 150, 24}, "queryFrom");
+    PlaceLabel(page, QStringLiteral("Query End time："), {590, 135, 90, 16});
+    toPicker_ = PlacePicker(page, {590, 153, 150, 24}, "queryTo");
+
+    QRadioButton* temperatureRadio =
+        PlaceRadio(page, QString(), {560, 228, 24, 24}, "temperatureQuery");
+    PlaceLabel(page, QStringLiteral("Temperature Max(℃)："), {590, 210, 130, 16});
+    maxTemperatureEdit_ = PlaceEdit(page, {590, 228, 150, 24}, "maxTemperature");
+    PlaceLabel(page, QStringLiteral("Temperature Min(℃)："), {590, 255, 130, 16});
+    minTemperatureEdit_ = PlaceEdit(page, {590, 273, 150, 24}, "minTemperature");
+
+    queryButton_ = PlaceButton(page, QStringLiteral("Query"), {590, 310, 70, 38}, "query");
+    cancelButton_ = PlaceButton(page, QStringLiteral("Cancel"), {690, 310, 70, 38}, "cancel");
+
+    queryModeGroup_ = new QButtonGroup(this);
+    queryModeGroup_->addButton(timeRadio, static_cast<int>(TableQueryMode::Time));
+    queryModeGroup_->addButton(temperatureRadio, static_cast<int>(TableQueryMode::Temperature));
+    timeRadio->setChecked(true);
+}
+
+void CDlgTable::ConnectControls() {
+    const auto onClick = [this](QPushButton* button, auto action) {
+        connect(button, &QPushButton::clicked, this, [this, action] {
+            action();
+            FillList();
+        });
+    };
+    onClick(homeButton_, [this] { table_.Home(); });
+    onClick(previousButton_, [this] { table_.Previous(); });
+    onClick(nextButton_, [this] { table_.Next(); });
+    onClick(lastButton_, [this] { table_.Last(); });
+    onClick(goButton_, [this] { table_.Go(ReadBoundFields()); });
+    onClick(queryButton_, [this] {
+        ReadBoundFields();
+        table_.Query(PickerSeconds(*fromPicker_), PickerSeconds(*toPicker_));
+    });
+    onClick(cancelButton_, [this] { table_.Cancel(); });
+    connect(queryModeGroup_, &QButtonGroup::idClicked, this,
+            [this](int id) { table_.SetQueryMode(static_cast<TableQueryMode>(id)); });
+}
+
+void CDlgTable::ShowSamples() {
+    const Recording& recording = controller_.CurrentRecording();
+    samples_ = recording.record.samples;
+    settings_ = recording.settings;
+    table_.ShowSamples();
+    FillList();
+}
+
+const QHeaderView* CDlgTable::SampleListHeader() const {
+    return list_->horizontalHeader();
+}
+
+std::int32_t CDlgTable::ReadBoundFields() {
+    std::int32_t page = table_.CurrentPage();
+    double maxTemperature = table_.MaxTemperature();
+    double minTemperature = table_.MinTemperature();
+    if (ReadIntegerField(*pageNumberEdit_, page, messages_) &&
+        ReadNumberField(*maxTemperatureEdit_, maxTemperature, messages_))
+        ReadNumberField(*minTemperatureEdit_, minTemperature, messages_);
+    table_.SetTemperatureBounds(minTemperature, maxTemperature);
+    return page;
+}
+
+void CDlgTable::RefreshBoundFields() {
+    pageNumberEdit_->setText(QString::number(table_.CurrentPage()));
+    pageCountEdit_->setText(QString::number(table_.PageCount()));
+    maxTemperatureEdit_->setText(NumberText(table_.MaxTemperature()));
+    minTemperatureEdit_->setText(NumberText(table_.MinTemperature()));
+}
+
+void CDlgTable::FillList() {
+    model_.FillList();
+    RefreshBoundFields();
+}
+
+void CDlgTable::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintPageBackground(painter, rect());
+}
+
+}  // namespace velka

@@ -1,0 +1,184 @@
+#include "ui/pages/report_pages.h"
+
+#include "archive/archive_file_name.h"
+#include "chart/chart_image.h"
+#include "reports/excel_report.h"
+#include "reports/pdf_report.h"
+#include "session/acquisition_controller.h"
+#include "session/session_notifier.h"
+#include "storage/staged_file.h"
+#include "ui/kit/page_background.h"
+#include "ui/kit/work_beside_window.h"
+
+#include <QAbstractItemModel>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPainter>
+#include <iostream>
+
+namespace velka {
+namespace {
+
+// The messages of an export that runs beside the window, shown by the window's thread once it
+// is done (boxes belong to that thread).
+class HeldMessages final : public MessageService {
+public:
+    MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+                              MessageButtons buttons) override {
+        held_.push_back({text, caption, icon, buttons});
+        return MessageAnswer::Ok;
+    }
+    void ShowTimedNotice(const std::string& text, const std::string& caption, int) override {
+        held_.push_back({text, caption, MessageIcon::Information, MessageButtons::Ok});
+    }
+    void ShowOn(MessageService& messages) const {
+        for (const Held& message : held_)
+            messages.ShowMessage(message.text, message.caption, message.icon, message.buttons);
+    }
+
+private:
+    struct Held {
+        std::string text, caption;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+    std::vector<Held> held_;
+};
+
+}  // namespace
+
+ReportPage::ReportPage(ReportKind kind, const AcquisitionController& session,
+                       SessionNotifier& notifier, MessageService& messages, const Clock& clock,
+                       DataRoot dataRoot, QWidget* parent)
+    : QWidget(parent), session_(session), messages_(messages), clock_(clock),
+      dataRoot_(std::move(dataRoot)), kind_(kind), keptFiles_{dataRoot_, {}, {}} {
+    setFixedSize(860, 700);
+    pathField_ = new QLineEdit(this);
+    pathField_->setGeometry(20, 20, 820, 24);
+    pathField_->setReadOnly(true);
+    // The window reaches the report only through its export button.
+    hide();
+    BuildDefaultReportPath();
+    connect(&notifier, &SessionNotifier::recordDecoded, this, &ReportPage::BuildDefaultReportPath);
+}
+
+void ReportPage::SetReportPath(std::filesystem::path path) {
+    reportPath_ = std::move(path);
+    pathField_->setText(QString::fromStdString(reportPath_.string()));
+}
+
+void ReportPage::BuildDefaultReportPath() {
+    // The report of one trip must not take the name of the previous trip's: it is named after
+    // the recording's file.
+    std::string recordingName;
+    const Recording& recording = session_.CurrentRecording();
+    if (!session_.ShownStoredRecording().empty())
+        recordingName = session_.ShownStoredRecording().stem().string();
+    else if (!recording.settings.serialText.empty())
+        recordingName = std::filesystem::path(
+                            ArchiveFileName(recording.settings.serialText, recording.StartTime()))
+                            .stem()
+                            .string();
+    SetReportPath(velka::BuildDefaultReportPath(kind_, recordingName, dataRoot_, clock_));
+}
+
+ExportResult ReportPage::Logged(ExportResult result) const {
+    // The window's diagnostics go to standard error too, for whoever looks after the machine.
+    if (result.status == ExportStatus::Failed)
+        std::cerr << "velka: "
+                  << (kind_ == ReportKind::Pdf ? kPdfSaveFailedText : kExcelExportFailedText)
+                  << ": " << result.failure << '\n';
+    return result;
+}
+
+bool ReportPage::HasRecord() const {
+    if (!session_.CurrentRecording().record.samples.empty())
+        return true;
+    messages_.ShowMessage("Please Insert Device", "Warning", MessageIcon::Warning);
+    return false;
+}
+
+bool ReportPage::ConfirmReportPath(const std::filesystem::path& path) {
+    std::optional<std::string> refusal = ForeignLinkOnTheWay(path);
+    if (!refusal)
+        refusal = RefuseReportTarget(path, keptFiles_);
+    if (refusal) {
+        messages_.ShowMessage(
+            std::string(kind_ == ReportKind::Pdf ? kPdfSaveFailedText : kExcelExportFailedText) +
+                ": " + *refusal,
+            "Error", MessageIcon::Error);
+        return false;
+    }
+    return !ReplacesExistingFile(path) ||
+           messages_.ShowMessage(ReplaceQuestion(path), "Warning", MessageIcon::Warning,
+                                 MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+void ReportPage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintPageBackground(painter, rect());
+}
+
+ExportResult ReportPage::InBackground(const std::function<ExportResult(MessageService&)>& work) {
+    HeldMessages held;
+    ExportResult result;
+    RunBesideWindow([&] { result = work(held); });
+    held.ShowOn(messages_);
+    return Logged(result);
+}
+
+ChartPixels ReportPage::ReportChart(const Recording& recording) {
+    if (recording.record.samples.empty())
+        return {};
+    const ChartLayout layout = LayoutChart(recording);
+    return RenderChartImage(ChartScene{recording, layout});
+}
+
+CDlgPdf::CDlgPdf(const AcquisitionController& session, SessionNotifier& notifier,
+                 MessageService& messages, const Clock& clock, DataRoot dataRoot, QWidget* parent)
+    : ReportPage(ReportKind::Pdf, session, notifier, messages, clock, std::move(dataRoot), parent) {
+}
+
+ExportResult CDlgPdf::ExportPdfReport() {
+    // A copy: a logger plugged in meanwhile is read into the session while the report is written.
+    const Recording recording = session_.CurrentRecording();
+    const ChartPixels chart = ReportChart(recording);
+    const std::filesystem::path target = reportPath();
+    return InBackground([&](MessageService& messages) {
+        return velka::ExportPdfReport(ReportInputs{recording, chart, clock_}, target, messages);
+    });
+}
+
+CDlgExcel::CDlgExcel(const AcquisitionController& session, SessionNotifier& notifier,
+                     MessageService& messages, const Clock& clock, DataRoot dataRoot,
+                     QWidget* parent)
+    : ReportPage(ReportKind::Excel, session, notifier, messages, clock, std::move(dataRoot),
+                 parent) {}
+
+void CDlgExcel::SetSampleTableHeader(const QHeaderView* header) {
+    sampleTableHeader_ = header;
+}
+
+std::vector<std::string> CDlgExcel::SampleTableTitles() const {
+    if (sampleTableHeader_.isNull() || sampleTableHeader_->model() == nullptr)
+        return DefaultTableColumnTitles();
+    const QAbstractItemModel& model = *sampleTableHeader_->model();
+    std::vector<std::string> titles;
+    for (int column = 0; column < sampleTableHeader_->count(); ++column)
+        titles.push_back(
+            model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().toStdString());
+    return titles;
+}
+
+ExportResult CDlgExcel::ExportExcelReport() {
+    const Recording recording = session_.CurrentRecording();
+    const ChartPixels chart = ReportChart(recording);
+    const std::vector<std::string> titles = SampleTableTitles();
+    const std::filesystem::path target = reportPath();
+    return InBackground([&](MessageService& messages) {
+        return velka::ExportExcelReport(ReportInputs{recording, chart, clock_}, titles, target,
+                                        messages);
+    });
+}
+
+}  // namespace velka

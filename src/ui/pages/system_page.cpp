@@ -1,0 +1,93 @@
+#include "ui/pages/system_page.h"
+
+#include "services/message_service.h"
+#include "session/acquisition_controller.h"
+#include "session/session_notifier.h"
+#include "storage/file_io.h"
+#include "ui/kit/page_background.h"
+#include "ui/kit/page_geometry.h"
+#include "ui/kit/skin_button.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPainter>
+
+namespace velka {
+namespace {
+
+constexpr int kHelpBitmap = 177;
+constexpr int kEraseBitmap = 178;
+constexpr QRect kInformationRect{0, 580, 860, 40};
+constexpr QSize kButtonSize{96, 53};
+constexpr int kButtonTop = 500;
+constexpr int kHelpLeftBesideErase = 340;
+constexpr int kEraseLeft = 440;
+constexpr int kHelpLeftAlone = 390;
+
+CxSkinButton* MakeButton(int bitmapId, QWidget* parent) {
+    auto* button = new CxSkinButton(parent);
+    button->ApplySkin(bitmapId, bitmapId, bitmapId, bitmapId, bitmapId, true);
+    button->resize(kButtonSize);
+    return button;
+}
+
+}  // namespace
+
+CDlgSysInfo::CDlgSysInfo(const AcquisitionController& controller, SessionNotifier& notifier,
+                         MessageService& messages, const QString& information,
+                         std::filesystem::path helpIndex, QWidget* parent)
+    : QWidget(parent), controller_(controller), messages_(messages),
+      helpIndex_(std::move(helpIndex)),
+      openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+    setFixedSize(kPageSize);
+
+    // White on the dark background, read-only but selectable, as a read-only edit field is.
+    information_ = new QLabel(this);
+    information_->setGeometry(kInformationRect);
+    information_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    information_->setTextFormat(Qt::PlainText);
+    information_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    information_->setStyleSheet(QStringLiteral("color: #ffffff; background: transparent;"));
+    information_->setText(information);
+
+    helpButton_ = MakeButton(kHelpBitmap, this);
+    helpButton_->setToolTip(QStringLiteral("Help"));
+    eraseButton_ = MakeButton(kEraseBitmap, this);
+    eraseButton_->setToolTip(QStringLiteral("Empty all data of the logger"));
+    connect(helpButton_, &QAbstractButton::clicked, this, &CDlgSysInfo::OpenHelp);
+    connect(eraseButton_, &QAbstractButton::clicked, this, &CDlgSysInfo::ConfirmErase);
+
+    // The logger was read, could not be read, or was pulled out.
+    connect(&notifier, &SessionNotifier::loggerAttached, this, &CDlgSysInfo::UpdateSystemPage);
+    connect(&notifier, &SessionNotifier::loggerDetached, this, &CDlgSysInfo::UpdateSystemPage);
+    connect(&notifier, &SessionNotifier::recordCleared, this, &CDlgSysInfo::UpdateSystemPage);
+    UpdateSystemPage();
+}
+
+void CDlgSysInfo::UpdateSystemPage() {
+    const bool offered = controller_.EraseOffered();
+    eraseButton_->setVisible(offered);
+    eraseButton_->move(kEraseLeft, kButtonTop);
+    helpButton_->move(offered ? kHelpLeftBesideErase : kHelpLeftAlone, kButtonTop);
+}
+
+void CDlgSysInfo::OpenHelp() {
+    // A missing guide is the browser's to report; only a desktop that has nothing at all to
+    // open a web page with is told here, instead of a click that does nothing.
+    if (!openUrl_(QUrl::fromLocalFile(QString::fromStdString(helpIndex_.string()))))
+        messages_.ShowMessage("The user guide cannot be opened: " + MessagePath(helpIndex_),
+                              "Warning", MessageIcon::Warning, MessageButtons::Ok);
+}
+
+void CDlgSysInfo::ConfirmErase() {
+    if (messages_.ShowMessage("Empty All Data?", "Warning", MessageIcon::Warning,
+                              MessageButtons::OkCancel) == MessageAnswer::Ok)
+        emit eraseConfirmed();
+}
+
+void CDlgSysInfo::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintSkinBackground(painter, rect(), kSystemPageBitmap);
+}
+
+}  // namespace velka
