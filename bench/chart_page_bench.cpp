@@ -28,8 +28,7 @@ constexpr std::int64_t kNow = 1714521600;
 
 class SilentMessages final : public MessageService {
 public:
-    MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon,
-                              MessageButtons) override {
+    MessageAnswer ShowMessage(const std::string&, MessageIcon, MessageButtons) override {
         return MessageAnswer::Ok;
     }
     void ShowTimedNotice(const std::string&, const std::string&, int) override {}

@@ -43,8 +43,7 @@ constexpr std::size_t kRecordingCount = 50'000;
 
 class SilentMessages final : public MessageService {
 public:
-    MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon,
-                              MessageButtons) override {
+    MessageAnswer ShowMessage(const std::string&, MessageIcon, MessageButtons) override {
         return MessageAnswer::Ok;
     }
     void ShowTimedNotice(const std::string&, const std::string&, int) override {}

@@ -46,7 +46,8 @@ std::filesystem::path InstanceLockFile(const AppEnvironment& environment) {
 }
 
 DataRoot DefaultDemoDataRoot(const AppEnvironment& environment) {
-    return DataRoot(std::filesystem::path(environment.home) / "Calderwyn-demo");
+    std::filesystem::path root = DataRoot::Default(environment.home).Root();
+    return DataRoot(root += "-demo");
 }
 
 std::filesystem::path HelpIndexFile(const std::filesystem::path& programFolder) {

@@ -3,6 +3,8 @@
 // start-up (a missing file or key gives the default, silently) and written back, all four, when
 // the program ends, so the first run leaves a complete file.
 
+#include "session/acquisition_controller.h"
+
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -22,7 +24,7 @@ struct AppSettings {
     std::string productInfo = kDefaultProductInfo;
     std::string companyInfo = kDefaultCompanyInfo;
     // How long each of the two plug-in notices stays up.
-    int noticeTimeoutMs = 2000;
+    int noticeTimeoutMs = kDefaultNoticeTimeoutMs;
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -1,5 +1,6 @@
 #include "app/demo_archive.h"
 
+#include "archive/archive_file_name.h"
 #include "archive/archive_store.h"
 #include "record/logger_settings.h"
 #include "record/synthetic_recording.h"
@@ -55,7 +56,7 @@ bool HoldsRecordings(const std::filesystem::path& folder) {
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
-        if (it->path().extension() == ".bin")
+        if (HasImageSuffix(it->path().filename().string()))
             return true;
     }
     return false;

@@ -8,6 +8,7 @@
 #include "ui/kit/page_geometry.h"
 #include "ui/kit/skin_bitmaps.h"
 #include "ui/kit/skin_button.h"
+#include "ui/pages/history_page.h"
 #include "ui/pages/system_page.h"
 
 #include <QContextMenuEvent>
@@ -151,7 +152,7 @@ void CVelkaDlg::CreateButtons() {
 }
 
 void CVelkaDlg::ConnectSession() {
-    connect(&notifier_, &SessionNotifier::chartPageRequested, this,
+    connect(pages_.history, &CDlgStatistics::chartPageRequested, this,
             &CVelkaDlg::ShowChartFromHistory);
     connect(pages_.system, &CDlgSysInfo::eraseConfirmed, this, &CVelkaDlg::EraseLogger);
 }

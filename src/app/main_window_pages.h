@@ -12,6 +12,7 @@
 namespace velka {
 
 class AcquisitionController;
+class CDlgStatistics;
 class CDlgSysInfo;
 class Clock;
 class LoggerTaskQueue;
@@ -36,12 +37,14 @@ struct PageServices {
 
 struct MainWindowPages {
     // In the order the window creates them; all children of the page frame, 860 x 700. The
-    // window knows the pages as widgets only: each listens to the session itself.
+    // window knows the pages as widgets, but for the two whose signals it hears (the system
+    // page's erase, the history's "show this recording on the chart"): each listens to the
+    // session itself.
     CDlgSysInfo* system = nullptr;
     QWidget* parameters = nullptr;
     QWidget* chart = nullptr;
     QWidget* recordTable = nullptr;
-    QWidget* history = nullptr;
+    CDlgStatistics* history = nullptr;
     // The report pages hold the report paths and run the exports; they are never shown.
     QWidget* pdf = nullptr;
     QWidget* excel = nullptr;

@@ -54,12 +54,12 @@ void QtMessageService::Exec(QMessageBox& box) {
     box.exec();
 }
 
-MessageAnswer QtMessageService::ShowMessage(const std::string& text, const std::string& caption,
-                                            MessageIcon icon, MessageButtons buttons) {
+MessageAnswer QtMessageService::ShowMessage(const std::string& text, MessageIcon icon,
+                                            MessageButtons buttons) {
+    const QString caption = QString::fromLatin1(MessageCaption(icon));
     if (buttons == MessageButtons::YesNo) {
-        QMessageBox box(BoxIcon(icon), QString::fromStdString(caption),
-                        QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
-                        parentWindow_);
+        QMessageBox box(BoxIcon(icon), caption, QString::fromStdString(text),
+                        QMessageBox::Yes | QMessageBox::No, parentWindow_);
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         Exec(box);
@@ -69,8 +69,7 @@ MessageAnswer QtMessageService::ShowMessage(const std::string& text, const std::
     const QMessageBox::StandardButtons choice = buttons == MessageButtons::OkCancel
                                                     ? QMessageBox::Ok | QMessageBox::Cancel
                                                     : QMessageBox::Ok;
-    QMessageBox box(BoxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
-                    choice, parentWindow_);
+    QMessageBox box(BoxIcon(icon), caption, QString::fromStdString(text), choice, parentWindow_);
     // A question with Cancel ("Empty All Data?") never makes its action the default.
     box.setDefaultButton(buttons == MessageButtons::OkCancel ? QMessageBox::Cancel
                                                              : QMessageBox::Ok);

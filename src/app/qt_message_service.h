@@ -20,7 +20,7 @@ public:
     // The window that owns the boxes (none before the main window exists).
     void SetParentWindow(QWidget* parentWindow) { parentWindow_ = parentWindow; }
 
-    MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+    MessageAnswer ShowMessage(const std::string& text, MessageIcon icon,
                               MessageButtons buttons) override;
     // A time-out of 0 or less closes the notice as soon as it is shown.
     void ShowTimedNotice(const std::string& text, const std::string& caption,

@@ -23,8 +23,7 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
     EnsurePrivateDirectory(lockFile.parent_path());  // the cache folder may not be there yet
     auto lock = std::make_unique<InstanceLock>(lockFile);
     if (lock->Result() == InstanceLock::Outcome::HeldByAnotherCopy) {
-        messages.ShowMessage(kAlreadyRunningText, "Warning", MessageIcon::Warning,
-                             MessageButtons::Ok);
+        messages.ShowMessage(kAlreadyRunningText, MessageIcon::Warning, MessageButtons::Ok);
         return 0;
     }
     // From here on a SIGTERM closes the window as its close button does, also one that comes
@@ -48,7 +47,7 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
         options.referenceFolder.value_or(DefaultReferenceFolder());
     const LoadedReferenceTables tables = LoadReferenceTables(referenceFolder);
 
-    DataRoot dataRoot(std::filesystem::path(environment.home) / "Calderwyn");
+    DataRoot dataRoot = DataRoot::Default(environment.home);
     if (options.dataRoot)
         dataRoot = DataRoot(*options.dataRoot);
     else if (options.demo)

@@ -5,11 +5,10 @@
 #include "record/sample_decoding.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace velka {
 namespace {
-
-constexpr std::string_view kImageSuffix = ".bin";
 
 std::int64_t StartOf(const LoggerImage& image) {
     return RecordingStartTime(ReadU32(image, kClockSetTimeOffset),
@@ -17,6 +16,15 @@ std::int64_t StartOf(const LoggerImage& image) {
 }
 
 }  // namespace
+
+bool HasImageSuffix(std::string_view name) {
+    if (name.size() <= kImageSuffix.size())
+        return false;
+    const std::string_view suffix = name.substr(name.size() - kImageSuffix.size());
+    return std::equal(suffix.begin(), suffix.end(), kImageSuffix.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
 
 std::string ArchiveFileName(const std::string& serialText, std::int64_t startTime) {
     return serialText + FormatLocalTime(startTime, "_%Y-%m-%d_%H-%M-%S") +

@@ -7,8 +7,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace velka {
+
+// The suffix of a stored image: written in lower case, recognised in any case (".BIN" files
+// copied from other systems are recordings too).
+inline constexpr std::string_view kImageSuffix = ".bin";
+// Whether `name` ends in the suffix after at least one character.
+bool HasImageSuffix(std::string_view name);
 
 // serialText + "_%Y-%m-%d_%H-%M-%S" of the start in local time + ".bin",
 // e.g. "0A1B2C3D_2018-05-04_09-07-05.bin".

@@ -1,5 +1,6 @@
 #include "archive/archive_listing.h"
 
+#include "archive/archive_file_name.h"
 #include "record/text_encoding.h"
 
 #include <dirent.h>
@@ -10,11 +11,8 @@
 namespace velka {
 namespace {
 
-constexpr std::string_view kImageSuffix = ".bin";
-
 bool HasImageName(std::string_view name) {
-    return !name.empty() && name.front() != '.' && name.size() > kImageSuffix.size() &&
-           name.ends_with(kImageSuffix);
+    return !name.empty() && name.front() != '.' && HasImageSuffix(name);
 }
 
 // The kind of the item, following a symbolic link; most file systems tell it in the listing

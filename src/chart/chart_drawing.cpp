@@ -1,5 +1,6 @@
 #include "chart/chart_drawing.h"
 
+#include "chart/sans_font.h"
 #include "record/decimal_text.h"
 #include "record/local_time.h"
 #include "record/string_format.h"
@@ -33,17 +34,10 @@ constexpr int kReadoutPaddingPixels = 2;
 constexpr int kReadoutGapPixels = 4;
 constexpr int kReadoutBelowMousePixels = 15;
 
-// The window's sans faces (ApplicationFont): Liberation Sans or its metric twins for the
-// letters, a CJK face for "℃" and Chinese. Named here rather than taken from the running
-// application, so that velka-cli, which has no window look, draws the very pixels of the
-// window's reports.
+// The window's sans font, not taken from the running application, so that velka-cli, which has
+// no window look, draws the very pixels of the window's reports.
 QFont ChartFont(int pixels) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                      QStringLiteral("Arial"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("WenQuanYi Zen Hei")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
+    QFont font = SansFont(pixels);
     // Grey-scale smoothing and a fixed hinting, not the desktop's: the same pixels on every
     // screen and in every capture.
     font.setStyleStrategy(QFont::NoSubpixelAntialias);

@@ -1,5 +1,6 @@
 #include "chart/chart_texts.h"
 
+#include "config/settings_titles.h"
 #include "record/decimal_text.h"
 #include "record/local_time.h"
 #include "record/shown_settings.h"
@@ -13,13 +14,17 @@ std::string DeviceInformationText(const LoggerSettings& settings) {
     const int interval = settings.logInterval;
     const IntervalForm intervalForm =
         IntervalFormOf(interval, ChartShowsIntervalInSeconds(interval));
-    return StringPrintf("Device S/N：%s\t\t\t\t\t\t\tShutdown Mode：Manual Button\r\n"
-                        "Upper Limit Alarm：%s℃\t\t\tStart Delay：%dmin\t\t\tLog Interval：%d%s\r\n"
-                        "Lower Limit Alarm：%s℃\t\t\tAlarm Delay：%dmin\t\tLog Cycle：%dday\r\n",
-                        settings.serialText.c_str(), FixedDecimal(settings.upperLimit, 1).c_str(),
-                        StartDelayMinutes(settings), intervalForm.value, intervalForm.unit,
-                        FixedDecimal(settings.lowerLimit, 1).c_str(), AlarmDelayMinutes(settings),
-                        LogCycleDays(settings));
+    // Each title with its full-width colon.
+    const auto t = [](const char* title) { return std::string(title) + "："; };
+    const auto n = [](int value) { return std::to_string(value); };
+    return t(title::kDeviceSerial) + settings.serialText + "\t\t\t\t\t\t\t" +
+           t(title::kShutdownMode) + "Manual Button\r\n" + t(title::kUpperLimit) +
+           FixedDecimal(settings.upperLimit, 1) + "℃\t\t\t" + t(title::kStartDelay) +
+           n(StartDelayMinutes(settings)) + "min\t\t\t" + t(title::kLogInterval) +
+           n(intervalForm.value) + intervalForm.unit + "\r\n" + t(title::kLowerLimit) +
+           FixedDecimal(settings.lowerLimit, 1) + "℃\t\t\t" + t(title::kAlarmDelay) +
+           n(AlarmDelayMinutes(settings)) + "min\t\t" + t(title::kLogCycle) +
+           n(LogCycleDays(settings)) + "day\r\n";
 }
 
 std::string LoggingSummaryText(const Recording& recording) {

@@ -5,6 +5,7 @@
 
 #include "record/logger_image.h"
 #include "record/product_record.h"
+#include "record/reference_table.h"
 
 namespace velka {
 
@@ -20,7 +21,7 @@ inline constexpr int kUnitFieldUnits = static_cast<int>(kUnitStoredUnits);
 inline constexpr int kMaxQuantity = 65535;
 
 // The alarm limits in whole °C: the span of the reference tables.
-inline constexpr int kLowestAlarmLimit = -30;
-inline constexpr int kHighestAlarmLimit = 70;
+inline constexpr int kLowestAlarmLimit = kScaleColdEnd;
+inline constexpr int kHighestAlarmLimit = kScaleWarmEnd;
 
 }  // namespace velka

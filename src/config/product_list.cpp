@@ -10,13 +10,13 @@ namespace {
 constexpr int kCapacityBytes = static_cast<int>(kMaxProductTableBytes);
 
 UserMessage Info(const char* text) {
-    return {text, "Info", MessageIcon::Information};
+    return {text, MessageIcon::Information};
 }
 UserMessage Warning(const char* text) {
-    return {text, "Warning", MessageIcon::Warning};
+    return {text, MessageIcon::Warning};
 }
 UserMessage Error(const char* text) {
-    return {text, "Error", MessageIcon::Error};
+    return {text, MessageIcon::Error};
 }
 
 }  // namespace

@@ -21,7 +21,6 @@ inline constexpr const char* kAddOverCapacityText = "Add Failed - Overrun the ca
 // What the user is told after a change of the list.
 struct UserMessage {
     std::string text;
-    std::string caption;  // "Info", "Warning" or "Error", matching the icon
     MessageIcon icon = MessageIcon::Information;
 
     bool operator==(const UserMessage&) const = default;

@@ -3,6 +3,7 @@
 #include "config/blank_text.h"
 #include "config/field_limits.h"
 #include "config/product_list.h"
+#include "config/settings_titles.h"
 #include "record/product_record.h"
 
 namespace velka {
@@ -16,10 +17,10 @@ std::optional<std::string> NulCharacterMessage(const LoggerSettings& settings) {
         return text.find(u'\0') != std::u16string::npos;
     };
     const std::pair<const char*, const std::u16string*> texts[] = {
-        {"Delivery Company", &settings.deliveryCompany},
-        {"Receiving Company", &settings.receivingCompany},
-        {"Transport Company", &settings.transportCompany},
-        {"Transport Number", &settings.transportNumber},
+        {title::kDeliveryCompany, &settings.deliveryCompany},
+        {title::kReceivingCompany, &settings.receivingCompany},
+        {title::kTransportCompany, &settings.transportCompany},
+        {title::kTransportNumber, &settings.transportNumber},
     };
     for (const auto& [label, text] : texts) {
         if (holdsNul(*text))
@@ -27,12 +28,9 @@ std::optional<std::string> NulCharacterMessage(const LoggerSettings& settings) {
     }
     for (const ProductRecord& product : settings.products) {
         const std::pair<const char*, const std::u16string*> productTexts[] = {
-            {"Number", &product.number},
-            {"Product Name", &product.name},
-            {"Specification Model", &product.spec},
-            {"Shipment Number", &product.shipment},
-            {"Product Batch Number", &product.batch},
-            {"Unit", &product.unit},
+            {title::kProductNumber, &product.number}, {title::kProductName, &product.name},
+            {title::kSpecification, &product.spec},   {title::kShipmentNumber, &product.shipment},
+            {title::kBatchNumber, &product.batch},    {title::kUnit, &product.unit},
         };
         for (const auto& [label, text] : productTexts) {
             if (holdsNul(*text))
@@ -51,12 +49,12 @@ std::optional<std::string> CheckRequiredFields(const LoggerSettings& settings) {
     if (settings.products.empty())
         return kNoProductText;
     if (IsBlankText(settings.deliveryCompany))
-        return "Please input Delivery Company";
+        return std::string("Please input ") + title::kDeliveryCompany;
     if (IsBlankText(settings.receivingCompany))
-        return "Please input Receiving Company";
+        return std::string("Please input ") + title::kReceivingCompany;
     // Limits the other way round would make every sample an alarm.
     if (settings.lowerLimit >= settings.upperLimit)
-        return "Lower Limit Alarm must be below Upper Limit Alarm";
+        return std::string(title::kLowerLimit) + " must be below " + title::kUpperLimit;
     return std::nullopt;
 }
 
@@ -72,20 +70,21 @@ std::optional<std::string> CheckFitsImage(const LoggerSettings& settings) {
         if (!refusal && text.size() > static_cast<std::size_t>(units))
             refusal = prefix + field + " is longer than " + std::to_string(units) + " characters";
     };
-    check("", "Delivery Company", settings.deliveryCompany, kCompanyTextUnits);
-    check("", "Receiving Company", settings.receivingCompany, kCompanyTextUnits);
-    check("", "Transport Company", settings.transportCompany, kCompanyTextUnits);
-    check("", "Transport Number", settings.transportNumber, kTransportNumberTextUnits);
+    check("", title::kDeliveryCompany, settings.deliveryCompany, kCompanyTextUnits);
+    check("", title::kReceivingCompany, settings.receivingCompany, kCompanyTextUnits);
+    check("", title::kTransportCompany, settings.transportCompany, kCompanyTextUnits);
+    check("", title::kTransportNumber, settings.transportNumber, kTransportNumberTextUnits);
     for (const ProductRecord& product : settings.products) {
         const std::string which = "Product " + std::to_string(product.id) + ": ";
-        check(which, "Unit", product.unit, kUnitFieldUnits);
+        check(which, title::kUnit, product.unit, kUnitFieldUnits);
         if (!refusal && (product.quantity < 0 || product.quantity > kMaxQuantity))
-            refusal = which + "Quantity must be between 0 and " + std::to_string(kMaxQuantity);
-        check(which, "Number", product.number, kProductFieldUnits);
-        check(which, "Product Name", product.name, kProductFieldUnits);
-        check(which, "Specification Model", product.spec, kProductFieldUnits);
-        check(which, "Shipment Number", product.shipment, kProductFieldUnits);
-        check(which, "Product Batch Number", product.batch, kBatchFieldUnits);
+            refusal =
+                which + title::kQuantity + " must be between 0 and " + std::to_string(kMaxQuantity);
+        check(which, title::kProductNumber, product.number, kProductFieldUnits);
+        check(which, title::kProductName, product.name, kProductFieldUnits);
+        check(which, title::kSpecification, product.spec, kProductFieldUnits);
+        check(which, title::kShipmentNumber, product.shipment, kProductFieldUnits);
+        check(which, title::kBatchNumber, product.batch, kBatchFieldUnits);
     }
     return refusal;
 }

@@ -1,6 +1,7 @@
 #include "record/logger_settings.h"
 
 #include "record/local_time.h"
+#include "record/reference_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,13 +10,10 @@
 namespace velka {
 namespace {
 
-constexpr double kColdEnd = -30.0;
-constexpr double kWarmEnd = 70.0;
-
 double ClampToScale(double temperature) {
     if (std::isnan(temperature))
-        return kColdEnd;
-    return std::min(std::max(temperature, kColdEnd), kWarmEnd);
+        return kScaleColdEnd;
+    return std::clamp<double>(temperature, kScaleColdEnd, kScaleWarmEnd);
 }
 
 }  // namespace

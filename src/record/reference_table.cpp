@@ -51,7 +51,7 @@ std::size_t FirstRowNotAbove(double resistance, const ReferenceTable& table, boo
 }  // namespace
 
 double RowTemperature(int row) {
-    return row * 0.1 - 30.0;
+    return row * 0.1 + kScaleColdEnd;
 }
 
 LookupResult LookupTemperature(double resistance, const ReferenceTable& table) {

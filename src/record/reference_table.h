@@ -13,6 +13,10 @@ namespace velka {
 
 constexpr std::size_t kReferenceRows = 1001;
 constexpr int kLastReferenceRow = 1000;
+// The span of the tables in whole °C, row 0 to the last row: the scale of every temperature the
+// logger measures, and the range of its alarm limits.
+constexpr int kScaleColdEnd = -30;
+constexpr int kScaleWarmEnd = 70;
 // The divider's fixed resistor, in the unit of the table files (kΩ).
 constexpr double kDividerResistance = 5.1;
 

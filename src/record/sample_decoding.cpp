@@ -1,6 +1,7 @@
 #include "record/sample_decoding.h"
 
 #include "record/numeric.h"
+#include "record/reference_table.h"
 
 #include <cmath>
 
@@ -98,8 +99,8 @@ DecodedSamples BuildSampleList(const RawSamples& rawSamples, const ReferenceTabl
     const SampleConverter converter(currentTable);
 
     // The running extremes start on the far side of the scale so that the first sample takes both.
-    double lowest = 70.0;
-    double highest = -30.0;
+    double lowest = kScaleWarmEnd;
+    double highest = kScaleColdEnd;
     double sum = 0.0;
     for (std::size_t i = 0; i < count; ++i) {
         const double t = converter.Temperature(rawSamples[i]);

@@ -1,6 +1,7 @@
 #include "reports/excel_report.h"
 
 #include "chart/chart_bitmap.h"
+#include "config/settings_titles.h"
 #include "record/decimal_text.h"
 #include "record/local_time.h"
 #include "record/record_table_columns.h"
@@ -8,6 +9,7 @@
 #include "record/text_encoding.h"
 #include "reports/report_fields.h"
 #include "reports/report_file.h"
+#include "reports/report_texts.h"
 #include "services/numeric_locale.h"
 
 #include <charconv>
@@ -116,40 +118,43 @@ void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
     const LoggerSettings& settings = recording.settings;
     const LogSummary& summary = recording.record.summary;
     const auto u8 = [](const std::u16string& text) { return Utf8FromUtf16(text); };
+    // A title with its full-width colon.
+    const auto t = [](const char* title) { return std::string(title) + "："; };
 
-    cells.Text(3, H, "Report Date：" + ReportDateTime(inputs.clock.Now()));
-    cells.Text(4, A, "Delivery Company：");
+    cells.Text(3, H, t(kReportDateHeading) + ReportDateTime(inputs.clock.Now()));
+    cells.Text(4, A, t(title::kDeliveryCompany));
     cells.Text(4, B, u8(settings.deliveryCompany));
-    cells.Text(4, E, "Receiving Company：");
+    cells.Text(4, E, t(title::kReceivingCompany));
     cells.Text(4, F, u8(settings.receivingCompany));
-    cells.Text(5, A, "Transport Company：");
+    cells.Text(5, A, t(title::kTransportCompany));
     cells.Text(5, B, u8(settings.transportCompany));
-    cells.Text(5, E, "Date Of Delivery：");
+    cells.Text(5, E, t(title::kDeliveryDate));
     cells.Text(5, F, settings.deliveryDateText);
-    cells.Text(6, A, "Transport Number：");
+    cells.Text(6, A, t(title::kTransportNumber));
     cells.Text(6, B, u8(settings.transportNumber));
 
-    cells.Text(8, A, "Device Information：");
-    cells.Text(9, A, "Device S/N：");
+    cells.Text(8, A, t(kDeviceInformationHeading));
+    cells.Text(9, A, t(title::kDeviceSerial));
     cells.Text(9, B, settings.serialText);
-    cells.Text(9, G, "Shutdown Mode：");
+    cells.Text(9, G, t(title::kShutdownMode));
     cells.Text(9, H, "Manual mode");
-    cells.Text(10, A, "Upper Limit Alarm：");
+    cells.Text(10, A, t(title::kUpperLimit));
     cells.Text(10, B, CelsiusText(settings.upperLimit));
-    cells.Text(10, C, "Start Delay：");
+    cells.Text(10, C, t(title::kStartDelay));
     cells.Text(10, D, StringPrintf("%dmin", StartDelayMinutes(settings)));
-    cells.Text(10, G, "Log Interval：");
+    cells.Text(10, G, t(title::kLogInterval));
     cells.Text(10, H,
                StringPrintf(LogIntervalInSeconds(settings) ? "%dsec" : "%dmin",
                             LogIntervalValue(settings)));
+    // The workbook's one title that begins in lower case.
     cells.Text(11, A, "lower Limit Alarm：");
     cells.Text(11, B, CelsiusText(settings.lowerLimit));
-    cells.Text(11, C, "Alarm Delay：");
+    cells.Text(11, C, t(title::kAlarmDelay));
     cells.Text(11, D, StringPrintf("%dmin", AlarmDelayMinutes(settings)));
-    cells.Text(11, G, "Log Cycle：");
+    cells.Text(11, G, t(title::kLogCycle));
     cells.Text(11, H, StringPrintf("%dday", LogCycleDays(settings)));
 
-    cells.Text(12, A, "Logging Summary：");
+    cells.Text(12, A, t(kLoggingSummaryHeading));
     cells.Text(13, A, "Highest Temperature：");
     cells.Text(13, B, CelsiusText(summary.highest));
     cells.Text(13, C, "Average Temperature：");
@@ -165,14 +170,11 @@ void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
 }
 
 void WriteProducts(SheetWriter& cells, const std::vector<ProductRecord>& products) {
-    const char* const heads[] = {"Number",
-                                 "Product Name",
-                                 "Specification Model",
-                                 "Product Batch Number",
-                                 "Period of validity",
-                                 "unit",
-                                 "Quantity",
-                                 "Shipment Number"};
+    // The unit's head is in lower case here.
+    const char* const heads[] = {title::kProductNumber, title::kProductName,
+                                 title::kSpecification, title::kBatchNumber,
+                                 title::kValidity,      "unit",
+                                 title::kQuantity,      title::kShipmentNumber};
     for (int column = A; column <= H; ++column)
         cells.Text(19, column, heads[column - A]);
     for (std::size_t i = 0; i < products.size(); ++i) {
@@ -192,7 +194,7 @@ void WriteProducts(SheetWriter& cells, const std::vector<ProductRecord>& product
 // The picture goes in from memory: a shared file would let two exports at once swap their
 // charts, and would take the name of a file of the user's.
 void InsertChart(lxw_worksheet* sheet, int firstRow, const ChartPixels& chartPixels) {
-    std::string description = "Data Chart";
+    std::string description = kDataChartHeading;
     lxw_image_options options{};
     options.x_scale = static_cast<double>(kPictureColumns * kColumnPixels) / kChartImageWidth;
     options.y_scale = static_cast<double>(kPictureRows * kRowPixels) / kChartImageHeight;
@@ -220,7 +222,7 @@ void WriteSamples(SheetWriter& cells, const Recording& recording,
 // The document's title and creation time; the time is the report date, so that a workbook is
 // the same file whenever it is made from the same record at the same (injected) time.
 void SetProperties(lxw_workbook* workbook, const Clock& clock) {
-    std::string title = "Temperature information";
+    std::string title = kReportTitle;
     lxw_doc_properties properties{};
     properties.title = title.data();
     properties.created = static_cast<time_t>(clock.Now());
@@ -238,19 +240,19 @@ void WriteWorkbookFile(const ReportInputs& inputs,
         throw ReportFailure("cannot create the workbook");
     std::unique_ptr<lxw_workbook, WorkbookDeleter> owner(workbook);
     SetProperties(workbook, inputs.clock);
-    lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Temperature information");
+    lxw_worksheet* sheet = workbook_add_worksheet(workbook, kReportTitle);
     if (sheet == nullptr)
         throw ReportFailure("cannot add the worksheet");
     SheetWriter cells(workbook, sheet);
 
     Check(worksheet_set_column(sheet, 0, LXW_COL_MAX - 1, kColumnWidthCharacters, cells.Centred()));
-    Check(worksheet_merge_range(sheet, 0, 0, 1, 7, "Temperature information", cells.Centred()));
+    Check(worksheet_merge_range(sheet, 0, 0, 1, 7, kReportTitle, cells.Centred()));
     WriteSummary(cells, inputs);
     const std::vector<ProductRecord>& products = inputs.recording.settings.products;
     WriteProducts(cells, products);
 
     const int n = static_cast<int>(products.size());
-    cells.Text(24 + n, A, "Data Chart");
+    cells.Text(24 + n, A, kDataChartHeading);
     const int pictureRow = 25 + n;
     Check(worksheet_merge_range(sheet, SheetWriter::Row(pictureRow), 0,
                                 SheetWriter::Row(pictureRow + kPictureRows - 1),
@@ -286,14 +288,14 @@ ExportResult ExportExcelReport(const ReportInputs& inputs,
                                const std::vector<std::string>& tableColumnTitles,
                                const std::filesystem::path& reportPath, MessageService& messages) {
     if (inputs.recording.record.samples.empty()) {
-        messages.ShowMessage("Please Insert Device", "Warning", MessageIcon::Warning);
+        messages.ShowMessage(kInsertDeviceText, MessageIcon::Warning);
         return {ExportStatus::NoSamples, "the record holds no samples"};
     }
     ExportResult result = WriteExcelWorkbook(inputs, tableColumnTitles, reportPath);
     if (result.status == ExportStatus::Saved)
-        messages.ShowMessage("Excel Export Success", "Info", MessageIcon::Information);
+        messages.ShowMessage("Excel Export Success", MessageIcon::Information);
     else
-        messages.ShowMessage(std::string(kExcelExportFailedText) + ": " + result.failure, "Error",
+        messages.ShowMessage(std::string(kExcelExportFailedText) + ": " + result.failure,
                              MessageIcon::Error);
     return result;
 }

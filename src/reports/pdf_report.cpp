@@ -1,11 +1,13 @@
 #include "reports/pdf_report.h"
 
+#include "config/settings_titles.h"
 #include "record/decimal_text.h"
 #include "record/string_format.h"
 #include "record/text_encoding.h"
 #include "reports/pdf_canvas.h"
 #include "reports/report_fields.h"
 #include "reports/report_file.h"
+#include "reports/report_texts.h"
 #include "storage/file_io.h"
 
 #include <cerrno>
@@ -186,43 +188,45 @@ private:
         const double height = HPDF_Page_GetHeight(page);
 
         SetSize(24);
-        const double titleWidth = canvas_->Width("Temperature information");
+        const double titleWidth = canvas_->Width(kReportTitle);
         HPDF_Page_BeginText(page);
-        Line(page, (width - titleWidth) * 0.5, height - 50, "Temperature information");
+        Line(page, (width - titleWidth) * 0.5, height - 50, kReportTitle);
         HPDF_Page_EndText(page);
 
         HPDF_Page_BeginText(page);
         HPDF_Page_MoveTextPos(page, 60, static_cast<HPDF_REAL>(height - 60));
         const double y0 = std::trunc(height - 70);
         const auto u8 = [](const std::u16string& text) { return Utf8FromUtf16(text); };
+        // A title, its colon and two tabs before the value.
+        const auto t = [](const char* title) { return std::string(title) + ":\t\t"; };
+        const auto n = [](int value) { return std::to_string(value); };
 
         SetSize(10);
-        Line(page, width - 240, y0, "Report Date:" + ReportDateTime(inputs_.clock.Now()));
-        Line(page, 50, y0 - 15, "Receiving Company:\t\t" + u8(settings.receivingCompany));
-        Line(page, 310, y0 - 15, "Delivery Company:\t\t" + u8(settings.deliveryCompany));
-        Line(page, 50, y0 - 30, "Transport Company:\t\t" + u8(settings.transportCompany));
-        Line(page, 310, y0 - 30, "Date Of Delivery:\t\t" + settings.deliveryDateText);
-        Line(page, 50, y0 - 45, "Transport Number:\t\t" + u8(settings.transportNumber));
+        Line(page, width - 240, y0,
+             std::string(kReportDateHeading) + ":" + ReportDateTime(inputs_.clock.Now()));
+        Line(page, 50, y0 - 15, t(title::kReceivingCompany) + u8(settings.receivingCompany));
+        Line(page, 310, y0 - 15, t(title::kDeliveryCompany) + u8(settings.deliveryCompany));
+        Line(page, 50, y0 - 30, t(title::kTransportCompany) + u8(settings.transportCompany));
+        Line(page, 310, y0 - 30, t(title::kDeliveryDate) + settings.deliveryDateText);
+        Line(page, 50, y0 - 45, t(title::kTransportNumber) + u8(settings.transportNumber));
 
         SetSize(14);
-        Line(page, 50, y0 - 90, "Device Information:");
+        Line(page, 50, y0 - 90, std::string(kDeviceInformationHeading) + ":");
         SetSize(10);
-        Line(page, 50, y0 - 110, "Device S/N:\t\t" + settings.serialText);
-        Line(page, 350, y0 - 110, "Shutdown Mode：\t\tManual Button");
-        Line(page, 50, y0 - 125, "Upper Limit Alarm:\t\t" + CelsiusText(settings.upperLimit));
-        Line(page, 200, y0 - 125,
-             StringPrintf("Start Delay:\t\t%dmin", StartDelayMinutes(settings)));
+        Line(page, 50, y0 - 110, t(title::kDeviceSerial) + settings.serialText);
+        // The one title with a full-width colon here.
+        Line(page, 350, y0 - 110, std::string(title::kShutdownMode) + "：\t\tManual Button");
+        Line(page, 50, y0 - 125, t(title::kUpperLimit) + CelsiusText(settings.upperLimit));
+        Line(page, 200, y0 - 125, t(title::kStartDelay) + n(StartDelayMinutes(settings)) + "min");
         Line(page, 350, y0 - 125,
-             StringPrintf(LogIntervalInSeconds(settings) ? "Log Interval:\t\t%dsec"
-                                                         : "Log Interval:\t\t%dmin",
-                          LogIntervalValue(settings)));
-        Line(page, 50, y0 - 140, "Lower Limit Alarm:\t\t" + CelsiusText(settings.lowerLimit));
-        Line(page, 200, y0 - 140,
-             StringPrintf("Alarm Delay:\t\t%dmin", AlarmDelayMinutes(settings)));
-        Line(page, 350, y0 - 140, StringPrintf("Log Cycle:\t\t%dday", LogCycleDays(settings)));
+             t(title::kLogInterval) + n(LogIntervalValue(settings)) +
+                 (LogIntervalInSeconds(settings) ? "sec" : "min"));
+        Line(page, 50, y0 - 140, t(title::kLowerLimit) + CelsiusText(settings.lowerLimit));
+        Line(page, 200, y0 - 140, t(title::kAlarmDelay) + n(AlarmDelayMinutes(settings)) + "min");
+        Line(page, 350, y0 - 140, t(title::kLogCycle) + n(LogCycleDays(settings)) + "day");
 
         SetSize(14);
-        Line(page, 50, y0 - 165, "Logging Summary:");
+        Line(page, 50, y0 - 165, std::string(kLoggingSummaryHeading) + ":");
         SetSize(10);
         Line(page, 50, y0 - 185, "Highest Temperature:\t\t" + CelsiusText(summary.highest));
         Line(page, 200, y0 - 185, "Average Temperature:\t\t" + CelsiusText(summary.average));
@@ -283,7 +287,7 @@ private:
                                                     kChartImageHeight, HPDF_CS_DEVICE_RGB, 8);
         Check();
         SetSize(28);
-        Line(page, 50, 400, "Data Chart");
+        Line(page, 50, 400, kDataChartHeading);
         HPDF_Page_EndText(page);
         HPDF_Page_DrawImage(page, image, 20, 50, static_cast<HPDF_REAL>(width - 40), 340);
     }
@@ -366,14 +370,14 @@ ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::p
 ExportResult ExportPdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath,
                              MessageService& messages) {
     if (inputs.recording.record.samples.empty()) {
-        messages.ShowMessage("Please Insert Device", "Warning", MessageIcon::Warning);
+        messages.ShowMessage(kInsertDeviceText, MessageIcon::Warning);
         return {ExportStatus::NoSamples, "the record holds no samples"};
     }
     ExportResult result = WritePdfReport(inputs, reportPath);
     if (result.status == ExportStatus::Saved)
-        messages.ShowMessage("PDF save success", "Info", MessageIcon::Information);
+        messages.ShowMessage("PDF save success", MessageIcon::Information);
     else
-        messages.ShowMessage(std::string(kPdfSaveFailedText) + ": " + result.failure, "Error",
+        messages.ShowMessage(std::string(kPdfSaveFailedText) + ": " + result.failure,
                              MessageIcon::Error);
     return result;
 }

@@ -1,5 +1,6 @@
 #include "reports/report_target.h"
 
+#include "archive/archive_file_name.h"
 #include "storage/file_io.h"
 
 #include <algorithm>
@@ -17,10 +18,7 @@ bool SameFile(const fs::path& a, const fs::path& b) {
 }
 
 bool IsStoredImageName(const fs::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".bin";
+    return HasImageSuffix(path.filename().string());
 }
 
 // Whether `file` lies in `folder` or below it.

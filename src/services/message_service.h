@@ -6,8 +6,19 @@
 
 namespace velka {
 
-// The caption names the kind of message: "Info", "Warning" or "Error".
 enum class MessageIcon { Information, Warning, Error };
+// A box's caption names the kind of message its icon shows.
+constexpr const char* MessageCaption(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Warning:
+        return "Warning";
+    case MessageIcon::Error:
+        return "Error";
+    case MessageIcon::Information:
+        break;
+    }
+    return "Info";
+}
 // OkCancel and YesNo ask before something is lost: Cancel or No is the default and the answer
 // of Esc.
 enum class MessageButtons { Ok, OkCancel, YesNo };
@@ -17,9 +28,8 @@ class MessageService {
 public:
     virtual ~MessageService() = default;
 
-    // A modal message box; returns the user's answer.
-    virtual MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
-                                      MessageIcon icon,
+    // A modal message box captioned MessageCaption(icon); returns the user's answer.
+    virtual MessageAnswer ShowMessage(const std::string& text, MessageIcon icon,
                                       MessageButtons buttons = MessageButtons::Ok) = 0;
 
     // A modal information notice that closes by itself after timeoutMs, or earlier when the

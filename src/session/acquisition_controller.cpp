@@ -24,9 +24,6 @@ constexpr const char* kEraseFailedText = "Erase FAILED";
 constexpr const char* kLoadFailedText = "Load FAILED";
 constexpr const char* kErasedText = "Data erased";
 constexpr const char* kConnectLoggerText = "Please make sure device is connected correctly";
-constexpr const char* kErrorCaption = "Error";
-constexpr const char* kWarningCaption = "Warning";
-constexpr const char* kInfoCaption = "Info";
 
 // Why a logger that is there cannot be opened, and what the user can do about it.
 std::string OpenFailureText(const std::string& devicePath, ResultCode result) {
@@ -142,11 +139,11 @@ ResultCode AcquisitionController::ArrivalSequence() {
     if (result == kResultSuccess)
         messages_.ShowTimedNotice(kSecondNoticeText, kSecondNoticeCaption, noticeTimeoutMs_);
     else if (result == kResultNoLogger)
-        messages_.ShowMessage(kConnectLoggerText, kWarningCaption, MessageIcon::Warning);
+        messages_.ShowMessage(kConnectLoggerText, MessageIcon::Warning);
     else if (result == kResultLoggerInUse)
-        messages_.ShowMessage(kLoggerInUseText, kInfoCaption, MessageIcon::Information);
+        messages_.ShowMessage(kLoggerInUseText, MessageIcon::Information);
     else
-        messages_.ShowMessage(AcquireFailureText(result), kErrorCaption, MessageIcon::Error);
+        messages_.ShowMessage(AcquireFailureText(result), MessageIcon::Error);
     observer_->HistoryRefreshRequested();
     return result;
 }
@@ -222,7 +219,7 @@ bool AcquisitionController::ReadStoredImage(const std::filesystem::path& path, L
         return true;
     if (error != std::errc::no_such_file_or_directory)
         messages_.ShowMessage(kLoadFailedText + std::string(": ") + DescribeFileError(path, error),
-                              kErrorCaption, MessageIcon::Error);
+                              MessageIcon::Error);
     return false;
 }
 
@@ -239,14 +236,14 @@ std::string AcquisitionController::AcquireFailureText(ResultCode result) const {
 bool AcquisitionController::ReportUnusableReferenceTables() {
     if (tables_.Usable())
         return false;
-    messages_.ShowMessage(tables_.ProblemText(), kErrorCaption, MessageIcon::Error);
+    messages_.ShowMessage(tables_.ProblemText(), MessageIcon::Error);
     return true;
 }
 
 bool AcquisitionController::ReportUnusableDataRoot() {
     const std::optional<std::string> problem = DataRootProblem(dataRoot_);
     if (problem)
-        messages_.ShowMessage(*problem, kErrorCaption, MessageIcon::Error);
+        messages_.ShowMessage(*problem, MessageIcon::Error);
     return problem.has_value();
 }
 
@@ -255,14 +252,14 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
     // Limits encoded through tables that cannot convert would be nonsense on the logger.
     if (!tables_.Usable()) {
         lastWriteFailure_ = tables_.ProblemText();
-        messages_.ShowMessage(tables_.ProblemText(), kErrorCaption, MessageIcon::Error);
+        messages_.ShowMessage(tables_.ProblemText(), MessageIcon::Error);
         return kResultNoReferenceTables;
     }
     // A page that shows no logger's settings (nothing read, or a read that failed) has nothing
     // to write.
     if (pageSettings_.serialText.empty()) {
         lastWriteFailure_ = DescribeResult(kResultNoLogger);
-        messages_.ShowMessage(kConnectLoggerText, kWarningCaption, MessageIcon::Warning);
+        messages_.ShowMessage(kConnectLoggerText, MessageIcon::Warning);
         return kResultNoLogger;
     }
 
@@ -297,9 +294,7 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
 
     if (result == kResultWriteRefused) {
         lastWriteFailure_ = refusal;
-        messages_.ShowMessage(refusal,
-                              refusalIcon == MessageIcon::Error ? kErrorCaption : kWarningCaption,
-                              refusalIcon);
+        messages_.ShowMessage(refusal, refusalIcon);
         return result;
     }
     if (result != kResultSuccess) {
@@ -314,17 +309,13 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
             lastWriteFailure_ = DescribeResult(result);
     }
     if (result == kResultLoggerInUse) {
-        messages_.ShowMessage(kLoggerInUseText, kErrorCaption, MessageIcon::Error);
+        messages_.ShowMessage(kLoggerInUseText, MessageIcon::Error);
         return result;
     }
     if (result == kResultSuccess)
         pageSettings_ = settings;
     observer_->SettingsWritten(result == kResultSuccess);
     return result;
-}
-
-void AcquisitionController::HandleShowChartRequest() {
-    observer_->ChartPageRequested();
 }
 
 void AcquisitionController::SetChartView(const LogSummary& view) {
@@ -355,17 +346,17 @@ EraseOutcome AcquisitionController::HandleEraseRequest() {
                                                    : std::string(kErasedText) +
                                                          "; the record is kept in the archive as " +
                                                          MessagePath(archivedCopy),
-                              kInfoCaption, MessageIcon::Information);
+                              MessageIcon::Information);
     }
     if (!outcome.opened && outcome.result == kResultNoLogger)
-        messages_.ShowMessage(kConnectLoggerText, kWarningCaption, MessageIcon::Warning);
+        messages_.ShowMessage(kConnectLoggerText, MessageIcon::Warning);
     else if (!outcome.opened)
-        messages_.ShowMessage(OpenFailureText(link_.devicePath(), outcome.result), kErrorCaption,
+        messages_.ShowMessage(OpenFailureText(link_.devicePath(), outcome.result),
                               MessageIcon::Error);
     else if (outcome.refused)
-        messages_.ShowMessage(refusal, kWarningCaption, MessageIcon::Warning);
+        messages_.ShowMessage(refusal, MessageIcon::Warning);
     else if (outcome.result != kResultSuccess)
-        messages_.ShowMessage(EraseFailureText(outcome.failure), kErrorCaption, MessageIcon::Error);
+        messages_.ShowMessage(EraseFailureText(outcome.failure), MessageIcon::Error);
     return outcome;
 }
 
@@ -450,7 +441,7 @@ void AcquisitionController::ArchiveImage() {
 
 void AcquisitionController::ReportArchiveFailure() {
     if (lastArchive_.status == ArchiveOutcome::Status::Failed)
-        messages_.ShowMessage(lastArchive_.failure, kErrorCaption, MessageIcon::Error);
+        messages_.ShowMessage(lastArchive_.failure, MessageIcon::Error);
 }
 
 bool AcquisitionController::OpenArchive() {

@@ -101,7 +101,6 @@ public:
     // logger shown, tables that cannot be used), and a logger that another program holds, are one
     // box with no outcome after it; a failure names what the logger then holds (LastWriteFailure).
     ResultCode WriteSettings(const LoggerSettings& settings);
-    void HandleShowChartRequest();
     // The chart page's zoom, pan and restore: the view window (viewFirst…viewLast) and the shown
     // temperature range (chartMinInt…chartMaxInt) of `view` become the record's; the statistics
     // stay as decoded.

@@ -26,7 +26,6 @@ public:
     void ProductsLoaded() override { emit productsLoaded(); }
     void HistoryRefreshRequested() override { emit historyRefreshRequested(); }
     void SettingsWritten(bool success) override { emit settingsWritten(success); }
-    void ChartPageRequested() override { emit chartPageRequested(); }
     void ChartViewChanged() override { emit chartViewChanged(); }
 
 signals:
@@ -38,7 +37,6 @@ signals:
     void productsLoaded();
     void historyRefreshRequested();
     void settingsWritten(bool success);
-    void chartPageRequested();
     void chartViewChanged();
 
 private:

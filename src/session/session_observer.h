@@ -27,8 +27,6 @@ public:
     virtual void HistoryRefreshRequested() {}
     // Outcome of a settings write requested by the parameter page.
     virtual void SettingsWritten(bool /*success*/) {}
-    // A stored recording was loaded from the history: show the chart page.
-    virtual void ChartPageRequested() {}
     // The chart's view window or temperature range changed (zoom, pan, restore): the chart
     // lays itself out again; the reports take the new view.
     virtual void ChartViewChanged() {}

@@ -21,8 +21,12 @@ std::filesystem::path HomeFolder() {
     return std::filesystem::current_path();
 }
 
+DataRoot DataRoot::Default(const std::filesystem::path& home) {
+    return DataRoot(home / "Calderwyn");
+}
+
 DataRoot DataRoot::Default() {
-    return DataRoot(HomeFolder() / "Calderwyn");
+    return Default(HomeFolder());
 }
 
 std::filesystem::path DefaultSettingsFile(const std::string& xdgConfigHome,

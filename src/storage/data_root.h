@@ -13,7 +13,9 @@ class DataRoot {
 public:
     explicit DataRoot(std::filesystem::path root) : root_(std::move(root)) {}
 
-    // $HOME/Calderwyn, or the password database's home when HOME is not set.
+    // HOME/Calderwyn: the one place that names the default data root.
+    static DataRoot Default(const std::filesystem::path& home);
+    // The same in $HOME, or in the password database's home when HOME is not set.
     static DataRoot Default();
 
     const std::filesystem::path& Root() const { return root_; }

@@ -7,6 +7,7 @@
 #include "ui/kit/popup_dialog.h"
 #include "ui/kit/skin_bitmaps.h"
 #include "ui/kit/skin_button.h"
+#include "ui/pages/history_page.h"
 #include "ui/pages/system_page.h"
 #include "window_fixture.h"
 
@@ -183,7 +184,7 @@ TEST(MainWindow, NavigationShowsOnePageAndChecksItsButton) {
             EXPECT_EQ(window.Button(other)->GetCheck(), other == id) << id << " " << other;
     }
     // A recording loaded from the history: the chart, with its button, not the history's.
-    window.Controller().HandleShowChartRequest();
+    emit qobject_cast<CDlgStatistics*>(window.PageWidget(Page::History))->chartPageRequested();
     EXPECT_EQ(window.VisiblePage(), Page::Chart);
     EXPECT_TRUE(window.Button(1002)->GetCheck());
     EXPECT_FALSE(window.Button(1004)->GetCheck());

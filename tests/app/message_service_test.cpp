@@ -122,8 +122,7 @@ TEST(QtMessageService, BoxesShowTheirCaptionIconAndButtonsAndReturnTheAnswer) {
             else
                 QTest::keyClick(&box, Qt::Key_Escape);
         });
-        EXPECT_EQ(messages.ShowMessage("Empty All Data?", c.caption, c.icon, c.buttons), c.expected)
-            << label;
+        EXPECT_EQ(messages.ShowMessage("Empty All Data?", c.icon, c.buttons), c.expected) << label;
     }
 }
 
@@ -176,8 +175,7 @@ TEST(QtMessageService, AStartedNoticeIsOnScreenWhileTheWorkRunsAndTheNextBoxWait
         firstGoneWhenShown = first.isNull() || !first->isVisible();
         box.accept();
     });
-    messages.ShowMessage("Data read completed", "Info", MessageIcon::Information,
-                         MessageButtons::Ok);
+    messages.ShowMessage("Data read completed", MessageIcon::Information, MessageButtons::Ok);
     EXPECT_TRUE(firstGoneWhenShown);
 }
 

@@ -26,9 +26,8 @@ constexpr std::int64_t kWindowNow = kRecordingStart + 7 * 86400;
 
 class WindowMessages final : public MessageService {
 public:
-    MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon,
-                              MessageButtons) override {
-        shown.push_back(caption + ": " + text);
+    MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons) override {
+        shown.push_back(MessageCaption(icon) + (": " + text));
         if (whileShown)
             whileShown(text);
         if (answers.empty())

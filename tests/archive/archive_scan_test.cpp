@@ -27,7 +27,8 @@ void FillOddFolder(const fs::path& data, const LoggerImage& image) {
     fs::create_symlink("0A1B2C3D-1.bin", data / "link-to-file.bin");
     WriteBytes(data / "short.bin", std::span<const std::uint8_t>(image).first(100));
     WriteBytes(data / kNotUtf8Name, image);
-    WriteBytes(data / "upper.BIN", image);
+    WriteBytes(data / "upper.BIN", image);  // copied from another system
+    WriteBytes(data / "mixed.Bin", image);
     WriteBytes(data / ".hidden.bin", image);
     WriteBytes(data / ".bin", image);
     WriteBytes(data / "notes.bin.txt", image);
@@ -40,7 +41,7 @@ void FillOddFolder(const fs::path& data, const LoggerImage& image) {
 }
 
 const std::vector<std::string> kListedNames = {"0A1B2C3D-1.bin", "link-to-file.bin", "short.bin",
-                                               kNotUtf8Name};
+                                               kNotUtf8Name,     "upper.BIN",        "mixed.Bin"};
 
 std::vector<std::string> Sorted(std::vector<std::string> names) {
     std::sort(names.begin(), names.end());

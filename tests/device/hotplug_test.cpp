@@ -3,6 +3,7 @@
 #include "device/device_watcher.h"
 #include "device/hotplug_event.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 
@@ -83,6 +84,9 @@ TEST(DeviceWatcher, FailsQuietlyOrWatchesWithoutBlocking) {
             continue;
         }
         ASSERT_GE(watcher.FileDescriptor(), 0);
+        // Reading never waits, and a program the window starts does not inherit the socket.
+        EXPECT_TRUE(::fcntl(watcher.FileDescriptor(), F_GETFL) & O_NONBLOCK);
+        EXPECT_TRUE(::fcntl(watcher.FileDescriptor(), F_GETFD) & FD_CLOEXEC);
         pollfd descriptor{watcher.FileDescriptor(), POLLIN, 0};
         EXPECT_GE(::poll(&descriptor, 1, 0), 0);
         // Events of other devices may arrive on a busy machine, but never one of a logger that

@@ -37,9 +37,8 @@ constexpr std::int64_t kNow = 1700000000;
 // What the user sees and what the window is told, in one list in the order it happened.
 class SessionLog final : public MessageService, public SessionObserver {
 public:
-    MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon,
-                              MessageButtons) override {
-        entries.push_back("box " + caption + ": " + text);
+    MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons) override {
+        entries.push_back("box " + (MessageCaption(icon) + (": " + text)));
         return MessageAnswer::Ok;
     }
     void ShowTimedNotice(const std::string& text, const std::string& caption,
@@ -56,7 +55,6 @@ public:
     void SettingsWritten(bool success) override {
         entries.push_back(success ? "settings written" : "settings not written");
     }
-    void ChartPageRequested() override { entries.push_back("chart page"); }
     void ChartViewChanged() override { entries.push_back("chart view changed"); }
 
     std::vector<std::string> entries;
@@ -951,12 +949,6 @@ TEST_F(Acquisition, ArrivalEventRunsTheArrivalSequence) {
     EXPECT_EQ(log.entries.front(), "record cleared");
     EXPECT_EQ(log.entries.back(), "history refresh");
     EXPECT_EQ(DataFiles().size(), 1u);
-}
-
-TEST_F(Acquisition, ShowChartRequestAsksForTheChartPage) {
-    Plug(SyntheticLoggerImage(kStart));
-    Controller().HandleShowChartRequest();
-    EXPECT_EQ(log.entries, std::vector<std::string>{"chart page"});
 }
 
 TEST_F(Acquisition, ChartViewChangesOnlyTheWindowAndRangeAndTells) {

@@ -22,9 +22,9 @@ struct ShownMessage {
 
 class ScriptedMessages final : public MessageService {
 public:
-    MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+    MessageAnswer ShowMessage(const std::string& text, MessageIcon icon,
                               MessageButtons buttons) override {
-        shown.push_back({text, caption, icon, false, 0});
+        shown.push_back({text, MessageCaption(icon), icon, false, 0});
         if (answers.empty())
             return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
         const MessageAnswer answer = answers.front();

@@ -22,8 +22,7 @@ public:
     explicit ConsoleMessages(std::ostream& err) : err_(err) {}
 
     // What went well the command's own output says; stderr is for what did not.
-    MessageAnswer ShowMessage(const std::string& text, const std::string&, MessageIcon icon,
-                              MessageButtons) override {
+    MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons) override {
         if (icon != MessageIcon::Information)
             WriteMessageLine(err_, text);
         return MessageAnswer::Ok;

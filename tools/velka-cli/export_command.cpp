@@ -9,6 +9,7 @@
 #include "reports/csv_report.h"
 #include "reports/excel_report.h"
 #include "reports/pdf_report.h"
+#include "reports/report_texts.h"
 #include "services/clock.h"
 #include "storage/data_root.h"
 #include "storage/file_io.h"
@@ -28,8 +29,7 @@ namespace {
 // message for its one line on failure.
 class LastMessage final : public MessageService {
 public:
-    MessageAnswer ShowMessage(const std::string& text, const std::string&, MessageIcon,
-                              MessageButtons) override {
+    MessageAnswer ShowMessage(const std::string& text, MessageIcon, MessageButtons) override {
         last = text;
         return MessageAnswer::Ok;
     }
@@ -83,7 +83,8 @@ int RunExport(const Arguments& arguments, Context& context) {
                          DefaultSettingsFile(EnvironmentVariable("XDG_CONFIG_HOME"), HomeFolder())};
     CheckExportTargets(imagePath, targets, kept, arguments.Flag("--force"));
     if ((pdfPath || workbookPath) && recording.record.samples.empty())
-        throw CommandFailure{"velka-cli export: Please Insert Device: the record holds no samples"};
+        throw CommandFailure{std::string("velka-cli export: ") + kInsertDeviceText +
+                             ": the record holds no samples"};
     if (const PdfFontSearch fonts = pdfPath ? FindPdfFonts() : PdfFontSearch{};
         !fonts.missing.empty())
         throw CommandFailure{"velka-cli export: cannot write the PDF report: " + fonts.missing};

@@ -1,5 +1,6 @@
 #include "ui/kit/application_look.h"
 
+#include "chart/sans_font.h"
 #include "services/numeric_locale.h"
 #include "ui/kit/skin_bitmaps.h"
 
@@ -84,15 +85,7 @@ private:
 }  // namespace
 
 QFont ApplicationFont() {
-    QFont font;
-    // Liberation Sans or its metric twins first; Latin texts never fall through to a wider
-    // face. The CJK faces come in for the glyphs the first ones lack ("温度记录").
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                      QStringLiteral("Arial"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("WenQuanYi Zen Hei")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(kUiFontPixels);
-    return font;
+    return SansFont(kUiFontPixels);
 }
 
 void ApplyApplicationLook(QApplication& application) {

@@ -4,19 +4,19 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace velka {
 namespace {
 
-constexpr const char* kEnterIntegerText = "Enter an integer.";
-constexpr const char* kEnterNumberText = "Enter a number.";
-constexpr const char* kWarningCaption = "Warning";
+// The largest time the image's unsigned 32-bit fields hold: 2106-02-07 06:28:15 UTC.
+constexpr std::int64_t kLastStorableTime = std::numeric_limits<std::uint32_t>::max();
+
 // What a push button's frame and padding take from its width.
 constexpr int kButtonMarginsPixels = 4;
 
@@ -29,21 +29,11 @@ void WriteInWhite(QWidget& control) {
     control.setPalette(colors);
 }
 
-void Refuse(QLineEdit& field, const char* text, MessageService& messages) {
-    messages.ShowMessage(text, kWarningCaption, MessageIcon::Warning);
-    field.setFocus(Qt::OtherFocusReason);
-    field.selectAll();
-}
-
-QString Trimmed(const QString& text) {
-    // Blanks and tabs only: a line break is not something a user types into a field.
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && (text[first] == u' ' || text[first] == u'\t'))
-        ++first;
-    while (end > first && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
-        --end;
-    return text.mid(first, end - first);
+QString ShortDateFormat(bool fourDigitYear) {
+    QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+    if (fourDigitYear && !format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
 }
 
 }  // namespace
@@ -94,15 +84,27 @@ QLineEdit* PlaceEdit(QWidget& page, const QRect& geometry, const char* name, boo
 
 QLineEdit* PlacePageCount(QWidget& page, const QRect& geometry) {
     // The slash stands in the gap before the field, a little below its middle.
-    PlaceLabel(page, QStringLiteral("/"),
-               {geometry.x() - 7, geometry.y() + 4, 10, geometry.height()});
+    PlaceWhiteLabel(page, QStringLiteral("/"),
+                    {geometry.x() - 7, geometry.y() + 4, 10, geometry.height()});
     QLineEdit* field = PlaceEdit(page, geometry, "pageCount", true);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     return field;
 }
 
-QLabel* PlaceLabel(QWidget& page, const QString& text, const QRect& geometry) {
+QLabel* PlaceLabel(QWidget& page, const QString& text, const QRect& geometry,
+                   Qt::Alignment alignment) {
+    auto* label = new QLabel(text, &page);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+QString RequiredTitle(const char* title) {
+    return QLatin1String("*") + QLatin1String(title);
+}
+
+QLabel* PlaceWhiteLabel(QWidget& page, const QString& text, const QRect& geometry) {
     auto* label = new QLabel(text, &page);
     label->setGeometry(geometry);
     WriteInWhite(*label);
@@ -138,9 +140,18 @@ QDateTimeEdit* PlacePicker(QWidget& page, const QRect& geometry, const char* nam
     picker->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     picker->setTimeSpec(Qt::LocalTime);
     picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    picker->setDateTimeRange(
-        QDateTime::fromSecsSinceEpoch(0),
-        QDateTime::fromSecsSinceEpoch(std::numeric_limits<std::uint32_t>::max()));
+    picker->setDateTimeRange(QDateTime::fromSecsSinceEpoch(0),
+                             QDateTime::fromSecsSinceEpoch(kLastStorableTime));
+    return picker;
+}
+
+QDateTimeEdit* MakeDatePicker(QWidget& page, bool fourDigitYear, std::int64_t now) {
+    auto* picker = new QDateTimeEdit(&page);
+    picker->setDisplayFormat(ShortDateFormat(fourDigitYear));
+    picker->setCalendarPopup(true);
+    picker->setDateTimeRange(QDateTime::fromSecsSinceEpoch(0),
+                             QDateTime::fromSecsSinceEpoch(kLastStorableTime));
+    SetPickerSeconds(*picker, now);
     return picker;
 }
 
@@ -152,56 +163,29 @@ std::int64_t PickerSeconds(const QDateTimeEdit& picker) {
     return picker.dateTime().toSecsSinceEpoch();
 }
 
-std::optional<std::int32_t> ParseIntegerText(const QString& text) {
-    const QByteArray digits = Trimmed(text).toLatin1();
-    const char* first = digits.constData();
-    const char* last = first + digits.size();
-    if (first != last && *first == '+' && (last - first == 1 || first[1] != '-'))
-        ++first;
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(first, last, value, 10);
-    if (error != std::errc() || end != last || first == last)
-        return std::nullopt;
-    return value;
+void LimitTextLength(QLineEdit& edit, int units) {
+    QObject::connect(&edit, &QLineEdit::textChanged, &edit, [&edit, units](const QString& text) {
+        if (text.size() <= units && !text.contains(QChar(u'\0')))
+            return;
+        // A pasted NUL would end the text in the image there; it goes before the length counts.
+        const int caret = edit.cursorPosition();
+        const auto nulsBeforeCaret = text.left(caret).count(QChar(u'\0'));
+        QString kept = text;
+        kept.remove(QChar(u'\0'));
+        qsizetype length = std::min<qsizetype>(kept.size(), units);
+        if (length > 0 && length < kept.size() && kept[length - 1].isHighSurrogate())
+            --length;
+        const bool cut = length < kept.size();
+        kept.truncate(length);
+        edit.setText(kept);
+        edit.setCursorPosition(static_cast<int>(cut ? length : caret - nulsBeforeCaret));
+    });
 }
 
-std::optional<double> ParseNumberText(const QString& text) {
-    const QString trimmed = Trimmed(text);
-    // toLatin1 turns every other character into '?', which no number contains.
-    const QByteArray digits = trimmed.toLatin1();
-    const char* first = digits.constData();
-    const char* last = first + digits.size();
-    if (first != last && *first == '+' && (last - first == 1 || first[1] != '-'))
-        ++first;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
-    if (error != std::errc() || end != last || first == last || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-QString NumberText(double value) {
-    return QString::number(value, 'g', 15);
-}
-
-bool ReadIntegerField(QLineEdit& field, std::int32_t& value, MessageService& messages) {
-    const std::optional<std::int32_t> typed = ParseIntegerText(field.text());
-    if (!typed) {
-        Refuse(field, kEnterIntegerText, messages);
-        return false;
-    }
-    value = *typed;
-    return true;
-}
-
-bool ReadNumberField(QLineEdit& field, double& value, MessageService& messages) {
-    const std::optional<double> typed = ParseNumberText(field.text());
-    if (!typed) {
-        Refuse(field, kEnterNumberText, messages);
-        return false;
-    }
-    value = *typed;
-    return true;
+QLineEdit* PlaceTextField(QWidget& page, const QRect& geometry, const char* name, int units) {
+    auto* field = Place(new QLineEdit(&page), geometry, name);
+    LimitTextLength(*field, units);
+    return field;
 }
 
 }  // namespace velka

@@ -1,14 +1,11 @@
 #pragma once
-// What the archive pages are built from: controls placed in pixels with their texts, white
-// texts on the page's picture, the date-time pickers, and the reading of typed values back
-// from the fields bound to the page's state.
-
-#include "services/message_service.h"
+// What the pages are built from: controls placed in pixels with their texts, white texts on
+// the page's picture, text fields that keep to a length, and the date pickers with their
+// conversions to and from seconds since 1970.
 
 #include <QRect>
 #include <QString>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 class QDateTimeEdit;
@@ -28,38 +25,53 @@ void FitFontToText(QWidget& control, const QString& sample, int widthPixels);
 // the smallest among them, so that they read as one.
 void UseOneFontSize(const std::vector<QWidget*>& controls);
 
-// Each control is created as a child of `page` at `geometry`, named `name` (how tests and
-// style sheets find it). Buttons never act on Enter: a page has no default button.
+// Places `control` at `geometry` and names it `name` (how tests, style sheets and the
+// accessibility tools find it).
+template <class Control> Control* Place(Control* control, const QRect& geometry, const char* name) {
+    control->setGeometry(geometry);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+// Each control is created as a child of `page` at `geometry`, named `name`. Buttons never act
+// on Enter: a page has no default button.
 QPushButton* PlaceButton(QWidget& page, const QString& text, const QRect& geometry,
                          const char* name);
 QLineEdit* PlaceEdit(QWidget& page, const QRect& geometry, const char* name, bool centred = false);
 // The page count after a page's page number: a "/" and, at `geometry`, a field named
 // "pageCount" that the page writes and the user only reads.
 QLineEdit* PlacePageCount(QWidget& page, const QRect& geometry);
-// Labels, radio buttons and group boxes are written in white on the page's picture.
-QLabel* PlaceLabel(QWidget& page, const QString& text, const QRect& geometry);
+// A label in the page's text colour: field labels are right-aligned against their field,
+// captions and units left-aligned.
+QLabel* PlaceLabel(QWidget& page, const QString& text, const QRect& geometry,
+                   Qt::Alignment alignment = Qt::AlignRight);
+// A required field's label: its title marked with a "*".
+QString RequiredTitle(const char* title);
+// Labels, radio buttons and group boxes on the archive pages' picture are written in white,
+// their type made small enough for the text to be read whole.
+QLabel* PlaceWhiteLabel(QWidget& page, const QString& text, const QRect& geometry);
 QRadioButton* PlaceRadio(QWidget& page, const QString& text, const QRect& geometry,
                          const char* name);
 QGroupBox* PlaceGroupBox(QWidget& page, const QString& title, const QRect& geometry);
+
+// A text field that keeps what its slot in the image can carry (see LimitTextLength).
+QLineEdit* PlaceTextField(QWidget& page, const QRect& geometry, const char* name, int units);
+// NUL characters (from a paste) are removed, and a text longer than `units` UTF-16 code units
+// is cut to its first ones (never between the halves of a surrogate pair), the caret then at
+// its end.
+void LimitTextLength(QLineEdit& edit, int units);
+
+// Both pickers hold only the times an unsigned 32-bit count of seconds since 1970 can store
+// (1970 to February 2106).
 // A picker of local date and time shown as "yyyy-MM-dd HH:mm:ss", edited with its arrows (no
-// calendar), limited to the times a stored recording can carry (1970 to February 2106).
+// calendar).
 QDateTimeEdit* PlacePicker(QWidget& page, const QRect& geometry, const char* name);
+// A date picker with a calendar, showing the date in the system locale's short format (with a
+// four-digit year when asked) and keeping the time of day it was given. Starts at `now`.
+QDateTimeEdit* MakeDatePicker(QWidget& page, bool fourDigitYear, std::int64_t now);
 
 // Seconds since 1970 to and from a picker.
 void SetPickerSeconds(QDateTimeEdit& picker, std::int64_t seconds);
 std::int64_t PickerSeconds(const QDateTimeEdit& picker);
-
-// A signed 32-bit decimal integer, blanks around it allowed.
-std::optional<std::int32_t> ParseIntegerText(const QString& text);
-// A finite decimal number with a point ("5.5", "-30", "1e1"), blanks around it allowed.
-std::optional<double> ParseNumberText(const QString& text);
-// How a number field shows its value: up to 15 significant digits, no trailing zeros.
-QString NumberText(double value);
-
-// Reads a bound field back into `value`. A text that is not a valid value is refused with
-// "Enter an integer." or "Enter a number.", the focus goes to the field and `value` keeps
-// what it held; the result is then false.
-bool ReadIntegerField(QLineEdit& field, std::int32_t& value, MessageService& messages);
-bool ReadNumberField(QLineEdit& field, double& value, MessageService& messages);
 
 }  // namespace velka

@@ -9,10 +9,6 @@ namespace {
 
 constexpr int kColumnCount = static_cast<int>(std::size(kProductColumns));
 
-QString FromUtf16(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
-
 }  // namespace
 
 void ProductListModel::Rebuild(const std::vector<ProductRecord>& products) {
@@ -68,21 +64,21 @@ int ProductListModel::columnCount(const QModelIndex& parent) const {
 QString ProductListModel::Text(const ProductRecord& product, int column) const {
     switch (column) {
     case 0:
-        return FromUtf16(product.number);
+        return QString::fromStdU16String(product.number);
     case 1:
-        return FromUtf16(product.name);
+        return QString::fromStdU16String(product.name);
     case 2:
-        return FromUtf16(product.spec);
+        return QString::fromStdU16String(product.spec);
     case 3:
-        return FromUtf16(product.batch);
+        return QString::fromStdU16String(product.batch);
     case 4:
         return QString::fromStdString(FormatLocalTime(product.validity, "%Y-%m-%d"));
     case 5:
-        return FromUtf16(product.unit);
+        return QString::fromStdU16String(product.unit);
     case 6:
         return QString::number(product.quantity);
     case 7:
-        return FromUtf16(product.shipment);
+        return QString::fromStdU16String(product.shipment);
     default:
         return {};
     }

@@ -2,9 +2,11 @@
 
 #include "chart/chart_texts.h"
 #include "chart/chart_view.h"
+#include "reports/report_texts.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
 #include "ui/kit/page_background.h"
+#include "ui/kit/page_geometry.h"
 #include "ui/kit/skin_button.h"
 
 #include <QFrame>
@@ -17,8 +19,6 @@
 namespace velka {
 namespace {
 
-constexpr int kPageWidth = 860;
-constexpr int kPageHeight = 700;
 constexpr int kTextLeft = 10;
 constexpr int kTextWidth = 840;
 constexpr int kZoomButtonTop = 645;
@@ -84,12 +84,14 @@ constexpr ZoomButton kZoomButtons[] = {
 
 CDlgGraph::CDlgGraph(AcquisitionController& session, SessionNotifier& notifier, QWidget* parent)
     : QWidget(parent), session_(session) {
-    setFixedSize(kPageWidth, kPageHeight);
+    setFixedSize(kPageSize);
     setMouseTracking(true);
 
-    MakeLabel(this, QStringLiteral("Device Information："), QRect(kTextLeft, 6, kTextWidth, 18));
+    MakeLabel(this, QLatin1String(kDeviceInformationHeading) + QStringLiteral("："),
+              QRect(kTextLeft, 6, kTextWidth, 18));
     deviceInformation_ = MakeTextField(this, QRect(kTextLeft, 26, kTextWidth, 58));
-    MakeLabel(this, QStringLiteral("Logging Summary："), QRect(kTextLeft, 90, kTextWidth, 18));
+    MakeLabel(this, QLatin1String(kLoggingSummaryHeading) + QStringLiteral("："),
+              QRect(kTextLeft, 90, kTextWidth, 18));
     loggingSummary_ = MakeTextField(this, QRect(kTextLeft, 110, kTextWidth, 44));
 
     auto* chartFrame = new QFrame(this);

@@ -3,10 +3,12 @@
 #include "archive/queued_delivery.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
+#include "ui/kit/field_values.h"
 #include "ui/kit/line_color_list.h"
 #include "ui/kit/list_column_fit.h"
 #include "ui/kit/page_background.h"
 #include "ui/kit/page_controls.h"
+#include "ui/kit/page_geometry.h"
 #include "ui/kit/row_copy.h"
 
 #include <QButtonGroup>
@@ -67,7 +69,7 @@ CDlgStatistics::CDlgStatistics(AcquisitionController& controller, SessionNotifie
               ShowScanProgress(progress);
           })) {
     setObjectName(QStringLiteral("historyPage"));
-    setFixedSize(860, 700);
+    setFixedSize(kPageSize);
     CreateControls();
     ConnectControls();
     connect(&notifier, &SessionNotifier::historyRefreshRequested, this,
@@ -102,7 +104,7 @@ void CDlgStatistics::CreateControls() {
     list_->viewport()->installEventFilter(this);
     InstallRowCopy(*list_);
 
-    scanProgressLabel_ = PlaceLabel(page, QString(), {20, 14, 400, 20});
+    scanProgressLabel_ = PlaceWhiteLabel(page, QString(), {20, 14, 400, 20});
     scanProgressLabel_->setObjectName(QStringLiteral("scanProgress"));
 
     loadButton_ = PlaceButton(page, QStringLiteral("Load"), {30, 508, 70, 26}, "load");
@@ -128,9 +130,9 @@ void CDlgStatistics::CreateControls() {
     UseOneFontSize(radios);
     scanGatedControls_ = radios;
 
-    PlaceLabel(page, QStringLiteral("Start Query Time："), {135, 554, 100, 16});
+    PlaceWhiteLabel(page, QStringLiteral("Start Query Time："), {135, 554, 100, 16});
     fromPicker_ = PlacePicker(page, {140, 570, 160, 25}, "queryFrom");
-    PlaceLabel(page, QStringLiteral("End Query Time："), {135, 600, 100, 16});
+    PlaceWhiteLabel(page, QStringLiteral("End Query Time："), {135, 600, 100, 16});
     toPicker_ = PlacePicker(page, {140, 616, 160, 25}, "queryTo");
     filterEdit_ = PlaceEdit(page, {450, 590, 150, 25}, "filter");
     for (QWidget* field : std::initializer_list<QWidget*>{fromPicker_, toPicker_, filterEdit_})
@@ -275,7 +277,7 @@ void CDlgStatistics::Load() {
             controller_.LoadStoredImage(*path);
         }
     }
-    controller_.HandleShowChartRequest();
+    emit chartPageRequested();
 }
 
 bool CDlgStatistics::eventFilter(QObject* watched, QEvent* event) {

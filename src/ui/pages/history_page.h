@@ -34,8 +34,8 @@ class CDlgStatistics final : public QWidget {
 
 public:
     // A panel of 860 x 700. Starts its scanner thread and the first scan of the archive folder
-    // of `dataRoot`; its controls stay disabled until that scan has finished. Loading a
-    // recording goes through `controller`, which then asks for the chart page.
+    // of `dataRoot`; its controls stay disabled until that scan has finished. Load reads the
+    // checked recording through `controller`, then asks for the chart page.
     CDlgStatistics(AcquisitionController& controller, SessionNotifier& notifier,
                    MessageService& messages, const Clock& clock, DataRoot dataRoot,
                    QWidget* parent = nullptr);
@@ -45,6 +45,10 @@ public:
     // Both pickers to the present time, the list emptied and the archive scanned anew; an
     // earlier query or sort is gone once the scan has finished. The query mode stays.
     void RefreshHistory();
+
+signals:
+    // After Load: the window shows the chart page (with what was loaded, if anything).
+    void chartPageRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

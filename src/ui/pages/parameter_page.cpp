@@ -1,26 +1,36 @@
 #include "ui/pages/parameter_page.h"
 
+#include "archive/archive_file_name.h"
 #include "config/choice_lists.h"
 #include "config/field_limits.h"
 #include "config/log_timing.h"
+#include "config/settings_titles.h"
 #include "config/settings_write.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
-#include "ui/kit/form_controls.h"
+#include "ui/kit/field_values.h"
 #include "ui/kit/page_background.h"
+#include "ui/kit/page_controls.h"
+#include "ui/kit/page_geometry.h"
 #include "ui/kit/spin_buttons.h"
 
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 
 namespace velka {
 namespace {
 
-constexpr QSize kPageSize{860, 700};
-constexpr const char* kStoredImageFilter = "BIN (*.bin)";
+// "BIN (*.bin)"; Qt's dialog matches the pattern in any case, as the archive does.
+QString StoredImageFilter() {
+    return QStringLiteral("BIN (*%1)")
+        .arg(QLatin1String(kImageSuffix.data(), static_cast<qsizetype>(kImageSuffix.size())));
+}
 
 template <std::size_t N>
 QComboBox* ChoiceList(QWidget& page, const std::array<Choice, N>& choices, int initialIndex,
@@ -39,12 +49,6 @@ QLineEdit* ShownField(QWidget& page, const QRect& rect, const char* name) {
     return field;
 }
 
-QLineEdit* TextField(QWidget& page, const QRect& rect, const char* name, int units) {
-    auto* field = Place(new QLineEdit(&page), rect, name);
-    LimitTextLength(*field, units);
-    return field;
-}
-
 QLineEdit* LimitField(QWidget& page, const QRect& rect, const char* name) {
     auto* field = Place(new QLineEdit(&page), rect, name);
     field->setReadOnly(true);
@@ -53,14 +57,6 @@ QLineEdit* LimitField(QWidget& page, const QRect& rect, const char* name) {
 
 int LimitValue(const QLineEdit* field) {
     return field->text().toInt();
-}
-
-std::u16string Utf16(const QLineEdit* field) {
-    return field->text().toStdU16String();
-}
-
-QString FromUtf16(const std::u16string& text) {
-    return QString::fromStdU16String(text);
 }
 
 template <std::size_t N>
@@ -116,14 +112,14 @@ CDlgParameters::CDlgParameters(AcquisitionController& controller, SessionNotifie
 
 void CDlgParameters::BuildParameterSection() {
     PlaceLabel(*this, "Parameter setting", {35, 90, 100, 16}, Qt::AlignLeft);
-    PlaceLabel(*this, "Device S/N", {120, 15, 120, 16});
-    PlaceLabel(*this, "Start Delay", {120, 45, 120, 16});
-    PlaceLabel(*this, "Upper Limit Alarm", {120, 75, 120, 16});
-    PlaceLabel(*this, "Log Interval", {120, 105, 120, 16});
-    PlaceLabel(*this, "Shutdown Mode", {360, 15, 120, 16});
-    PlaceLabel(*this, "Alarm Delay", {360, 45, 120, 16});
-    PlaceLabel(*this, "Lower Limit Alarm", {360, 75, 120, 16});
-    PlaceLabel(*this, "Log Cycle", {360, 105, 120, 16});
+    PlaceLabel(*this, title::kDeviceSerial, {120, 15, 120, 16});
+    PlaceLabel(*this, title::kStartDelay, {120, 45, 120, 16});
+    PlaceLabel(*this, title::kUpperLimit, {120, 75, 120, 16});
+    PlaceLabel(*this, title::kLogInterval, {120, 105, 120, 16});
+    PlaceLabel(*this, title::kShutdownMode, {360, 15, 120, 16});
+    PlaceLabel(*this, title::kAlarmDelay, {360, 45, 120, 16});
+    PlaceLabel(*this, title::kLowerLimit, {360, 75, 120, 16});
+    PlaceLabel(*this, title::kLogCycle, {360, 105, 120, 16});
     PlaceLabel(*this, "℃", {332, 75, 16, 16}, Qt::AlignLeft);
     PlaceLabel(*this, "℃", {572, 75, 16, 16}, Qt::AlignLeft);
     PlaceLabel(*this, "day", {572, 105, 20, 16}, Qt::AlignLeft);
@@ -161,22 +157,22 @@ void CDlgParameters::BuildParameterSection() {
 }
 
 void CDlgParameters::BuildTransportSection() {
-    PlaceLabel(*this, "*Delivery Company", {130, 510, 110, 16});
-    PlaceLabel(*this, "*Receiving Company", {130, 537, 110, 16});
-    PlaceLabel(*this, "Transport Company", {130, 564, 110, 16});
-    PlaceLabel(*this, "Transport Number", {130, 591, 110, 16});
-    PlaceLabel(*this, "Date Of Delivery", {130, 618, 110, 16});
+    PlaceLabel(*this, RequiredTitle(title::kDeliveryCompany), {130, 510, 110, 16});
+    PlaceLabel(*this, RequiredTitle(title::kReceivingCompany), {130, 537, 110, 16});
+    PlaceLabel(*this, title::kTransportCompany, {130, 564, 110, 16});
+    PlaceLabel(*this, title::kTransportNumber, {130, 591, 110, 16});
+    PlaceLabel(*this, title::kDeliveryDate, {130, 618, 110, 16});
     PlaceLabel(*this, "* For Required Projects", {130, 645, 120, 16}, Qt::AlignLeft);
     PlaceLabel(*this, "Transport Information", {25, 600, 120, 16}, Qt::AlignLeft);
 
     deliveryCompany_ =
-        TextField(*this, {245, 507, 260, 22}, "deliveryCompanyField", kCompanyTextUnits);
+        PlaceTextField(*this, {245, 507, 260, 22}, "deliveryCompanyField", kCompanyTextUnits);
     receivingCompany_ =
-        TextField(*this, {245, 534, 260, 22}, "receivingCompanyField", kCompanyTextUnits);
+        PlaceTextField(*this, {245, 534, 260, 22}, "receivingCompanyField", kCompanyTextUnits);
     transportCompany_ =
-        TextField(*this, {245, 561, 260, 22}, "transportCompanyField", kCompanyTextUnits);
-    transportNumber_ =
-        TextField(*this, {245, 588, 260, 22}, "transportNumberField", kTransportNumberTextUnits);
+        PlaceTextField(*this, {245, 561, 260, 22}, "transportCompanyField", kCompanyTextUnits);
+    transportNumber_ = PlaceTextField(*this, {245, 588, 260, 22}, "transportNumberField",
+                                      kTransportNumberTextUnits);
     deliveryDate_ = Place(MakeDatePicker(*this, true, settings_.deliveryDate), {245, 615, 260, 22},
                           "deliveryDatePicker");
     write_ =
@@ -211,7 +207,7 @@ void CDlgParameters::LoadFromImage() {
 
 void CDlgParameters::ShowTransportFields() {
     CopyTransportFields(controller_.PageSettings(), settings_);
-    SetPickedTime(*deliveryDate_, settings_.deliveryDate);
+    SetPickerSeconds(*deliveryDate_, settings_.deliveryDate);
     transportCompany_->setText(FromUtf16(settings_.transportCompany));
     transportNumber_->setText(FromUtf16(settings_.transportNumber));
     deliveryCompany_->setText(FromUtf16(settings_.deliveryCompany));
@@ -279,12 +275,12 @@ LoggerSettings CDlgParameters::FieldValues() const {
                             ChosenSeconds(alarmDelay_, kAlarmDelayChoices)});
     values.upperLimit = LimitValue(upperLimit_);
     values.lowerLimit = LimitValue(lowerLimit_);
-    values.deliveryDate = PickedTime(*deliveryDate_);
+    values.deliveryDate = PickerSeconds(*deliveryDate_);
     values.deliveryDateText = DeliveryDateText(values.deliveryDate);
-    values.deliveryCompany = Utf16(deliveryCompany_);
-    values.receivingCompany = Utf16(receivingCompany_);
-    values.transportCompany = Utf16(transportCompany_);
-    values.transportNumber = Utf16(transportNumber_);
+    values.deliveryCompany = Utf16(*deliveryCompany_);
+    values.receivingCompany = Utf16(*receivingCompany_);
+    values.transportCompany = Utf16(*transportCompany_);
+    values.transportNumber = Utf16(*transportNumber_);
     values.products = products_->List().Products();
     values.tableUsedBytes = products_->List().TableUsedBytes();
     return values;
@@ -296,7 +292,7 @@ void CDlgParameters::Write() {
     if (!refusal)
         refusal = CheckFitsImage(values);
     if (refusal) {
-        messages_.ShowMessage(*refusal, "Warning", MessageIcon::Warning);
+        messages_.ShowMessage(*refusal, MessageIcon::Warning);
         return;
     }
     ApplyLock();
@@ -308,15 +304,15 @@ void CDlgParameters::Write() {
 
 void CDlgParameters::ShowWriteOutcome(bool success) {
     if (success)
-        messages_.ShowMessage("Write Success", "Info", MessageIcon::Information);
+        messages_.ShowMessage("Write Success", MessageIcon::Information);
     else
-        messages_.ShowMessage("Write FAILED: " + controller_.LastWriteFailure(), "Error",
+        messages_.ShowMessage("Write FAILED: " + controller_.LastWriteFailure(),
                               MessageIcon::Error);
 }
 
 void CDlgParameters::Load() {
-    const QString chosen = chooseFile_(this, QFile::decodeName(archiveFolder_.c_str()),
-                                       QString::fromLatin1(kStoredImageFilter));
+    const QString chosen =
+        chooseFile_(this, QFile::decodeName(archiveFolder_.c_str()), StoredImageFilter());
     if (chosen.isEmpty())
         return;
     importing_ = true;

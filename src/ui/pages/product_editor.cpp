@@ -1,56 +1,45 @@
 #include "ui/pages/product_editor.h"
 
 #include "config/field_limits.h"
-#include "ui/kit/form_controls.h"
+#include "config/settings_titles.h"
+#include "ui/kit/field_values.h"
 #include "ui/kit/num_edit.h"
+#include "ui/kit/page_controls.h"
 
+#include <QDateTimeEdit>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <algorithm>
 
 namespace velka {
-namespace {
-
-QLineEdit* TextField(QWidget& page, const QRect& rect, const char* name, int units) {
-    auto* field = Place(new QLineEdit(&page), rect, name);
-    LimitTextLength(*field, units);
-    return field;
-}
-
-std::u16string Utf16(const QLineEdit* field) {
-    return field->text().toStdU16String();
-}
-
-QString FromUtf16(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
-
-}  // namespace
 
 ProductEditor::ProductEditor(QWidget& page, MessageService& messages, std::int64_t now)
     : QObject(&page), messages_(messages) {
     PlaceLabel(page, "Product Information", {25, 325, 120, 16}, Qt::AlignLeft);
-    PlaceLabel(page, "Number", {110, 145, 95, 16});
-    PlaceLabel(page, "*Product Name", {110, 172, 95, 16});
-    PlaceLabel(page, "Specification Model", {110, 199, 95, 16});
-    PlaceLabel(page, "Product Batch Number", {80, 226, 125, 16});
-    PlaceLabel(page, "Shipment Number", {110, 253, 95, 16});
-    PlaceLabel(page, "Quantity", {110, 280, 95, 16});
-    PlaceLabel(page, "Unit", {270, 280, 35, 16});
-    PlaceLabel(page, "Period of validity", {375, 280, 100, 16});
+    PlaceLabel(page, title::kProductNumber, {110, 145, 95, 16});
+    PlaceLabel(page, RequiredTitle(title::kProductName), {110, 172, 95, 16});
+    PlaceLabel(page, title::kSpecification, {110, 199, 95, 16});
+    PlaceLabel(page, title::kBatchNumber, {80, 226, 125, 16});
+    PlaceLabel(page, title::kShipmentNumber, {110, 253, 95, 16});
+    PlaceLabel(page, title::kQuantity, {110, 280, 95, 16});
+    PlaceLabel(page, title::kUnit, {270, 280, 35, 16});
+    PlaceLabel(page, title::kValidity, {375, 280, 100, 16});
 
-    number_ = TextField(page, {210, 142, 260, 22}, "numberField", kProductFieldUnits);
-    name_ = TextField(page, {210, 169, 260, 22}, "productNameField", kProductFieldUnits);
-    spec_ = TextField(page, {210, 196, 260, 22}, "specificationModelField", kProductFieldUnits);
-    batch_ = TextField(page, {210, 223, 260, 22}, "productBatchNumberField", kBatchFieldUnits);
-    shipment_ = TextField(page, {210, 250, 260, 22}, "shipmentNumberField", kProductFieldUnits);
+    number_ = PlaceTextField(page, {210, 142, 260, 22}, "numberField", kProductFieldUnits);
+    name_ = PlaceTextField(page, {210, 169, 260, 22}, "productNameField", kProductFieldUnits);
+    spec_ =
+        PlaceTextField(page, {210, 196, 260, 22}, "specificationModelField", kProductFieldUnits);
+    batch_ = PlaceTextField(page, {210, 223, 260, 22}, "productBatchNumberField", kBatchFieldUnits);
+    shipment_ =
+        PlaceTextField(page, {210, 250, 260, 22}, "shipmentNumberField", kProductFieldUnits);
     quantity_ = Place(new CNumEdit(&page), {210, 277, 50, 22}, "quantityField");
     quantity_->SetMaximum(kMaxQuantity);
-    unit_ = TextField(page, {310, 277, 60, 22}, "unitField", kUnitFieldUnits);
+    unit_ = PlaceTextField(page, {310, 277, 60, 22}, "unitField", kUnitFieldUnits);
     validity_ = Place(MakeDatePicker(page, false, now), {480, 277, 100, 22}, "validityPicker");
     // The product table keeps two characters of the unit; the field takes no more, and says so.
     QLabel* unitNote = PlaceLabel(page, "", {590, 280, 200, 16}, Qt::AlignLeft);
@@ -122,15 +111,15 @@ bool ProductEditor::eventFilter(QObject* watched, QEvent* event) {
 
 ProductRecord ProductEditor::RecordFromFields() const {
     // The picker holds only times that fit the image's 32 bits.
-    const auto validity = static_cast<std::uint32_t>(PickedTime(*validity_));
-    return MakeProductRecord(0, Utf16(unit_), quantity_->Value(), validity, Utf16(number_),
-                             Utf16(name_), Utf16(spec_), Utf16(shipment_), Utf16(batch_));
+    const auto validity = static_cast<std::uint32_t>(PickerSeconds(*validity_));
+    return MakeProductRecord(0, Utf16(*unit_), quantity_->Value(), validity, Utf16(*number_),
+                             Utf16(*name_), Utf16(*spec_), Utf16(*shipment_), Utf16(*batch_));
 }
 
 void ProductEditor::ShowInFields(const ProductRecord& product) {
     unit_->setText(FromUtf16(product.unit));
     quantity_->setText(QString::number(product.quantity));
-    SetPickedTime(*validity_, product.validity);
+    SetPickerSeconds(*validity_, product.validity);
     name_->setText(FromUtf16(product.name));
     spec_->setText(FromUtf16(product.spec));
     number_->setText(FromUtf16(product.number));
@@ -146,7 +135,7 @@ void ProductEditor::Add() {
     const UserMessage outcome = list_.Add(RecordFromFields());
     if (outcome.icon == MessageIcon::Information)
         Rebuild();
-    messages_.ShowMessage(outcome.text, outcome.caption, outcome.icon);
+    messages_.ShowMessage(outcome.text, outcome.icon);
 }
 
 void ProductEditor::Delete() {
@@ -159,12 +148,11 @@ void ProductEditor::Update() {
     const ProductRecord fields = RecordFromFields();
     const std::optional<int> row = model_.TickedRow();
     if (!row) {
-        messages_.ShowMessage("Please select Product Information first", "Warning",
-                              MessageIcon::Warning);
+        messages_.ShowMessage("Please select Product Information first", MessageIcon::Warning);
         return;
     }
     if (const std::optional<UserMessage> outcome = list_.Update(model_.IdAt(*row), fields))
-        messages_.ShowMessage(outcome->text, outcome->caption, outcome->icon);
+        messages_.ShowMessage(outcome->text, outcome->icon);
     Rebuild();
 }
 

@@ -2,10 +2,12 @@
 
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
+#include "ui/kit/field_values.h"
 #include "ui/kit/line_color_list.h"
 #include "ui/kit/list_column_fit.h"
 #include "ui/kit/page_background.h"
 #include "ui/kit/page_controls.h"
+#include "ui/kit/page_geometry.h"
 #include "ui/kit/row_copy.h"
 
 #include <QButtonGroup>
@@ -22,7 +24,7 @@ CDlgTable::CDlgTable(const AcquisitionController& controller, SessionNotifier& n
                      MessageService& messages, const Clock& clock, QWidget* parent)
     : QWidget(parent), controller_(controller), messages_(messages) {
     setObjectName(QStringLiteral("recordTablePage"));
-    setFixedSize(860, 700);
+    setFixedSize(kPageSize);
     CreateControls();
     SetPickerSeconds(*fromPicker_, clock.Now());
     SetPickerSeconds(*toPicker_, clock.Now());
@@ -60,16 +62,16 @@ void CDlgTable::CreateControls() {
     UseOneFontSize({homeButton_, previousButton_, nextButton_, lastButton_});
 
     QRadioButton* timeRadio = PlaceRadio(page, QString(), {560, 108, 24, 24}, "timeQuery");
-    PlaceLabel(page, QStringLiteral("Query Start Time："), {590, 90, 90, 16});
+    PlaceWhiteLabel(page, QStringLiteral("Query Start Time："), {590, 90, 90, 16});
     fromPicker_ = PlacePicker(page, {590, 108, 150, 24}, "queryFrom");
-    PlaceLabel(page, QStringLiteral("Query End time："), {590, 135, 90, 16});
+    PlaceWhiteLabel(page, QStringLiteral("Query End time："), {590, 135, 90, 16});
     toPicker_ = PlacePicker(page, {590, 153, 150, 24}, "queryTo");
 
     QRadioButton* temperatureRadio =
         PlaceRadio(page, QString(), {560, 228, 24, 24}, "temperatureQuery");
-    PlaceLabel(page, QStringLiteral("Temperature Max(℃)："), {590, 210, 130, 16});
+    PlaceWhiteLabel(page, QStringLiteral("Temperature Max(℃)："), {590, 210, 130, 16});
     maxTemperatureEdit_ = PlaceEdit(page, {590, 228, 150, 24}, "maxTemperature");
-    PlaceLabel(page, QStringLiteral("Temperature Min(℃)："), {590, 255, 130, 16});
+    PlaceWhiteLabel(page, QStringLiteral("Temperature Min(℃)："), {590, 255, 130, 16});
     minTemperatureEdit_ = PlaceEdit(page, {590, 273, 150, 24}, "minTemperature");
 
     queryButton_ = PlaceButton(page, QStringLiteral("Query"), {590, 310, 70, 38}, "query");

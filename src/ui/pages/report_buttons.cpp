@@ -33,12 +33,8 @@ AskSavePath SavePopup(QWidget* parent) {
 }
 
 SaveRequest SaveRequestFor(const ReportPage& page) {
-    // ".pdf" → "pdf"
-    const std::string extension = ReportExtension(page.Kind()) + 1;
-    if (page.Kind() == ReportKind::Pdf)
-        return {extension, "PDF(*.pdf)|*.pdf||", page.reportPath(), "Save PDF"};
-    return {extension, "Workbooks files(*." + extension + ")|*." + extension + "||",
-            page.reportPath(), "Save Excel"};
+    return {ReportDefaultExtension(page.Kind()), ReportFileFilter(page.Kind()), page.reportPath(),
+            page.Kind() == ReportKind::Pdf ? "Save PDF" : "Save Excel"};
 }
 
 void SavePdfReport(CDlgPdf& page, const AskSavePath& askSavePath) {

@@ -4,10 +4,12 @@
 #include "chart/chart_image.h"
 #include "reports/excel_report.h"
 #include "reports/pdf_report.h"
+#include "reports/report_texts.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
 #include "storage/staged_file.h"
 #include "ui/kit/page_background.h"
+#include "ui/kit/page_geometry.h"
 #include "ui/kit/work_beside_window.h"
 
 #include <QAbstractItemModel>
@@ -23,24 +25,31 @@ namespace {
 // is done (boxes belong to that thread).
 class HeldMessages final : public MessageService {
 public:
-    MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+    MessageAnswer ShowMessage(const std::string& text, MessageIcon icon,
                               MessageButtons buttons) override {
-        held_.push_back({text, caption, icon, buttons});
+        held_.push_back({text, {}, icon, buttons, 0});
         return MessageAnswer::Ok;
     }
-    void ShowTimedNotice(const std::string& text, const std::string& caption, int) override {
-        held_.push_back({text, caption, MessageIcon::Information, MessageButtons::Ok});
+    void ShowTimedNotice(const std::string& text, const std::string& caption,
+                         int timeoutMs) override {
+        held_.push_back({text, caption, MessageIcon::Information, MessageButtons::Ok, timeoutMs});
     }
     void ShowOn(MessageService& messages) const {
-        for (const Held& message : held_)
-            messages.ShowMessage(message.text, message.caption, message.icon, message.buttons);
+        for (const Held& message : held_) {
+            if (message.noticeCaption.empty())
+                messages.ShowMessage(message.text, message.icon, message.buttons);
+            else
+                messages.ShowTimedNotice(message.text, message.noticeCaption, message.timeoutMs);
+        }
     }
 
 private:
     struct Held {
-        std::string text, caption;
+        std::string text;
+        std::string noticeCaption;  // empty for a box
         MessageIcon icon;
         MessageButtons buttons;
+        int timeoutMs;
     };
     std::vector<Held> held_;
 };
@@ -52,7 +61,7 @@ ReportPage::ReportPage(ReportKind kind, const AcquisitionController& session,
                        DataRoot dataRoot, QWidget* parent)
     : QWidget(parent), session_(session), messages_(messages), clock_(clock),
       dataRoot_(std::move(dataRoot)), kind_(kind), keptFiles_{dataRoot_, {}, {}} {
-    setFixedSize(860, 700);
+    setFixedSize(kPageSize);
     pathField_ = new QLineEdit(this);
     pathField_->setGeometry(20, 20, 820, 24);
     pathField_->setReadOnly(true);
@@ -94,7 +103,7 @@ ExportResult ReportPage::Logged(ExportResult result) const {
 bool ReportPage::HasRecord() const {
     if (!session_.CurrentRecording().record.samples.empty())
         return true;
-    messages_.ShowMessage("Please Insert Device", "Warning", MessageIcon::Warning);
+    messages_.ShowMessage(kInsertDeviceText, MessageIcon::Warning);
     return false;
 }
 
@@ -106,11 +115,11 @@ bool ReportPage::ConfirmReportPath(const std::filesystem::path& path) {
         messages_.ShowMessage(
             std::string(kind_ == ReportKind::Pdf ? kPdfSaveFailedText : kExcelExportFailedText) +
                 ": " + *refusal,
-            "Error", MessageIcon::Error);
+            MessageIcon::Error);
         return false;
     }
     return !ReplacesExistingFile(path) ||
-           messages_.ShowMessage(ReplaceQuestion(path), "Warning", MessageIcon::Warning,
+           messages_.ShowMessage(ReplaceQuestion(path), MessageIcon::Warning,
                                  MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kHelpBitmap = 177;
 constexpr int kEraseBitmap = 178;
-constexpr QRect kInformationRect{0, 580, 860, 40};
+constexpr QRect kInformationRect{0, 580, kPageSize.width(), 40};
 constexpr QSize kButtonSize{96, 53};
 constexpr int kButtonTop = 500;
 constexpr int kHelpLeftBesideErase = 340;
@@ -76,12 +76,12 @@ void CDlgSysInfo::OpenHelp() {
     // open a web page with is told here, instead of a click that does nothing.
     if (!openUrl_(QUrl::fromLocalFile(QString::fromStdString(helpIndex_.string()))))
         messages_.ShowMessage("The user guide cannot be opened: " + MessagePath(helpIndex_),
-                              "Warning", MessageIcon::Warning, MessageButtons::Ok);
+                              MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void CDlgSysInfo::ConfirmErase() {
-    if (messages_.ShowMessage("Empty All Data?", "Warning", MessageIcon::Warning,
-                              MessageButtons::OkCancel) == MessageAnswer::Ok)
+    if (messages_.ShowMessage("Empty All Data?", MessageIcon::Warning, MessageButtons::OkCancel) ==
+        MessageAnswer::Ok)
         emit eraseConfirmed();
 }
 

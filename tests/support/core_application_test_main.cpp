@@ -1,5 +1,5 @@
-// The Qt tests of the archive run inside one QCoreApplication: queued calls need its event
-// loop, and item models their thread's.
+// Qt tests without widgets run inside one QCoreApplication: queued calls need its event loop,
+// and item models their thread's.
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>

@@ -24,6 +24,8 @@
 #include <QStyleOptionViewItem>
 #include <QTableView>
 #include <algorithm>
+#include <filesystem>
+#include <iterator>
 #include <memory>
 #include <thread>
 
@@ -418,7 +420,7 @@ TEST_F(HistoryPage, ColumnTitlesSortWithOneSharedState) {
 TEST_F(HistoryPage, OneRowCheckedAndLoadAlwaysEndsOnTheChartPage) {
     Store(30);
     Open();
-    QSignalSpy chartRequests(&session.notifier, &SessionNotifier::chartPageRequested);
+    QSignalSpy chartRequests(page.get(), &CDlgStatistics::chartPageRequested);
     const auto startOfRow = [&](int row) { return Cell(row, kStartTimeColumn).replace('_', ' '); };
     const auto loadedStart = [&] {
         return QString::fromStdU16String(
@@ -461,12 +463,19 @@ TEST_F(HistoryPage, OneRowCheckedAndLoadAlwaysEndsOnTheChartPage) {
 
 TEST_F(HistoryPage, ClosingInTheMiddleOfAScanEndsItsThread) {
     Store(500);
+    const auto threadCount = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/task"),
+                             std::filesystem::directory_iterator());
+    };
+    const auto threadsBefore = threadCount();
     for (int i = 0; i < 3; ++i) {
         auto closing =
             std::make_unique<CDlgStatistics>(session.controller, session.notifier, session.messages,
                                              session.clock, DataRoot(session.temp.Path()));
+        EXPECT_EQ(threadCount(), threadsBefore + 1) << i;  // the scanner's
         std::this_thread::sleep_for(std::chrono::milliseconds(3 * i));
         closing.reset();  // waits for the thread; nothing reaches the page after this
+        EXPECT_EQ(threadCount(), threadsBefore) << i;
         QCoreApplication::processEvents();
     }
 }

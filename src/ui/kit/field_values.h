@@ -1,0 +1,34 @@
+#pragma once
+// The values a page's fields show and the reading of typed values back from them.
+
+#include "services/message_service.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QLineEdit;
+
+namespace velka {
+
+// A signed 32-bit decimal integer, blanks around it allowed.
+std::optional<std::int32_t> ParseIntegerText(const QString& text);
+// A finite decimal number with a point ("5.5", "-30", "1e1"), blanks around it allowed.
+std::optional<double> ParseNumberText(const QString& text);
+// How a number field shows its value: up to 15 significant digits, no trailing zeros.
+QString NumberText(double value);
+// An alarm limit as its field shows it: a whole number such as 30 or -5.
+QString WholeNumberText(double value);
+
+// Reads a bound field back into `value`. A text that is not a valid value is refused with
+// "Enter an integer." or "Enter a number.", the focus goes to the field and `value` keeps
+// what it held; the result is then false.
+bool ReadIntegerField(QLineEdit& field, std::int32_t& value, MessageService& messages);
+bool ReadNumberField(QLineEdit& field, double& value, MessageService& messages);
+
+// The image's texts are UTF-16, as the fields are.
+std::u16string Utf16(const QLineEdit& field);
+QString FromUtf16(const std::u16string& text);
+
+}  // namespace velka
