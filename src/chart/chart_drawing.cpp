@@ -281,7 +281,7 @@ std::string HoverLabelText(const ChartScene& scene) {
     const auto sample = static_cast<std::size_t>(k);
     const std::int64_t time = scene.recording.SampleTime(sample);
     // Numbered from 1, as the record table and the reports number the samples.
-    return StringPrintf("ID:%lld\r\nTemp:%s℃\r\nTime:%s\r\n%s", static_cast<long long>(k + 1),
+    return StringPrintf("ID:%lld\r\nTemp:%s℃\r\nTime:%s\r\n%s", static_cast<long long>(k) + 1,
                         FixedDecimal(scene.recording.record.samples[sample].temperature, 1).c_str(),
                         FormatLocalTime(time, kDateFormat).c_str(),
                         FormatLocalTime(time, kTimeOfDayFormat).c_str());

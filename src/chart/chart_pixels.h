@@ -10,7 +10,7 @@ namespace velka {
 
 constexpr int kChartImageWidth = 840;
 constexpr int kChartImageHeight = 480;
-constexpr std::size_t kChartImageRowBytes = kChartImageWidth * 3;
+constexpr std::size_t kChartImageRowBytes = std::size_t{kChartImageWidth} * 3;
 constexpr std::size_t kChartImageBytes = kChartImageRowBytes * kChartImageHeight;  // 1,209,600
 
 struct ChartPixels {

@@ -20,7 +20,8 @@ std::int64_t Count(std::size_t sampleCount) {
 void WidenWindow(LogSummary& summary, std::size_t sampleCount) {
     const std::int64_t first = summary.viewFirst;
     const std::int64_t last = summary.viewLast;
-    const auto mid = static_cast<double>((first + last) / 2);
+    const std::int64_t wholeMid = (first + last) / 2;  // whole samples, as the view counts
+    const auto mid = static_cast<double>(wholeMid);
     const double half = static_cast<double>(last - first) * kWidenFactor * 0.5;
     summary.viewFirst = std::max(TruncateToInt32(mid - half), 0);
     summary.viewLast =
@@ -37,7 +38,8 @@ void NarrowWindow(LogSummary& summary) {
     const std::int64_t last = summary.viewLast;
     if (last - first <= kFewestZoomedSamples)
         return;
-    const auto mid = static_cast<double>((first + last) / 2);
+    const std::int64_t wholeMid = (first + last) / 2;
+    const auto mid = static_cast<double>(wholeMid);
     std::int64_t newFirst =
         TruncateToInt32(mid - static_cast<double>(last - first) * kNarrowFactor * 0.5);
     std::int64_t newLast =
@@ -53,8 +55,10 @@ void NarrowWindow(LogSummary& summary) {
 }
 
 double RangeCentre(const LogSummary& summary) {
-    return static_cast<double>(
-        (static_cast<std::int64_t>(summary.chartMaxInt) + summary.chartMinInt) / 2);
+    // Whole degrees, as the range counts.
+    const std::int64_t wholeCentre =
+        (static_cast<std::int64_t>(summary.chartMaxInt) + summary.chartMinInt) / 2;
+    return static_cast<double>(wholeCentre);
 }
 
 }  // namespace

@@ -85,9 +85,10 @@ std::size_t CountSamplesBeforeZero(const RawSamples& rawSamples) {
 
 SampleConverter::SampleConverter(const ReferenceTable& currentTable) {
     const bool nonIncreasing = IsNonIncreasing(currentTable);
-    for (std::uint16_t v = 1; v < temperatures_.size(); ++v) {
-        temperatures_[v] =
-            LookupTemperature(ResistanceFromSample(v), currentTable, nonIncreasing).temperature;
+    for (std::size_t v = 1; v < temperatures_.size(); ++v) {
+        temperatures_[v] = LookupTemperature(ResistanceFromSample(static_cast<std::uint16_t>(v)),
+                                             currentTable, nonIncreasing)
+                               .temperature;
     }
 }
 

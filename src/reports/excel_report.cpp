@@ -260,8 +260,8 @@ void WriteWorkbookFile(const ReportInputs& inputs,
     InsertChart(sheet, pictureRow, inputs.chartPixels);
     WriteSamples(cells, inputs.recording, tableColumnTitles, 54 + 2 * n);
 
-    // Closing writes the file.
-    owner.release();
+    // Closing writes the file, and frees the workbook.
+    static_cast<void>(owner.release());
     Check(workbook_close(workbook));
 }
 
@@ -269,6 +269,7 @@ void WriteWorkbookFile(const ReportInputs& inputs,
 
 std::vector<std::string> DefaultTableColumnTitles() {
     std::vector<std::string> titles;
+    titles.reserve(kRecordTableColumns.size());
     for (const RecordTableColumn& column : kRecordTableColumns)
         titles.emplace_back(column.title);
     return titles;

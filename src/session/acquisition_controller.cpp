@@ -95,7 +95,8 @@ std::string WrittenPartsText(const TransferFailure& failure) {
 AcquisitionController::AcquisitionController(HidDeviceProvider& provider, MessageService& messages,
                                              const Clock& clock, DataRoot dataRoot,
                                              const LoadedReferenceTables& tables,
-                                             int noticeTimeoutMs, DeviceLinkOptions linkOptions,
+                                             int noticeTimeoutMs,
+                                             const DeviceLinkOptions& linkOptions,
                                              const Clock& fileClock)
     : link_(provider, linkOptions), messages_(messages), clock_(clock), fileClock_(fileClock),
       lockWait_(linkOptions.waitForLogger ? linkOptions.waitForLogger : LockWait(SleepFor)),

@@ -56,7 +56,7 @@ public:
     AcquisitionController(HidDeviceProvider& provider, MessageService& messages, const Clock& clock,
                           DataRoot dataRoot, const LoadedReferenceTables& tables,
                           int noticeTimeoutMs = kDefaultNoticeTimeoutMs,
-                          DeviceLinkOptions linkOptions = {},
+                          const DeviceLinkOptions& linkOptions = {},
                           const Clock& fileClock = MachineClock());
 
     void SetObserver(SessionObserver* observer) {

@@ -16,7 +16,7 @@
 namespace velka {
 
 // The largest settings or table file read: far above any real one.
-constexpr std::size_t kLargestTextFileBytes = 1024 * 1024;
+constexpr std::size_t kLargestTextFileBytes = std::size_t{1024} * 1024;
 
 // Why a file was not read when the system had no objection.
 enum class FileReadError {

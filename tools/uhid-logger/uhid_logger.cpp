@@ -42,7 +42,7 @@ std::system_error SystemError(const char* what) {
 
 // Copies a text into a zero-filled field of the event, keeping its terminating zero.
 void CopyText(std::uint8_t* field, std::size_t capacity, const char* text) {
-    std::memcpy(field, text, std::min(capacity - 1, std::strlen(text)));
+    std::copy_n(text, std::min(capacity - 1, std::strlen(text)), field);
 }
 
 }  // namespace

@@ -169,11 +169,10 @@ void CxSkinButton::paintEvent(QPaintEvent*) {
         if (pressShift_) {
             caption.translate(1, 1);
         }
-    } else if (pictures_.normal.isNull()) {
-        drawPicture(pictures_.normal);
-    } else if (hovering_ && !pictures_.over.isNull()) {
+    } else if (!pictures_.normal.isNull() && hovering_ && !pictures_.over.isNull()) {
+        // The hover and focus pictures only stand in for a normal one.
         drawPicture(pictures_.over);
-    } else if (hasFocus() && !pictures_.focus.isNull()) {
+    } else if (!pictures_.normal.isNull() && hasFocus() && !pictures_.focus.isNull()) {
         drawPicture(pictures_.focus);
     } else {
         drawPicture(pictures_.normal);

@@ -1,6 +1,7 @@
 #include "ui/pages/history_page.h"
 
 #include "archive/queued_delivery.h"
+#include "config/settings_titles.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
 #include "ui/kit/field_values.h"
@@ -35,18 +36,21 @@ struct QueryRadio {
 constexpr QueryRadio kQueryRadios[] = {
     {HistoryQueryMode::StartTime, "Start Time", {35, 565, 100, 22}, "startTimeQuery"},
     {HistoryQueryMode::StopTime, "Stop Time", {35, 595, 100, 22}, "stopTimeQuery"},
-    {HistoryQueryMode::DeliveryDate, "Date Of Delivery", {35, 625, 100, 22}, "deliveryDateQuery"},
-    {HistoryQueryMode::DeviceSerial, "Device S/N", {330, 555, 120, 22}, "deviceSerialQuery"},
+    {HistoryQueryMode::DeliveryDate, title::kDeliveryDate, {35, 625, 100, 22}, "deliveryDateQuery"},
+    {HistoryQueryMode::DeviceSerial,
+     title::kDeviceSerial,
+     {330, 555, 120, 22},
+     "deviceSerialQuery"},
     {HistoryQueryMode::DeliveryCompany,
-     "Delivery Company",
+     title::kDeliveryCompany,
      {330, 580, 120, 22},
      "deliveryCompanyQuery"},
     {HistoryQueryMode::ReceivingCompany,
-     "Receiving Company",
+     title::kReceivingCompany,
      {330, 605, 120, 22},
      "receivingCompanyQuery"},
     {HistoryQueryMode::TransportNumber,
-     "Transport Number",
+     title::kTransportNumber,
      {330, 630, 120, 22},
      "transportNumberQuery"},
 };
@@ -96,6 +100,7 @@ void CDlgStatistics::CreateControls() {
     list_->horizontalHeader()->setSortIndicatorShown(true);
     list_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     std::vector<ListColumnContent> columns;
+    columns.reserve(kHistoryColumns.size());
     for (const HistoryColumnLayout& column : kHistoryColumns)
         columns.push_back({QString::fromUtf16(column.widestText)});
     columns[kNumberColumn].checkBox = true;

@@ -44,6 +44,7 @@ void CDlgTable::CreateControls() {
     list_->setGeometry(20, 20, 500, 624);
     list_->setModel(&model_);
     std::vector<ListColumnContent> columns;
+    columns.reserve(kRecordTableColumns.size());
     for (const RecordTableColumn& column : kRecordTableColumns)
         columns.push_back({QString::fromUtf8(column.widestText.data(),
                                              static_cast<qsizetype>(column.widestText.size()))});

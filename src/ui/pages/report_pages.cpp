@@ -173,6 +173,7 @@ std::vector<std::string> CDlgExcel::SampleTableTitles() const {
         return DefaultTableColumnTitles();
     const QAbstractItemModel& model = *sampleTableHeader_->model();
     std::vector<std::string> titles;
+    titles.reserve(static_cast<std::size_t>(sampleTableHeader_->count()));
     for (int column = 0; column < sampleTableHeader_->count(); ++column)
         titles.push_back(
             model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().toStdString());
