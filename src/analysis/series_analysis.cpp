@@ -1,0 +1,47 @@
+#include "analysis/series_analysis.h"
+
+namespace velka {
+
+std::optional<std::size_t> SeriesAnalysis::FirstAlarmIndex() const {
+    std::optional<std::size_t> first;
+    for (const RuleResult& result : rules) {
+        if (result.outcome.alarmIndex && (!first || *result.outcome.alarmIndex < *first))
+            first = result.outcome.alarmIndex;
+    }
+    return first;
+}
+
+bool SeriesAnalysis::Alarm() const {
+    return FirstAlarmIndex().has_value() || (mktCeiling && mkt > *mktCeiling);
+}
+
+std::optional<SeriesAnalysis> AnalyseSeries(std::span<const double> celsius, int intervalSeconds,
+                                            double activationEnergy,
+                                            const std::vector<ExcursionRule>& rules,
+                                            std::optional<double> mktCeiling) {
+    if (celsius.empty() || intervalSeconds <= 0)
+        return std::nullopt;
+    SeriesAnalysis analysis;
+    analysis.samples = celsius.size();
+    analysis.intervalSeconds = intervalSeconds;
+    const auto count = static_cast<long long>(celsius.size());
+    analysis.durationSeconds = count * intervalSeconds;
+    analysis.tripSeconds = (count - 1) * intervalSeconds;
+    analysis.highest = analysis.lowest = {celsius[0], 0};
+    for (std::size_t i = 1; i < celsius.size(); ++i) {
+        if (celsius[i] > analysis.highest.celsius)
+            analysis.highest = {celsius[i], i};
+        if (celsius[i] < analysis.lowest.celsius)
+            analysis.lowest = {celsius[i], i};
+    }
+    analysis.activationEnergy = activationEnergy;
+    analysis.mkt = MeanKineticTemperature(celsius, activationEnergy);
+    analysis.worstDay =
+        WorstWindowMeanKineticTemperature(celsius, DaySamples(intervalSeconds), activationEnergy);
+    for (const ExcursionRule& rule : rules)
+        analysis.rules.push_back({rule, EvaluateRule(rule, celsius, intervalSeconds)});
+    analysis.mktCeiling = mktCeiling;
+    return analysis;
+}
+
+}  // namespace velka
