@@ -36,6 +36,11 @@ std::optional<std::string> Arguments::Value(const std::string& name) const {
     return it->second;
 }
 
+std::vector<std::string> Arguments::Values(const std::string& name) const {
+    const auto it = repeated.find(name);
+    return it == repeated.end() ? std::vector<std::string>{} : it->second;
+}
+
 std::string Arguments::RequiredValue(const std::string& name) const {
     auto value = Value(name);
     if (!value)
@@ -64,7 +69,11 @@ Arguments ParseArguments(const std::vector<std::string>& arguments, const Option
             parsed.positional.push_back(argument);
             continue;
         }
-        if (kGlobalOptions.contains(argument) || spec.withValue.contains(argument)) {
+        if (spec.repeatable.contains(argument)) {
+            if (i + 1 >= arguments.size())
+                throw UsageError{argument + " needs a value"};
+            parsed.repeated[argument].push_back(arguments[++i]);
+        } else if (kGlobalOptions.contains(argument) || spec.withValue.contains(argument)) {
             if (i + 1 >= arguments.size())
                 throw UsageError{argument + " needs a value"};
             parsed.values[argument] = arguments[++i];

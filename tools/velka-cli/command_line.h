@@ -33,10 +33,13 @@ struct CommandFailure {
 
 struct Arguments {
     std::vector<std::string> positional;
-    std::map<std::string, std::string> values;  // --name VALUE
-    std::set<std::string> flags;                // --name
+    std::map<std::string, std::string> values;                 // --name VALUE
+    std::set<std::string> flags;                               // --name
+    std::map<std::string, std::vector<std::string>> repeated;  // --name VALUE, in order
 
     std::optional<std::string> Value(const std::string& name) const;
+    // Every value of an option that may repeat, in the order given.
+    std::vector<std::string> Values(const std::string& name) const;
     bool Flag(const std::string& name) const { return flags.contains(name); }
     std::string RequiredValue(const std::string& name) const;
     // Integer options, checked against their range.
@@ -48,6 +51,7 @@ struct Arguments {
 struct OptionSpec {
     std::set<std::string> withValue;
     std::set<std::string> flags;
+    std::set<std::string> repeatable = {};  // with a value, given any number of times
 };
 
 // Splits the arguments after the command name; the global options --data-root, --reftable

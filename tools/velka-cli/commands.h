@@ -30,5 +30,6 @@ int RunWriteSettings(const Arguments& arguments, Context& context);
 int RunWatch(const Arguments& arguments, Context& context);
 int RunExport(const Arguments& arguments, Context& context);
 int RunScan(const Arguments& arguments, Context& context);
+int RunAnalyse(const Arguments& arguments, Context& context);
 
 }  // namespace velka::cli

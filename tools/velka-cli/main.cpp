@@ -60,6 +60,15 @@ const Command kCommands[] = {
      {{"--pdf", "--xlsx", "--csv", "--chart"}, {"--force"}},
      RunExport,
      true},
+    {"analyse",
+     "INPUT [--interval S] [--delta-h KJ] [--profile NAME] "
+     "[--rule SIDE,THRESHOLD,strict|inclusive,single|cumulative,DELAY_S]...",
+     "print the cold-chain analysis of a logger image (or, with --interval, of a file of "
+     "temperatures, one a line) as JSON: mean kinetic temperature, the worst 24 hours, and the "
+     "rules of the profile (logger, who-pqs-1, who-pqs-2, usp-crt) or those given",
+     {{"--interval", "--delta-h", "--profile"}, {}, {"--rule"}},
+     RunAnalyse,
+     false},
     {"scan",
      "",
      "scan the archive folder DATA-ROOT/Data and print its entries as JSON, in listing order",

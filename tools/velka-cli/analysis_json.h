@@ -1,0 +1,19 @@
+#pragma once
+// A cold-chain analysis as velka-cli prints it (analyse, and decode under "analysis").
+
+#include "analysis/series_analysis.h"
+
+#include <cstdint>
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <optional>
+
+namespace velka::cli {
+
+// The time of sample k, when the series has times (a logger's recording); none for a text
+// series.
+using SampleTimes = std::function<std::int64_t(std::size_t)>;
+
+nlohmann::json AnalysisJson(const SeriesAnalysis& analysis, const SampleTimes& times);
+
+}  // namespace velka::cli
