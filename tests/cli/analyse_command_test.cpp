@@ -57,6 +57,7 @@ TEST_F(CliTest, AnalyseALoggerImageGivesTheTimesItsDecodeGives) {
     const CliResult result = Run({"analyse", image});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const Json json = Json::parse(result.out);
+    EXPECT_EQ(json, decoded["analysis"]);  // decode prints the same analysis
     EXPECT_EQ(json["profile"], "logger");
     EXPECT_EQ(json["samples"], decoded["samples"].size());
     const auto timeOf = [&](const Json& index) { return 1765000000 + 60 * index.get<long long>(); };

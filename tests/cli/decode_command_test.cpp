@@ -21,7 +21,7 @@ TEST_F(CliTest, DecodePrintsTheWholeRecordingAsOneObject) {
         "upperLimit",      "alarmDelayCount", "ledBlinkInterval", "clockSetTime",
         "deliveryDate",    "deliveryCompany", "receivingCompany", "transportCompany",
         "transportNumber", "products",        "tableUsedBytes",   "startTime",
-        "stopTime",        "summary",         "samples"};
+        "stopTime",        "summary",         "samples",          "analysis"};
     std::vector<std::string> printed;
     for (const auto& [key, value] : ordered.items())
         printed.push_back(key);

@@ -62,4 +62,21 @@ nlohmann::json AnalysisJson(const SeriesAnalysis& analysis, const SampleTimes& t
     };
 }
 
+nlohmann::json LoggerAnalysisJson(const Recording& recording) {
+    std::vector<double> series;
+    series.reserve(recording.record.samples.size());
+    for (const TempSample& sample : recording.record.samples)
+        series.push_back(sample.temperature);
+    const AlarmProfile profile = *FindAlarmProfile(kDefaultAlarmProfile, recording.settings);
+    const std::optional<SeriesAnalysis> analysis =
+        AnalyseSeries(series, recording.settings.logInterval, kDefaultActivationEnergy,
+                      profile.rules, profile.mktCeiling);
+    if (!analysis)
+        return nullptr;
+    nlohmann::json json =
+        AnalysisJson(*analysis, [&recording](std::size_t k) { return recording.SampleTime(k); });
+    json["profile"] = profile.name;
+    return json;
+}
+
 }  // namespace velka::cli

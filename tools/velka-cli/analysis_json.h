@@ -2,6 +2,7 @@
 // A cold-chain analysis as velka-cli prints it (analyse, and decode under "analysis").
 
 #include "analysis/series_analysis.h"
+#include "record/recording.h"
 
 #include <cstdint>
 #include <functional>
@@ -15,5 +16,9 @@ namespace velka::cli {
 using SampleTimes = std::function<std::int64_t(std::size_t)>;
 
 nlohmann::json AnalysisJson(const SeriesAnalysis& analysis, const SampleTimes& times);
+
+// The analysis of a decoded recording by its own limits (the logger profile, the default ΔH),
+// as decode, read and erase print it under "analysis"; null for a record without samples.
+nlohmann::json LoggerAnalysisJson(const Recording& recording);
 
 }  // namespace velka::cli

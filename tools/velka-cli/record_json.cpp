@@ -1,5 +1,6 @@
 #include "record_json.h"
 
+#include "analysis_json.h"
 #include "record/text_encoding.h"
 
 namespace velka::cli {
@@ -76,6 +77,7 @@ Json RecordingJson(const LoggerImage& image, const Recording& recording) {
              {"alarm", sample.alarm}});
     }
     json["samples"] = std::move(samples);
+    json["analysis"] = LoggerAnalysisJson(recording);
     return json;
 }
 
