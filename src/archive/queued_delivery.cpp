@@ -55,9 +55,11 @@ public:
 
 protected:
     bool event(QEvent* event) override {
+        // Before anything of the event is read, its type too; for an event that was not posted
+        // by Post nothing was released at its address, and the acquire does nothing.
+        AcquireFromPoster(event);
         if (event->type() != kCallEvent)
             return QObject::event(event);
-        AcquireFromPoster(event);
         static_cast<CallEvent*>(event)->call();
         return true;
     }
