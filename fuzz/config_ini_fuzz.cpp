@@ -1,6 +1,6 @@
 // Arbitrary bytes as the window's config.ini: reading never fails, and a value set is read back
 // unchanged while every other line of the file stays as it was.
-#include "app/profile_file.h"
+#include "storage/profile_file.h"
 
 #include <cstdint>
 #include <cstdlib>

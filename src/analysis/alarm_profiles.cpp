@@ -15,6 +15,18 @@ std::vector<std::string> AlarmProfileNames() {
     return {"logger", "who-pqs-1", "who-pqs-2", "usp-crt"};
 }
 
+std::string AlarmProfileTitle(std::string_view name) {
+    if (name == "logger")
+        return "The logger's own limits";
+    if (name == "who-pqs-1")
+        return "WHO PQS shipping indicator, type 1";
+    if (name == "who-pqs-2")
+        return "WHO PQS shipping indicator, type 2";
+    if (name == "usp-crt")
+        return "USP controlled room temperature";
+    return std::string(name);
+}
+
 std::optional<AlarmProfile> FindAlarmProfile(std::string_view name,
                                              const LoggerSettings& settings) {
     using enum RuleSide;

@@ -24,6 +24,9 @@ struct AlarmProfile {
 // "logger", "who-pqs-1", "who-pqs-2", "usp-crt".
 std::vector<std::string> AlarmProfileNames();
 
+// What the profile stands for, for a chooser: "WHO PQS shipping indicator, type 1".
+std::string AlarmProfileTitle(std::string_view name);
+
 // The profile of that name; none for an unknown name. "logger" takes the recording's limits,
 // strict, single, with its alarm delay (alarmDelayCount × logInterval), one rule per side.
 std::optional<AlarmProfile> FindAlarmProfile(std::string_view name, const LoggerSettings& settings);

@@ -13,18 +13,32 @@ bool Beyond(const ExcursionRule& rule, double value) {
     return rule.inclusive ? value <= rule.threshold : value < rule.threshold;
 }
 
-// "24 h", "30 min", "90 s", "no delay".
 std::string DelayText(int seconds) {
-    if (seconds == 0)
-        return "no delay";
-    if (seconds % 3600 == 0)
-        return std::to_string(seconds / 3600) + " h";
-    if (seconds % 60 == 0)
-        return std::to_string(seconds / 60) + " min";
-    return std::to_string(seconds) + " s";
+    return seconds == 0 ? "no delay" : DurationText(seconds);
 }
 
 }  // namespace
+
+std::string DurationText(long long seconds) {
+    constexpr long long kMinute = 60;
+    constexpr long long kHour = 60 * kMinute;
+    constexpr long long kDay = 24 * kHour;
+    if (seconds == 0)
+        return "0 min";
+    std::string text;
+    const auto part = [&text](long long count, const char* unit) {
+        if (count != 0)
+            text += (text.empty() ? "" : " ") + std::to_string(count) + " " + unit;
+    };
+    // Days only from two on: "24 h" and "36 h" read better than "1 d 12 h".
+    const long long days = seconds >= 2 * kDay ? seconds / kDay : 0;
+    seconds -= days * kDay;
+    part(days, "d");
+    part(seconds / kHour, "h");
+    part(seconds % kHour / kMinute, "min");
+    part(seconds % kMinute, "s");
+    return text;
+}
 
 std::string RuleText(const ExcursionRule& rule) {
     return std::string(rule.side == RuleSide::Above ? "above " : "below ") +

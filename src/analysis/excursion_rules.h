@@ -22,6 +22,9 @@ struct ExcursionRule {
     bool operator==(const ExcursionRule&) const = default;
 };
 
+// A span of time in words: "0 min", "90 s" as "1 min 30 s", "24 h", "1 h 35 min", "3 d 2 h".
+std::string DurationText(long long seconds);
+
 // The rule in words, as the reports print it: "above 8.0 °C, single event, 30 min, strict".
 std::string RuleText(const ExcursionRule& rule);
 

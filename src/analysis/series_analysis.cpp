@@ -2,13 +2,19 @@
 
 namespace velka {
 
-std::optional<std::size_t> SeriesAnalysis::FirstAlarmIndex() const {
-    std::optional<std::size_t> first;
+const RuleResult* SeriesAnalysis::FirstFiredRule() const {
+    const RuleResult* first = nullptr;
     for (const RuleResult& result : rules) {
-        if (result.outcome.alarmIndex && (!first || *result.outcome.alarmIndex < *first))
-            first = result.outcome.alarmIndex;
+        const std::optional<std::size_t>& index = result.outcome.alarmIndex;
+        if (index && (first == nullptr || *index < *first->outcome.alarmIndex))
+            first = &result;
     }
     return first;
+}
+
+std::optional<std::size_t> SeriesAnalysis::FirstAlarmIndex() const {
+    const RuleResult* first = FirstFiredRule();
+    return first != nullptr ? first->outcome.alarmIndex : std::nullopt;
 }
 
 bool SeriesAnalysis::Alarm() const {

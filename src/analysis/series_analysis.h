@@ -36,6 +36,9 @@ struct SeriesAnalysis {
     std::vector<RuleResult> rules;
     std::optional<double> mktCeiling;
 
+    // The rule that fires first (the earlier in the list of two that fire on one sample); null
+    // when none does.
+    const RuleResult* FirstFiredRule() const;
     // The first sample at which a rule fires; none when none does.
     std::optional<std::size_t> FirstAlarmIndex() const;
     // A rule fired, or the MKT is above the profile's ceiling.

@@ -1,9 +1,10 @@
 #include "app/app_settings.h"
 
-#include "app/profile_file.h"
+#include "config/analysis_settings.h"
 #include "record/text_encoding.h"
 #include "storage/data_root.h"
 #include "storage/file_io.h"
+#include "storage/profile_file.h"
 
 #include <algorithm>
 #include <charconv>
@@ -13,7 +14,6 @@
 namespace velka {
 namespace {
 
-constexpr const char* kSection = "Velka";
 // The key names are the ones earlier versions of the file used, spelling included.
 constexpr const char* kCheckWpEnableKey = "Check WP Enable";
 constexpr const char* kProductInfoKey = "Product Info";
@@ -64,43 +64,31 @@ AppSettings LoadAppSettings(const std::filesystem::path& configFile) {
         return settings;
     const ProfileFile file = ProfileFile::Parse(*text);
     settings.checkWpEnable =
-        IntegerOf(file.Value(kSection, kCheckWpEnableKey), settings.checkWpEnable);
+        IntegerOf(file.Value(kSettingsSection, kCheckWpEnableKey), settings.checkWpEnable);
     // Earlier versions wrote their placeholder texts ("XXX" for a distributor's name) back into
     // the file; those are no one's texts, and give way to the product's own.
-    if (auto value = file.Value(kSection, kProductInfoKey); value && *value != kOldProductInfo)
+    if (auto value = file.Value(kSettingsSection, kProductInfoKey);
+        value && *value != kOldProductInfo)
         settings.productInfo = CutText(*value);
-    if (auto value = file.Value(kSection, kCompanyInfoKey); value && *value != kOldCompanyInfo)
+    if (auto value = file.Value(kSettingsSection, kCompanyInfoKey);
+        value && *value != kOldCompanyInfo)
         settings.companyInfo = CutText(*value);
     settings.noticeTimeoutMs =
-        IntegerOf(file.Value(kSection, kNoticeTimeoutKey), settings.noticeTimeoutMs);
+        IntegerOf(file.Value(kSettingsSection, kNoticeTimeoutKey), settings.noticeTimeoutMs);
+    settings.analysis = ReadAnalysisChoice(file);
     return settings;
 }
 
 std::error_code SaveAppSettings(const std::filesystem::path& configFile,
                                 const AppSettings& settings) {
-    // A config.ini that is a link (kept in a dotfiles folder) is written where it points.
-    std::error_code error;
-    std::filesystem::path target = configFile;
-    if (std::filesystem::symlink_status(configFile, error).type() ==
-        std::filesystem::file_type::symlink) {
-        target = std::filesystem::weakly_canonical(configFile, error);
-        if (error)
-            return error;
-    }
-    if (!EnsureDirectory(target.parent_path()))
-        return std::make_error_code(std::errc::not_a_directory);
-
-    // A file that exists but cannot be read is left alone rather than replaced by one that has
-    // lost whatever else it held.
-    const std::optional<std::string> text = ReadWholeFile(target);
-    if (!text && std::filesystem::exists(target, error))
-        return std::make_error_code(std::errc::permission_denied);
-    ProfileFile file = ProfileFile::Parse(text.value_or(std::string()));
-    file.SetValue(kSection, kCheckWpEnableKey, std::to_string(settings.checkWpEnable));
-    file.SetValue(kSection, kProductInfoKey, settings.productInfo);
-    file.SetValue(kSection, kCompanyInfoKey, settings.companyInfo);
-    file.SetValue(kSection, kNoticeTimeoutKey, std::to_string(settings.noticeTimeoutMs));
-    return WriteFileAtomically(target, file.Text());
+    return UpdateProfileFile(configFile, [&settings](ProfileFile& file) {
+        file.SetValue(kSettingsSection, kCheckWpEnableKey, std::to_string(settings.checkWpEnable));
+        file.SetValue(kSettingsSection, kProductInfoKey, settings.productInfo);
+        file.SetValue(kSettingsSection, kCompanyInfoKey, settings.companyInfo);
+        file.SetValue(kSettingsSection, kNoticeTimeoutKey,
+                      std::to_string(settings.noticeTimeoutMs));
+        PutAnalysisChoice(file, settings.analysis);
+    });
 }
 
 }  // namespace velka

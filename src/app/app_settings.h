@@ -1,8 +1,10 @@
 #pragma once
-// The four user settings of the program, kept in section [Velka] of its config.ini: read once at
-// start-up (a missing file or key gives the default, silently) and written back, all four, when
-// the program ends, so the first run leaves a complete file.
+// The user settings of the program, kept in section [Velka] of its config.ini: read once at
+// start-up (a missing file or key gives the default, silently) and written back, all of them,
+// when the program ends, so the first run leaves a complete file. The analysis choice is also
+// written whenever the user changes it.
 
+#include "analysis/recording_analysis.h"
 #include "session/acquisition_controller.h"
 
 #include <filesystem>
@@ -25,6 +27,8 @@ struct AppSettings {
     std::string companyInfo = kDefaultCompanyInfo;
     // How long each of the two plug-in notices stays up.
     int noticeTimeoutMs = kDefaultNoticeTimeoutMs;
+    // "MKT Activation Energy" and "Alarm Profile".
+    AnalysisChoice analysis;
 
     bool operator==(const AppSettings&) const = default;
 };
@@ -34,7 +38,7 @@ struct AppSettings {
 constexpr std::size_t kMaxSettingTextUnits = 259;
 
 AppSettings LoadAppSettings(const std::filesystem::path& configFile);
-// Writes the four keys in their fixed order, keeping whatever else the file holds. The program
+// Writes the keys in their fixed order, keeping whatever else the file holds. The program
 // ignores a failure (the settings are simply not kept); the result is for tests.
 std::error_code SaveAppSettings(const std::filesystem::path& configFile,
                                 const AppSettings& settings);

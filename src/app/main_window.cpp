@@ -5,6 +5,7 @@
 #include "app/app_settings.h"
 #include "app/demo_logger.h"
 #include "app/region_from_bitmap.h"
+#include "config/analysis_settings.h"
 #include "ui/kit/page_geometry.h"
 #include "ui/kit/skin_bitmaps.h"
 #include "ui/kit/skin_button.h"
@@ -72,6 +73,7 @@ CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
       controller_(services.provider, services.messages, services.clock, services.dataRoot,
                   services.tables, services.settings.noticeTimeoutMs, WindowLinkOptions()),
       notifier_(controller_) {
+    controller_.SetAnalysisChoice(services.settings.analysis);
     // The title also names the window for tools (X11 WM_NAME).
     setWindowTitle(QStringLiteral("Velka"));
     setWindowIcon(ApplicationIcon());
@@ -155,6 +157,13 @@ void CVelkaDlg::ConnectSession() {
     connect(pages_.history, &CDlgStatistics::chartPageRequested, this,
             &CVelkaDlg::ShowChartFromHistory);
     connect(pages_.system, &CDlgSysInfo::eraseConfirmed, this, &CVelkaDlg::EraseLogger);
+    // The choice is kept at once, so that a velka-cli watching beside the window judges the
+    // next logger by it; a file that cannot be written keeps it for this run only, as the other
+    // settings.
+    connect(&notifier_, &SessionNotifier::analysisChoiceChanged, this, [this] {
+        if (!services_.settingsFile.empty())
+            SaveAnalysisChoice(services_.settingsFile, controller_.Analysis());
+    });
 }
 
 CxSkinButton* CVelkaDlg::Button(int controlId) const {

@@ -36,7 +36,7 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
 
     const std::filesystem::path configFile =
         options.configFile.value_or(DefaultConfigFile(environment));
-    const AppSettings settings = LoadAppSettings(configFile);
+    AppSettings settings = LoadAppSettings(configFile);
 
     std::unique_ptr<Clock> clock;
     if (options.now)
@@ -78,6 +78,7 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
     window->show();
     QApplication::exec();
     shownWindow = nullptr;
+    settings.analysis = window->Controller().Analysis();
 
     // The shutdown order: the window with the session and the device link, the hot-plug
     // registration, the single-instance lock, and the settings last.

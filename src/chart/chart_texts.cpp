@@ -1,5 +1,6 @@
 #include "chart/chart_texts.h"
 
+#include "analysis/analysis_texts.h"
 #include "config/settings_titles.h"
 #include "record/decimal_text.h"
 #include "record/local_time.h"
@@ -37,6 +38,17 @@ std::string LoggingSummaryText(const Recording& recording) {
         FixedDecimal(summary.highest, 1).c_str(), FixedDecimal(summary.average, 1).c_str(),
         start.c_str(), FixedDecimal(summary.lowest, 1).c_str(),
         static_cast<int>(recording.record.samples.size()), stop.c_str());
+}
+
+std::string AnalysisSummaryText(const RecordingAnalysis& analysis, const Recording& recording) {
+    // The logger profile holds one rule a side: above the upper limit, below the lower.
+    const std::vector<RuleResult>& limits = analysis.limits.rules;
+    return "MKT：" + MktText(analysis.profile) + "\t\tAbove Limit：" +
+           TimeBeyondText(limits.at(0).outcome) + "\t\tBelow Limit：" +
+           TimeBeyondText(limits.at(1).outcome) + "\r\nLongest Excursion：" +
+           LongestExcursionText(analysis.limits) + "\t\t" +
+           AlarmStatusText(analysis.profile, recording) + " (profile " + analysis.profileName +
+           ")\r\n";
 }
 
 std::string CheckResultText(const SampleList& samples) {

@@ -1,6 +1,7 @@
 #pragma once
 // The two texts above the chart and the check result of the record.
 
+#include "analysis/recording_analysis.h"
 #include "record/recording.h"
 
 #include <string>
@@ -14,6 +15,11 @@ std::string DeviceInformationText(const LoggerSettings& settings);
 // The logging summary box: highest, lowest and average temperature, number of points, start
 // and stop time in local time.
 std::string LoggingSummaryText(const Recording& recording);
+
+// The two lines the logging summary box shows under those: the MKT, the time beyond the
+// recording's own limits with its events, the longest excursion, and the verdict of the chosen
+// alarm profile.
+std::string AnalysisSummaryText(const RecordingAnalysis& analysis, const Recording& recording);
 
 // "Check Result：PASS" when no sample lies outside the limits, else "Check Result：FAIL".
 std::string CheckResultText(const SampleList& samples);

@@ -328,6 +328,14 @@ void AcquisitionController::SetChartView(const LogSummary& view) {
     observer_->ChartViewChanged();
 }
 
+void AcquisitionController::SetAnalysisChoice(const AnalysisChoice& choice) {
+    const AnalysisChoice usable = UsableAnalysisChoice(choice);
+    if (usable == analysisChoice_)
+        return;
+    analysisChoice_ = usable;
+    observer_->AnalysisChoiceChanged();
+}
+
 EraseOutcome AcquisitionController::HandleEraseRequest() {
     std::string refusal;
     ExclusiveLock archiveLock;

@@ -5,6 +5,7 @@
 // logger). It owns the session state; the window reads it and is told about changes through
 // SessionObserver; everything the user must see goes through the MessageService.
 
+#include "analysis/recording_analysis.h"
 #include "device/device_link.h"
 #include "device/device_watcher.h"
 #include "record/logger_image.h"
@@ -120,6 +121,14 @@ public:
         return link_.devicePresent() && readLogger_.serialNumber > kHighestSerialWithoutErase;
     }
 
+    // --- the analysis ---
+
+    // The activation energy and alarm profile by which the window and its reports analyse the
+    // recording. A change re-evaluates what is shown (AnalysisChoiceChanged) and touches neither
+    // the logger nor the archive; an unusable value gives way to its default.
+    const AnalysisChoice& Analysis() const { return analysisChoice_; }
+    void SetAnalysisChoice(const AnalysisChoice& choice);
+
     // --- the reference tables ---
 
     // Whether the delivered tables can convert anything. When they cannot, the window says so
@@ -197,6 +206,7 @@ private:
 
     LoggerImage image_{};
     Recording recording_;
+    AnalysisChoice analysisChoice_;
     LoggerSettings pageSettings_;
     std::filesystem::path shownStoredRecording_;
     std::uint16_t calibrationA_ = 0;

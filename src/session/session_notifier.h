@@ -27,6 +27,7 @@ public:
     void HistoryRefreshRequested() override { emit historyRefreshRequested(); }
     void SettingsWritten(bool success) override { emit settingsWritten(success); }
     void ChartViewChanged() override { emit chartViewChanged(); }
+    void AnalysisChoiceChanged() override { emit analysisChoiceChanged(); }
 
 signals:
     void recordCleared();
@@ -38,6 +39,7 @@ signals:
     void historyRefreshRequested();
     void settingsWritten(bool success);
     void chartViewChanged();
+    void analysisChoiceChanged();
 
 private:
     AcquisitionController& controller_;

@@ -30,6 +30,8 @@ public:
     // The chart's view window or temperature range changed (zoom, pan, restore): the chart
     // lays itself out again; the reports take the new view.
     virtual void ChartViewChanged() {}
+    // The activation energy or alarm profile changed: the summary and reports analyse anew.
+    virtual void AnalysisChoiceChanged() {}
 };
 
 }  // namespace velka

@@ -36,7 +36,8 @@ std::optional<std::string> DataRootProblem(const DataRoot& root);
 std::filesystem::path HomeFolder();
 
 // The window's settings file: $XDG_CONFIG_HOME/velka/config.ini, else
-// HOME/.config/velka/config.ini.
+// HOME/.config/velka/config.ini. Its keys are in this one section.
+inline constexpr const char* kSettingsSection = "Velka";
 std::filesystem::path DefaultSettingsFile(const std::string& xdgConfigHome,
                                           const std::filesystem::path& home);
 

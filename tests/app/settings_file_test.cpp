@@ -2,8 +2,8 @@
 // with their defaults and cuts, and what the program leaves in the file at exit.
 
 #include "app/app_settings.h"
-#include "app/profile_file.h"
 #include "storage/file_io.h"
+#include "storage/profile_file.h"
 #include "temp_dir.h"
 
 #include <fstream>

@@ -1,5 +1,6 @@
 #include "ui/pages/chart_page.h"
 
+#include "analysis/alarm_profiles.h"
 #include "chart/chart_texts.h"
 #include "chart/chart_view.h"
 #include "reports/report_texts.h"
@@ -9,6 +10,8 @@
 #include "ui/kit/page_geometry.h"
 #include "ui/kit/skin_button.h"
 
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -23,6 +26,16 @@ constexpr int kTextLeft = 10;
 constexpr int kTextWidth = 840;
 constexpr int kZoomButtonTop = 645;
 constexpr int kZoomButtonSize = 51;
+// The logging summary holds four lines: the statistics and the analysis. The chart frame gives
+// its top to the two analysis lines and keeps its bottom above the zoom buttons.
+constexpr int kSummaryHeight = 78;
+constexpr int kAnalysisLinesHeight = 34;
+// The choosers, left and right of the zoom buttons.
+constexpr int kChooserLabelTop = 646;
+constexpr int kChooserTop = 666;
+constexpr int kChooserHeight = 26;
+constexpr QRect kProfileChooser{kTextLeft, kChooserTop, 250, kChooserHeight};
+constexpr QRect kEnergyChooser{660, kChooserTop, 190, kChooserHeight};
 // A tab advances to the next multiple of 48 pixels, the classic stop of a multi-line edit, so
 // that the columns of the two texts line up as their tabs intend.
 constexpr qreal kTabStopPixels = 48;
@@ -92,16 +105,18 @@ CDlgGraph::CDlgGraph(AcquisitionController& session, SessionNotifier& notifier, 
     deviceInformation_ = MakeTextField(this, QRect(kTextLeft, 26, kTextWidth, 58));
     MakeLabel(this, QLatin1String(kLoggingSummaryHeading) + QStringLiteral("："),
               QRect(kTextLeft, 90, kTextWidth, 18));
-    loggingSummary_ = MakeTextField(this, QRect(kTextLeft, 110, kTextWidth, 44));
+    loggingSummary_ = MakeTextField(this, QRect(kTextLeft, 110, kTextWidth, kSummaryHeight));
 
     auto* chartFrame = new QFrame(this);
-    chartFrame->setGeometry(kChartFrameLeft, kChartFrameTop, kChartFrameWidth, kChartFrameHeight);
+    chartFrame->setGeometry(kChartFrameLeft, kChartFrameTop + kAnalysisLinesHeight,
+                            kChartFrameWidth, kChartFrameHeight - kAnalysisLinesHeight);
     chartFrame->setFrameShape(QFrame::Box);
     // The chart under the frame takes the mouse.
     chartFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
     plotRect_ = PlotRectOfFrame(chartFrame->geometry());
 
     AddZoomButtons();
+    AddAnalysisChoosers();
     // The page hears of no move once the mouse is over one of its controls: entering one is
     // leaving the chart.
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -113,6 +128,11 @@ CDlgGraph::CDlgGraph(AcquisitionController& session, SessionNotifier& notifier, 
     });
     connect(&notifier, &SessionNotifier::recordCleared, this, &CDlgGraph::LayoutAgain);
     connect(&notifier, &SessionNotifier::chartViewChanged, this, &CDlgGraph::LayoutAgain);
+    connect(&notifier, &SessionNotifier::analysisChoiceChanged, this, [this] {
+        ShowAnalysisChoice();
+        if (!session_.CurrentRecording().record.samples.empty())
+            RefreshChartPage();
+    });
 
     LayoutAgain();
     if (!session_.CurrentRecording().record.samples.empty())
@@ -133,10 +153,53 @@ void CDlgGraph::AddZoomButtons() {
     }
 }
 
+void CDlgGraph::AddAnalysisChoosers() {
+    MakeLabel(this, QStringLiteral("Alarm Profile："),
+              QRect(kProfileChooser.left(), kChooserLabelTop, kProfileChooser.width(), 18));
+    alarmProfile_ = new QComboBox(this);
+    alarmProfile_->setGeometry(kProfileChooser);
+    alarmProfile_->setAccessibleName(QStringLiteral("Alarm Profile"));
+    for (const std::string& name : AlarmProfileNames())
+        alarmProfile_->addItem(QString::fromStdString(AlarmProfileTitle(name)),
+                               QString::fromStdString(name));
+
+    MakeLabel(this, QStringLiteral("MKT Activation Energy："),
+              QRect(kEnergyChooser.left(), kChooserLabelTop, kEnergyChooser.width(), 18));
+    activationEnergy_ = new QDoubleSpinBox(this);
+    activationEnergy_->setGeometry(kEnergyChooser);
+    activationEnergy_->setAccessibleName(QStringLiteral("MKT Activation Energy"));
+    activationEnergy_->setRange(kLowestActivationEnergy, kHighestActivationEnergy);
+    activationEnergy_->setDecimals(3);
+    activationEnergy_->setSingleStep(1.0);
+    activationEnergy_->setSuffix(QStringLiteral(" kJ/mol"));
+    // A value typed in counts once it is complete (Enter or leaving the field), not at every key.
+    activationEnergy_->setKeyboardTracking(false);
+
+    ShowAnalysisChoice();
+    connect(alarmProfile_, &QComboBox::currentIndexChanged, this, &CDlgGraph::ChooseAnalysis);
+    connect(activationEnergy_, &QDoubleSpinBox::valueChanged, this, &CDlgGraph::ChooseAnalysis);
+}
+
+void CDlgGraph::ShowAnalysisChoice() {
+    const AnalysisChoice& choice = session_.Analysis();
+    const QSignalBlocker profileBlocker(alarmProfile_);
+    const QSignalBlocker energyBlocker(activationEnergy_);
+    alarmProfile_->setCurrentIndex(alarmProfile_->findData(QString::fromStdString(choice.profile)));
+    activationEnergy_->setValue(choice.activationEnergy);
+}
+
+void CDlgGraph::ChooseAnalysis() {
+    session_.SetAnalysisChoice(
+        {activationEnergy_->value(), alarmProfile_->currentData().toString().toStdString()});
+}
+
 void CDlgGraph::RefreshChartPage() {
     const Recording& recording = session_.CurrentRecording();
     deviceInformation_->setPlainText(DisplayText(DeviceInformationText(recording.settings)));
-    loggingSummary_->setPlainText(DisplayText(LoggingSummaryText(recording)));
+    std::string summary = LoggingSummaryText(recording);
+    if (const auto analysis = AnalyseRecording(recording, session_.Analysis()))
+        summary += AnalysisSummaryText(*analysis, recording);
+    loggingSummary_->setPlainText(DisplayText(summary));
     update();
 }
 

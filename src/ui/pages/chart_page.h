@@ -1,9 +1,10 @@
 #pragma once
-// The chart page: the logger's device information and logging summary above the chart of the
-// recording, five zoom buttons below it, a hover label that follows the mouse and panning by
-// dragging with the left button. The view (window of samples and temperature range) belongs to
-// the session; the page changes it only through the session and lays itself out again when the
-// session says the view or the record changed.
+// The chart page: the logger's device information and logging summary (with the cold-chain
+// analysis) above the chart of the recording, five zoom buttons below it between the choosers of
+// the alarm profile and the MKT's activation energy, a hover label that follows the mouse and
+// panning by dragging with the left button. The view (window of samples and temperature range)
+// belongs to the session; the page changes it only through the session and lays itself out again
+// when the session says the view or the record changed.
 
 #include "chart/chart_drawing.h"
 #include "chart/chart_geometry.h"
@@ -15,6 +16,8 @@
 #include <string>
 
 class QAbstractButton;
+class QComboBox;
+class QDoubleSpinBox;
 class QPlainTextEdit;
 
 namespace velka {
@@ -50,6 +53,10 @@ private:
     using ViewOperation = bool (*)(LogSummary& summary, std::size_t sampleCount);
 
     void AddZoomButtons();
+    void AddAnalysisChoosers();
+    // The choosers show the session's choice, without handing it back.
+    void ShowAnalysisChoice();
+    void ChooseAnalysis();
     // Runs a zoom or restore on a copy of the session's view and hands a change to the session.
     void ChangeView(ViewOperation operation);
     // LayoutChart of the session's record and view; the cached chart is drawn anew.
@@ -64,6 +71,8 @@ private:
     AcquisitionController& session_;
     QPlainTextEdit* deviceInformation_;
     QPlainTextEdit* loggingSummary_;
+    QComboBox* alarmProfile_ = nullptr;
+    QDoubleSpinBox* activationEnergy_ = nullptr;
     PlotRect plotRect_;
 
     ChartLayout layout_;

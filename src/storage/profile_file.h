@@ -6,9 +6,12 @@
 // used: it percent-encodes the spaces of our keys and quotes values, so the file would no
 // longer be the plain one users and other tools expect.
 
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace velka {
@@ -40,5 +43,12 @@ private:
     std::string lineEnd_ = "\n";
     bool byteOrderMark_ = false;
 };
+
+// Reads the file, lets `change` set its values, and writes it back through the staged writer,
+// keeping whatever else it holds. A file that is a link (kept in a dotfiles folder) is written
+// where it points; a missing file and its folder are made; a file that exists but cannot be read
+// is left alone rather than replaced by one that has lost its other lines.
+std::error_code UpdateProfileFile(const std::filesystem::path& path,
+                                  const std::function<void(ProfileFile&)>& change);
 
 }  // namespace velka
