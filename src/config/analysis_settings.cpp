@@ -45,7 +45,8 @@ AnalysisChoice LoadAnalysisChoice(const std::filesystem::path& path) {
 
 std::error_code SaveAnalysisChoice(const std::filesystem::path& path,
                                    const AnalysisChoice& choice) {
-    return UpdateProfileFile(path, [&choice](ProfileFile& file) { PutAnalysisChoice(file, choice); });
+    return UpdateProfileFile(path,
+                             [&choice](ProfileFile& file) { PutAnalysisChoice(file, choice); });
 }
 
 }  // namespace velka

@@ -1,5 +1,6 @@
 #include "reports/excel_report.h"
 
+#include "analysis/analysis_texts.h"
 #include "chart/chart_bitmap.h"
 #include "config/settings_titles.h"
 #include "record/decimal_text.h"
@@ -7,6 +8,7 @@
 #include "record/record_table_columns.h"
 #include "record/string_format.h"
 #include "record/text_encoding.h"
+#include "reports/analysis_report.h"
 #include "reports/report_fields.h"
 #include "reports/report_file.h"
 #include "reports/report_texts.h"
@@ -219,6 +221,47 @@ void WriteSamples(SheetWriter& cells, const Recording& recording,
     }
 }
 
+// The second worksheet: each value of the analysis on a row (its title in A, its text across
+// B:F), then the profile's rules under heads, one a row.
+void WriteAnalysisSheet(lxw_workbook* workbook, const ReportInputs& inputs) {
+    const Recording& recording = inputs.recording;
+    const std::optional<RecordingAnalysis> analysis = AnalyseRecording(recording, inputs.analysis);
+    if (!analysis)
+        return;
+    const AnalysisReport report = MakeAnalysisReport(*analysis, recording);
+    lxw_worksheet* sheet = workbook_add_worksheet(workbook, kAnalysisHeading);
+    if (sheet == nullptr)
+        throw ReportFailure("cannot add the analysis worksheet");
+    SheetWriter cells(workbook, sheet);
+    // Rule texts are up to about 45 characters; the value texts span B:F.
+    Check(worksheet_set_column(sheet, 0, 0, 46, cells.Centred()));
+    Check(worksheet_set_column(sheet, 1, LXW_COL_MAX - 1, kColumnWidthCharacters, cells.Centred()));
+    Check(worksheet_merge_range(sheet, 0, 0, 0, 5, kAnalysisHeading, cells.Centred()));
+
+    int row = 3;
+    for (const AnalysisValueRow& value : report.values) {
+        cells.Text(row, A, std::string(value.title) + "：");
+        Check(worksheet_merge_range(sheet, SheetWriter::Row(row), 1, SheetWriter::Row(row), 5,
+                                    FitToCell(value.value).c_str(), cells.Centred()));
+        ++row;
+    }
+    row += 1;
+    for (std::size_t c = 0; c < kAnalysisRuleHeads.size(); ++c)
+        cells.Text(row, A + static_cast<int>(c), kAnalysisRuleHeads[c]);
+    for (const AnalysisRuleRow& rule : report.rules) {
+        ++row;
+        cells.Text(row, A, rule.rule);
+        cells.WholeNumber(row, B, static_cast<double>(rule.events));
+        cells.Text(row, C, rule.timeBeyond);
+        cells.Text(row, D, rule.longest);
+        cells.Text(row, E, rule.firstOut);
+        cells.Text(row, F, rule.alarm);
+    }
+    if (!report.note.empty())
+        Check(worksheet_merge_range(sheet, SheetWriter::Row(row + 2), 0, SheetWriter::Row(row + 2),
+                                    5, report.note.c_str(), cells.Centred()));
+}
+
 // The document's title and creation time; the time is the report date, so that a workbook is
 // the same file whenever it is made from the same record at the same (injected) time.
 void SetProperties(lxw_workbook* workbook, const Clock& clock) {
@@ -259,6 +302,7 @@ void WriteWorkbookFile(const ReportInputs& inputs,
                                 kPictureColumns - 1, "", cells.Centred()));
     InsertChart(sheet, pictureRow, inputs.chartPixels);
     WriteSamples(cells, inputs.recording, tableColumnTitles, 54 + 2 * n);
+    WriteAnalysisSheet(workbook, inputs);
 
     // Closing writes the file, and frees the workbook.
     static_cast<void>(owner.release());

@@ -1,9 +1,11 @@
 #include "reports/pdf_report.h"
 
+#include "analysis/analysis_texts.h"
 #include "config/settings_titles.h"
 #include "record/decimal_text.h"
 #include "record/string_format.h"
 #include "record/text_encoding.h"
+#include "reports/analysis_report.h"
 #include "reports/pdf_canvas.h"
 #include "reports/report_fields.h"
 #include "reports/report_file.h"
@@ -102,6 +104,13 @@ constexpr TableColumn kTableColumns[] = {
     {"Temperature℃", 57, 55, false},
 };
 
+// The analysis page: titles at the left margin, their values from the middle of the left half;
+// each rule's outcomes in five columns of 100 points under heads.
+constexpr double kAnalysisLeft = 50;
+constexpr double kAnalysisValueLeft = 200;
+constexpr double kAnalysisLineStep = 15;
+constexpr double kRuleColumns[] = {70, 130, 240, 345, 450};
+
 // The running line in the top margin of every page, above the content.
 constexpr double kRunningLineBaseline = 832;  // on A4, 842 points high
 constexpr double kRunningLineSize = 8;
@@ -127,6 +136,7 @@ public:
 
         WriteSummaryPage();
         WriteSampleTable();
+        WriteAnalysisPage();
         const int pageCount = static_cast<int>(pages_.size());
         for (int i = 0; i < pageCount; ++i)
             RunningLine(pages_[i], {}, StringPrintf("Page %d of %d", i + 1, pageCount));
@@ -335,6 +345,57 @@ private:
             y -= kTableRowsStep;
         }
         HPDF_Page_EndText(page);
+    }
+
+    // After the sample table: the values of the analysis by the chosen profile, then each rule
+    // on a line of its own with its outcomes on the line below, in five columns under heads.
+    void WriteAnalysisPage() {
+        const Recording& recording = inputs_.recording;
+        const std::optional<RecordingAnalysis> analysis =
+            AnalyseRecording(recording, inputs_.analysis);
+        if (!analysis)
+            return;
+        const AnalysisReport report = MakeAnalysisReport(*analysis, recording);
+        HPDF_Page page = AddPage();
+        double y = std::trunc(HPDF_Page_GetHeight(page) - 60);
+        HPDF_Page_BeginText(page);
+        HPDF_Page_SetGrayFill(page, 0);
+        SetSize(20);
+        Line(page, kAnalysisLeft, y, kAnalysisHeading);
+        y -= 30;
+        SetSize(10);
+        for (const AnalysisValueRow& row : report.values) {
+            Line(page, kAnalysisLeft, y, std::string(row.title) + ":");
+            Line(page, kAnalysisValueLeft, y, row.value);
+            y -= kAnalysisLineStep;
+        }
+
+        y -= 20;
+        SetSize(14);
+        Line(page, kAnalysisLeft, y, "Rules");
+        y -= 22;
+        SetSize(9);
+        for (std::size_t c = 1; c < kAnalysisRuleHeads.size(); ++c)
+            Line(page, kRuleColumns[c - 1], y, kAnalysisRuleHeads[c]);
+        y -= 6;
+        for (const AnalysisRuleRow& rule : report.rules) {
+            y -= kAnalysisLineStep + 4;
+            SetSize(10);
+            Line(page, kAnalysisLeft, y, rule.rule);
+            y -= kAnalysisLineStep;
+            SetSize(9);
+            const std::string cells[] = {std::to_string(rule.events), rule.timeBeyond, rule.longest,
+                                         rule.firstOut, rule.alarm};
+            for (std::size_t c = 0; c < std::size(cells); ++c)
+                Line(page, kRuleColumns[c], y, cells[c]);
+        }
+        if (!report.note.empty()) {
+            y -= 30;
+            SetSize(8);
+            Line(page, kAnalysisLeft, y, report.note);
+        }
+        HPDF_Page_EndText(page);
+        Check();
     }
 
     const ReportInputs& inputs_;

@@ -1,6 +1,7 @@
 #pragma once
 // What both reports read at the moment of export, and how an export ended.
 
+#include "analysis/recording_analysis.h"
 #include "chart/chart_pixels.h"
 #include "record/recording.h"
 #include "services/clock.h"
@@ -13,6 +14,7 @@ struct ReportInputs {
     const Recording& recording;      // settings, transport texts, products, samples and summary
     const ChartPixels& chartPixels;  // RenderChartImage of the chart as the page shows it
     const Clock& clock;              // the report date
+    AnalysisChoice analysis = {};    // the profile and activation energy of the analysis part
 };
 
 enum class ExportStatus {

@@ -41,7 +41,7 @@ TEST(ExcursionRules, SayWhatTheyTest) {
     const std::pair<ExcursionRule, const char*> cases[] = {
         {{Above, 8, false, Single, 30 * 60}, "above 8.0 °C, single event, 30 min, strict"},
         {{Above, 30, true, Cumulative, 36000}, "above 30.0 °C, cumulative, 10 h, inclusive"},
-        {{Below, -0.5, true, Single, 90}, "below -0.5 °C, single event, 90 s, inclusive"},
+        {{Below, -0.5, true, Single, 90}, "below -0.5 °C, single event, 1 min 30 s, inclusive"},
         {{Below, 15, false, Single, 0}, "below 15.0 °C, single event, no delay, strict"},
     };
     for (const auto& [rule, text] : cases)

@@ -11,6 +11,7 @@
 #include "ui/pages/system_page.h"
 #include "window_fixture.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -193,6 +194,23 @@ TEST(MainWindow, NavigationShowsOnePageAndChecksItsButton) {
 
     QTest::mouseClick(window.Button(1008), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST(MainWindow, TheAnalysisChoiceComesFromTheSettingsAndIsKeptAtOnceWhenChanged) {
+    AppSettings settings;
+    settings.analysis = {100, "who-pqs-2"};
+    WindowUnderTest test(ImageWithSerial(0x0A1B2C3D), nullptr, testing::DeliveredTables(),
+                         settings);
+    test.Start();
+    EXPECT_EQ(test.window->Controller().Analysis(), settings.analysis);
+    auto* profile = test.window->PageWidget(Page::Chart)->findChild<QComboBox*>();
+    ASSERT_NE(profile, nullptr);
+    EXPECT_EQ(profile->currentData().toString(), QStringLiteral("who-pqs-2"));
+    EXPECT_FALSE(ReadWholeFile(test.ConfigFile()));
+
+    profile->setCurrentIndex(profile->findData(QStringLiteral("usp-crt")));
+    EXPECT_EQ(ReadWholeFile(test.ConfigFile()),
+              "[Velka]\nMKT Activation Energy=100\nAlarm Profile=usp-crt\n");
 }
 
 TEST(MainWindow, DraggingTheBackgroundMovesTheWindowButNotFromAPage) {

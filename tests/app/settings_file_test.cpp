@@ -78,7 +78,7 @@ TEST(ProfileFile, WriteChangesOnlyItsOwnLine) {
     }
 }
 
-TEST(AppSettings, OneKeyGivenTheOthersDefaultAndAllFourWrittenInOrder) {
+TEST(AppSettings, OneKeyGivenTheOthersDefaultAndAllWrittenInOrder) {
     TempDir dir;
     const auto config = dir / "config.ini";
     WriteText(config, "[Velka]\nShow infomation timeout=5000\n");
@@ -92,7 +92,8 @@ TEST(AppSettings, OneKeyGivenTheOthersDefaultAndAllFourWrittenInOrder) {
     EXPECT_EQ(ReadText(config), "[Velka]\nShow infomation timeout=5000\nCheck WP Enable=0\n"
                                 "Product Info=" +
                                     expected.productInfo +
-                                    "\nCompany Info=" + expected.companyInfo + "\n");
+                                    "\nCompany Info=" + expected.companyInfo +
+                                    "\nMKT Activation Energy=83.144\nAlarm Profile=logger\n");
     EXPECT_EQ(LoadAppSettings(config), settings);
     // The product's own texts, the version from the one version of the project.
     EXPECT_EQ(expected.productInfo, "Velka temperature data logger software");

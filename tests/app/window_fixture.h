@@ -63,14 +63,15 @@ inline LoggerImage ImageWithSerial(std::uint32_t serialNumber) {
 struct WindowUnderTest {
     explicit WindowUnderTest(const LoggerImage& memory = ImageWithSerial(0x0A1B2C3D),
                              DemoLogger* demo = nullptr,
-                             const LoadedReferenceTables& tables = DeliveredTables())
-        : logger(memory), clock(kWindowNow) {
+                             const LoadedReferenceTables& tables = DeliveredTables(),
+                             const AppSettings& given = {})
+        : logger(memory), clock(kWindowNow), settings(given) {
         settings.noticeTimeoutMs = 1500;
         HidDeviceProvider& provider =
             demo != nullptr ? static_cast<HidDeviceProvider&>(*demo) : logger;
-        window = std::make_unique<CVelkaDlg>(
-            MainWindowServices{provider, messages, clock, DataRoot(dataDir.Path()), tables,
-                               settings, dataDir / "Help" / "index.html", nullptr, demo});
+        window = std::make_unique<CVelkaDlg>(MainWindowServices{
+            provider, messages, clock, DataRoot(dataDir.Path()), tables, settings,
+            dataDir / "Help" / "index.html", nullptr, demo, ConfigFile()});
     }
 
     // Shows the window and waits for the start-up read after its first paint.
@@ -80,6 +81,8 @@ struct WindowUnderTest {
         if (!window->StartUpDone())
             started.wait(5000);
     }
+
+    std::filesystem::path ConfigFile() const { return dataDir / "config.ini"; }
 
     TempDir dataDir;
     EmulatedLogger logger;

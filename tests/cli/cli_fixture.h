@@ -20,7 +20,7 @@ protected:
     // Global options pointing at the temporary data root, the delivered tables and a fixed clock.
     std::vector<std::string> Globals() const {
         return {"--data-root", RootFolder().string(), "--reftable", ReferenceFolder().string(),
-                "--now",       std::to_string(kNow)};
+                "--now",       std::to_string(kNow),  "--config",   (dir_ / "config.ini").string()};
     }
 
     // The data root, "root" in the temporary folder unless a test names it otherwise. It does

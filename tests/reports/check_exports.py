@@ -56,10 +56,13 @@ CLI = sys.argv[1]
 WORK = tempfile.mkdtemp(prefix="velka-export-")
 DATA_ROOT = os.path.join(WORK, "root")
 USERS_GRAPH = os.path.join(DATA_ROOT, "Data", "graph.bmp")
+# The window's settings, as export reads the analysis choice from them.
+CONFIG = os.path.join(WORK, "config.ini")
 
 
 def run(*arguments):
-    result = subprocess.run([CLI, *arguments, "--data-root", DATA_ROOT, "--now", str(NOW)],
+    result = subprocess.run([CLI, *arguments, "--data-root", DATA_ROOT, "--now", str(NOW),
+                             "--config", CONFIG],
                             capture_output=True, text=True)
     if result.returncode != 0:
         raise SystemExit(f"velka-cli {' '.join(arguments)} failed: {result.stderr}")
@@ -121,11 +124,13 @@ def expected_device_texts(interval):
 # PDF
 
 
-def check_pdf(path, samples, start, interval, serial, products, companies):
+def check_pdf(path, samples, start, interval, serial, products, companies, analysis):
     count = len(samples)
     pages = int(re.search(r"Pages:\s+(\d+)", subprocess.run(
         ["pdfinfo", path], capture_output=True, text=True).stdout).group(1))
-    check_equal(pages, 1 + math.ceil(count / ROWS_PER_PAGE), f"{path}: pages")
+    # The summary, the sample table, and the analysis last.
+    table_pages = math.ceil(count / ROWS_PER_PAGE)
+    check_equal(pages, 1 + table_pages + 1, f"{path}: pages")
     # The embedded font is a subset: a full logger's 164 pages stay small enough to mail.
     check(os.path.getsize(path) < 1500000, f"{path}: {os.path.getsize(path)} bytes")
     check_equal(subprocess.run(["qpdf", "--check", path], capture_output=True).returncode, 0,
@@ -175,7 +180,7 @@ def check_pdf(path, samples, start, interval, serial, products, companies):
             position = found + len(snippet)
 
     rows = []
-    for number, page in enumerate(page_texts[1:pages], start=2):
+    for number, page in enumerate(page_texts[1:1 + table_pages], start=2):
         lines = [line.strip() for line in page.strip().splitlines()]
         check_equal(re.sub(r"\s+", " ", lines[0]), "Number Time Temperature℃", f"{path}: head of page {number}")
         page_rows = [line for line in lines[1:] if line]
@@ -189,6 +194,8 @@ def check_pdf(path, samples, start, interval, serial, products, companies):
             check(False, f"{path}: row {j + 1} reads {row!r}, expected {expected!r}")
             break
 
+    last = [re.sub(r"[ \t]+", " ", line).strip() for line in page_texts[pages - 1].strip().splitlines()]
+    check_equal(last[:len(analysis)], analysis, f"{path}: the analysis page")
     check_layout(path, pages)
 
     # Fill colours in the page contents: black or red before every row, the olive head from
@@ -200,15 +207,15 @@ def check_pdf(path, samples, start, interval, serial, products, companies):
     alarms = sum(1 for sample in samples if sample["alarm"] != 0)
     check_equal(len(re.findall(rb"\n1 0 0 rg\n", content)), alarms, f"{path}: red rows")
     check_equal(len(re.findall(rb"\n0 0 0 rg\n", content)), count - alarms, f"{path}: black rows")
-    check_equal(len(re.findall(rb"\n0\.5 0\.5 0 rg\n", content)), pages - 2, f"{path}: olive heads")
+    check_equal(len(re.findall(rb"\n0\.5 0\.5 0 rg\n", content)), table_pages - 1, f"{path}: olive heads")
 
 
 def check_layout(path, pages):
-    """Page 1 and the first and last table pages, word by word: no two words overlap (the
+    """Page 1, the first and last table pages and the analysis page, word by word: no two words overlap (the
     product table's heads of two lines included), ℃ ends its word (a value leaves room before
     the next column), and "Page N of M" ends at the right margin of a line in the top margin,
     above everything else."""
-    for number in sorted({1, 2, pages}):
+    for number in sorted({1, 2, pages - 1, pages}):
         page = subprocess.run(["pdftotext", "-bbox", "-f", str(number), "-l", str(number), path, "-"],
                               capture_output=True, text=True).stdout
         width = float(re.search(r'<page width="([\d.]+)"', page).group(1))
@@ -229,6 +236,120 @@ def check_layout(path, pages):
 
 
 # ---------------------------------------------------------------------------------------------
+# Analysis: worked out here from the decoded temperatures, independently of the program
+
+
+def minutes(seconds):
+    return datetime.datetime.fromtimestamp(seconds).strftime("%Y-%m-%d %H:%M")
+
+
+def duration(seconds):
+    if seconds == 0:
+        return "0 min"
+    days = seconds // 86400 if seconds >= 2 * 86400 else 0
+    rest = seconds - days * 86400
+    parts = [(days, "d"), (rest // 3600, "h"), (rest % 3600 // 60, "min"), (rest % 60, "s")]
+    return " ".join(f"{count} {unit}" for count, unit in parts if count)
+
+
+def mkt(temperatures, delta_h):
+    terms = [math.exp(-delta_h * 1000 / 8.3144 / (t + 273.15)) for t in temperatures]
+    return delta_h * 1000 / 8.3144 / -math.log(sum(terms) / len(terms)) - 273.15
+
+
+# (side, threshold, inclusive, kind, delay in seconds)
+def profile_rules(name, decoded):
+    delay = decoded["alarmDelayCount"] * decoded["logInterval"]
+    return {
+        "logger": [("above", decoded["upperLimit"], False, "single", delay),
+                   ("below", decoded["lowerLimit"], False, "single", delay)],
+        "usp-crt": [("below", 15, False, "single", 0), ("above", 40, False, "single", 0),
+                    ("above", 30, False, "single", 86400)],
+    }[name]
+
+
+def rule_outcome(rule, temperatures, interval):
+    side, threshold, inclusive, kind, delay = rule
+    beyond = [(t >= threshold if inclusive else t > threshold) if side == "above" else
+              (t <= threshold if inclusive else t < threshold) for t in temperatures]
+    events = run = total = longest = 0
+    first_out = alarm = None
+    for i, out in enumerate(beyond):
+        if not out:
+            run = 0
+            continue
+        if run == 0:
+            events += 1
+            first_out = i if first_out is None else first_out
+        run += 1
+        total += 1
+        longest = max(longest, run)
+        if alarm is None and (run if kind == "single" else total) * interval >= delay:
+            alarm = i
+    return events, total * interval, longest * interval, first_out, alarm
+
+
+def expected_analysis(decoded, profile="logger", delta_h=83.144):
+    """The first lines of the PDF's analysis page (and the values of the workbook's sheet)."""
+    temperatures = [sample["temperature"] for sample in decoded["samples"]]
+    interval = decoded["logInterval"]
+    start = decoded["startTime"]
+    at = lambda i: minutes(start + i * interval)
+    n = len(temperatures)
+    window = 86400 // interval
+    value = mkt(temperatures, delta_h)
+    if n < window:
+        worst = "record shorter than 24 h"
+    else:
+        terms = [math.exp(-delta_h * 1000 / 8.3144 / (t + 273.15)) for t in temperatures]
+        sums = [0.0]
+        for term in terms:
+            sums.append(sums[-1] + term)
+        best = max(range(n - window + 1), key=lambda i: (sums[i + window] - sums[i], -i))
+        worst = f"{mkt(temperatures[best:best + window], delta_h):.2f} °C from {at(best)}"
+    rules = profile_rules(profile, decoded)
+    outcomes = [rule_outcome(rule, temperatures, interval) for rule in rules]
+    fired = sorted((o[4], k) for k, o in enumerate(outcomes) if o[4] is not None)
+    ceiling = 25.0 if profile == "usp-crt" else None
+    if fired:
+        side, threshold = rules[fired[0][1]][:2]
+        o = outcomes[fired[0][1]]
+        verdict = f"Alarm: {side} {threshold:.1f} °C for {duration(o[1])} from {at(o[3])}"
+    elif ceiling is not None and value > ceiling:
+        verdict = f"Alarm: MKT {value:.2f} °C above {ceiling:.2f} °C"
+    else:
+        verdict = "No alarm"
+    title = {"logger": "The logger's own limits", "usp-crt": "USP controlled room temperature"}[profile]
+    high = max(range(n), key=lambda i: (temperatures[i], -i))
+    low = min(range(n), key=lambda i: (temperatures[i], i))
+    h = f"{delta_h:.3f}".rstrip("0").rstrip(".")
+    values = [("Alarm Profile", f"{profile} ({title})"), ("Verdict", verdict),
+              ("Mean Kinetic Temperature", f"{value:.2f} °C (ΔH {h} kJ/mol)"), ("Worst 24-hour MKT", worst)]
+    if ceiling is not None:
+        values.append(("MKT Ceiling", f"{ceiling:.2f} °C"))
+    values += [("Duration", f"{duration(n * interval)} ({n} samples, {duration(interval)} apart)"),
+               ("Trip Length", duration((n - 1) * interval)),
+               ("Highest Temperature", f"{temperatures[high]:.2f} °C at {at(high)}"),
+               ("Lowest Temperature", f"{temperatures[low]:.2f} °C at {at(low)}")]
+    rows = []
+    for (side, threshold, inclusive, kind, delay), (events, seconds, longest, first_out, alarm) in zip(rules, outcomes):
+        text = (f"{side} {threshold:.1f} °C, {'single event' if kind == 'single' else 'cumulative'}, "
+                f"{duration(delay) if delay else 'no delay'}, {'inclusive' if inclusive else 'strict'}")
+        rows.append([text, events, duration(seconds), duration(longest),
+                     at(first_out) if first_out is not None else "none",
+                     at(alarm) if alarm is not None else "no alarm"])
+    return values, rows
+
+
+def analysis_page_lines(values, rows):
+    lines = ["Analysis"] + [f"{title}: {value}" for title, value in values]
+    lines += ["Rules", "Events Time Beyond Longest Event First Out Alarm"]
+    for row in rows:
+        lines += [row[0], " ".join(str(cell) for cell in row[1:])]
+    return lines
+
+
+# ---------------------------------------------------------------------------------------------
 # Workbook
 
 
@@ -241,12 +362,28 @@ def shown(cell):
     return SHOWN[cell.number_format](cell.value) if cell.value is not None else None
 
 
-def check_workbook(path, samples, start, interval, serial, product_rows, companies, chart):
+def check_analysis_sheet(path, sheet, values, rows):
+    """The second sheet: each value's title in A and its text across B:F, the rules under heads."""
+    shown_rows = [[cell for cell in row[:6]] for row in sheet.iter_rows(values_only=True)]
+    check_equal(shown_rows[0][0], "Analysis", f"{path}: the analysis sheet's title")
+    check_equal([tuple(row[:2]) for row in shown_rows[2:2 + len(values)]],
+                [(title + "：", value) for title, value in values], f"{path}: the analysis values")
+    head = 2 + len(values) + 1
+    check_equal(shown_rows[head], ["Rule", "Events", "Time Beyond", "Longest Event", "First Out", "Alarm"],
+                f"{path}: the rules' heads")
+    check_equal(shown_rows[head + 1:head + 1 + len(rows)], rows, f"{path}: the rules")
+    merged = {str(r) for r in sheet.merged_cells.ranges}
+    check({"A1:F1"} | {f"B{3 + k}:F{3 + k}" for k in range(len(values))} <= merged, f"{path}: merged {merged}")
+
+
+def check_workbook(path, samples, start, interval, serial, product_rows, companies, chart, analysis):
     count = len(samples)
     n = len(product_rows)
     book = openpyxl.load_workbook(path)
-    check_equal(book.sheetnames, ["Temperature information"], f"{path}: sheets")
-    sheet = book.active
+    # The first sheet keeps every cell where it was; the analysis follows it.
+    check_equal(book.sheetnames, ["Temperature information", "Analysis"], f"{path}: sheets")
+    check_analysis_sheet(path, book["Analysis"], *analysis)
+    sheet = book.worksheets[0]
     check_equal(sorted(str(r) for r in sheet.merged_cells.ranges),
                 sorted(["A1:H2", f"A{25 + n}:G{45 + n}"]), f"{path}: merged ranges")
     columns = sheet.column_dimensions["A"]
@@ -377,12 +514,18 @@ def check_bitmap(path):
 STANDARD_COMPANIES = {"delivery": "Nordvik Pharma AS", "receiving": "St. Brigid Hospital"}
 
 
-def check_recording(name, count, interval, serial=None, edit=None, products=None, companies=STANDARD_COMPANIES):
+def check_recording(name, count, interval, serial=None, edit=None, products=None, companies=STANDARD_COMPANIES,
+                    choice=("logger", 83.144)):
     image = synth(name, count, interval, serial)
     if edit is not None:
         edit(image)
     decoded = json.loads(run("decode", image))
     start = decoded["startTime"]
+    analysis = expected_analysis(decoded, *choice)
+    # The choice as the window keeps it, other settings around it.
+    with open(CONFIG, "w", encoding="utf-8") as stream:
+        stream.write(f"[Velka]\nCheck WP Enable=0\nAlarm Profile={choice[0]}\n"
+                     f"MKT Activation Energy={choice[1]}\n")
     samples_reported, paths = export(image)
     check_equal(samples_reported, count, f"{name}: samples")
     samples = read_csv(paths["csv"])
@@ -393,8 +536,9 @@ def check_recording(name, count, interval, serial=None, edit=None, products=None
         check_equal(serial_text, serial.rjust(8, "0"), f"{name}: serial text")
     product_rows = products if products is not None else SYNTHETIC_PRODUCTS(start)
     check_pdf(paths["pdf"], samples, start, interval, serial_text,
-              [" ".join(row[:5] + row[5:]) for row in product_rows], companies)
-    check_workbook(paths["xlsx"], samples, start, interval, serial_text, product_rows, companies, paths["chart"])
+              [" ".join(row[:5] + row[5:]) for row in product_rows], companies, analysis_page_lines(*analysis))
+    check_workbook(paths["xlsx"], samples, start, interval, serial_text, product_rows, companies, paths["chart"],
+                   analysis)
     check_bitmap(paths["chart"])
     with open(USERS_GRAPH, "rb") as stream:
         check_equal(stream.read(), b"the user's own picture", f"{name}: a file of the user's named graph.bmp")
@@ -575,7 +719,8 @@ def main():
         # 54 samples fit one table page; minutes form; a serial number with leading zeros.
         check_recording("s54", 54, 1800, serial="1234")
         check_recording("none", 60, 300, edit=drop_products, products=[])
-        check_recording("ten", 60, 300, edit=ten_products, products=TEN_PRODUCTS)
+        # Another profile and activation energy from config.ini: the analysis follows them.
+        check_recording("ten", 60, 300, edit=ten_products, products=TEN_PRODUCTS, choice=("usp-crt", 100.5))
         # Letters beyond ASCII print as themselves and copy back as typed.
         check_recording("nordic", 60, 300, edit=nordic, products=[NORDIC_PRODUCT], companies=NORDIC_COMPANIES)
         # A full logger: 8,772 samples, 163 table pages.

@@ -189,10 +189,14 @@ protected:
     std::string EmulatedDump() const { return (dir_ / "emulated-dump.bin").string(); }
     std::filesystem::path Root(const std::string& name) const { return dir_ / name; }
 
+    // The window's settings of a run: a file of the test's own, absent unless a test writes it.
+    std::filesystem::path ConfigFile() const { return dir_ / "config.ini"; }
+
     std::vector<std::string> Globals(const std::string& root) const {
         return {"--data-root", Root(root).string(),
                 "--reftable",  ReferenceFolder().string(),
-                "--now",       kNow};
+                "--now",       kNow,
+                "--config",    ConfigFile().string()};
     }
     // velka-cli on whatever logger is plugged in, archiving into data root `root`.
     CliResult Real(std::vector<std::string> arguments, const std::string& root = "real") const {
@@ -443,16 +447,26 @@ TEST_F(Watch, TakesInEveryLoggerThatArrives) {
     EXPECT_EQ(node.rfind("/dev/hidraw", 0), 0u) << line.dump();
     EXPECT_EQ(line["serialText"], "0A1B2C3D");
     ExpectSameArchive(line, expected);
+    // Without settings, the verdict of the logger's own limits, as decode judges the record.
+    EXPECT_EQ(line["profile"], "logger");
+    EXPECT_EQ(line["alarm"], expected["analysis"]["alarm"]);
+    EXPECT_EQ(line["firstAlarmTime"], expected["analysis"]["firstAlarmTime"]);
 
     logger.Unplug();
     line = Line(*watch, 2);
     EXPECT_EQ(line, Json({{"event", "removal"}, {"devicePath", node}}));
 
-    // The same recording again: read again, and archived under the same name.
+    // The same recording again: read again, and archived under the same name; judged by the
+    // profile the window chose meanwhile (controlled room temperature: a cold chain's 2–8 °C is
+    // below 15 °C from its first sample).
+    std::ofstream(ConfigFile()) << "[Velka]\nAlarm Profile=usp-crt\n";
     logger.Plug();
     line = Line(*watch, 3);
     EXPECT_EQ(line["event"], "arrival");
     ExpectSameArchive(line, expected);
+    EXPECT_EQ(line["profile"], "usp-crt");
+    EXPECT_EQ(line["alarm"], true);
+    EXPECT_EQ(line["firstAlarmTime"], expected["startTime"]);
     logger.Unplug();
     EXPECT_EQ(Line(*watch, 4)["event"], "removal");
 

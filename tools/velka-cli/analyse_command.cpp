@@ -1,4 +1,5 @@
 #include "analysis/alarm_profiles.h"
+#include "analysis/recording_analysis.h"
 #include "analysis/series_analysis.h"
 #include "analysis_json.h"
 #include "commands.h"
@@ -150,8 +151,7 @@ int RunAnalyse(const Arguments& arguments, Context& context) {
             throw CommandFailure{tables.ProblemText()};
         recording = DecodeRecording(image, tables, context.now);
         settings = recording->settings;
-        for (const TempSample& sample : recording->record.samples)
-            series.push_back(sample.temperature);
+        series = RecordingTemperatures(*recording);
         if (series.empty())
             throw CommandFailure{MessagePath(input) + ": the record holds no samples"};
     }

@@ -1,5 +1,7 @@
 #include "analysis_json.h"
 
+#include "analysis/recording_analysis.h"
+
 namespace velka::cli {
 namespace {
 
@@ -63,10 +65,7 @@ nlohmann::json AnalysisJson(const SeriesAnalysis& analysis, const SampleTimes& t
 }
 
 nlohmann::json LoggerAnalysisJson(const Recording& recording) {
-    std::vector<double> series;
-    series.reserve(recording.record.samples.size());
-    for (const TempSample& sample : recording.record.samples)
-        series.push_back(sample.temperature);
+    const std::vector<double> series = RecordingTemperatures(recording);
     const AlarmProfile profile = *FindAlarmProfile(kDefaultAlarmProfile, recording.settings);
     const std::optional<SeriesAnalysis> analysis =
         AnalyseSeries(series, recording.settings.logInterval, kDefaultActivationEnergy,

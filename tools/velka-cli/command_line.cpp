@@ -3,12 +3,13 @@
 #include "storage/reference_files.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <ctime>
 
 namespace velka::cli {
 namespace {
 
-const std::set<std::string> kGlobalOptions = {"--data-root", "--reftable", "--now"};
+const std::set<std::string> kGlobalOptions = {"--data-root", "--reftable", "--config", "--now"};
 
 // An empty folder would quietly mean the working folder.
 std::optional<std::filesystem::path> FolderOption(const Arguments& arguments,
@@ -17,6 +18,11 @@ std::optional<std::filesystem::path> FolderOption(const Arguments& arguments,
     if (value && value->empty())
         throw UsageError{name + " needs a folder"};
     return value;
+}
+
+std::string EnvironmentVariable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
 }
 
 std::optional<long long> ParseInteger(const std::string& text) {
@@ -110,12 +116,17 @@ Context MakeContext(const Arguments& arguments, std::ostream& out, std::ostream&
     const auto root = FolderOption(arguments, "--data-root");
     const auto reftable = FolderOption(arguments, "--reftable");
     const auto now = arguments.Integer("--now", 0, 0xFFFFFFFFLL * 4);
+    const auto settingsFile = arguments.Value("--config");
+    if (settingsFile && settingsFile->empty())
+        throw UsageError{"--config needs a file"};
     Context context{
         root ? DataRoot(*root) : DataRoot::Default(),
         reftable ? *reftable : DefaultReferenceFolder(),
         now ? *now : static_cast<std::int64_t>(std::time(nullptr)),
         out,
         err,
+        settingsFile ? std::filesystem::path(*settingsFile)
+                     : DefaultSettingsFile(EnvironmentVariable("XDG_CONFIG_HOME"), HomeFolder()),
         {},
     };
     if (loadTables) {

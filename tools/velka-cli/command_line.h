@@ -54,8 +54,8 @@ struct OptionSpec {
     std::set<std::string> repeatable = {};  // with a value, given any number of times
 };
 
-// Splits the arguments after the command name; the global options --data-root, --reftable
-// and --now may appear anywhere. Throws UsageError.
+// Splits the arguments after the command name; the global options --data-root, --reftable,
+// --config and --now may appear anywhere. Throws UsageError.
 Arguments ParseArguments(const std::vector<std::string>& arguments, const OptionSpec& spec);
 
 // The global options given before the command name ("velka-cli --data-root D scan"): moves
@@ -70,6 +70,9 @@ struct Context {
     std::int64_t now;
     std::ostream& out;
     std::ostream& err;
+    // The window's config.ini (--config, else where the window keeps it): the analysis choice is
+    // read from it, and no report may replace it.
+    std::filesystem::path settingsFile;
     // Loaded and checked at start for the commands that convert temperatures.
     LoadedReferenceTables tables;
 };

@@ -1,6 +1,7 @@
 #include "chart/chart_bitmap.h"
 #include "chart/chart_image.h"
 #include "commands.h"
+#include "config/analysis_settings.h"
 #include "export_targets.h"
 #include "image_files.h"
 #include "offscreen_gui.h"
@@ -50,11 +51,6 @@ void RequireSaved(const ExportResult& result, const std::string& what, const Las
     throw CommandFailure{line};
 }
 
-std::string EnvironmentVariable(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
-
 }  // namespace
 
 int RunExport(const Arguments& arguments, Context& context) {
@@ -79,8 +75,7 @@ int RunExport(const Arguments& arguments, Context& context) {
         if (path)
             targets.push_back({option, *path});
     }
-    const KeptFiles kept{context.dataRoot, context.referenceFolder,
-                         DefaultSettingsFile(EnvironmentVariable("XDG_CONFIG_HOME"), HomeFolder())};
+    const KeptFiles kept{context.dataRoot, context.referenceFolder, context.settingsFile};
     CheckExportTargets(imagePath, targets, kept, arguments.Flag("--force"));
     if ((pdfPath || workbookPath) && recording.record.samples.empty())
         throw CommandFailure{std::string("velka-cli export: ") + kInsertDeviceText +
@@ -110,7 +105,8 @@ int RunExport(const Arguments& arguments, Context& context) {
             PutPath(written, "chart", *chartPath);
         }
         const FixedClock clock(context.now);
-        const ReportInputs inputs{recording, pixels, clock};
+        const ReportInputs inputs{recording, pixels, clock,
+                                  LoadAnalysisChoice(context.settingsFile)};
         if (pdfPath) {
             LastMessage message;
             RequireSaved(ExportPdfReport(inputs, *pdfPath, message), "PDF report", message);

@@ -21,7 +21,9 @@ namespace {
 
 constexpr const char* kGlobalUsage =
     "global options: --data-root DIR (default $HOME/Calderwyn), --reftable DIR (default reftable/ "
-    "beside the program), --now UNIX (the clock)";
+    "beside the program), --config FILE (the window's settings, default "
+    "$XDG_CONFIG_HOME/velka/config.ini: the alarm profile and MKT activation energy of export and "
+    "watch), --now UNIX (the clock)";
 
 const Command kCommands[] = {
     {"decode", "IMAGE", "decode a logger image and print it as JSON", {}, RunDecode, true},
@@ -48,8 +50,8 @@ const Command kCommands[] = {
     {"watch",
      "[--read] [--count N] [--trace]",
      "print one JSON line per logger arrival or removal; with --read, read and archive every "
-     "logger that arrives (\"archivePath\" or \"error\" in its line); ends after N events or on "
-     "SIGINT or SIGTERM",
+     "logger that arrives (\"archivePath\" or \"error\" in its line, and \"alarm\" and "
+     "\"firstAlarmTime\" by the configured profile); ends after N events or on SIGINT or SIGTERM",
      {{"--count"}, {"--read", "--trace"}},
      RunWatch,
      true},

@@ -1,8 +1,10 @@
 // velka-cli watch: one JSON line per logger arrival or removal; with --read, every logger that
 // arrives is read and archived as the window does on a plug-in, so that a machine with no one
-// at it takes in every logger plugged into it.
+// at it takes in every logger plugged into it, and its line carries the verdict of the alarm
+// profile the window keeps in config.ini.
 
 #include "commands.h"
+#include "config/analysis_settings.h"
 #include "device/device_watcher.h"
 #include "logger_session.h"
 #include "path_json.h"
@@ -21,9 +23,9 @@ namespace {
 class Watch {
 public:
     Watch(std::ostream& out, AcquisitionController& controller, std::string& arrivedPath,
-          bool readOnArrival)
+          bool readOnArrival, std::filesystem::path settingsFile)
         : out_(out), controller_(controller), arrivedPath_(arrivedPath),
-          readOnArrival_(readOnArrival) {}
+          readOnArrival_(readOnArrival), settingsFile_(std::move(settingsFile)) {}
 
     void Report(const DeviceEvent& event) {
         Json line;
@@ -49,6 +51,7 @@ private:
         try {
             const bool archiveSafe = AcquireForCommand(controller_, WhenInUse::Wait);
             line["serialText"] = controller_.CurrentRecording().settings.serialText;
+            PutVerdict(line);
             if (archiveSafe)
                 PutArchivePath(line, controller_);
             else
@@ -58,10 +61,24 @@ private:
         }
     }
 
+    // The verdict of the profile configured now (the window may have changed it since the last
+    // logger), so that a dock can notify someone: "alarm" and the time it first fired.
+    void PutVerdict(Json& line) const {
+        const AnalysisChoice choice = LoadAnalysisChoice(settingsFile_);
+        const Recording& recording = controller_.CurrentRecording();
+        const std::optional<RecordingAnalysis> analysis = AnalyseRecording(recording, choice);
+        line["profile"] = choice.profile;
+        line["alarm"] = analysis && analysis->profile.Alarm();
+        const std::optional<std::size_t> first =
+            analysis ? analysis->profile.FirstAlarmIndex() : std::nullopt;
+        line["firstAlarmTime"] = first ? Json(recording.SampleTime(*first)) : Json(nullptr);
+    }
+
     std::ostream& out_;
     AcquisitionController& controller_;
     std::string& arrivedPath_;
     bool readOnArrival_;
+    std::filesystem::path settingsFile_;
 };
 
 }  // namespace
@@ -78,7 +95,7 @@ int RunWatch(const Arguments& arguments, Context& context) {
         DeviceWatcher watcher;
         if (!watcher.Available())
             throw CommandFailure{"watch: hot-plug events cannot be received on this machine"};
-        Watch watch(out, controller, arrivedPath, readOnArrival);
+        Watch watch(out, controller, arrivedPath, readOnArrival, context.settingsFile);
         context.err << "watching for loggers; SIGINT or SIGTERM ends" << std::endl;
 
         long long reported = 0;

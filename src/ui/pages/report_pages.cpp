@@ -152,9 +152,11 @@ ExportResult CDlgPdf::ExportPdfReport() {
     // A copy: a logger plugged in meanwhile is read into the session while the report is written.
     const Recording recording = session_.CurrentRecording();
     const ChartPixels chart = ReportChart(recording);
+    const AnalysisChoice analysis = session_.Analysis();
     const std::filesystem::path target = reportPath();
     return InBackground([&](MessageService& messages) {
-        return velka::ExportPdfReport(ReportInputs{recording, chart, clock_}, target, messages);
+        return velka::ExportPdfReport(ReportInputs{recording, chart, clock_, analysis}, target,
+                                      messages);
     });
 }
 
@@ -184,10 +186,11 @@ ExportResult CDlgExcel::ExportExcelReport() {
     const Recording recording = session_.CurrentRecording();
     const ChartPixels chart = ReportChart(recording);
     const std::vector<std::string> titles = SampleTableTitles();
+    const AnalysisChoice analysis = session_.Analysis();
     const std::filesystem::path target = reportPath();
     return InBackground([&](MessageService& messages) {
-        return velka::ExportExcelReport(ReportInputs{recording, chart, clock_}, titles, target,
-                                        messages);
+        return velka::ExportExcelReport(ReportInputs{recording, chart, clock_, analysis}, titles,
+                                        target, messages);
     });
 }
 

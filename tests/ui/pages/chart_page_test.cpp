@@ -8,6 +8,8 @@
 #include "ui/pages/chart_page.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -108,10 +110,11 @@ TEST_F(ChartPage, ZoomButtonsChangeTheViewAsTheViewOperationsSayAndRepaint) {
     const std::size_t n = session.Current().record.samples.size();
     ASSERT_EQ(n, 100u);
     EXPECT_EQ(page->geometry(), QRect(140, 0, 860, 700));
-    // The frame at (10, 160), 840 x 480, less 36, 21, 31 and 31 pixels.
+    // The frame at (10, 194), 840 x 446 (below the four summary lines), less 36, 21, 31 and 31
+    // pixels.
     const PlotRect& plot = page->plotRect();
     EXPECT_EQ(std::make_tuple(plot.left, plot.top, plot.right, plot.bottom),
-              std::make_tuple(46, 181, 819, 609));
+              std::make_tuple(46, 215, 819, 609));
     using Operation = bool (*)(LogSummary&, std::size_t);
     const auto narrow = [](LogSummary& s, std::size_t) { return LateralMagnification(s); };
     const auto magnify = [](LogSummary& s, std::size_t) { return OverallMagnification(s); };
@@ -281,6 +284,60 @@ TEST_F(ChartPage, EveryDecodeRefreshesTheTextsAndAnEmptyRecordShowsOnlyTheFrame)
     QTest::mousePress(page, Qt::LeftButton, {}, InPlot(300, 10));
     QTest::mouseRelease(page, Qt::LeftButton, {}, InPlot(100, 300));
     EXPECT_EQ(ViewOf(session.Current().record.summary), before);
+}
+
+TEST_F(ChartPage, TheSummaryAnalysesTheRecordByTheProfileAndEnergyChosenBelowTheChart) {
+    // The synthetic trip leaves 2–8 °C both ways for hours.
+    Open(2000);
+    const auto analysisLines = [&] {
+        const QStringList lines =
+            page->findChildren<QPlainTextEdit*>().at(1)->toPlainText().split(QLatin1Char('\n'));
+        return lines.size() == 4 ? (lines[2] + "\n" + lines[3]).toStdString() : std::string();
+    };
+    auto* profile = page->findChild<QComboBox*>();
+    auto* energy = page->findChild<QDoubleSpinBox*>();
+    ASSERT_TRUE(profile != nullptr && energy != nullptr);
+
+    // Time beyond the limits is the logger's whatever the profile; the MKT follows ΔH and the
+    // verdict the profile.
+    const std::string beyond = "\t\tAbove Limit：5 h 35 min in 3 events\t\tBelow Limit：3 h 25 min "
+                               "in 3 events\nLongest Excursion：3 h 30 min\t\t";
+    const std::string belowCrt = "Alarm: below 15.0 °C for 6 d 22 h 40 min from 2024-04-24 01:20";
+    struct Case {
+        int profileIndex;
+        double activationEnergy;
+        AnalysisChoice chosen;
+        std::string lines;
+    };
+    const Case cases[] = {
+        {0,
+         83.144,
+         {83.144, "logger"},
+         "MKT：5.20 °C (ΔH 83.144 kJ/mol)" + beyond +
+             "Alarm: above 8.0 °C for 5 h 35 min from 2024-04-25 11:50 (profile logger)"},
+        {3,
+         83.144,
+         {83.144, "usp-crt"},
+         "MKT：5.20 °C (ΔH 83.144 kJ/mol)" + beyond + belowCrt + " (profile usp-crt)"},
+        {3,
+         120,
+         {120, "usp-crt"},
+         "MKT：5.26 °C (ΔH 120 kJ/mol)" + beyond + belowCrt + " (profile usp-crt)"},
+        {1,
+         120,
+         {120, "who-pqs-1"},
+         "MKT：5.26 °C (ΔH 120 kJ/mol)" + beyond + "No alarm (profile who-pqs-1)"},
+    };
+    for (const Case& c : cases) {
+        profile->setCurrentIndex(c.profileIndex);
+        energy->setValue(c.activationEnergy);
+        EXPECT_EQ(session.controller.Analysis(), c.chosen);
+        EXPECT_EQ(analysisLines(), c.lines) << c.chosen.profile;
+    }
+    // A choice made elsewhere (the settings at start) shows in the choosers.
+    session.controller.SetAnalysisChoice({100, "who-pqs-2"});
+    EXPECT_EQ(profile->currentData().toString(), QStringLiteral("who-pqs-2"));
+    EXPECT_DOUBLE_EQ(energy->value(), 100);
 }
 
 }  // namespace

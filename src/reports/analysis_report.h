@@ -1,0 +1,39 @@
+#pragma once
+// The "Analysis" part of both reports (a page of the PDF, a worksheet of the workbook): the
+// values of the analysis by the chosen profile, one title and text each, and the profile's rules
+// with their outcomes. Both reports print these same texts.
+
+#include "analysis/recording_analysis.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace velka {
+
+struct AnalysisValueRow {
+    const char* title;
+    std::string value;
+};
+
+struct AnalysisRuleRow {
+    std::string rule;  // RuleText
+    std::size_t events = 0;
+    std::string timeBeyond;
+    std::string longest;
+    std::string firstOut;  // a time, or "none"
+    std::string alarm;     // a time, or "no alarm"
+};
+
+struct AnalysisReport {
+    std::vector<AnalysisValueRow> values;
+    std::vector<AnalysisRuleRow> rules;
+    std::string note;  // under the rules; empty when there is nothing to add
+};
+
+inline constexpr std::array<const char*, 6> kAnalysisRuleHeads = {
+    "Rule", "Events", "Time Beyond", "Longest Event", "First Out", "Alarm"};
+
+AnalysisReport MakeAnalysisReport(const RecordingAnalysis& analysis, const Recording& recording);
+
+}  // namespace velka
