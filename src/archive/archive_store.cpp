@@ -1,7 +1,9 @@
 #include "archive/archive_store.h"
 
 #include "archive/archive_file_name.h"
+#include "archive/archive_manifest.h"
 #include "storage/file_io.h"
+#include "storage/sha256.h"
 
 #include <sys/stat.h>
 
@@ -22,6 +24,19 @@ Stored ReadStored(const std::filesystem::path& path, LoggerImage& stored) {
     return ReadImageFile(path, stored) == kImageSize ? Stored::Complete : Stored::Other;
 }
 
+constexpr StagedFile::Access kReadOnly = StagedFile::Access::ReadOnly;
+
+// The written file's line, or why the manifest could not take it.
+ArchiveStoreResult Recorded(const std::filesystem::path& folder, const std::filesystem::path& path,
+                            const LoggerImage& image, const AuditLog* audit) {
+    if (const std::error_code error =
+            RecordInManifest(folder, path.filename().string(), Sha256Hex(image), audit))
+        return {ArchiveStoreResult::Status::Failed, path,
+                "the recording is in " + MessagePath(path) + ", but " +
+                    DescribeFileError(folder / kManifestName, error)};
+    return {ArchiveStoreResult::Status::Written, path, {}};
+}
+
 }  // namespace
 
 ExclusiveLock LockArchiveFolder(const std::filesystem::path& folder, const LockWait& wait) {
@@ -36,7 +51,7 @@ std::string DescribeArchiveLockFailure(const std::filesystem::path& folder,
 }
 
 ArchiveStoreResult StoreInArchive(const std::filesystem::path& folder, const LoggerImage& image,
-                                  const LockWait& wait) {
+                                  const LockWait& wait, const AuditLog* audit) {
     const std::filesystem::path firstName = NumberedArchivePath(folder, image, 1);
     const ExclusiveLock lock = LockArchiveFolder(folder, wait);
     if (!lock.Held())
@@ -49,24 +64,28 @@ ArchiveStoreResult StoreInArchive(const std::filesystem::path& folder, const Log
         const std::filesystem::path path = NumberedArchivePath(folder, image, number);
         if (ReadStored(path, stored) != Stored::Complete)
             continue;
-        if (SameTransferredBytes(stored, image))
+        if (SameTransferredBytes(stored, image)) {
+            if (const std::error_code error = AdoptIntoManifest(folder, audit))
+                return {ArchiveStoreResult::Status::Failed, path,
+                        DescribeFileError(folder / kManifestName, error)};
             return {ArchiveStoreResult::Status::AlreadyArchived, path, {}};
+        }
         if (!replaced && SameRecording(stored, image))
             replaced = path;
     }
     if (replaced) {
-        if (const std::error_code error = WriteFileAtomically(*replaced, image))
+        if (const std::error_code error = WriteFileAtomically(*replaced, image, kReadOnly))
             return {ArchiveStoreResult::Status::Failed, *replaced,
                     DescribeFileError(*replaced, error)};
-        return {ArchiveStoreResult::Status::Written, *replaced, {}};
+        return Recorded(folder, *replaced, image, audit);
     }
     // A new recording: the first free name. Another program that writes into the folder
     // without its lock may take a name first; the next one is tried then.
     for (int number = 1; number <= kMostArchiveNames; ++number) {
         const std::filesystem::path path = NumberedArchivePath(folder, image, number);
-        const std::error_code error = WriteNewFileAtomically(path, image);
+        const std::error_code error = WriteNewFileAtomically(path, image, kReadOnly);
         if (!error)
-            return {ArchiveStoreResult::Status::Written, path, {}};
+            return Recorded(folder, path, image, audit);
         if (error != std::errc::file_exists)
             return {ArchiveStoreResult::Status::Failed, path, DescribeFileError(path, error)};
     }

@@ -5,6 +5,7 @@
 // file is replaced only by the same recording grown longer (SameRecording); a recording that is
 // already there byte for byte is not written again.
 
+#include "audit/audit_log.h"
 #include "record/logger_image.h"
 #include "storage/exclusive_lock.h"
 
@@ -37,9 +38,12 @@ struct ArchiveStoreResult {
     std::string failure;         // why, for Failed
 };
 
-// Stores `image` in `folder` (which must exist) under the folder's lock.
+// Stores `image` in `folder` (which must exist) under the folder's lock, read-only, and sets
+// its line in the folder's manifest in the same locked step (a folder without a manifest adopts
+// its recordings then, recorded in `audit` when given). A manifest that cannot be written fails
+// the step: the recording is in its file, but the archive no longer vouches for it.
 ArchiveStoreResult StoreInArchive(const std::filesystem::path& folder, const LoggerImage& image,
-                                  const LockWait& wait);
+                                  const LockWait& wait, const AuditLog* audit = nullptr);
 
 // The archived file, under the image's name or one of its numbered forms, that holds image
 // bytes 3776…16383 (everything a logger transfers) exactly as `image` does.

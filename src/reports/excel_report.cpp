@@ -1,6 +1,7 @@
 #include "reports/excel_report.h"
 
 #include "analysis/analysis_texts.h"
+#include "audit/audit_log.h"
 #include "chart/chart_bitmap.h"
 #include "config/settings_titles.h"
 #include "record/decimal_text.h"
@@ -62,7 +63,8 @@ constexpr const char* kDateTimeNumberFormat = "yyyy-mm-dd hh:mm:ss";
 class SheetWriter {
 public:
     SheetWriter(lxw_workbook* workbook, lxw_worksheet* sheet)
-        : sheet_(sheet), centred_(CentredFormat(workbook, nullptr)),
+        : sheet_(sheet), left_(workbook_add_format(workbook)),
+          centred_(CentredFormat(workbook, nullptr)),
           wholeNumber_(CentredFormat(workbook, kWholeNumberFormat)),
           temperature_(CentredFormat(workbook, kTemperatureFormat)),
           dateTime_(CentredFormat(workbook, kDateTimeNumberFormat)) {}
@@ -73,6 +75,12 @@ public:
     void Text(int row, int column, const std::string& text) {
         Check(worksheet_write_string(sheet_, Row(row), Column(column), FitToCell(text).c_str(),
                                      centred_));
+    }
+    // A long text that runs on over the empty cells to its right.
+    void LeftText(int row, int column, const std::string& text) {
+        format_set_align(left_, LXW_ALIGN_LEFT);
+        Check(worksheet_write_string(sheet_, Row(row), Column(column), FitToCell(text).c_str(),
+                                     left_));
     }
     void WholeNumber(int row, int column, double value) {
         Check(worksheet_write_number(sheet_, Row(row), Column(column), value, wholeNumber_));
@@ -107,6 +115,7 @@ private:
     }
 
     lxw_worksheet* sheet_;
+    lxw_format* left_;
     lxw_format* centred_;
     lxw_format* wholeNumber_;
     lxw_format* temperature_;
@@ -123,6 +132,7 @@ void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
     // A title with its full-width colon.
     const auto t = [](const char* title) { return std::string(title) + "："; };
 
+    cells.LeftText(3, A, SourceText(inputs.source, recording.StartTime()));
     cells.Text(3, H, t(kReportDateHeading) + ReportDateTime(inputs.clock.Now()));
     cells.Text(4, A, t(title::kDeliveryCompany));
     cells.Text(4, B, u8(settings.deliveryCompany));
@@ -262,14 +272,24 @@ void WriteAnalysisSheet(lxw_workbook* workbook, const ReportInputs& inputs) {
                                     5, report.note.c_str(), cells.Centred()));
 }
 
-// The document's title and creation time; the time is the report date, so that a workbook is
-// the same file whenever it is made from the same record at the same (injected) time.
-void SetProperties(lxw_workbook* workbook, const Clock& clock) {
+// The document's title, creation time, source and program; the time is the report date, so that
+// a workbook is the same file whenever it is made from the same record at the same (injected)
+// time.
+void SetProperties(lxw_workbook* workbook, const ReportInputs& inputs) {
     std::string title = kReportTitle;
+    std::string source = SourceText(inputs.source, inputs.recording.StartTime());
+    std::string program = ProgramName("velka");
     lxw_doc_properties properties{};
     properties.title = title.data();
-    properties.created = static_cast<time_t>(clock.Now());
+    properties.comments = source.data();
+    properties.created = static_cast<time_t>(inputs.clock.Now());
     Check(workbook_set_properties(workbook, &properties));
+    Check(workbook_set_custom_property_string(workbook, "Source file",
+                                              inputs.source.fileName.c_str()));
+    if (!inputs.source.sha256.empty())
+        Check(workbook_set_custom_property_string(workbook, "Source SHA-256",
+                                                  inputs.source.sha256.c_str()));
+    Check(workbook_set_custom_property_string(workbook, "Program", program.c_str()));
 }
 
 void WriteWorkbookFile(const ReportInputs& inputs,
@@ -282,7 +302,7 @@ void WriteWorkbookFile(const ReportInputs& inputs,
     if (workbook == nullptr)
         throw ReportFailure("cannot create the workbook");
     std::unique_ptr<lxw_workbook, WorkbookDeleter> owner(workbook);
-    SetProperties(workbook, inputs.clock);
+    SetProperties(workbook, inputs);
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, kReportTitle);
     if (sheet == nullptr)
         throw ReportFailure("cannot add the worksheet");

@@ -1,6 +1,7 @@
 #include "reports/pdf_report.h"
 
 #include "analysis/analysis_texts.h"
+#include "audit/audit_log.h"
 #include "config/settings_titles.h"
 #include "record/decimal_text.h"
 #include "record/string_format.h"
@@ -115,6 +116,8 @@ constexpr double kRuleColumns[] = {70, 130, 240, 345, 450};
 constexpr double kRunningLineBaseline = 832;  // on A4, 842 points high
 constexpr double kRunningLineSize = 8;
 constexpr double kRunningLineMargin = 40;
+constexpr double kRunningLineGap = 12;
+constexpr double kSmallestRunningLineSize = 5;
 
 class ReportWriter {
 public:
@@ -137,9 +140,12 @@ public:
         WriteSummaryPage();
         WriteSampleTable();
         WriteAnalysisPage();
+        const std::string source = SourceText(inputs_.source, inputs_.recording.StartTime());
         const int pageCount = static_cast<int>(pages_.size());
         for (int i = 0; i < pageCount; ++i)
-            RunningLine(pages_[i], {}, StringPrintf("Page %d of %d", i + 1, pageCount));
+            RunningLine(pages_[i], source, StringPrintf("Page %d of %d", i + 1, pageCount));
+        HPDF_SetInfoAttr(doc, HPDF_INFO_CREATOR, ProgramName("velka").c_str());
+        HPDF_SetInfoAttr(doc, HPDF_INFO_SUBJECT, source.c_str());
         Check();
         HPDF_SaveToStream(doc);
         Check();
@@ -178,14 +184,22 @@ private:
         canvas_->Line(page, x, y, utf8);
     }
 
-    // `left` at the left end of the line, `right` ending at its right end, in black.
+    // `left` at the left end of the line, `right` ending at its right end, in black. The left
+    // part (the source, with its 64-digit digest) is set smaller when it would reach the right.
     void RunningLine(HPDF_Page page, std::string_view left, std::string_view right) {
         const double width = HPDF_Page_GetWidth(page);
         HPDF_Page_BeginText(page);
         HPDF_Page_SetGrayFill(page, 0);
         SetSize(kRunningLineSize);
+        const double rightWidth = canvas_->Width(right);
+        Line(page, width - kRunningLineMargin - rightWidth, kRunningLineBaseline, right);
+        const double room = width - 2 * kRunningLineMargin - rightWidth - kRunningLineGap;
+        double size = kRunningLineSize;
+        while (size > kSmallestRunningLineSize && canvas_->Width(left) > room) {
+            size -= 0.25;
+            SetSize(size);
+        }
         Line(page, kRunningLineMargin, kRunningLineBaseline, left);
-        Line(page, width - kRunningLineMargin - canvas_->Width(right), kRunningLineBaseline, right);
         HPDF_Page_EndText(page);
     }
 

@@ -4,6 +4,7 @@
 #include "analysis/recording_analysis.h"
 #include "chart/chart_pixels.h"
 #include "record/recording.h"
+#include "reports/report_source.h"
 #include "services/clock.h"
 
 #include <string>
@@ -15,6 +16,7 @@ struct ReportInputs {
     const ChartPixels& chartPixels;  // RenderChartImage of the chart as the page shows it
     const Clock& clock;              // the report date
     AnalysisChoice analysis = {};    // the profile and activation energy of the analysis part
+    ReportSource source = {};        // the recording's file and digest, named on every page
 };
 
 enum class ExportStatus {

@@ -2,11 +2,15 @@
 
 #include "archive/archive_file_name.h"
 #include "archive/archive_store.h"
+#include "config/settings_changes.h"
 #include "config/settings_write.h"
 #include "record/local_time.h"
 #include "storage/file_io.h"
 #include "storage/reference_files.h"
+#include "storage/sha256.h"
 #include "storage/staged_file.h"
+
+#include <iostream>
 
 #include <cerrno>
 #include <cstring>
@@ -100,9 +104,17 @@ AcquisitionController::AcquisitionController(HidDeviceProvider& provider, Messag
                                              const Clock& fileClock)
     : link_(provider, linkOptions), messages_(messages), clock_(clock), fileClock_(fileClock),
       lockWait_(linkOptions.waitForLogger ? linkOptions.waitForLogger : LockWait(SleepFor)),
-      dataRoot_(std::move(dataRoot)), tables_(tables), noticeTimeoutMs_(noticeTimeoutMs) {
+      dataRoot_(std::move(dataRoot)), tables_(tables), noticeTimeoutMs_(noticeTimeoutMs),
+      audit_(dataRoot_, AuditIdentity::OfThisProcess(ProgramName("velka")), clock_, lockWait_) {
     recording_.settings = InitialSettings(clock_.Now());
     pageSettings_ = recording_.settings;
+}
+
+void AcquisitionController::RecordAudit(std::string_view event,
+                                        const nlohmann::ordered_json& details) const {
+    if (const std::error_code error = audit_.Append(event, details))
+        std::cerr << "the audit log cannot be written: " << DescribeFileError(audit_.File(), error)
+                  << std::endl;
 }
 
 void AcquisitionController::ResetForArrival() {
@@ -269,12 +281,15 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
     // in the archive (the new clock would make the next read archive it again as a new
     // recording), and the limits are encoded through its own calibrated table.
     std::string refusal;
+    std::string loggerSerial;
     MessageIcon refusalIcon = MessageIcon::Warning;
     ExclusiveLock archiveLock;
+    std::vector<SettingChange> changes;
     const std::int64_t now = clock_.Now();
     const ResultCode result =
         link_.WriteSettings([&](const LoggerImage& loggerImage) -> std::optional<LoggerImage> {
             const std::string serialText = SerialText(ReadU32(loggerImage, kSerialNumberOffset));
+            loggerSerial = serialText;
             if (serialText != pageSettings_.serialText) {
                 refusal = "The logger plugged in (serial number " + serialText +
                           ") is not the one these settings are for (serial number " +
@@ -289,11 +304,13 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
                 BuildCurrentTable(tables_, ReadU16(loggerImage, kCalibrationAOffset),
                                   ReadU16(loggerImage, kCalibrationBOffset));
             ApplySettingsToImage(settings, written, table, now);
+            changes = SettingsChanges(loggerImage, written, table);
             return written;
         });
     archiveLock.Release();
 
     if (result == kResultWriteRefused) {
+        RecordAudit("write-settings-refused", {{"serial", loggerSerial}, {"reason", refusal}});
         lastWriteFailure_ = refusal;
         messages_.ShowMessage(refusal, refusalIcon);
         return result;
@@ -313,8 +330,14 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
         messages_.ShowMessage(kLoggerInUseText, MessageIcon::Error);
         return result;
     }
-    if (result == kResultSuccess)
+    if (result == kResultSuccess) {
         pageSettings_ = settings;
+        nlohmann::ordered_json changed = nlohmann::ordered_json::array();
+        for (const SettingChange& change : changes)
+            changed.push_back(
+                {{"field", change.field}, {"old", change.before}, {"new", change.after}});
+        RecordAudit("write-settings", {{"serial", loggerSerial}, {"changes", changed}});
+    }
     observer_->SettingsWritten(result == kResultSuccess);
     return result;
 }
@@ -345,7 +368,19 @@ EraseOutcome AcquisitionController::HandleEraseRequest() {
     });
     // Other programs may change the archive again before anyone reads the outcome.
     archiveLock.Release();
+    // The logger's own serial number: the image read from it for the erase.
+    const std::string serial = SerialText(ReadU32(image_, kSerialNumberOffset));
+    if (outcome.opened && outcome.refused)
+        RecordAudit("erase-refused", {{"serial", serial}, {"reason", refusal}});
     if (outcome.opened && !outcome.refused && outcome.result == kResultSuccess) {
+        const std::optional<std::string> digest =
+            archivedCopy.empty() ? std::nullopt : Sha256HexOfFile(archivedCopy);
+        RecordAudit("erase", {{"serial", serial},
+                              {"sha256", digest ? nlohmann::ordered_json(*digest) : nullptr},
+                              {"file", archivedCopy.empty()
+                                           ? nlohmann::ordered_json(nullptr)
+                                           : nlohmann::ordered_json(
+                                                 archivedCopy.filename().string())}});
         // Every page shows what the logger holds now: its empty record.
         shownStoredRecording_.clear();
         LoadSettingsFromImage();
@@ -438,7 +473,7 @@ void AcquisitionController::ArchiveImage() {
                             MessagePath(folder) + " cannot be created"};
         return;
     }
-    const ArchiveStoreResult stored = StoreInArchive(folder, image_, lockWait_);
+    const ArchiveStoreResult stored = StoreInArchive(folder, image_, lockWait_, &audit_);
     lastArchive_.path = stored.path;
     if (stored.status == ArchiveStoreResult::Status::Failed) {
         lastArchive_.status = ArchiveOutcome::Status::Failed;
@@ -446,6 +481,10 @@ void AcquisitionController::ArchiveImage() {
         return;
     }
     lastArchive_.status = ArchiveOutcome::Status::Saved;
+    const std::optional<std::string> digest = Sha256HexOfFile(stored.path);
+    RecordAudit("download", {{"serial", settings.serialText},
+                             {"file", stored.path.filename().string()},
+                             {"sha256", digest ? nlohmann::ordered_json(*digest) : nullptr}});
 }
 
 void AcquisitionController::ReportArchiveFailure() {

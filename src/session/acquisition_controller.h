@@ -6,6 +6,7 @@
 // SessionObserver; everything the user must see goes through the MessageService.
 
 #include "analysis/recording_analysis.h"
+#include "audit/audit_log.h"
 #include "device/device_link.h"
 #include "device/device_watcher.h"
 #include "record/logger_image.h"
@@ -129,6 +130,17 @@ public:
     const AnalysisChoice& Analysis() const { return analysisChoice_; }
     void SetAnalysisChoice(const AnalysisChoice& choice);
 
+    // --- the audit log ---
+
+    // DATA-ROOT/audit.jsonl, in which the session records each download, settings write and
+    // erase, and each refusal that kept a record from being lost; the window and velka-cli
+    // record their exports in it too. Lines name the program "velka" unless told otherwise.
+    const AuditLog& Audit() const { return audit_; }
+    void SetAuditProgram(std::string program) { audit_.SetProgram(std::move(program)); }
+    // Appends a line; a log that cannot be written is named on stderr, and the work it records
+    // stands (a recording is not taken back for want of its log line).
+    void RecordAudit(std::string_view event, const nlohmann::ordered_json& details) const;
+
     // --- the reference tables ---
 
     // Whether the delivered tables can convert anything. When they cannot, the window says so
@@ -207,6 +219,7 @@ private:
     LoggerImage image_{};
     Recording recording_;
     AnalysisChoice analysisChoice_;
+    AuditLog audit_;
     LoggerSettings pageSettings_;
     std::filesystem::path shownStoredRecording_;
     std::uint16_t calibrationA_ = 0;

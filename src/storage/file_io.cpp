@@ -200,15 +200,17 @@ std::error_code WriteStaged(StagedFile& staged, std::span<const std::uint8_t> co
 }  // namespace
 
 std::error_code WriteFileAtomically(const std::filesystem::path& path,
-                                    std::span<const std::uint8_t> content) {
-    StagedFile staged(path);
+                                    std::span<const std::uint8_t> content,
+                                    StagedFile::Access access) {
+    StagedFile staged(path, StagedFile::Staging::Anonymous, access);
     const std::error_code error = WriteStaged(staged, content);
     return error ? error : staged.Commit();
 }
 
 std::error_code WriteNewFileAtomically(const std::filesystem::path& path,
-                                       std::span<const std::uint8_t> content) {
-    StagedFile staged(path);
+                                       std::span<const std::uint8_t> content,
+                                       StagedFile::Access access) {
+    StagedFile staged(path, StagedFile::Staging::Anonymous, access);
     const std::error_code error = WriteStaged(staged, content);
     return error ? error : staged.CommitAsNew();
 }

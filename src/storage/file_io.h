@@ -4,6 +4,7 @@
 // like a missing file. Every read is bounded.
 
 #include "record/logger_image.h"
+#include "storage/staged_file.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -50,13 +51,16 @@ std::string DescribeFileError(const std::filesystem::path& path, std::error_code
 // file in the same folder, flushed to disk, renamed over the name (see staged_file.h for
 // special files and links). A failure removes the temporary file and returns the system's
 // error.
+// `access` ReadOnly takes the write bits off the complete file (an archived recording).
 std::error_code WriteFileAtomically(const std::filesystem::path& path,
-                                    std::span<const std::uint8_t> content);
+                                    std::span<const std::uint8_t> content,
+                                    StagedFile::Access access = StagedFile::Access::AsUsual);
 std::error_code WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
 // The same for a file that must not replace anything: it takes `path` only when nothing has
 // that name, std::errc::file_exists otherwise (see StagedFile::CommitAsNew).
 std::error_code WriteNewFileAtomically(const std::filesystem::path& path,
-                                       std::span<const std::uint8_t> content);
+                                       std::span<const std::uint8_t> content,
+                                       StagedFile::Access access = StagedFile::Access::AsUsual);
 
 }  // namespace velka
 

@@ -98,12 +98,18 @@ bool IsStagedName(std::string_view name) {
 // Owner first: a change of owner clears the set-user-ID bits that the mode then restores. Both
 // are kept where the system allows: only root may give a file away (the group alone may still
 // be kept), and a file system that cannot represent them (FAT) keeps its own defaults.
-void KeepOwnerAndMode(int fd, const struct stat& replaced) {
-    if (::fchown(fd, replaced.st_uid, replaced.st_gid) != 0 &&
-        ::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid) != 0) {
+void KeepOwnerAndMode(int fd, uid_t uid, gid_t gid, mode_t mode) {
+    if (::fchown(fd, uid, gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), gid) != 0) {
         // Another user's group: the new file keeps ours.
     }
-    if (::fchmod(fd, replaced.st_mode & 07777) != 0) {
+    if (::fchmod(fd, mode & 07777) != 0) {
+        // A file system without modes.
+    }
+}
+
+void TakeWriteBitsOff(int fd) {
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && ::fchmod(fd, status.st_mode & 07555) != 0) {
         // A file system without modes.
     }
 }
@@ -114,13 +120,13 @@ struct FolderCloser {
 
 }  // namespace
 
-StagedFile::StagedFile(std::filesystem::path target, Staging staging) : target_(target) {
+StagedFile::StagedFile(std::filesystem::path target, Staging staging, Access access)
+    : target_(target), readOnly_(access == Access::ReadOnly) {
     if (ForeignLink(target)) {
         error_ = std::make_error_code(std::errc::permission_denied);
         return;
     }
     struct stat status {};
-    bool replacing = false;
     if (::stat(target.c_str(), &status) == 0) {
         if (!S_ISREG(status.st_mode)) {
             // Devices, pipes and terminals are written as they are; renaming a file over
@@ -129,7 +135,10 @@ StagedFile::StagedFile(std::filesystem::path target, Staging staging) : target_(
             destination_ = temporary_ = std::move(target);
             return;
         }
-        replacing = true;
+        replacing_ = true;
+        replacedUid_ = status.st_uid;
+        replacedGid_ = status.st_gid;
+        replacedMode_ = status.st_mode;
         // The file a link leads to is replaced, so the link keeps pointing at the new file.
         destination_ = std::filesystem::canonical(target, error_);
     } else if (errno == ENOENT) {
@@ -142,15 +151,8 @@ StagedFile::StagedFile(std::filesystem::path target, Staging staging) : target_(
 
     const std::filesystem::path folder = FolderOf(destination_);
     const bool anonymous = staging == Staging::Anonymous && OpenAnonymous(folder);
-    if (!anonymous && !OpenNamed(folder, destination_.filename().string()))
-        return;
-    if (replacing) {
-        const int fd = anonymous ? anonymousFd_ : ::open(temporary_.c_str(), O_WRONLY | O_CLOEXEC);
-        if (fd >= 0)
-            KeepOwnerAndMode(fd, status);
-        if (!anonymous && fd >= 0)
-            ::close(fd);
-    }
+    if (!anonymous)
+        OpenNamed(folder, destination_.filename().string());
 }
 
 bool StagedFile::OpenAnonymous(const std::filesystem::path& folder) {
@@ -201,6 +203,10 @@ std::error_code StagedFile::Flush() const {
         anonymousFd_ >= 0 ? anonymousFd_ : ::open(temporary_.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return LastError();
+    if (replacing_)
+        KeepOwnerAndMode(fd, replacedUid_, replacedGid_, replacedMode_);
+    if (readOnly_)
+        TakeWriteBitsOff(fd);
     std::error_code error;
     if (::fsync(fd) != 0)
         error = LastError();
@@ -245,6 +251,8 @@ StagedFile::StagedFile(StagedFile&& other) noexcept
     : target_(std::move(other.target_)), destination_(std::move(other.destination_)),
       temporary_(std::move(other.temporary_)), anonymousFd_(other.anonymousFd_),
       error_(other.error_), writesDirectly_(other.writesDirectly_), committed_(other.committed_),
+      readOnly_(other.readOnly_), replacing_(other.replacing_), replacedUid_(other.replacedUid_),
+      replacedGid_(other.replacedGid_), replacedMode_(other.replacedMode_),
       interruptTicket_(other.interruptTicket_) {
     other.temporary_.clear();
     other.anonymousFd_ = -1;

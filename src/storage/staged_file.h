@@ -16,7 +16,8 @@
 // - a target that is a symbolic link is followed: the file it points to is written (created
 //   where a dangling link points), and the link stays a link.
 // A new file gets 0666 less the umask; a replaced file keeps its mode and, where the system
-// allows, its owner. A named temporary file is removed when SIGINT, SIGTERM or SIGHUP end the
+// allows, its owner. A file staged read-only loses its write bits once its content is complete
+// (a new one 0444 less the umask), so that no later program writes into it by mistake. A named temporary file is removed when SIGINT, SIGTERM or SIGHUP end the
 // program (see interrupt_cleanup.h); SweepStaleStagedFiles clears those that a program killed
 // outright left behind.
 
@@ -39,9 +40,14 @@ public:
         Anonymous,  // without a name where the file system allows it, named elsewhere
         Named,      // always named (what a file system without O_TMPFILE gets)
     };
+    enum class Access {
+        AsUsual,   // writable as the umask allows, or as the replaced file was
+        ReadOnly,  // the write bits taken off
+    };
 
     // Creates the empty temporary file; Error() tells whether that worked.
-    explicit StagedFile(std::filesystem::path target, Staging staging = Staging::Anonymous);
+    explicit StagedFile(std::filesystem::path target, Staging staging = Staging::Anonymous,
+                        Access access = Access::AsUsual);
     // Removes the temporary file unless it was committed.
     ~StagedFile();
     StagedFile(const StagedFile&) = delete;
@@ -67,6 +73,7 @@ private:
     std::error_code CommitNow();
     bool OpenAnonymous(const std::filesystem::path& folder);
     bool OpenNamed(const std::filesystem::path& folder, const std::string& name);
+    // Gives the complete file its owner and mode, and flushes it to disk.
     std::error_code Flush() const;
     // Gives the anonymous file a staged name in the destination's folder.
     std::error_code LinkUnderStagedName();
@@ -79,6 +86,13 @@ private:
     std::error_code error_;
     bool writesDirectly_ = false;
     bool committed_ = false;
+    bool readOnly_ = false;
+    // The owner and mode of the file replaced, taken over when the content is complete: a
+    // read-only mode given at once would keep the content itself from being written.
+    bool replacing_ = false;
+    unsigned replacedUid_ = 0;
+    unsigned replacedGid_ = 0;
+    unsigned replacedMode_ = 0;
     int interruptTicket_ = -1;
 };
 

@@ -56,6 +56,8 @@ protected:
         std::vector<LoggerImage> images;
         std::error_code error;
         for (const auto& entry : std::filesystem::directory_iterator(Data(), error)) {
+            if (entry.path().extension() != ".bin")
+                continue;  // the manifest
             LoggerImage image{};
             EXPECT_EQ(ReadImageFile(entry.path(), image), kImageSize) << entry.path();
             images.push_back(image);
@@ -65,7 +67,8 @@ protected:
 };
 
 // Two loggers whose recordings have one name (the same serial number and start under other
-// settings), read at the same moment, again and again: both recordings are always kept.
+// settings), read at the same moment, again and again: both recordings are always kept, both
+// in the manifest, and the audit log's chain never forks.
 TEST_F(TwoPrograms, RecordingsOfOneNameReadAtOnceAreBothKept) {
     const std::string first = Synth("first.bin", {"--start", kStart});
     LoggerImage other{};
@@ -87,7 +90,15 @@ TEST_F(TwoPrograms, RecordingsOfOneNameReadAtOnceAreBothKept) {
         EXPECT_TRUE((archived[0] == firstImage && archived[1] == other) ||
                     (archived[1] == firstImage && archived[0] == other))
             << "round " << round;
+        const CliResult verify = Run({"verify"});
+        EXPECT_EQ(verify.exitCode, 0) << "round " << round << ": " << verify.out;
     }
+    // Two downloads and a verify a round, one chain.
+    std::ifstream log(Dir() / "root" / "audit.jsonl");
+    std::size_t lines = 0;
+    for (std::string line; std::getline(log, line);)
+        ++lines;
+    EXPECT_EQ(lines, 36u);
 }
 
 // What the user starts on a logger that another program holds is refused at once, archives

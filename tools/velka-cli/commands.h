@@ -31,5 +31,6 @@ int RunWatch(const Arguments& arguments, Context& context);
 int RunExport(const Arguments& arguments, Context& context);
 int RunScan(const Arguments& arguments, Context& context);
 int RunAnalyse(const Arguments& arguments, Context& context);
+int RunVerify(const Arguments& arguments, Context& context);
 
 }  // namespace velka::cli

@@ -1,5 +1,6 @@
 #include "chart/chart_bitmap.h"
 #include "chart/chart_image.h"
+#include "audit/audit_log.h"
 #include "commands.h"
 #include "config/analysis_settings.h"
 #include "export_targets.h"
@@ -51,6 +52,31 @@ void RequireSaved(const ExportResult& result, const std::string& what, const Las
     throw CommandFailure{line};
 }
 
+// Each output in the audit log of the data root, when there is one: an export of an image from
+// elsewhere on a machine without an archive has no log to go into.
+void RecordExports(const Context& context,
+                   const std::vector<std::pair<const char*, std::optional<std::string>>>& outputs,
+                   const ReportSource& source) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(context.dataRoot.Root(), error))
+        return;
+    const FixedClock clock(context.now);
+    const AuditLog audit(context.dataRoot, AuditIdentity::OfThisProcess(ProgramName("velka-cli")),
+                         clock);
+    for (const auto& [kind, path] : outputs) {
+        if (!path)
+            continue;
+        const std::filesystem::path report = std::filesystem::absolute(*path, error);
+        if (const std::error_code failed =
+                audit.Append("export", {{"report", report.string()},
+                                        {"kind", kind},
+                                        {"file", source.fileName},
+                                        {"sha256", source.sha256}}))
+            context.err << "velka-cli export: the audit log cannot be written: "
+                        << DescribeFileError(audit.File(), failed) << std::endl;
+    }
+}
+
 }  // namespace
 
 int RunExport(const Arguments& arguments, Context& context) {
@@ -66,6 +92,7 @@ int RunExport(const Arguments& arguments, Context& context) {
     const std::filesystem::path imagePath = arguments.positional[0];
     const LoggerImage image = ReadImageArgument(imagePath);
     const Recording recording = DecodeRecording(image, context.tables, context.now);
+    const ReportSource source = SourceOfImage(imagePath, image);
 
     // Everything that can fail for a reason known now fails before the first file is written.
     std::vector<ExportTarget> targets;
@@ -106,7 +133,7 @@ int RunExport(const Arguments& arguments, Context& context) {
         }
         const FixedClock clock(context.now);
         const ReportInputs inputs{recording, pixels, clock,
-                                  LoadAnalysisChoice(context.settingsFile)};
+                                  LoadAnalysisChoice(context.settingsFile), source};
         if (pdfPath) {
             LastMessage message;
             RequireSaved(ExportPdfReport(inputs, *pdfPath, message), "PDF report", message);
@@ -122,6 +149,9 @@ int RunExport(const Arguments& arguments, Context& context) {
     }
     if (const std::error_code error = outputs.Commit())
         throw CommandFailure{"velka-cli export: cannot write the outputs: " + error.message()};
+    RecordExports(context,
+                  {{"pdf", pdfPath}, {"xlsx", workbookPath}, {"csv", csvPath}, {"chart", chartPath}},
+                  source);
     context.out << written.dump() << '\n';
     return kExitSuccess;
 }

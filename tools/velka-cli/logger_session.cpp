@@ -73,6 +73,7 @@ int RunOnLogger(const Arguments& arguments, Context& context,
     ConsoleMessages messages(context.err);
     const FixedClock clock(context.now);
     AcquisitionController controller(*provider, messages, clock, context.dataRoot, context.tables);
+    controller.SetAuditProgram(ProgramName("velka-cli"));
     if (arguments.Flag("--trace"))
         controller.SetReportTrace(&context.err);
 

@@ -71,6 +71,14 @@ const Command kCommands[] = {
      {{"--interval", "--delta-h", "--profile"}, {}, {"--rule"}},
      RunAnalyse,
      false},
+    {"verify",
+     "",
+     "check DATA-ROOT/Data against its SHA256SUMS and the audit log's chain: a summary and exit 0, "
+     "or one line a problem (a changed, missing or unlisted recording; an audit line changed, "
+     "removed or moved) and exit 1",
+     {},
+     RunVerify,
+     false},
     {"scan",
      "",
      "scan the archive folder DATA-ROOT/Data and print its entries as JSON, in listing order",

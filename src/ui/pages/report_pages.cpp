@@ -91,12 +91,27 @@ void ReportPage::BuildDefaultReportPath() {
     SetReportPath(velka::BuildDefaultReportPath(kind_, recordingName, dataRoot_, clock_));
 }
 
-ExportResult ReportPage::Logged(ExportResult result) const {
+ReportSource ReportPage::Source() const {
+    std::filesystem::path file = session_.ShownStoredRecording();
+    if (file.empty() && session_.LastArchive().status == ArchiveOutcome::Status::Saved)
+        file = session_.LastArchive().path;
+    return SourceOfImage(file, session_.Image());
+}
+
+ExportResult ReportPage::Logged(ExportResult result, const ReportSource& source) const {
     // The window's diagnostics go to standard error too, for whoever looks after the machine.
     if (result.status == ExportStatus::Failed)
         std::cerr << "velka: "
                   << (kind_ == ReportKind::Pdf ? kPdfSaveFailedText : kExcelExportFailedText)
                   << ": " << result.failure << '\n';
+    if (result.status == ExportStatus::Saved) {
+        std::error_code error;
+        session_.RecordAudit("export",
+                             {{"report", std::filesystem::absolute(reportPath_, error).string()},
+                              {"kind", kind_ == ReportKind::Pdf ? "pdf" : "xlsx"},
+                              {"file", source.fileName},
+                              {"sha256", source.sha256}});
+    }
     return result;
 }
 
@@ -128,12 +143,13 @@ void ReportPage::paintEvent(QPaintEvent*) {
     PaintPageBackground(painter, rect());
 }
 
-ExportResult ReportPage::InBackground(const std::function<ExportResult(MessageService&)>& work) {
+ExportResult ReportPage::InBackground(const ReportSource& source,
+                                      const std::function<ExportResult(MessageService&)>& work) {
     HeldMessages held;
     ExportResult result;
     RunBesideWindow([&] { result = work(held); });
     held.ShowOn(messages_);
-    return Logged(result);
+    return Logged(result, source);
 }
 
 ChartPixels ReportPage::ReportChart(const Recording& recording) {
@@ -153,10 +169,11 @@ ExportResult CDlgPdf::ExportPdfReport() {
     const Recording recording = session_.CurrentRecording();
     const ChartPixels chart = ReportChart(recording);
     const AnalysisChoice analysis = session_.Analysis();
+    const ReportSource source = Source();
     const std::filesystem::path target = reportPath();
-    return InBackground([&](MessageService& messages) {
-        return velka::ExportPdfReport(ReportInputs{recording, chart, clock_, analysis}, target,
-                                      messages);
+    return InBackground(source, [&](MessageService& messages) {
+        return velka::ExportPdfReport(ReportInputs{recording, chart, clock_, analysis, source},
+                                      target, messages);
     });
 }
 
@@ -187,10 +204,11 @@ ExportResult CDlgExcel::ExportExcelReport() {
     const ChartPixels chart = ReportChart(recording);
     const std::vector<std::string> titles = SampleTableTitles();
     const AnalysisChoice analysis = session_.Analysis();
+    const ReportSource source = Source();
     const std::filesystem::path target = reportPath();
-    return InBackground([&](MessageService& messages) {
-        return velka::ExportExcelReport(ReportInputs{recording, chart, clock_, analysis}, titles,
-                                        target, messages);
+    return InBackground(source, [&](MessageService& messages) {
+        return velka::ExportExcelReport(
+            ReportInputs{recording, chart, clock_, analysis, source}, titles, target, messages);
     });
 }
 

@@ -53,11 +53,15 @@ protected:
     // The chart of the record's current view without the hover marker, as the reports carry
     // it; nothing is drawn for an empty record, which no report is written for.
     static ChartPixels ReportChart(const Recording& recording);
-    // A failed export is also written to standard error.
-    ExportResult Logged(ExportResult result) const;
+    // The file the shown recording was loaded from or archived as, and the digest of its image.
+    ReportSource Source() const;
+    // A failed export is also written to standard error; a saved one is recorded in the audit
+    // log with its source.
+    ExportResult Logged(ExportResult result, const ReportSource& source) const;
     // Runs the export on a thread of its own under a busy cursor while the window keeps
-    // painting, then shows its messages and logs its failure.
-    ExportResult InBackground(const std::function<ExportResult(MessageService&)>& work);
+    // painting, then shows its messages and logs it.
+    ExportResult InBackground(const ReportSource& source,
+                              const std::function<ExportResult(MessageService&)>& work);
 
     void paintEvent(QPaintEvent* event) override;
 
