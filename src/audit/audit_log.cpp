@@ -36,8 +36,8 @@ struct Descriptor {
 // The last line of the log (without its newline) and whether the file ends with a newline.
 struct LastLine {
     std::string bytes;
-    bool empty = true;       // the log holds nothing yet
-    bool complete = true;    // the file ends with a newline
+    bool empty = true;     // the log holds nothing yet
+    bool complete = true;  // the file ends with a newline
 };
 
 std::error_code ReadLastLine(int fd, LastLine& last) {
@@ -112,17 +112,16 @@ AuditIdentity AuditIdentity::OfThisProcess(std::string program) {
     return identity;
 }
 
-AuditLog::AuditLog(const DataRoot& root, AuditIdentity identity, const Clock& clock,
-                   LockWait wait)
+AuditLog::AuditLog(const DataRoot& root, AuditIdentity identity, const Clock& clock, LockWait wait)
     : file_(root.Root() / kAuditLogName), identity_(std::move(identity)), clock_(clock),
       wait_(std::move(wait)) {}
 
 std::error_code AuditLog::Append(std::string_view event,
                                  const nlohmann::ordered_json& details) const {
     // Never through a link, never into anything but a regular file.
-    Descriptor log{::open(file_.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW |
-                                             O_NOCTTY | O_NONBLOCK,
-                          0666)};
+    Descriptor log{
+        ::open(file_.c_str(),
+               O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK, 0666)};
     if (log.fd < 0)
         return LastError();
     struct stat status {};
@@ -177,8 +176,8 @@ AuditCheck CheckAuditLog(const std::filesystem::path& file) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::size_t number = i + 1;
         const nlohmann::json record = nlohmann::json::parse(lines[i], nullptr, false);
-        const bool whole = record.is_object() && record.contains("prev") &&
-                           record["prev"].is_string();
+        const bool whole =
+            record.is_object() && record.contains("prev") && record["prev"].is_string();
         if (!whole) {
             // A crash cuts the last line; the next append ends it and goes on from it.
             const bool lastAndOpen = number == lines.size() && !text->ends_with('\n');

@@ -116,8 +116,24 @@ constexpr double kRuleColumns[] = {70, 130, 240, 345, 450};
 constexpr double kRunningLineBaseline = 832;  // on A4, 842 points high
 constexpr double kRunningLineSize = 8;
 constexpr double kRunningLineMargin = 40;
-constexpr double kRunningLineGap = 12;
-constexpr double kSmallestRunningLineSize = 5;
+constexpr double kSourceLineBaseline = 835;
+constexpr double kSourceLineSize = 5.5;
+
+// The document's information is stored in the PDF's own single-byte encoding: the source line
+// with its separators as "; " and any other character beyond ASCII as "?".
+std::string AsciiInfo(std::string text) {
+    for (std::size_t at; (at = text.find(" · ")) != std::string::npos;)
+        text.replace(at, std::string_view(" · ").size(), "; ");
+    std::string ascii;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80)
+            ascii.push_back(text[i]);
+        else if ((byte & 0xC0) == 0xC0)
+            ascii.push_back('?');  // the lead byte of a character; its other bytes are dropped
+    }
+    return ascii;
+}
 
 class ReportWriter {
 public:
@@ -145,7 +161,7 @@ public:
         for (int i = 0; i < pageCount; ++i)
             RunningLine(pages_[i], source, StringPrintf("Page %d of %d", i + 1, pageCount));
         HPDF_SetInfoAttr(doc, HPDF_INFO_CREATOR, ProgramName("velka").c_str());
-        HPDF_SetInfoAttr(doc, HPDF_INFO_SUBJECT, source.c_str());
+        HPDF_SetInfoAttr(doc, HPDF_INFO_SUBJECT, AsciiInfo(source).c_str());
         Check();
         HPDF_SaveToStream(doc);
         Check();
@@ -185,21 +201,16 @@ private:
     }
 
     // `left` at the left end of the line, `right` ending at its right end, in black. The left
-    // part (the source, with its 64-digit digest) is set smaller when it would reach the right.
+    // part (the source, with its 64-digit digest) is small print set higher, where it clears
+    // the table heads that reach into the margin.
     void RunningLine(HPDF_Page page, std::string_view left, std::string_view right) {
         const double width = HPDF_Page_GetWidth(page);
         HPDF_Page_BeginText(page);
         HPDF_Page_SetGrayFill(page, 0);
+        SetSize(kSourceLineSize);
+        Line(page, kRunningLineMargin, kSourceLineBaseline, left);
         SetSize(kRunningLineSize);
-        const double rightWidth = canvas_->Width(right);
-        Line(page, width - kRunningLineMargin - rightWidth, kRunningLineBaseline, right);
-        const double room = width - 2 * kRunningLineMargin - rightWidth - kRunningLineGap;
-        double size = kRunningLineSize;
-        while (size > kSmallestRunningLineSize && canvas_->Width(left) > room) {
-            size -= 0.25;
-            SetSize(size);
-        }
-        Line(page, kRunningLineMargin, kRunningLineBaseline, left);
+        Line(page, width - kRunningLineMargin - canvas_->Width(right), kRunningLineBaseline, right);
         HPDF_Page_EndText(page);
     }
 

@@ -10,10 +10,9 @@
 #include "storage/sha256.h"
 #include "storage/staged_file.h"
 
-#include <iostream>
-
 #include <cerrno>
 #include <cstring>
+#include <iostream>
 
 namespace velka {
 namespace {
@@ -112,6 +111,8 @@ AcquisitionController::AcquisitionController(HidDeviceProvider& provider, Messag
 
 void AcquisitionController::RecordAudit(std::string_view event,
                                         const nlohmann::ordered_json& details) const {
+    // The session's events come from the work that archives, which makes the data root anyway.
+    EnsureDirectory(dataRoot_.Root());
     if (const std::error_code error = audit_.Append(event, details))
         std::cerr << "the audit log cannot be written: " << DescribeFileError(audit_.File(), error)
                   << std::endl;
@@ -375,12 +376,12 @@ EraseOutcome AcquisitionController::HandleEraseRequest() {
     if (outcome.opened && !outcome.refused && outcome.result == kResultSuccess) {
         const std::optional<std::string> digest =
             archivedCopy.empty() ? std::nullopt : Sha256HexOfFile(archivedCopy);
-        RecordAudit("erase", {{"serial", serial},
-                              {"sha256", digest ? nlohmann::ordered_json(*digest) : nullptr},
-                              {"file", archivedCopy.empty()
-                                           ? nlohmann::ordered_json(nullptr)
-                                           : nlohmann::ordered_json(
-                                                 archivedCopy.filename().string())}});
+        RecordAudit("erase",
+                    {{"serial", serial},
+                     {"sha256", digest ? nlohmann::ordered_json(*digest) : nullptr},
+                     {"file", archivedCopy.empty()
+                                  ? nlohmann::ordered_json(nullptr)
+                                  : nlohmann::ordered_json(archivedCopy.filename().string())}});
         // Every page shows what the logger holds now: its empty record.
         shownStoredRecording_.clear();
         LoadSettingsFromImage();

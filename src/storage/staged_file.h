@@ -17,9 +17,10 @@
 //   where a dangling link points), and the link stays a link.
 // A new file gets 0666 less the umask; a replaced file keeps its mode and, where the system
 // allows, its owner. A file staged read-only loses its write bits once its content is complete
-// (a new one 0444 less the umask), so that no later program writes into it by mistake. A named temporary file is removed when SIGINT, SIGTERM or SIGHUP end the
-// program (see interrupt_cleanup.h); SweepStaleStagedFiles clears those that a program killed
-// outright left behind.
+// (a new one 0444 less the umask), so that no later program writes into it by mistake. A named
+// temporary file is removed when SIGINT, SIGTERM or SIGHUP end the program (see
+// interrupt_cleanup.h); SweepStaleStagedFiles clears those that a program killed outright left
+// behind.
 
 #include <cstdint>
 #include <filesystem>

@@ -27,10 +27,10 @@ protected:
             const std::string image = Synth(std::string(serial) + ".bin", {"--serial", serial});
             const CliResult read = Run({"read", "--emulate", image});
             EXPECT_EQ(read.exitCode, 0) << read.err;
-            names.push_back(
-                std::filesystem::path(nlohmann::json::parse(read.out)["archivePath"].get<std::string>())
-                    .filename()
-                    .string());
+            names.push_back(std::filesystem::path(
+                                nlohmann::json::parse(read.out)["archivePath"].get<std::string>())
+                                .filename()
+                                .string());
         }
         return names;
     }
@@ -122,9 +122,7 @@ TEST_F(Verify, EveryArchiveWriteKeepsTheManifestTrueAndEachTamperingIsNamedWhere
          "audit.jsonl line 3: was moved: it belongs after line 1\n"
          "audit.jsonl line 4: was moved: it belongs after line 2\n"},
         {"the manifest garbled",
-         [&] {
-             std::ofstream(Data() / "SHA256SUMS", std::ios::app) << "not a digest  x.bin\n";
-         },
+         [&] { std::ofstream(Data() / "SHA256SUMS", std::ios::app) << "not a digest  x.bin\n"; },
          "Data/SHA256SUMS: line 4 is not a sha256sum line\n"},
     };
     for (const Case& c : cases) {
@@ -142,7 +140,9 @@ TEST_F(Verify, ACrashCutLineIsNamedAndTheNextAppendStartsANewLine) {
     std::vector<std::string> lines = AuditLines();
     // The third line lost its end, as when the machine went down while it was written.
     std::ofstream((RootFolder() / "audit.jsonl").string(), std::ios::binary)
-        << lines[0] << '\n' << lines[1] << '\n' << lines[2].substr(0, 40);
+        << lines[0] << '\n'
+        << lines[1] << '\n'
+        << lines[2].substr(0, 40);
     CliResult result = Run({"verify"});
     EXPECT_EQ(result.exitCode, 0) << result.out;
     EXPECT_EQ(result.out, "verified: 3 recordings match SHA256SUMS; the audit log's 3 lines are "
@@ -173,9 +173,9 @@ TEST_F(Verify, AnArchiveFromBeforeTheManifestIsAdoptedOnceAndSaidSo) {
     }
     // The verify above, the three adopted, the one downloaded.
     EXPECT_EQ(events.size(), 5u);
-    EXPECT_EQ(std::vector<std::string>(events.begin() + 1, events.begin() + 4),
-              (std::vector<std::string>{"adopt " + names[0], "adopt " + names[1],
-                                        "adopt " + names[2]}));
+    EXPECT_EQ(
+        std::vector<std::string>(events.begin() + 1, events.begin() + 4),
+        (std::vector<std::string>{"adopt " + names[0], "adopt " + names[1], "adopt " + names[2]}));
     EXPECT_EQ(events.back().rfind("download ", 0), 0u);
     EXPECT_EQ(Run({"verify"}).exitCode, 0);
 }

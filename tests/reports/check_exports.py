@@ -10,6 +10,7 @@ Usage: check_exports.py PATH-TO-velka-cli   (run in UTC; exits 77 when a reader 
 
 import csv
 import datetime
+import hashlib
 import html
 import json
 import math
@@ -124,7 +125,7 @@ def expected_device_texts(interval):
 # PDF
 
 
-def check_pdf(path, samples, start, interval, serial, products, companies, analysis):
+def check_pdf(path, samples, start, interval, serial, products, companies, analysis, source):
     count = len(samples)
     pages = int(re.search(r"Pages:\s+(\d+)", subprocess.run(
         ["pdfinfo", path], capture_output=True, text=True).stdout).group(1))
@@ -149,11 +150,11 @@ def check_pdf(path, samples, start, interval, serial, products, companies, analy
     check_equal(extracted.stderr, "", f"{path}: pdftotext's complaints")
     text = extracted.stdout
     page_texts = text.split("\f")
-    # Each page's running line comes last in its contents.
+    # Each page's running line comes last in its contents: the source, then the page number.
     for number, page in enumerate(page_texts[:pages], start=1):
         lines = page.strip().splitlines()
-        check_equal(lines[-1] if lines else "", f"Page {number} of {pages}", f"{path}: running line of page {number}")
-        page_texts[number - 1] = "\n".join(lines[:-1])
+        check_equal(lines[-2:], [source, f"Page {number} of {pages}"], f"{path}: running line of page {number}")
+        page_texts[number - 1] = "\n".join(lines[:-2])
     first = re.sub(r"[ ]+", " ", page_texts[0])
     interval_line, _ = expected_device_texts(interval)
     expected_in_order = [
@@ -196,7 +197,7 @@ def check_pdf(path, samples, start, interval, serial, products, companies, analy
 
     last = [re.sub(r"[ \t]+", " ", line).strip() for line in page_texts[pages - 1].strip().splitlines()]
     check_equal(last[:len(analysis)], analysis, f"{path}: the analysis page")
-    check_layout(path, pages)
+    check_layout(path, pages, source)
 
     # Fill colours in the page contents: black or red before every row, the olive head from
     # the second table page on.
@@ -210,7 +211,7 @@ def check_pdf(path, samples, start, interval, serial, products, companies, analy
     check_equal(len(re.findall(rb"\n0\.5 0\.5 0 rg\n", content)), table_pages - 1, f"{path}: olive heads")
 
 
-def check_layout(path, pages):
+def check_layout(path, pages, source):
     """Page 1, the first and last table pages and the analysis page, word by word: no two words overlap (the
     product table's heads of two lines included), ℃ ends its word (a value leaves room before
     the next column), and "Page N of M" ends at the right margin of a line in the top margin,
@@ -224,7 +225,7 @@ def check_layout(path, pages):
         what = f"{path}, page {number}"
         running = [w for w in words if w[3] < 20]
         rest = [w for w in words if w[3] >= 20]
-        check_equal(" ".join(w[4] for w in running), f"Page {number} of {pages}", f"{what}: running line")
+        check_equal(" ".join(w[4] for w in running), f"{source} Page {number} of {pages}", f"{what}: running line")
         if running and rest:
             check(abs(max(w[2] for w in running) - (width - 40)) < 1, f"{what}: running line's right end {running}")
             check(max(w[3] for w in running) < min(w[3] for w in rest), f"{what}: running line above the content")
@@ -376,7 +377,7 @@ def check_analysis_sheet(path, sheet, values, rows):
     check({"A1:F1"} | {f"B{3 + k}:F{3 + k}" for k in range(len(values))} <= merged, f"{path}: merged {merged}")
 
 
-def check_workbook(path, samples, start, interval, serial, product_rows, companies, chart, analysis):
+def check_workbook(path, samples, start, interval, serial, product_rows, companies, chart, analysis, source):
     count = len(samples)
     n = len(product_rows)
     book = openpyxl.load_workbook(path)
@@ -402,6 +403,7 @@ def check_workbook(path, samples, start, interval, serial, product_rows, compani
     interval_line, interval_value = expected_device_texts(interval)
     expected = {
         "A1": "Temperature information",
+        "A3": source,
         "H3": "Report Date：" + local(NOW),
         "A4": "Delivery Company：", "B4": companies["delivery"],
         "E4": "Receiving Company：", "F4": companies["receiving"],
@@ -456,8 +458,10 @@ def check_workbook(path, samples, start, interval, serial, product_rows, compani
 
     for row in sheet.iter_rows():
         for cell in row:
-            if cell.value is not None and (cell.alignment.horizontal, cell.alignment.vertical) != ("center", "center"):
-                check(False, f"{path}: {cell.coordinate} is not centred")
+            # The source runs on to the right from A3.
+            wanted = ("left", None) if cell.coordinate == "A3" else ("center", "center")
+            if cell.value is not None and (cell.alignment.horizontal, cell.alignment.vertical) != wanted:
+                check(False, f"{path}: {cell.coordinate} is not aligned as {wanted}")
 
     # The picture covers exactly the merged range: from A(25 + n) to the end of G(45 + n),
     # 7 columns of 131 pixels by 21 rows of 20 pixels.
@@ -467,6 +471,11 @@ def check_workbook(path, samples, start, interval, serial, product_rows, compani
         with open(chart, "rb") as stream:
             check(archive.read("xl/media/image1.bmp") == stream.read(), f"{path}: the picture is {chart}")
         properties = archive.read("docProps/core.xml").decode()
+        custom = archive.read("docProps/custom.xml").decode()
+    digest = source.split("SHA-256 ")[1].split(" ")[0]
+    for name, wanted in (("Source SHA-256", digest), ("Program", "velka 0.1.0")):
+        check(re.search(rf'name="{name}"><vt:lpwstr>{re.escape(wanted)}</vt:lpwstr>', custom) is not None,
+              f"{path}: property {name} = {wanted}: {custom}")
     created = datetime.datetime.fromtimestamp(NOW, datetime.timezone.utc).strftime("%Y-%m-%dT%H:%M:%SZ")
     check(f'<dcterms:created xsi:type="dcterms:W3CDTF">{created}</dcterms:created>' in properties,
           f"{path}: created at {created}: {properties}")
@@ -522,6 +531,10 @@ def check_recording(name, count, interval, serial=None, edit=None, products=None
     decoded = json.loads(run("decode", image))
     start = decoded["startTime"]
     analysis = expected_analysis(decoded, *choice)
+    with open(image, "rb") as stream:
+        digest = hashlib.sha256(stream.read()).hexdigest()
+    # Run in UTC (TZ=UTC): the zone is named as TZ names it.
+    source = f"Source: {os.path.basename(image)} · SHA-256 {digest} · times in UTC, UTC+00:00"
     # The choice as the window keeps it, other settings around it.
     with open(CONFIG, "w", encoding="utf-8") as stream:
         stream.write(f"[Velka]\nCheck WP Enable=0\nAlarm Profile={choice[0]}\n"
@@ -536,9 +549,10 @@ def check_recording(name, count, interval, serial=None, edit=None, products=None
         check_equal(serial_text, serial.rjust(8, "0"), f"{name}: serial text")
     product_rows = products if products is not None else SYNTHETIC_PRODUCTS(start)
     check_pdf(paths["pdf"], samples, start, interval, serial_text,
-              [" ".join(row[:5] + row[5:]) for row in product_rows], companies, analysis_page_lines(*analysis))
+              [" ".join(row[:5] + row[5:]) for row in product_rows], companies, analysis_page_lines(*analysis),
+              source)
     check_workbook(paths["xlsx"], samples, start, interval, serial_text, product_rows, companies, paths["chart"],
-                   analysis)
+                   analysis, source)
     check_bitmap(paths["chart"])
     with open(USERS_GRAPH, "rb") as stream:
         check_equal(stream.read(), b"the user's own picture", f"{name}: a file of the user's named graph.bmp")

@@ -130,8 +130,10 @@ protected:
     std::vector<std::filesystem::path> DataFiles() const {
         std::vector<std::filesystem::path> files;
         std::error_code error;
+        // The recordings; the manifest beside them is not one.
         for (const auto& entry : std::filesystem::directory_iterator(root.Path() / "Data", error))
-            files.push_back(entry.path().filename());
+            if (entry.path().filename() != "SHA256SUMS")
+                files.push_back(entry.path().filename());
         return files;
     }
 

@@ -214,7 +214,8 @@ protected:
         std::vector<std::filesystem::path> files;
         std::error_code error;
         for (const auto& entry : std::filesystem::directory_iterator(Root(root) / "Data", error))
-            files.push_back(entry.path());
+            if (entry.path().filename() != "SHA256SUMS")  // the manifest is no recording
+                files.push_back(entry.path());
         return files;
     }
 

@@ -1,6 +1,6 @@
+#include "audit/audit_log.h"
 #include "chart/chart_bitmap.h"
 #include "chart/chart_image.h"
-#include "audit/audit_log.h"
 #include "commands.h"
 #include "config/analysis_settings.h"
 #include "export_targets.h"
@@ -67,11 +67,10 @@ void RecordExports(const Context& context,
         if (!path)
             continue;
         const std::filesystem::path report = std::filesystem::absolute(*path, error);
-        if (const std::error_code failed =
-                audit.Append("export", {{"report", report.string()},
-                                        {"kind", kind},
-                                        {"file", source.fileName},
-                                        {"sha256", source.sha256}}))
+        if (const std::error_code failed = audit.Append("export", {{"report", report.string()},
+                                                                   {"kind", kind},
+                                                                   {"file", source.fileName},
+                                                                   {"sha256", source.sha256}}))
             context.err << "velka-cli export: the audit log cannot be written: "
                         << DescribeFileError(audit.File(), failed) << std::endl;
     }
@@ -149,9 +148,9 @@ int RunExport(const Arguments& arguments, Context& context) {
     }
     if (const std::error_code error = outputs.Commit())
         throw CommandFailure{"velka-cli export: cannot write the outputs: " + error.message()};
-    RecordExports(context,
-                  {{"pdf", pdfPath}, {"xlsx", workbookPath}, {"csv", csvPath}, {"chart", chartPath}},
-                  source);
+    RecordExports(
+        context, {{"pdf", pdfPath}, {"xlsx", workbookPath}, {"csv", csvPath}, {"chart", chartPath}},
+        source);
     context.out << written.dump() << '\n';
     return kExitSuccess;
 }

@@ -37,8 +37,7 @@ int RunVerify(const Arguments& arguments, Context& context) {
 
     const ArchiveCheck archive = CheckArchive(context.dataRoot, SleepFor);
     const FixedClock clock(context.now);
-    AuditLog audit(context.dataRoot, AuditIdentity::OfThisProcess(ProgramName("velka-cli")),
-                   clock);
+    AuditLog audit(context.dataRoot, AuditIdentity::OfThisProcess(ProgramName("velka-cli")), clock);
     const AuditCheck chain = CheckAuditLog(audit.File());
 
     std::vector<std::string> problems = archive.problems;
@@ -55,8 +54,9 @@ int RunVerify(const Arguments& arguments, Context& context) {
 
     // Its own run goes into the log too; a log that cannot take it changes nothing here.
     const std::string result =
-        problems.empty() ? "ok"
-                         : std::to_string(problems.size()) + (problems.size() == 1 ? " problem" : " problems");
+        problems.empty()
+            ? "ok"
+            : std::to_string(problems.size()) + (problems.size() == 1 ? " problem" : " problems");
     audit.Append("verify", {{"result", result}});
     if (problems.empty())
         return kExitSuccess;

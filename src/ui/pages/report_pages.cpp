@@ -207,8 +207,8 @@ ExportResult CDlgExcel::ExportExcelReport() {
     const ReportSource source = Source();
     const std::filesystem::path target = reportPath();
     return InBackground(source, [&](MessageService& messages) {
-        return velka::ExportExcelReport(
-            ReportInputs{recording, chart, clock_, analysis, source}, titles, target, messages);
+        return velka::ExportExcelReport(ReportInputs{recording, chart, clock_, analysis, source},
+                                        titles, target, messages);
     });
 }
 
