@@ -1,8 +1,5 @@
 #include "storage/profile_file.h"
 
-#include "storage/data_root.h"
-#include "storage/file_io.h"
-
 #include <algorithm>
 
 namespace velka {
@@ -149,26 +146,6 @@ std::string ProfileFile::Text() const {
         text += lineEnd_;
     }
     return text;
-}
-
-std::error_code UpdateProfileFile(const std::filesystem::path& path,
-                                  const std::function<void(ProfileFile&)>& change) {
-    std::error_code error;
-    std::filesystem::path target = path;
-    if (std::filesystem::symlink_status(path, error).type() ==
-        std::filesystem::file_type::symlink) {
-        target = std::filesystem::weakly_canonical(path, error);
-        if (error)
-            return error;
-    }
-    if (!EnsureDirectory(target.parent_path()))
-        return std::make_error_code(std::errc::not_a_directory);
-    const std::optional<std::string> text = ReadWholeFile(target);
-    if (!text && std::filesystem::exists(target, error))
-        return std::make_error_code(std::errc::permission_denied);
-    ProfileFile file = ProfileFile::Parse(text.value_or(std::string()));
-    change(file);
-    return WriteFileAtomically(target, file.Text());
 }
 
 }  // namespace velka
