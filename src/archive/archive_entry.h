@@ -19,6 +19,9 @@ struct ArchiveEntry {
     // False when the file is not a complete logger image: its times and texts are then empty
     // and the history says so instead of showing 1970.
     bool readable = true;
+    // The archive's manifest lists the file with other content: it was changed after it was
+    // archived. The history still lists it, marked.
+    bool changedSinceArchived = false;
     // The name's bytes exactly as the file system gives them: the file is loaded by these,
     // so a name that is not UTF-8 still opens.
     std::string storedName;

@@ -51,6 +51,12 @@ ManifestRead ReadManifest(const std::filesystem::path& folder) {
     return read;
 }
 
+bool ChangedSinceArchived(const Manifest& manifest, const std::string& name,
+                          std::span<const std::uint8_t> bytes) {
+    const auto listed = manifest.find(name);
+    return listed != manifest.end() && listed->second != Sha256Hex(bytes);
+}
+
 std::string ManifestText(const Manifest& manifest) {
     std::string text;
     for (const auto& [name, digest] : manifest)

@@ -6,8 +6,10 @@
 
 #include "audit/audit_log.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
+#include <span>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -15,6 +17,9 @@
 namespace velka {
 
 inline constexpr const char* kManifestName = "SHA256SUMS";
+// What the window says of a recording whose file no longer matches its line.
+inline constexpr const char* kChangedRecordingText =
+    "This recording was changed after it was archived";
 
 // File name → digest.
 using Manifest = std::map<std::string, std::string>;
@@ -27,6 +32,10 @@ struct ManifestRead {
 };
 
 ManifestRead ReadManifest(const std::filesystem::path& folder);
+// Whether `manifest` lists `name` with a digest other than that of `bytes` (an unlisted file is
+// not said to have changed: an archive from before the manifest has none).
+bool ChangedSinceArchived(const Manifest& manifest, const std::string& name,
+                          std::span<const std::uint8_t> bytes);
 std::string ManifestText(const Manifest& manifest);
 
 // Sets the line of `name` to `sha256`. The caller holds the archive folder's lock. A folder

@@ -42,8 +42,10 @@ bool ReadWholeImage(const FileHandle& file, LoggerImage& image) {
     return true;
 }
 
-// The times and texts of the image in `file`; zero times and empty texts when it is none.
-bool FillEntry(const FileHandle& file, ArchiveEntry& entry) {
+// The times and texts of the image in `file`; zero times and empty texts when it is none. A file
+// the manifest lists must hold the image it was archived with; the program archives only whole
+// images, so one that is none has changed too.
+bool FillEntry(const FileHandle& file, ArchiveEntry& entry, const Manifest* manifest) {
     entry.startTime = entry.stopTime = entry.deliveryDate = 0;
     entry.deliveryCompany.clear();
     entry.receivingCompany.clear();
@@ -51,6 +53,9 @@ bool FillEntry(const FileHandle& file, ArchiveEntry& entry) {
 
     LoggerImage image;
     entry.readable = ReadWholeImage(file, image);
+    entry.changedSinceArchived =
+        manifest != nullptr && manifest->contains(entry.storedName) &&
+        (!entry.readable || ChangedSinceArchived(*manifest, entry.storedName, image));
     if (!entry.readable)
         return false;
 
@@ -68,17 +73,18 @@ bool FillEntry(const FileHandle& file, ArchiveEntry& entry) {
 
 }  // namespace
 
-bool ReadArchiveEntry(const std::filesystem::path& folder, ArchiveEntry& entry) {
+bool ReadArchiveEntry(const std::filesystem::path& folder, ArchiveEntry& entry,
+                      const Manifest* manifest) {
     const FileHandle file(::open(StoredImagePath(folder, entry).c_str(), kImageOpenFlags));
-    return FillEntry(file, entry);
+    return FillEntry(file, entry, manifest);
 }
 
-bool ReadArchiveEntryAt(int folderFd, ArchiveEntry& entry) {
+bool ReadArchiveEntryAt(int folderFd, ArchiveEntry& entry, const Manifest* manifest) {
     // An empty name would open the folder itself; it is no stored image.
     const FileHandle file(entry.storedName.empty()
                               ? -1
                               : ::openat(folderFd, entry.storedName.c_str(), kImageOpenFlags));
-    return FillEntry(file, entry);
+    return FillEntry(file, entry, manifest);
 }
 
 std::filesystem::path StoredImagePath(const std::filesystem::path& folder,

@@ -28,6 +28,8 @@ ScanOutcome ScanArchive(const DataRoot& dataRoot, ArchiveEntries& entries, std::
     EnsureDirectory(folder);
 
     const std::vector<std::string> names = ListArchiveFiles(folder);
+    // Each file is read anyway: checking it against its line costs only its digest.
+    const ManifestRead manifest = ReadManifest(folder);
     if (progress != nullptr)
         progress->filesListed.store(names.size(), std::memory_order_relaxed);
     const std::size_t filesPerStep = std::max<std::size_t>(1, (names.size() + 99) / 100);
@@ -46,7 +48,7 @@ ScanOutcome ScanArchive(const DataRoot& dataRoot, ArchiveEntries& entries, std::
         entry.fileName = DisplayFileName(name);
         entry.storedName = name;
         // The file is read without the lock; the lock is taken only for the append.
-        ReadArchiveEntryAt(openFolder.Get(), entry);
+        ReadArchiveEntryAt(openFolder.Get(), entry, &manifest.entries);
         if (!entries.Append(generation, std::move(entry)))
             return ScanOutcome::Superseded;
         ++filesRead;

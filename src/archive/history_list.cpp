@@ -276,7 +276,8 @@ std::vector<HistoryRow> HistoryList::PageRows() {
         std::min<std::int64_t>(first + pageSize, static_cast<std::int64_t>(shown.size()));
     for (std::int64_t i = std::max<std::int64_t>(first, 0); i < end; ++i) {
         const auto position = static_cast<std::size_t>(i);
-        rows.push_back({HistoryRowTexts(shown[position], position), position});
+        rows.push_back({HistoryRowTexts(shown[position], position), position,
+                        shown[position].changedSinceArchived});
     }
     return rows;
 }

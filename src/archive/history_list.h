@@ -37,6 +37,7 @@ enum class HistoryQueryMode : int {
 struct HistoryRow {
     std::array<std::u16string, kHistoryColumnCount> texts;
     std::size_t itemData = 0;  // the entry's index in the shown entries
+    bool changedSinceArchived = false;
 };
 
 class HistoryList {

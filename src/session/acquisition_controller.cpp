@@ -1,6 +1,7 @@
 #include "session/acquisition_controller.h"
 
 #include "archive/archive_file_name.h"
+#include "archive/archive_manifest.h"
 #include "archive/archive_store.h"
 #include "config/settings_changes.h"
 #include "config/settings_write.h"
@@ -205,6 +206,10 @@ bool AcquisitionController::LoadStoredImage(const std::filesystem::path& path) {
     LoadSettingsFromImage();
     DecodeRecord();
     LoadProducts();
+    // Shown all the same: the user decides what a changed recording is worth.
+    if (ChangedSinceArchived(ReadManifest(path.parent_path()).entries, path.filename().string(),
+                             image_))
+        messages_.ShowMessage(kChangedRecordingText, MessageIcon::Warning);
     return true;
 }
 

@@ -87,7 +87,8 @@ public:
     std::string AcquireFailureText(ResultCode result) const;
     // A stored recording from the history: decoded as after an acquisition, without the
     // device and without archiving. False when the file is missing; also, with an Error box
-    // saying why, when it cannot be read or is not a complete logger image.
+    // saying why, when it cannot be read or is not a complete logger image. A recording that
+    // no longer matches its folder's manifest is loaded with a warning that says so.
     bool LoadStoredImage(const std::filesystem::path& path);
     // The parameter page's Load: reads the chosen file, whatever the case of its extension,
     // into the image and takes over only its delivery and transport fields and its products.

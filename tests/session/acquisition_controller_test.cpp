@@ -570,6 +570,29 @@ TEST_F(Acquisition, StoredImagesAreLoadedOnlyWhenComplete) {
     EXPECT_EQ(DataFiles().size(), 1u);  // a stored image is not archived again
 }
 
+// A recording whose file no longer matches the archive's manifest is still loaded, and the
+// user is told; one that matches loads without a word.
+TEST_F(Acquisition, ARecordingChangedAfterItWasArchivedLoadsWithAWarning) {
+    Plug(SyntheticLoggerImage(kStart));
+    ASSERT_EQ(Controller().Acquire(), kResultSuccess);
+    const std::filesystem::path archived = Controller().LastArchive().path;
+    for (const bool changed : {false, true}) {
+        if (changed) {
+            LoggerImage image = Controller().Image();
+            image[9000] ^= 0x01;
+            std::filesystem::remove(archived);
+            ASSERT_FALSE(WriteFileAtomically(archived, image));
+        }
+        log.entries.clear();
+        EXPECT_TRUE(Controller().LoadStoredImage(archived));
+        std::vector<std::string> expected = {"settings changed", "record decoded",
+                                             "products loaded"};
+        if (changed)
+            expected.push_back("box Warning: This recording was changed after it was archived");
+        EXPECT_EQ(log.entries, expected);
+    }
+}
+
 // The parameter page's Load takes a file's transport fields and products into the page only:
 // the recording that is shown keeps those it was made with, for its reports.
 TEST_F(Acquisition, ImportTakesOverOnlyTransportFieldsAndProductsIntoThePage) {

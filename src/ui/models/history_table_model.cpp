@@ -1,5 +1,9 @@
 #include "ui/models/history_table_model.h"
 
+#include "archive/archive_manifest.h"
+
+#include <QColor>
+
 namespace velka {
 
 HistoryTableModel::HistoryTableModel(HistoryList& history, QObject* parent)
@@ -40,6 +44,12 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return QString::fromStdU16String(row.texts[static_cast<std::size_t>(index.column())]);
+    // A recording changed after it was archived stays listed, in red, and says why.
+    case Qt::ForegroundRole:
+        return row.changedSinceArchived ? QVariant(QColor(200, 0, 0)) : QVariant();
+    case Qt::ToolTipRole:
+        return row.changedSinceArchived ? QVariant(QString::fromUtf8(kChangedRecordingText))
+                                        : QVariant();
     case ItemDataRole:
         return QVariant::fromValue(static_cast<qulonglong>(row.itemData));
     case Qt::CheckStateRole:
