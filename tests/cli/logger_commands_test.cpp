@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <sstream>
 
 namespace velka::testing {
 namespace {
@@ -255,6 +256,58 @@ TEST_F(LoggerCommands, WriteSettingsWritesWhatApplySettingsComputes) {
     EXPECT_TRUE(Same(dump, original, 0, kSettingsBlockOffset));
     EXPECT_EQ(ReadU16(dump, kLogIntervalOffset), 60);
     EXPECT_EQ(ArchiveCount(), 1u);  // the recording was archived before the logger changed
+}
+
+// Each command that changes a logger or writes the archive leaves its line in the audit log,
+// with what a reviewer needs to know, and the chain stays whole.
+TEST_F(LoggerCommands, EachCommandLeavesItsAuditLine) {
+    const std::string settings =
+        WriteFile("settings.json", R"({"logInterval": 60, "deliveryCompany": "North Cold Store",
+        "products": [{"name": "Vaccine", "unit": "kg", "quantity": 12}]})");
+    ASSERT_EQ(Run(Emulate({"write-settings", settings})).exitCode, 0);
+    ASSERT_EQ(Run(Emulate({"erase"})).exitCode, 0);
+    const std::string archived = (Dir() / "root" / "Data" / kArchiveName).string();
+    ASSERT_EQ(Run({"export", archived, "--csv", (Dir() / "samples.csv").string()}).exitCode, 0);
+    WriteU32(original, kClockSetTimeOffset, 0);
+    loggerPath_ =
+        WriteFile("never-set-up.bin",
+                  std::string(reinterpret_cast<const char*>(original.data()), kImageSize));
+    ASSERT_EQ(Run(Emulate({"erase"})).exitCode, 1);
+
+    std::vector<nlohmann::json> lines;
+    std::istringstream log(ReadFile((Dir() / "root" / "audit.jsonl").string()));
+    for (std::string line; std::getline(log, line);)
+        lines.push_back(nlohmann::json::parse(line));
+    std::vector<std::string> events;
+    for (const nlohmann::json& line : lines)
+        events.push_back(line["event"]);
+    EXPECT_EQ(events, (std::vector<std::string>{"download", "write-settings", "download", "erase",
+                                                "export", "erase-refused"}));
+    ASSERT_EQ(lines.size(), 6u);
+    const std::string digest = lines[0]["sha256"];
+    EXPECT_EQ(lines[0]["file"], kArchiveName);
+    EXPECT_EQ(lines[0]["program"], "velka-cli 0.1.0");
+    // The settings write names each field it changed, products included.
+    const nlohmann::json& changes = lines[1]["changes"];
+    const auto change = [&changes](const std::string& field) {
+        for (const nlohmann::json& c : changes)
+            if (c["field"] == field)
+                return c["old"].get<std::string>() + " -> " + c["new"].get<std::string>();
+        return std::string("unchanged");
+    };
+    EXPECT_EQ(change("logInterval"), "300 -> 60");
+    EXPECT_EQ(change("deliveryCompany").substr(change("deliveryCompany").find(" -> ")),
+              " -> North Cold Store");
+    EXPECT_EQ(change("products[0].name").substr(change("products[0].name").find(" -> ")),
+              " -> Vaccine");
+    EXPECT_EQ(change("upperLimit"), "unchanged");
+    // The erase names the archived copy of what it erased; the export its source.
+    EXPECT_EQ(lines[3]["file"], kArchiveName);
+    EXPECT_EQ(lines[3]["sha256"], digest);
+    EXPECT_EQ(lines[4]["kind"], "csv");
+    EXPECT_EQ(lines[4]["sha256"], digest);
+    EXPECT_NE(lines[5]["reason"].get<std::string>().find("never set up"), std::string::npos);
+    EXPECT_EQ(Run({"verify"}).exitCode, 0);
 }
 
 TEST_F(LoggerCommands, RefusedSettingsWriteNothing) {
