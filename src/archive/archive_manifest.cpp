@@ -60,7 +60,7 @@ bool ChangedSinceArchived(const Manifest& manifest, const std::string& name,
 std::string ManifestText(const Manifest& manifest) {
     std::string text;
     for (const auto& [name, digest] : manifest)
-        text += digest + "  " + name + "\n";
+        text.append(digest).append("  ").append(name).append("\n");
     return text;
 }
 

@@ -40,7 +40,8 @@ std::string LocalZoneText(std::int64_t seconds) {
     localtime_r(&value, &local);
     const long offset = local.tm_gmtoff;
     // Offsets stay within a day: two digits each.
-    const int minutes = static_cast<int>((offset < 0 ? -offset : offset) / 60 % (24 * 60));
+    constexpr long kMinutesADay = 24L * 60;
+    const int minutes = static_cast<int>((offset < 0 ? -offset : offset) / 60 % kMinutesADay);
     char text[16] = {};
     std::snprintf(text, sizeof text, "UTC%c%02d:%02d", offset < 0 ? '-' : '+', minutes / 60,
                   minutes % 60);

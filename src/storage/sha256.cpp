@@ -39,7 +39,7 @@ std::string Finish(EVP_MD_CTX* context) {
         throw std::runtime_error("SHA-256 failed");
     static constexpr char kDigits[] = "0123456789abcdef";
     std::string hex;
-    hex.reserve(2 * length);
+    hex.reserve(std::size_t{2} * length);
     for (unsigned int i = 0; i < length; ++i) {
         hex.push_back(kDigits[digest[i] >> 4]);
         hex.push_back(kDigits[digest[i] & 0x0F]);
