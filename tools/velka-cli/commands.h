@@ -32,5 +32,6 @@ int RunExport(const Arguments& arguments, Context& context);
 int RunScan(const Arguments& arguments, Context& context);
 int RunAnalyse(const Arguments& arguments, Context& context);
 int RunVerify(const Arguments& arguments, Context& context);
+int RunSign(const Arguments& arguments, Context& context);
 
 }  // namespace velka::cli

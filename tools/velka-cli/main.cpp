@@ -71,6 +71,14 @@ const Command kCommands[] = {
      {{"--interval", "--delta-h", "--profile"}, {}, {"--rule"}},
      RunAnalyse,
      false},
+    {"sign",
+     "REPORT.pdf --out SIGNED.pdf --cert NICKNAME --reason TEXT [--nssdb DIR] "
+     "[--password-file FILE] [--force]",
+     "sign a PDF report with a certificate from an NSS database (default ~/.pki/nssdb): a visible "
+     "signature on its first page with the signer, the UTC time and the meaning (--reason)",
+     {{"--out", "--cert", "--reason", "--nssdb", "--password-file"}, {"--force"}},
+     RunSign,
+     false},
     {"verify",
      "",
      "check DATA-ROOT/Data against its SHA256SUMS and the audit log's chain: a summary and exit 0, "

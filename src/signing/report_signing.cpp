@@ -1,0 +1,145 @@
+#include "signing/report_signing.h"
+
+#include "reports/report_file.h"
+#include "storage/file_io.h"
+#include "storage/sha256.h"
+
+#include <QDateTime>
+#include <QRectF>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <poppler-form.h>
+#include <poppler-qt6.h>
+
+namespace velka {
+namespace {
+
+// Where the signature shows on the first page, as fractions of the page from its top left: the
+// gap right of the "Data Chart" heading, above the chart and below the longest product table.
+const QRectF kSignatureBox(0.39, 0.487, 0.56, 0.046);
+
+QString Text(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+bool HoldsDatabase(const std::filesystem::path& folder) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(folder / "cert9.db", error) ||
+           std::filesystem::is_regular_file(folder / "cert8.db", error);
+}
+
+// Hands NSS the password once: asked again, the first was wrong, and NSS is told to stop.
+struct PasswordAnswers {
+    std::optional<std::string> password;
+    int asked = 0;
+};
+
+std::string UtcText(std::int64_t seconds) {
+    const auto value = static_cast<std::time_t>(seconds);
+    std::tm utc{};
+    ::gmtime_r(&value, &utc);
+    char text[32] = {};
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &utc);
+    return text;
+}
+
+}  // namespace
+
+std::filesystem::path DefaultNssDatabase(const std::filesystem::path& home) {
+    return home / ".pki" / "nssdb";
+}
+
+SigningOutcome SignReport(const SigningRequest& request) {
+    SigningOutcome outcome;
+    const auto fail = [&outcome](std::string failure) {
+        outcome.failure = std::move(failure);
+        return outcome;
+    };
+    if (!HoldsDatabase(request.nssDatabase))
+        return fail("no NSS certificate database in " + MessagePath(request.nssDatabase));
+    if (!Poppler::hasNSSSupport())
+        return fail("this build of poppler cannot sign (no NSS support)");
+
+    // NSS asks through this callback; its answer is freed by NSS.
+    static PasswordAnswers answers;
+    answers = {request.password, 0};
+    Poppler::setNSSPasswordCallback([](const char*) -> char* {
+        ++answers.asked;
+        if (answers.asked > 1 || !answers.password)
+            return nullptr;
+        return ::strdup(answers.password->c_str());
+    });
+    Poppler::setNSSDir(Text(request.nssDatabase.string()));
+
+    const QVector<Poppler::CertificateInfo> certificates =
+        Poppler::getAvailableSigningCertificates();
+    if (answers.asked > 1 || (answers.asked == 1 && !request.password))
+        return fail(request.password ? "the password of the NSS database " +
+                                           MessagePath(request.nssDatabase) + " is wrong"
+                                     : "the NSS database " + MessagePath(request.nssDatabase) +
+                                           " needs a password");
+    const Poppler::CertificateInfo* chosen = nullptr;
+    std::string known;
+    for (const Poppler::CertificateInfo& certificate : certificates) {
+        if (Utf8(certificate.nickName()) == request.nickname)
+            chosen = &certificate;
+        known += (known.empty() ? "" : ", ") + Utf8(certificate.nickName());
+    }
+    if (chosen == nullptr)
+        return fail("no signing certificate \"" + request.nickname + "\" in " +
+                    MessagePath(request.nssDatabase) +
+                    (known.empty() ? " (it holds none)" : " (it holds " + known + ")"));
+
+    // The real clock: a signature's time is never the one a test or --now sets.
+    const std::int64_t now = static_cast<std::int64_t>(std::time(nullptr));
+    const QDateTime current = QDateTime::fromSecsSinceEpoch(now, Qt::UTC);
+    if (current < chosen->validityStart())
+        return fail("the certificate \"" + request.nickname + "\" is not valid before " +
+                    Utf8(chosen->validityStart().toUTC().toString(Qt::ISODate)));
+    if (current > chosen->validityEnd())
+        return fail("the certificate \"" + request.nickname + "\" expired on " +
+                    Utf8(chosen->validityEnd().toUTC().toString(Qt::ISODate)));
+
+    const std::unique_ptr<Poppler::Document> document =
+        Poppler::Document::load(Text(request.report.string()));
+    if (!document || document->isLocked())
+        return fail(MessagePath(request.report) + " is not a PDF that can be signed");
+    const std::string signer = Utf8(chosen->subjectInfo(Poppler::CertificateInfo::CommonName));
+
+    const ExportResult written =
+        WriteReportFile(request.output, [&](const std::filesystem::path& temporary) {
+            const std::unique_ptr<Poppler::PDFConverter> converter(document->pdfConverter());
+            converter->setOutputFileName(Text(temporary.string()));
+            Poppler::PDFConverter::NewSignatureData data;
+            data.setCertNickname(Text(request.nickname));
+            if (request.password)
+                data.setPassword(Text(*request.password));
+            data.setPage(0);
+            data.setBoundingRectangle(kSignatureBox);
+            data.setSignatureText(
+                Text("Signed by " + signer + "\n" + UtcText(now) + "\nMeaning: " + request.reason));
+            data.setReason(Text(request.reason));
+            data.setFontSize(8);
+            data.setFontColor(Qt::black);
+            data.setBorderColor(Qt::darkGray);
+            data.setBorderWidth(0.75);
+            data.setBackgroundColor(QColor(248, 248, 248));
+            if (!converter->sign(data))
+                throw ReportFailure("signing failed: the key of \"" + request.nickname +
+                                    "\" could not be used");
+        });
+    if (written.status != ExportStatus::Saved)
+        return fail(written.failure);
+    outcome.signedReport = true;
+    outcome.signer = signer;
+    outcome.time = now;
+    outcome.sha256 = Sha256HexOfFile(request.output).value_or(std::string());
+    return outcome;
+}
+
+}  // namespace velka
