@@ -19,6 +19,8 @@ constexpr const char* kCheckWpEnableKey = "Check WP Enable";
 constexpr const char* kProductInfoKey = "Product Info";
 constexpr const char* kCompanyInfoKey = "Company Info";
 constexpr const char* kNoticeTimeoutKey = "Show infomation timeout";
+constexpr const char* kSigningCertificateKey = "Signing Certificate";
+constexpr const char* kSigningDatabaseKey = "Signing Database";
 
 std::string CutText(const std::string& value) {
     std::u16string units = Utf16FromUtf8(value);
@@ -76,6 +78,8 @@ AppSettings LoadAppSettings(const std::filesystem::path& configFile) {
     settings.noticeTimeoutMs =
         IntegerOf(file.Value(kSettingsSection, kNoticeTimeoutKey), settings.noticeTimeoutMs);
     settings.analysis = ReadAnalysisChoice(file);
+    settings.signing.nickname = file.Value(kSettingsSection, kSigningCertificateKey).value_or("");
+    settings.signing.database = file.Value(kSettingsSection, kSigningDatabaseKey).value_or("");
     return settings;
 }
 
@@ -88,6 +92,8 @@ std::error_code SaveAppSettings(const std::filesystem::path& configFile,
         file.SetValue(kSettingsSection, kNoticeTimeoutKey,
                       std::to_string(settings.noticeTimeoutMs));
         PutAnalysisChoice(file, settings.analysis);
+        file.SetValue(kSettingsSection, kSigningCertificateKey, settings.signing.nickname);
+        file.SetValue(kSettingsSection, kSigningDatabaseKey, settings.signing.database.string());
     });
 }
 

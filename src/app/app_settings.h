@@ -6,6 +6,7 @@
 
 #include "analysis/recording_analysis.h"
 #include "session/acquisition_controller.h"
+#include "signing/report_signing.h"
 
 #include <filesystem>
 #include <string>
@@ -29,6 +30,9 @@ struct AppSettings {
     int noticeTimeoutMs = kDefaultNoticeTimeoutMs;
     // "MKT Activation Energy" and "Alarm Profile".
     AnalysisChoice analysis;
+    // "Signing Certificate" and "Signing Database": the PDF page offers signing when a
+    // certificate is named.
+    SigningSetup signing;
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -49,7 +49,11 @@ MainWindowPages CreatePages(const PageServices& services, QWidget* frame) {
     pages.excel = excel;
     // The save popup is a child of the window, as the page frame is.
     const AskSavePath askSavePath = SavePopup(frame->window());
-    pages.savePdfReport = [pdf, askSavePath] { SavePdfReport(*pdf, askSavePath); };
+    const AskSignature askSignature = SignPopup(frame->window());
+    pdf->SetSigning(services.settings.signing);
+    pages.savePdfReport = [pdf, askSavePath, askSignature] {
+        SavePdfReport(*pdf, askSavePath, askSignature);
+    };
     pages.saveExcelReport = [excel, askSavePath] { SaveExcelReport(*excel, askSavePath); };
     return pages;
 }

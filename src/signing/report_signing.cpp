@@ -54,6 +54,27 @@ std::filesystem::path DefaultNssDatabase(const std::filesystem::path& home) {
     return home / ".pki" / "nssdb";
 }
 
+bool NssDatabaseNeedsPassword(const std::filesystem::path& database) {
+    if (!HoldsDatabase(database) || !Poppler::hasNSSSupport())
+        return false;
+    static int asked = 0;
+    asked = 0;
+    // The folder first: poppler wants it before any other signature call.
+    Poppler::setNSSDir(Text(database.string()));
+    Poppler::setNSSPasswordCallback([](const char*) -> char* {
+        ++asked;
+        return nullptr;
+    });
+    Poppler::getAvailableSigningCertificates();
+    return asked > 0;
+}
+
+std::filesystem::path SignedReportPath(const std::filesystem::path& report) {
+    std::filesystem::path signedPath = report;
+    return signedPath.replace_filename(report.stem().string() + "-signed" +
+                                       report.extension().string());
+}
+
 SigningOutcome SignReport(const SigningRequest& request) {
     SigningOutcome outcome;
     const auto fail = [&outcome](std::string failure) {
@@ -68,13 +89,13 @@ SigningOutcome SignReport(const SigningRequest& request) {
     // NSS asks through this callback; its answer is freed by NSS.
     static PasswordAnswers answers;
     answers = {request.password, 0};
+    Poppler::setNSSDir(Text(request.nssDatabase.string()));
     Poppler::setNSSPasswordCallback([](const char*) -> char* {
         ++answers.asked;
         if (answers.asked > 1 || !answers.password)
             return nullptr;
         return ::strdup(answers.password->c_str());
     });
-    Poppler::setNSSDir(Text(request.nssDatabase.string()));
 
     const QVector<Poppler::CertificateInfo> certificates =
         Poppler::getAvailableSigningCertificates();

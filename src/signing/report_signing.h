@@ -12,9 +12,20 @@
 
 namespace velka {
 
+inline constexpr const char* kSigningFailedText = "Signing FAILED";
+
 // The meanings the window offers; any text may be given.
 inline const std::vector<std::string> kSignatureMeanings = {"Reviewed", "Released for use",
                                                             "Rejected"};
+
+// What config.ini names for signing in the window: "Signing Certificate" (a nickname; empty:
+// the window offers no signing) and "Signing Database" (empty: ~/.pki/nssdb).
+struct SigningSetup {
+    std::string nickname;
+    std::filesystem::path database;
+
+    bool operator==(const SigningSetup&) const = default;
+};
 
 struct SigningRequest {
     std::filesystem::path report;         // the PDF to sign
@@ -35,6 +46,13 @@ struct SigningOutcome {
 
 // The user's own database, ~/.pki/nssdb.
 std::filesystem::path DefaultNssDatabase(const std::filesystem::path& home);
+
+// Whether the database asks for a password before its keys can be used (false also for a
+// folder that holds no database: signing then says what is wrong).
+bool NssDatabaseNeedsPassword(const std::filesystem::path& database);
+
+// The signed copy of a report: "report.pdf" gives "report-signed.pdf" beside it.
+std::filesystem::path SignedReportPath(const std::filesystem::path& report);
 
 // Signs `request.report` into `request.output` through the staged writer (an existing output is
 // replaced; whether it may be is the caller's question). The time and the certificate's validity

@@ -93,7 +93,8 @@ TEST(AppSettings, OneKeyGivenTheOthersDefaultAndAllWrittenInOrder) {
                                 "Product Info=" +
                                     expected.productInfo +
                                     "\nCompany Info=" + expected.companyInfo +
-                                    "\nMKT Activation Energy=83.144\nAlarm Profile=logger\n");
+                                    "\nMKT Activation Energy=83.144\nAlarm Profile=logger\n"
+                                    "Signing Certificate=\nSigning Database=\n");
     EXPECT_EQ(LoadAppSettings(config), settings);
     // The product's own texts, the version from the one version of the project.
     EXPECT_EQ(expected.productInfo, "Velka temperature data logger software");

@@ -3,66 +3,30 @@
 // byte changed after signing, and each refusal: one line, exit 1, no file.
 
 #include "cli_fixture.h"
-#include "storage/file_io.h"
-
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
+#include "nss_certificates.h"
 
 namespace velka::testing {
 namespace {
 
-std::string Output(const std::string& command) {
-    std::string text;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
-    if (!pipe)
-        return text;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0;)
-        text.append(buffer, got);
-    return text;
-}
-
-bool Have(const char* tool) {
-    return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
-
 class Sign : public CliTest {
 protected:
     void SetUp() override {
-        if (!Have("certutil") || !Have("pdfsig"))
+        if (!HaveSigningTools())
             GTEST_SKIP() << "certutil (libnss3-tools) or pdfsig (poppler-utils) is missing";
-        WriteFile("noise", std::string(64, 'n'));
         WriteFile("password", "s3cret\n");
         WriteFile("wrong", "guess\n");
         // An open database with a valid and an expired certificate, a locked one with one.
-        MakeDatabase("open", "");
-        AddCertificate("open", "QA", "Jane Doe", "");
-        AddCertificate("open", "Old", "Old Key", "-w -24");
-        MakeDatabase("locked", "-f " + Path("password"));
-        AddCertificate("locked", "Release", "Pat Quality", "-f " + Path("password"));
+        ASSERT_TRUE(MakeNssDatabase(Dir() / "open"));
+        ASSERT_TRUE(AddCertificate(Dir() / "open", "QA", "Jane Doe"));
+        ASSERT_TRUE(AddCertificate(Dir() / "open", "Old", "Old Key", {}, 24));
+        ASSERT_TRUE(MakeNssDatabase(Dir() / "locked", "s3cret"));
+        ASSERT_TRUE(AddCertificate(Dir() / "locked", "Release", "Pat Quality", "s3cret"));
         const std::string image = Synth("shipment.bin");
         ASSERT_EQ(Run({"export", image, "--pdf", Path("report.pdf")}).exitCode, 0);
         std::filesystem::create_directories(RootFolder());
     }
 
     std::string Path(const std::string& name) const { return (Dir() / name).string(); }
-
-    void MakeDatabase(const std::string& name, const std::string& password) const {
-        std::filesystem::create_directories(Dir() / name);
-        const std::string command = "certutil -N -d sql:" + Path(name) + " " +
-                                    (password.empty() ? "--empty-password" : password) +
-                                    " >/dev/null 2>&1";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    }
-    void AddCertificate(const std::string& database, const std::string& nickname,
-                        const std::string& name, const std::string& extra) const {
-        const std::string command = "certutil -S -d sql:" + Path(database) + " -n '" + nickname +
-                                    "' -s 'CN=" + name + ",O=Velka Tests' -x -t CT,C,C -k rsa " +
-                                    "-g 2048 -Z SHA256 -v 12 -z " + Path("noise") + " " + extra +
-                                    " >/dev/null 2>&1";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    }
 
     CliResult SignWith(const std::string& database, const std::string& nickname,
                        std::vector<std::string> extra = {}) const {
@@ -79,11 +43,11 @@ TEST_F(Sign, ASignedReportVerifiesShowsWhoWhenAndWhyAndBreaksWhenChanged) {
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const nlohmann::json printed = nlohmann::json::parse(result.out);
     EXPECT_EQ(printed["signer"], "Jane Doe");
-    const std::string check = Output("pdfsig " + Path("signed.pdf") + " 2>&1");
+    const std::string check = CommandOutput("pdfsig " + Path("signed.pdf"));
     EXPECT_NE(check.find("Signature is Valid."), std::string::npos) << check;
     EXPECT_NE(check.find("Total document signed"), std::string::npos) << check;
     // The visible signature: who, when (UTC) and the meaning, on the first page.
-    const std::string page = Output("pdftotext -f 1 -l 1 " + Path("signed.pdf") + " - 2>&1");
+    const std::string page = CommandOutput("pdftotext -f 1 -l 1 " + Path("signed.pdf") + " -");
     EXPECT_NE(page.find("Signed by Jane Doe"), std::string::npos) << page;
     EXPECT_NE(page.find("Meaning: Released for use"), std::string::npos) << page;
     EXPECT_NE(page.find(" UTC"), std::string::npos) << page;
@@ -97,7 +61,7 @@ TEST_F(Sign, ASignedReportVerifiesShowsWhoWhenAndWhyAndBreaksWhenChanged) {
     std::string bytes = ReadFile(Path("signed.pdf"));
     bytes[2000] = static_cast<char>(bytes[2000] ^ 0x20);
     WriteFile("tampered.pdf", bytes);
-    EXPECT_NE(Output("pdfsig " + Path("tampered.pdf") + " 2>&1").find("Digest Mismatch."),
+    EXPECT_NE(CommandOutput("pdfsig " + Path("tampered.pdf")).find("Digest Mismatch."),
               std::string::npos);
 }
 

@@ -37,9 +37,11 @@ SaveRequest SaveRequestFor(const ReportPage& page) {
             page.Kind() == ReportKind::Pdf ? "Save PDF" : "Save Excel"};
 }
 
-void SavePdfReport(CDlgPdf& page, const AskSavePath& askSavePath) {
-    if (AskAndTakePath(page, askSavePath))
-        page.ExportPdfReport();
+void SavePdfReport(CDlgPdf& page, const AskSavePath& askSavePath,
+                   const AskSignature& askSignature) {
+    if (AskAndTakePath(page, askSavePath) && page.ExportPdfReport().status == ExportStatus::Saved &&
+        askSignature)
+        page.OfferSigning(askSignature);
 }
 
 void SaveExcelReport(CDlgExcel& page, const AskSavePath& askSavePath) {

@@ -3,6 +3,8 @@
 // extension, filter and button caption; after OK take the confirmed path as the page's
 // reportPath and run the export (which tells the user how it went); after Cancel nothing.
 
+#include "ui/pages/sign_dialog.h"
+
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -34,8 +36,10 @@ AskSavePath SavePopup(QWidget* parent);
 
 SaveRequest SaveRequestFor(const ReportPage& page);
 
-// "Save PDF" and "Save Excel".
-void SavePdfReport(CDlgPdf& page, const AskSavePath& askSavePath);
+// "Save PDF" and "Save Excel"; a saved PDF is then offered for signing when a certificate is
+// configured.
+void SavePdfReport(CDlgPdf& page, const AskSavePath& askSavePath,
+                   const AskSignature& askSignature = {});
 void SaveExcelReport(CDlgExcel& page, const AskSavePath& askSavePath);
 
 }  // namespace velka

@@ -7,6 +7,7 @@
 #include "reports/report_texts.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
+#include "storage/file_io.h"
 #include "storage/staged_file.h"
 #include "ui/kit/page_background.h"
 #include "ui/kit/page_geometry.h"
@@ -175,6 +176,39 @@ ExportResult CDlgPdf::ExportPdfReport() {
         return velka::ExportPdfReport(ReportInputs{recording, chart, clock_, analysis, source},
                                       target, messages);
     });
+}
+
+bool CDlgPdf::OfferSigning(const AskSignature& askSignature) {
+    if (!SigningOffered())
+        return false;
+    const std::filesystem::path database =
+        signing_.database.empty() ? DefaultNssDatabase(HomeFolder()) : signing_.database;
+    const std::optional<SignAnswer> answer =
+        askSignature({signing_.nickname, NssDatabaseNeedsPassword(database)});
+    if (!answer)
+        return false;
+    const std::filesystem::path report = reportPath();
+    const std::filesystem::path output = SignedReportPath(report);
+    if (!ConfirmReportPath(output))
+        return false;
+    const SigningRequest request{report,   output,          signing_.nickname,
+                                 database, answer->meaning, answer->password};
+    SigningOutcome outcome;
+    RunBesideWindow([&] { outcome = SignReport(request); });
+    if (!outcome.signedReport) {
+        std::cerr << "velka: " << kSigningFailedText << ": " << outcome.failure << '\n';
+        messages_.ShowMessage(std::string(kSigningFailedText) + ": " + outcome.failure,
+                              MessageIcon::Error);
+        return false;
+    }
+    std::error_code error;
+    session_.RecordAudit("sign", {{"report", std::filesystem::absolute(output, error).string()},
+                                  {"signer", outcome.signer},
+                                  {"reason", answer->meaning},
+                                  {"sha256", outcome.sha256}});
+    messages_.ShowMessage("The report is signed as " + MessagePath(output),
+                          MessageIcon::Information);
+    return true;
 }
 
 CDlgExcel::CDlgExcel(const AcquisitionController& session, SessionNotifier& notifier,

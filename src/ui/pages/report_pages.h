@@ -10,7 +10,9 @@
 #include "reports/report_target.h"
 #include "services/clock.h"
 #include "services/message_service.h"
+#include "signing/report_signing.h"
 #include "storage/data_root.h"
+#include "ui/pages/sign_dialog.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -86,6 +88,17 @@ public:
 
     // Writes the PDF report to reportPath and tells the user how it went.
     ExportResult ExportPdfReport();
+
+    // The certificate the window signs with; an empty nickname offers no signing.
+    void SetSigning(SigningSetup setup) { signing_ = std::move(setup); }
+    bool SigningOffered() const { return !signing_.nickname.empty(); }
+    // After a saved report: asks for the meaning (and the database's password), signs the report
+    // into "…-signed.pdf" beside it (asking before it replaces a file), records the signing in
+    // the audit log and tells the user how it went. False when nothing was signed.
+    bool OfferSigning(const AskSignature& askSignature);
+
+private:
+    SigningSetup signing_;
 };
 
 class CDlgExcel final : public ReportPage {

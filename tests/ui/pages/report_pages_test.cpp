@@ -5,6 +5,7 @@
 #include "chart/chart_image.h"
 #include "loaded_session.h"
 #include "local_zone.h"
+#include "nss_certificates.h"
 #include "report_test_support.h"
 #include "ui/kit/popup_dialog.h"
 #include "ui/pages/chart_page.h"
@@ -369,6 +370,63 @@ TEST(ReportPages, TheReportsChartIsTheCurrentViewWithoutTheHoverMarker) {
     }
     EXPECT_EQ(differing, 0);
     EXPECT_EQ(hoverBlue, 0);
+}
+
+// A saved PDF is offered for signing when a certificate is configured: signed beside the report
+// with the meaning the user chose, verifiable, and recorded; "Not now" signs nothing, and
+// without a certificate nothing is offered.
+TEST(ReportPages, ASavedPdfIsOfferedForSigningAndSignedBesideIt) {
+    if (!testing::HaveSigningTools())
+        GTEST_SKIP() << "certutil (libnss3-tools) or pdfsig (poppler-utils) is missing";
+    ReportWindow window;
+    const std::filesystem::path database = window.session.folder / "nssdb";
+    ASSERT_TRUE(testing::MakeNssDatabase(database));
+    ASSERT_TRUE(testing::AddCertificate(database, "QA", "Jane Doe"));
+    window.session.Load(100);
+    window.answer = window.Data("report.pdf");
+    const std::filesystem::path signedReport = window.Data("report-signed.pdf");
+
+    struct Case {
+        std::string nickname;  // configured; empty: none
+        std::optional<SignAnswer> answer;
+        bool asked;
+        bool signedCopy;
+    };
+    const Case cases[] = {
+        {"", SignAnswer{"Reviewed", std::nullopt}, false, false},
+        {"QA", std::nullopt, true, false},
+        {"QA", SignAnswer{"Released for use", std::nullopt}, true, true},
+    };
+    for (const Case& c : cases) {
+        // The archive folder's files are never replaced by a report: each case writes anew.
+        std::filesystem::remove(signedReport);
+        std::filesystem::remove(*window.answer);
+        window.pdf.SetSigning({c.nickname, database});
+        std::vector<SignQuestion> questions;
+        SavePdfReport(window.pdf, window.Popup(), [&](const SignQuestion& question) {
+            questions.push_back(question);
+            return c.answer;
+        });
+        ASSERT_EQ(questions.size(), c.asked ? 1u : 0u) << c.nickname;
+        if (c.asked) {
+            EXPECT_EQ(questions[0].nickname, "QA");
+            EXPECT_FALSE(questions[0].needsPassword);
+        }
+        EXPECT_EQ(std::filesystem::exists(signedReport), c.signedCopy);
+    }
+    const std::string check = testing::CommandOutput("pdfsig " + signedReport.string());
+    EXPECT_NE(check.find("Signature is Valid."), std::string::npos) << check;
+    EXPECT_NE(testing::CommandOutput("pdftotext -f 1 -l 1 " + signedReport.string() + " -")
+                  .find("Meaning: Released for use"),
+              std::string::npos);
+    EXPECT_EQ(window.session.messages.Texts().back(),
+              "The report is signed as " + signedReport.string());
+    std::ifstream log(window.session.dataRoot.Root() / "audit.jsonl");
+    std::string last;
+    for (std::string line; std::getline(log, line);)
+        last = line;
+    EXPECT_NE(last.find("\"event\":\"sign\""), std::string::npos) << last;
+    EXPECT_NE(last.find("\"reason\":\"Released for use\""), std::string::npos) << last;
 }
 
 }  // namespace
