@@ -4,6 +4,7 @@
 #include "audit/audit_log.h"
 #include "chart/chart_bitmap.h"
 #include "config/settings_titles.h"
+#include "record/alarm_marks.h"
 #include "record/decimal_text.h"
 #include "record/local_time.h"
 #include "record/record_table_columns.h"
@@ -124,6 +125,8 @@ private:
 
 enum Column { A = 1, B, C, D, E, F, G, H };
 
+constexpr const char* kAlarmColumnTitle = "Alarm";
+
 void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
     const Recording& recording = inputs.recording;
     const LoggerSettings& settings = recording.settings;
@@ -218,16 +221,22 @@ void InsertChart(lxw_worksheet* sheet, int firstRow, const ChartPixels& chartPix
                                             bitmap.size(), &options));
 }
 
+// The record table's three columns, and beside them "Alarm": which limit a sample is beyond, so
+// that the temperature cell stays a number and colour is not the only cue.
 void WriteSamples(SheetWriter& cells, const Recording& recording,
                   const std::vector<std::string>& tableColumnTitles, int headRow) {
     for (std::size_t i = 0; i < tableColumnTitles.size(); ++i)
         cells.Text(headRow, A + static_cast<int>(i), tableColumnTitles[i]);
+    const int alarmColumn = A + static_cast<int>(tableColumnTitles.size());
+    cells.Text(headRow, alarmColumn, kAlarmColumnTitle);
     const SampleList& samples = recording.record.samples;
     for (std::size_t j = 0; j < samples.size(); ++j) {
         const int row = headRow + 1 + static_cast<int>(j);
         cells.WholeNumber(row, A, static_cast<double>(j + 1));
         cells.DateTime(row, B, SampleTime(recording, j));
         cells.Temperature(row, C, samples[j].temperature);
+        if (samples[j].alarm != 0)
+            cells.Text(row, alarmColumn, std::string(AlarmWord(samples[j].alarm)));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "analysis/analysis_texts.h"
 #include "audit/audit_log.h"
 #include "config/settings_titles.h"
+#include "record/alarm_marks.h"
 #include "record/decimal_text.h"
 #include "record/string_format.h"
 #include "record/text_encoding.h"
@@ -361,12 +362,18 @@ private:
             }
             const TempSample& sample = samples[j];
             const bool alarm = sample.alarm == 1 || sample.alarm == -1;
-            HPDF_Page_SetRGBFill(page, alarm ? 1.0f : 0.0f, 0.0f, 0.0f);
+            constexpr float kAlarmRed = kAlarmTextColor.red / 255.0f;
+            HPDF_Page_SetRGBFill(page, alarm ? kAlarmRed : 0.0f, 0.0f, 0.0f);
             const std::string cells[] = {StringPrintf("%d", static_cast<int>(j + 1)),
                                          ReportDateTime(SampleTime(recording, j)),
                                          FixedDecimal(sample.temperature, 1)};
-            for (std::size_t c = 0; c < std::size(cells); ++c)
+            // An alarm's marker stands just before its temperature, which keeps its place.
+            const std::string_view marker = AlarmMarker(sample.alarm);
+            for (std::size_t c = 0; c < std::size(cells); ++c) {
+                if (c + 1 == std::size(cells) && !marker.empty())
+                    TableCell(page, kTableColumns[c].cell, true, y, marker);
                 TableCell(page, kTableColumns[c].cell, kTableColumns[c].rightAligned, y, cells[c]);
+            }
             y -= kTableRowsStep;
         }
         HPDF_Page_EndText(page);

@@ -190,7 +190,9 @@ def check_pdf(path, samples, start, interval, serial, products, companies, analy
         rows += page_rows
     check_equal(len(rows), count, f"{path}: sample rows equal Data Points")
     for j, row in enumerate(rows):
-        expected = f"{j + 1} {samples[j]['time']} {samples[j]['temperature']}"
+        # An alarm sample's temperature carries its marker: ▲ above, ▼ below.
+        marker = {1: "▲ ", -1: "▼ ", 0: ""}[samples[j]["alarm"]]
+        expected = f"{j + 1} {samples[j]['time']} {marker}{samples[j]['temperature']}"
         if re.sub(r"\s+", " ", row) != expected:
             check(False, f"{path}: row {j + 1} reads {row!r}, expected {expected!r}")
             break
@@ -206,7 +208,8 @@ def check_pdf(path, samples, start, interval, serial, products, companies, analy
     with open(expanded, "rb") as stream:
         content = stream.read()
     alarms = sum(1 for sample in samples if sample["alarm"] != 0)
-    check_equal(len(re.findall(rb"\n1 0 0 rg\n", content)), alarms, f"{path}: red rows")
+    # The alarm red is #C00000, dark enough for text.
+    check_equal(len(re.findall(rb"\n0\.75294 0 0 rg\n", content)), alarms, f"{path}: red rows")
     check_equal(len(re.findall(rb"\n0 0 0 rg\n", content)), count - alarms, f"{path}: black rows")
     check_equal(len(re.findall(rb"\n0\.5 0\.5 0 rg\n", content)), table_pages - 1, f"{path}: olive heads")
 
@@ -431,7 +434,7 @@ def check_workbook(path, samples, start, interval, serial, product_rows, compani
         for column, text in zip("ABCDEFGH", product):
             expected[f"{column}{20 + i}"] = text
     head_row = 54 + 2 * n
-    for column, title in zip("ABC", ["Number", "Record time", "Temperature℃"]):
+    for column, title in zip("ABCD", ["Number", "Record time", "Temperature℃", "Alarm"]):
         expected[f"{column}{head_row}"] = title
     # Counts and quantities are numbers, the texts with ℃ stay texts.
     typed = {"D14": "n", **{f"G{20 + i}": "n" for i in range(n)}}
@@ -447,11 +450,13 @@ def check_workbook(path, samples, start, interval, serial, product_rows, compani
         cells = [sheet.cell(row, column).value for column in range(1, 9)]
         check(all(cell is None for cell in cells), f"{path}: row {row} is empty, holds {cells}")
 
-    # Each sample row shows what the CSV file says, as a number, a date and a number.
+    # Each sample row shows what the CSV file says, as a number, a date and a number, and beside
+    # them the limit an alarm sample is beyond.
     for j, sample in enumerate(samples):
-        cells = [sheet.cell(head_row + 1 + j, column) for column in (1, 2, 3)]
+        cells = [sheet.cell(head_row + 1 + j, column) for column in (1, 2, 3, 4)]
         shown_row = [(shown(cell), cell.data_type) for cell in cells]
-        if shown_row != [(str(j + 1), "n"), (sample["time"], "d"), (sample["temperature"], "n")]:
+        alarm = {1: ("above", "s"), -1: ("below", "s"), 0: (None, "n")}[sample["alarm"]]
+        if shown_row != [(str(j + 1), "n"), (sample["time"], "d"), (sample["temperature"], "n"), alarm]:
             check(False, f"{path}: sample row {head_row + 1 + j}: {shown_row}")
             break
     check_equal(sheet.max_row, head_row + count, f"{path}: last row")

@@ -2,6 +2,8 @@
 
 #include "archive/page_count.h"
 #include "archive/table_time_text.h"
+#include "record/alarm_marks.h"
+#include "record/text_encoding.h"
 
 #include <algorithm>
 #include <charconv>
@@ -24,7 +26,7 @@ std::u16string TemperatureText(double temperature) {
 }  // namespace
 
 RowColors SampleRowColors(const TempSample& sample) {
-    constexpr RgbColor kRed{255, 0, 0};
+    constexpr RgbColor kRed{kAlarmTextColor.red, kAlarmTextColor.green, kAlarmTextColor.blue};
     constexpr RgbColor kBlack{0, 0, 0};
     constexpr RgbColor kWhite{255, 255, 255};
     const bool alarm = sample.alarm == 1 || sample.alarm == -1;
@@ -116,9 +118,10 @@ std::vector<RecordRow> RecordTable::PageRows() const {
     for (std::size_t i = first; i < first + pageSize && i < shownSamples_.size(); ++i) {
         const TempSample& sample = shownSamples_[i];
         const std::int64_t time = SampleTime(static_cast<std::size_t>(std::max(sample.index, 0)));
-        rows.push_back({{Widen(std::to_string(i + 1)), LocalDateTimeText(time, ' '),
-                         TemperatureText(sample.temperature)},
-                        SampleRowColors(sample)});
+        rows.push_back(
+            {{Widen(std::to_string(i + 1)), LocalDateTimeText(time, ' '),
+              Utf16FromUtf8(AlarmMarker(sample.alarm)) + TemperatureText(sample.temperature)},
+             SampleRowColors(sample)});
     }
     return rows;
 }

@@ -27,7 +27,8 @@ struct RowColors {
     bool operator==(const RowColors&) const = default;
 };
 
-// Red text for a sample beyond either alarm limit, black otherwise; always on white.
+// The alarm red (kAlarmTextColor) for a sample beyond either alarm limit, black otherwise;
+// always on white. Its temperature also carries the alarm's marker (AlarmMarker).
 RowColors SampleRowColors(const TempSample& sample);
 
 struct RecordRow {

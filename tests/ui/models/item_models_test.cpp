@@ -86,9 +86,9 @@ TEST(RecordTableModel, ShowsThePageWithItsRowColours) {
     EXPECT_EQ(model.data(model.index(0, 1), Qt::ForegroundRole).value<QBrush>().color(),
               QColor(0, 0, 0));
     EXPECT_EQ(model.data(model.index(1, 0), Qt::ForegroundRole).value<QBrush>().color(),
-              QColor(255, 0, 0));
+              QColor(192, 0, 0));
     EXPECT_EQ(model.data(model.index(2, 2), Qt::ForegroundRole).value<QBrush>().color(),
-              QColor(255, 0, 0));
+              QColor(192, 0, 0));
     EXPECT_EQ(model.data(model.index(2, 2), Qt::BackgroundRole).value<QBrush>().color(),
               QColor(255, 255, 255));
 

@@ -153,17 +153,18 @@ TEST_F(Table, TimesStayUnsignedAfter2038) {
     EXPECT_EQ(table.ShownSamples().size(), 2u);
 }
 
-TEST_F(Table, RowsShowTemperaturesWithOneDecimalAndAlarmsInRed) {
+TEST_F(Table, RowsShowTemperaturesWithOneDecimalAndAlarmsInRedAndMarked) {
     sampleList = {{5.25, 0, 0}, {-0.04, 1, 1}, {-12.35, -1, 2}, {70.0, 0, 3}};
     table.ShowSamples();
     const std::vector<RecordRow> rows = table.PageRows();
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].texts[2], u"5.2");  // exact in binary: the tie goes to the even digit
-    EXPECT_EQ(rows[1].texts[2], u"-0.0");
-    EXPECT_EQ(rows[2].texts[2], u"-12.3");  // -12.35 is just above -12.35 in binary
+    // Beyond the upper limit ▲, the lower ▼: colour is not the only cue.
+    EXPECT_EQ(rows[1].texts[2], u"▲ -0.0");
+    EXPECT_EQ(rows[2].texts[2], u"▼ -12.3");  // -12.35 is just above -12.35 in binary
     EXPECT_EQ(rows[3].texts[2], u"70.0");
     const RowColors black{{0, 0, 0}, {255, 255, 255}};
-    const RowColors red{{255, 0, 0}, {255, 255, 255}};
+    const RowColors red{{192, 0, 0}, {255, 255, 255}};
     EXPECT_EQ(rows[0].colors, black);
     EXPECT_EQ(rows[1].colors, red);
     EXPECT_EQ(rows[2].colors, red);

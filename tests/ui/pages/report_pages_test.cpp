@@ -302,7 +302,7 @@ TEST(ReportPages, TheWorkbookHeadIsTheRecordTableListsHeaderAtExportTime) {
     const std::optional<std::string> titles = testing::ReadCells(path, cells);
     if (!titles)
         GTEST_SKIP() << "the system's python3 has no openpyxl";
-    EXPECT_EQ(*titles, "Number\nRecord time\nTemperature℃\nNone\n");
+    EXPECT_EQ(*titles, "Number\nRecord time\nTemperature℃\nAlarm\n");
 
     // Another list with other columns.
     auto model = std::make_unique<QStandardItemModel>(0, 4);
@@ -315,12 +315,12 @@ TEST(ReportPages, TheWorkbookHeadIsTheRecordTableListsHeaderAtExportTime) {
 
     model->removeColumn(3);
     SaveExcelReport(window.excel, window.Popup());
-    EXPECT_EQ(testing::ReadCells(path, cells), "Nr\nWhen\n°C\nNone\n");
+    EXPECT_EQ(testing::ReadCells(path, cells), "Nr\nWhen\n°C\nAlarm\n");
 
     // A list that is gone leaves the record table's own titles.
     list.reset();
     SaveExcelReport(window.excel, window.Popup());
-    EXPECT_EQ(testing::ReadCells(path, cells), "Number\nRecord time\nTemperature℃\nNone\n");
+    EXPECT_EQ(testing::ReadCells(path, cells), "Number\nRecord time\nTemperature℃\nAlarm\n");
 }
 
 // The chart picture a PDF report carries, as pdfimages extracts it; a null image when the tool
