@@ -15,9 +15,11 @@
 #include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWindow>
@@ -64,7 +66,8 @@ struct CVelkaDlg::ButtonSpec {
     QPoint position;
     std::array<int, 5> bitmaps;  // normal, down, over, disabled, focus
     bool pressShift;
-    int radioGroup;  // 0: a push button
+    int radioGroup;    // 0: a push button
+    const char* name;  // what a screen reader and the tooltip say
 };
 
 CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
@@ -125,16 +128,33 @@ CVelkaDlg::~CVelkaDlg() {
 
 void CVelkaDlg::CreateButtons() {
     static const ButtonSpec kButtons[] = {
-        {kSystemButton, {28, 20}, {150, 151, 151, 151, 151}, false, kNavigationGroup},
-        {kParametersButton, {28, 125}, {144, 145, 145, 145, 145}, false, kNavigationGroup},
-        {kChartButton, {28, 230}, {132, 133, 133, 133, 133}, true, kNavigationGroup},
-        {kRecordTableButton, {28, 335}, {152, 153, 153, 153, 153}, false, kNavigationGroup},
-        {kHistoryButton, {30, 450}, {148, 149, 149, 149, 149}, false, kNavigationGroup},
-        {kPdfButton, {28, 555}, {146, 146, 147, 147, 147}, false, kExportGroup},
-        {kExcelButton, {28, 660}, {130, 130, 131, 131, 131}, true, kExportGroup},
-        {kCloseButton, {980, 5}, {155, 154, 156, 155, 155}, true, 0},
-        {kMinimiseButton, {935, 5}, {175, 176, 175, 175, 175}, true, 0},
+        {kSystemButton, {28, 20}, {150, 151, 151, 151, 151}, false, kNavigationGroup, "System"},
+        {kParametersButton,
+         {28, 125},
+         {144, 145, 145, 145, 145},
+         false,
+         kNavigationGroup,
+         "Parameters"},
+        {kChartButton, {28, 230}, {132, 133, 133, 133, 133}, true, kNavigationGroup, "Chart"},
+        {kRecordTableButton,
+         {28, 335},
+         {152, 153, 153, 153, 153},
+         false,
+         kNavigationGroup,
+         "Table"},
+        {kHistoryButton, {30, 450}, {148, 149, 149, 149, 149}, false, kNavigationGroup, "History"},
+        {kPdfButton, {28, 555}, {146, 146, 147, 147, 147}, false, kExportGroup, "Save PDF report"},
+        {kExcelButton,
+         {28, 660},
+         {130, 130, 131, 131, 131},
+         true,
+         kExportGroup,
+         "Save Excel workbook"},
+        {kCloseButton, {980, 5}, {155, 154, 156, 155, 155}, true, 0, "Close"},
+        {kMinimiseButton, {935, 5}, {175, 176, 175, 175, 175}, true, 0, "Minimize"},
     };
+    // The seven buttons on the left answer Alt+1 … Alt+7, top to bottom.
+    int shortcutDigit = 0;
     for (const ButtonSpec& spec : kButtons) {
         auto* button = new CxSkinButton(this, spec.radioGroup != 0 ? CxSkinButton::Kind::Radio
                                                                    : CxSkinButton::Kind::Push);
@@ -143,14 +163,26 @@ void CVelkaDlg::CreateButtons() {
         button->ApplySkin(b[0], b[1], b[2], b[3], b[4], spec.pressShift);
         button->setGeometry(
             QRect(spec.position, spec.radioGroup != 0 ? kNavigationButtonSize : kWindowButtonSize));
-        button->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches the buttons; a click does not take the focus, so the skin shows no focus
+        // picture to whoever uses the mouse.
+        button->setFocusPolicy(Qt::TabFocus);
+        const QString name = QString::fromUtf8(spec.name);
+        button->setAccessibleName(name);
         buttons_.emplace_back(spec.controlId, button);
         const int controlId = spec.controlId;
         connect(button, &QAbstractButton::clicked, this,
                 [this, controlId] { OnNavigation(controlId); });
+        if (spec.radioGroup == 0) {
+            button->setToolTip(name);
+            continue;
+        }
+        ++shortcutDigit;
+        const QKeySequence keys(Qt::ALT | static_cast<Qt::Key>(Qt::Key_0 + shortcutDigit));
+        button->setToolTip(name + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) +
+                           QStringLiteral(")"));
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
     }
-    Button(kCloseButton)->setToolTip(QStringLiteral("Close"));
-    Button(kMinimiseButton)->setToolTip(QStringLiteral("Minimize"));
 }
 
 void CVelkaDlg::ConnectSession() {

@@ -213,6 +213,45 @@ TEST(MainWindow, TheAnalysisChoiceComesFromTheSettingsAndIsKeptAtOnceWhenChanged
               "[Velka]\nMKT Activation Energy=100\nAlarm Profile=usp-crt\n");
 }
 
+// The page buttons from the keyboard: Alt+1 … Alt+5 choose the pages (and check their buttons
+// as a click does), Tab reaches every button, a click takes no focus, and each button has a name
+// for screen readers, its shortcut in the tooltip.
+TEST(MainWindow, ThePageButtonsAnswerTheKeyboardAndHaveNames) {
+    WindowUnderTest test;
+    CVelkaDlg& window = *test.window;
+    test.Start();
+    window.activateWindow();
+    const std::pair<Qt::Key, Page> steps[] = {{Qt::Key_2, Page::Parameters},
+                                              {Qt::Key_3, Page::Chart},
+                                              {Qt::Key_4, Page::RecordTable},
+                                              {Qt::Key_5, Page::History},
+                                              {Qt::Key_1, Page::System}};
+    for (const auto& [key, page] : steps) {
+        QTest::keyClick(&window, key, Qt::AltModifier);
+        EXPECT_EQ(window.VisiblePage(), page) << key;
+    }
+    EXPECT_TRUE(window.Button(1000)->GetCheck());
+    EXPECT_FALSE(window.Button(1004)->GetCheck());
+
+    QTest::mouseClick(window.Button(1002), Qt::LeftButton, {}, QPoint(43, 43));
+    EXPECT_FALSE(window.Button(1002)->hasFocus());
+    const std::pair<int, const char*> names[] = {{1000, "System (Alt+1)"},
+                                                 {1001, "Parameters (Alt+2)"},
+                                                 {1002, "Chart (Alt+3)"},
+                                                 {1003, "Table (Alt+4)"},
+                                                 {1004, "History (Alt+5)"},
+                                                 {1005, "Save PDF report (Alt+6)"},
+                                                 {1006, "Save Excel workbook (Alt+7)"},
+                                                 {1008, "Close"},
+                                                 {1063, "Minimize"}};
+    for (const auto& [id, tooltip] : names) {
+        CxSkinButton* button = window.Button(id);
+        EXPECT_EQ(button->toolTip().toStdString(), tooltip);
+        EXPECT_FALSE(button->accessibleName().isEmpty()) << id;
+        EXPECT_EQ(button->focusPolicy(), Qt::TabFocus) << id;
+    }
+}
+
 TEST(MainWindow, DraggingTheBackgroundMovesTheWindowButNotFromAPage) {
     WindowUnderTest test;
     CVelkaDlg& window = *test.window;
