@@ -2,6 +2,7 @@
 
 #include "app/app_settings.h"
 #include "app/logger_task_queue.h"
+#include "ui/kit/accessible_names.h"
 #include "ui/pages/chart_page.h"
 #include "ui/pages/history_page.h"
 #include "ui/pages/parameter_page.h"
@@ -55,6 +56,8 @@ MainWindowPages CreatePages(const PageServices& services, QWidget* frame) {
         SavePdfReport(*pdf, askSavePath, askSignature);
     };
     pages.saveExcelReport = [excel, askSavePath] { SaveExcelReport(*excel, askSavePath); };
+    // Every field a screen reader reaches is named by the label the page shows beside it.
+    NameControlsByTheirLabels(*frame);
     return pages;
 }
 

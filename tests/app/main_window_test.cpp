@@ -4,6 +4,7 @@
 #include "app/region_from_bitmap.h"
 #include "archive/archive_file_name.h"
 #include "storage/file_io.h"
+#include "ui/kit/accessible_names.h"
 #include "ui/kit/popup_dialog.h"
 #include "ui/kit/skin_bitmaps.h"
 #include "ui/kit/skin_button.h"
@@ -249,6 +250,27 @@ TEST(MainWindow, ThePageButtonsAnswerTheKeyboardAndHaveNames) {
         EXPECT_EQ(button->toolTip().toStdString(), tooltip);
         EXPECT_FALSE(button->accessibleName().isEmpty()) << id;
         EXPECT_EQ(button->focusPolicy(), Qt::TabFocus) << id;
+    }
+}
+
+// Every control a screen reader announces, on every page and in the window's frame, has a name.
+TEST(MainWindow, EveryControlHasANameForScreenReaders) {
+    WindowUnderTest test;
+    test.Start();
+    std::string unnamed;
+    for (QWidget* control : UnnamedControls(*test.window))
+        unnamed += std::string(control->metaObject()->className()) + " " +
+                   control->objectName().toStdString() + "; ";
+    EXPECT_EQ(unnamed, "");
+    // Fields are named by the label the page shows beside or above them, without its marks.
+    const std::pair<const char*, const char*> named[] = {
+        {"upperLimitField", "Upper Limit Alarm"},     {"startDelayList", "Start Delay"},
+        {"deliveryCompanyField", "Delivery Company"}, {"validityPicker", "Period of validity"},
+        {"maxTemperature", "Temperature Max(℃)"},     {"sampleList", "Samples"}};
+    for (const auto& [object, name] : named) {
+        const auto* control = test.window->findChild<QWidget*>(QString::fromUtf8(object));
+        ASSERT_NE(control, nullptr) << object;
+        EXPECT_EQ(control->accessibleName().toStdString(), name);
     }
 }
 

@@ -87,6 +87,7 @@ QLineEdit* PlacePageCount(QWidget& page, const QRect& geometry) {
     PlaceWhiteLabel(page, QStringLiteral("/"),
                     {geometry.x() - 7, geometry.y() + 4, 10, geometry.height()});
     QLineEdit* field = PlaceEdit(page, geometry, "pageCount", true);
+    field->setAccessibleName(QStringLiteral("Page count"));
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     return field;

@@ -35,6 +35,9 @@ void CxSkinButton::ApplySkin(SkinPictures pictures, bool pressShift) {
 
 void CxSkinButton::SetTipText(const QString& text) {
     setToolTip(text);
+    // A picture button says nothing else a screen reader could read.
+    if (accessibleName().isEmpty())
+        setAccessibleName(text);
 }
 
 void CxSkinButton::SetButtonKind(Kind kind) {

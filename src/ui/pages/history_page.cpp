@@ -94,6 +94,7 @@ void CDlgStatistics::CreateControls() {
 
     list_ = new CLineColorList(this);
     list_->setObjectName(QStringLiteral("historyList"));
+    list_->setAccessibleName(QStringLiteral("Recordings"));
     list_->setGeometry(20, 40, 820, 460);
     list_->setModel(&model_);
     list_->horizontalHeader()->setSectionsClickable(true);
@@ -119,6 +120,7 @@ void CDlgStatistics::CreateControls() {
     nextButton_ = PlaceButton(page, QStringLiteral("Next page >"), {320, 508, 70, 26}, "next");
     lastButton_ = PlaceButton(page, QStringLiteral("Last page >>"), {400, 508, 70, 26}, "last");
     pageNumberEdit_ = PlaceEdit(page, {500, 510, 40, 22}, "pageNumber", true);
+    pageNumberEdit_->setAccessibleName(QStringLiteral("Page number"));
     pageCountEdit_ = PlacePageCount(page, {550, 510, 40, 22});
     goButton_ = PlaceButton(page, QStringLiteral("Go"), {600, 510, 30, 22}, "go");
     UseOneFontSize({homeButton_, previousButton_, nextButton_, lastButton_});
@@ -140,6 +142,7 @@ void CDlgStatistics::CreateControls() {
     PlaceWhiteLabel(page, QStringLiteral("End Query Time："), {135, 600, 100, 16});
     toPicker_ = PlacePicker(page, {140, 616, 160, 25}, "queryTo");
     filterEdit_ = PlaceEdit(page, {450, 590, 150, 25}, "filter");
+    filterEdit_->setAccessibleName(QStringLiteral("Query text"));
     for (QWidget* field : std::initializer_list<QWidget*>{fromPicker_, toPicker_, filterEdit_})
         field->installEventFilter(this);
     queryButton_ = PlaceButton(page, QStringLiteral("Query"), {600, 560, 80, 40}, "query");

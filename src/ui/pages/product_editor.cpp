@@ -55,6 +55,7 @@ ProductEditor::ProductEditor(QWidget& page, MessageService& messages, std::int64
         Place(new QPushButton(QStringLiteral("Update"), &page), {485, 235, 75, 35}, "updateButton");
 
     view_ = Place(new QTableView(&page), {140, 305, 650, 180}, "productList");
+    view_->setAccessibleName(QStringLiteral("Products"));
     view_->setModel(&model_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -41,6 +41,7 @@ void CDlgTable::CreateControls() {
 
     list_ = new CLineColorList(this);
     list_->setObjectName(QStringLiteral("sampleList"));
+    list_->setAccessibleName(QStringLiteral("Samples"));
     list_->setGeometry(20, 20, 500, 624);
     list_->setModel(&model_);
     std::vector<ListColumnContent> columns;
@@ -58,11 +59,15 @@ void CDlgTable::CreateControls() {
     nextButton_ = PlaceButton(page, QStringLiteral("Next Page >"), {216, 650, 90, 30}, "next");
     lastButton_ = PlaceButton(page, QStringLiteral("Last Page >>"), {314, 650, 90, 30}, "last");
     pageNumberEdit_ = PlaceEdit(page, {412, 652, 40, 26}, "pageNumber", true);
+    pageNumberEdit_->setAccessibleName(QStringLiteral("Page number"));
     pageCountEdit_ = PlacePageCount(page, {467, 652, 40, 26});
     goButton_ = PlaceButton(page, QStringLiteral("Go"), {512, 650, 30, 30}, "go");
     UseOneFontSize({homeButton_, previousButton_, nextButton_, lastButton_});
 
+    // The radios' titles are the labels of the fields beside them; a screen reader hears what
+    // each chooses.
     QRadioButton* timeRadio = PlaceRadio(page, QString(), {560, 108, 24, 24}, "timeQuery");
+    timeRadio->setAccessibleName(QStringLiteral("Query by time"));
     PlaceWhiteLabel(page, QStringLiteral("Query Start Time："), {590, 90, 90, 16});
     fromPicker_ = PlacePicker(page, {590, 108, 150, 24}, "queryFrom");
     PlaceWhiteLabel(page, QStringLiteral("Query End time："), {590, 135, 90, 16});
@@ -70,6 +75,7 @@ void CDlgTable::CreateControls() {
 
     QRadioButton* temperatureRadio =
         PlaceRadio(page, QString(), {560, 228, 24, 24}, "temperatureQuery");
+    temperatureRadio->setAccessibleName(QStringLiteral("Query by temperature"));
     PlaceWhiteLabel(page, QStringLiteral("Temperature Max(℃)："), {590, 210, 130, 16});
     maxTemperatureEdit_ = PlaceEdit(page, {590, 228, 150, 24}, "maxTemperature");
     PlaceWhiteLabel(page, QStringLiteral("Temperature Min(℃)："), {590, 255, 130, 16});

@@ -64,6 +64,7 @@ ReportPage::ReportPage(ReportKind kind, const AcquisitionController& session,
       dataRoot_(std::move(dataRoot)), kind_(kind), keptFiles_{dataRoot_, {}, {}} {
     setFixedSize(kPageSize);
     pathField_ = new QLineEdit(this);
+    pathField_->setAccessibleName(QStringLiteral("Report path"));
     pathField_->setGeometry(20, 20, 820, 24);
     pathField_->setReadOnly(true);
     // The window reaches the report only through its export button.

@@ -51,9 +51,11 @@ CDlgSysInfo::CDlgSysInfo(const AcquisitionController& controller, SessionNotifie
     information_->setText(information);
 
     helpButton_ = MakeButton(kHelpBitmap, this);
-    helpButton_->setToolTip(QStringLiteral("Help"));
+    helpButton_->SetTipText(QStringLiteral("Help"));
     eraseButton_ = MakeButton(kEraseBitmap, this);
-    eraseButton_->setToolTip(QStringLiteral("Empty all data of the logger"));
+    eraseButton_->setAccessibleName(QStringLiteral("Erase"));
+    eraseButton_->SetTipText(QStringLiteral("Empty all data of the logger"));
+    eraseButton_->setAccessibleDescription(eraseButton_->toolTip());
     connect(helpButton_, &QAbstractButton::clicked, this, &CDlgSysInfo::OpenHelp);
     connect(eraseButton_, &QAbstractButton::clicked, this, &CDlgSysInfo::ConfirmErase);
 
