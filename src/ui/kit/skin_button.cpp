@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 
 namespace velka {
 
@@ -181,6 +182,14 @@ void CxSkinButton::paintEvent(QPaintEvent*) {
         drawPicture(pictures_.normal);
     }
     DrawCaption(painter, caption, captionColor_);
+    // The buttons take the focus from the keyboard only (a click leaves it where it was): a
+    // button that has it is the one Space presses, and shows it.
+    if (hasFocus()) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(item).adjusted(3, 3, -3, -3), 6, 6);
+    }
 }
 
 }  // namespace velka

@@ -146,7 +146,8 @@ void CDlgGraph::AddZoomButtons() {
                           spec.normalBitmap, false);
         button->SetTipText(QString::fromUtf8(spec.tooltip));
         button->setGeometry(spec.left, kZoomButtonTop, kZoomButtonSize, kZoomButtonSize);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches the zoom buttons, Space presses them; a click takes no focus.
+        button->setFocusPolicy(Qt::TabFocus);
         const ViewOperation operation = spec.operation;
         connect(button, &QAbstractButton::clicked, this,
                 [this, operation] { ChangeView(operation); });

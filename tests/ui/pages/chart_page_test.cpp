@@ -118,13 +118,17 @@ TEST_F(ChartPage, ZoomButtonsChangeTheViewAsTheViewOperationsSayAndRepaint) {
     using Operation = bool (*)(LogSummary&, std::size_t);
     const auto narrow = [](LogSummary& s, std::size_t) { return LateralMagnification(s); };
     const auto magnify = [](LogSummary& s, std::size_t) { return OverallMagnification(s); };
-    const std::vector<std::tuple<QString, int, Operation>> steps = {
-        {"Lateral Magnification", 350, narrow},  {"Lateral Reduction", 270, LateralReduction},
-        {"Overall Magnification", 430, magnify}, {"Overall Reduction", 510, OverallReduction},
-        {"Overall Magnification", 430, magnify}, {"Restore", 590, RestoreView},
+    // Clicked with the mouse, or pressed with Space once Tab has brought the focus there.
+    const std::vector<std::tuple<QString, int, Operation, bool>> steps = {
+        {"Lateral Magnification", 350, narrow, false},
+        {"Lateral Reduction", 270, LateralReduction, true},
+        {"Overall Magnification", 430, magnify, false},
+        {"Overall Reduction", 510, OverallReduction, true},
+        {"Overall Magnification", 430, magnify, true},
+        {"Restore", 590, RestoreView, false},
     };
     std::vector<std::pair<std::int32_t, std::int32_t>> windows;
-    for (const auto& [tooltip, left, operation] : steps) {
+    for (const auto& [tooltip, left, operation, keyboard] : steps) {
         SCOPED_TRACE(tooltip.toStdString());
         QAbstractButton* button = Button(tooltip);
         ASSERT_NE(button, nullptr);
@@ -132,7 +136,13 @@ TEST_F(ChartPage, ZoomButtonsChangeTheViewAsTheViewOperationsSayAndRepaint) {
         LogSummary expected = session.Current().record.summary;
         ASSERT_TRUE(operation(expected, n));
         paints.areas.clear();
-        QTest::mouseClick(button, Qt::LeftButton);
+        if (keyboard) {
+            button->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(button, Qt::Key_Space);
+        } else {
+            QTest::mouseClick(button, Qt::LeftButton);
+            EXPECT_FALSE(button->hasFocus());  // a click leaves the focus where it was
+        }
         QCoreApplication::processEvents();
 
         EXPECT_EQ(ViewOf(session.Current().record.summary), ViewOf(expected));
