@@ -15,6 +15,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -283,6 +285,64 @@ TEST(ReportPages, TheSavePopupShowsTheRequestAndGivesBackWhatTheUserConfirmed) {
         EXPECT_EQ(SavePopup(nullptr)(request), c.confirmed);
         EXPECT_EQ(shown, QStringList({"Save", "/reports/0A1B2C3D.pdf", "Save PDF", "pdf",
                                       "PDF(*.pdf)|*.pdf||"}));
+    }
+}
+
+// The signing offer from the keyboard: Enter signs with the meaning shown (one of the three
+// offered, or one typed), a password field only when the database asks, Escape signs nothing.
+TEST(ReportPages, TheSignDialogAnswersTheKeyboard) {
+    struct Case {
+        std::string name;
+        bool needsPassword;
+        std::function<void(QDialog&)> answer;
+        std::optional<std::pair<std::string, std::optional<std::string>>> signedAs;
+    };
+    const auto field = [](QDialog& dialog, const char* name) {
+        for (QWidget* child : dialog.findChildren<QWidget*>())
+            if (child->accessibleName() == QLatin1String(name))
+                return child;
+        return static_cast<QWidget*>(nullptr);
+    };
+    const std::vector<Case> cases = {
+        {"the first meaning, Enter", false,
+         [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); },
+         std::pair{std::string("Reviewed"), std::optional<std::string>()}},
+        {"the second meaning chosen, a password typed", true,
+         [&](QDialog& dialog) {
+             auto* meaning = qobject_cast<QComboBox*>(field(dialog, "Meaning"));
+             meaning->setCurrentIndex(1);
+             auto* password = qobject_cast<QLineEdit*>(field(dialog, "Password"));
+             QTest::keyClicks(password, "s3cret");
+             QTest::keyClick(password, Qt::Key_Return);
+         },
+         std::pair{std::string("Released for use"), std::optional<std::string>("s3cret")}},
+        {"a meaning typed", false,
+         [&](QDialog& dialog) {
+             auto* meaning = qobject_cast<QComboBox*>(field(dialog, "Meaning"));
+             meaning->lineEdit()->selectAll();
+             QTest::keyClicks(meaning->lineEdit(), "Approved by QA");
+             QTest::keyClick(meaning->lineEdit(), Qt::Key_Return);
+         },
+         std::pair{std::string("Approved by QA"), std::optional<std::string>()}},
+        {"Escape", false, [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); },
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        bool passwordShown = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            passwordShown = field(*dialog, "Password") != nullptr;
+            c.answer(*dialog);
+        });
+        const std::optional<SignAnswer> answer = SignPopup(nullptr)({"QA", c.needsPassword});
+        EXPECT_EQ(passwordShown, c.needsPassword);
+        ASSERT_EQ(answer.has_value(), c.signedAs.has_value());
+        if (answer) {
+            EXPECT_EQ(answer->meaning, c.signedAs->first);
+            EXPECT_EQ(answer->password, c.signedAs->second);
+        }
     }
 }
 
