@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <limits>
 
 namespace velka {
@@ -28,6 +29,7 @@ bool Announced(const QWidget* widget) {
         return false;
     return qobject_cast<const QAbstractButton*>(widget) != nullptr ||
            qobject_cast<const QLineEdit*>(widget) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(widget) != nullptr ||
            qobject_cast<const QAbstractSpinBox*>(widget) != nullptr ||
            qobject_cast<const QComboBox*>(widget) != nullptr ||
            qobject_cast<const QAbstractItemView*>(widget) != nullptr;
@@ -91,6 +93,11 @@ void NameControlsByTheirLabels(QWidget& root) {
             continue;
         if (const QLabel* label = LabelOf(*control))
             control->setAccessibleName(TitleOf(*label));
+    }
+    // A combo box's list of choices is announced when it opens, by the combo box's name.
+    for (QComboBox* combo : root.findChildren<QComboBox*>()) {
+        if (combo->view()->accessibleName().isEmpty())
+            combo->view()->setAccessibleName(combo->accessibleName());
     }
 }
 
