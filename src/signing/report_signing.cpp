@@ -39,6 +39,20 @@ struct PasswordAnswers {
     int asked = 0;
 };
 
+// NSS opens one database a process, on the first signature call after its folder is named:
+// the folder is named once, and another one later cannot be used in the same run.
+std::optional<std::string> UseNssDatabase(const std::filesystem::path& database) {
+    static std::optional<std::filesystem::path> opened;
+    if (!opened) {
+        Poppler::setNSSDir(Text(database.string()));
+        opened = database;
+    }
+    if (*opened != database)
+        return "this run already uses the NSS database " + MessagePath(*opened) +
+               "; start the program again to sign with " + MessagePath(database);
+    return std::nullopt;
+}
+
 std::string UtcText(std::int64_t seconds) {
     const auto value = static_cast<std::time_t>(seconds);
     std::tm utc{};
@@ -60,7 +74,8 @@ bool NssDatabaseNeedsPassword(const std::filesystem::path& database) {
     static int asked = 0;
     asked = 0;
     // The folder first: poppler wants it before any other signature call.
-    Poppler::setNSSDir(Text(database.string()));
+    if (UseNssDatabase(database))
+        return false;  // signing then says why
     Poppler::setNSSPasswordCallback([](const char*) -> char* {
         ++asked;
         return nullptr;
@@ -89,7 +104,8 @@ SigningOutcome SignReport(const SigningRequest& request) {
     // NSS asks through this callback; its answer is freed by NSS.
     static PasswordAnswers answers;
     answers = {request.password, 0};
-    Poppler::setNSSDir(Text(request.nssDatabase.string()));
+    if (const std::optional<std::string> refusal = UseNssDatabase(request.nssDatabase))
+        return fail(*refusal);
     Poppler::setNSSPasswordCallback([](const char*) -> char* {
         ++answers.asked;
         if (answers.asked > 1 || !answers.password)
