@@ -17,6 +17,8 @@ import sys
 import tempfile
 import time
 
+from xvfb_display import start_xvfb
+
 SKIP = 77
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
@@ -125,20 +127,12 @@ def main():
         print("skipped: at-spi2-core is not installed")
         return SKIP
     with tempfile.TemporaryDirectory() as work:
-        read_end, write_end = os.pipe()
-        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                                 "1280x1024x24", "-nolisten", "tcp"],
-                                pass_fds=(write_end,), stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        number = b""
-        while not number.endswith(b"\n"):
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                break
-            number += chunk
-        os.close(read_end)
+        xvfb, display = start_xvfb()
         try:
-            environment = dict(os.environ, DISPLAY=":" + number.decode().strip())
+            if display is None:
+                print("FAILED: Xvfb did not start")
+                return 1
+            environment = dict(os.environ, DISPLAY=display)
             return subprocess.run(["dbus-run-session", "--", sys.executable, __file__, velka,
                                    "--inner", work], env=environment, timeout=100,
                                   stderr=subprocess.DEVNULL).returncode

@@ -17,6 +17,8 @@ import sys
 import tempfile
 import time
 
+from xvfb_display import start_xvfb
+
 SKIP = 77
 
 
@@ -100,20 +102,8 @@ def main():
             print("FAILED: " + what)
 
     with tempfile.TemporaryDirectory() as work:
-        read_end, write_end = os.pipe()
-        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                                 "1280x1024x24", "-nolisten", "tcp"],
-                                pass_fds=(write_end,), stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        # Xvfb writes the number and the line end separately, and dies when it cannot.
-        number = b""
-        while not number.endswith(b"\n"):
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                break
-            number += chunk
-        os.close(read_end)
-        display = ":" + number.decode().strip()
+        xvfb, display = start_xvfb()
+        display = display or ":"
         # Xvfb tells its number as it starts listening; wait until it answers.
         if not wait_for(lambda: subprocess.run(["xdpyinfo", "-display", display],
                                                capture_output=True).returncode == 0, 10):
