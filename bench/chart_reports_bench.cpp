@@ -86,9 +86,9 @@ void ExcelReportFull(benchmark::State& state) {
     const ChartPixels pixels = RenderChartImage(ChartScene{recording, layout});
     const FixedClock clock(1714521600);
     for (auto _ : state) {
-        const ExportResult result =
-            WriteExcelWorkbook(ReportInputs{recording, pixels, clock}, DefaultTableColumnTitles(),
-                               OutputFolder() / "report.xlsx");
+        const ExportResult result = WriteExcelWorkbook(
+            ReportInputs{recording, pixels, clock},
+            DefaultTableColumnTitles(TemperatureUnit::Celsius), OutputFolder() / "report.xlsx");
         if (result.status != ExportStatus::Saved)
             state.SkipWithError(result.failure.c_str());
     }

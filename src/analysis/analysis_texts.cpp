@@ -7,8 +7,8 @@
 
 namespace velka {
 
-std::string AnalysisCelsiusText(double celsius) {
-    return FixedDecimal(celsius, 2) + " °C";
+std::string AnalysisTemperatureText(double celsius, TemperatureUnit unit) {
+    return FixedDecimal(InUnit(celsius, unit), 2) + " " + std::string(UnitSymbol(unit));
 }
 
 std::string ActivationEnergyText(double activationEnergy) {
@@ -20,15 +20,16 @@ std::string ActivationEnergyText(double activationEnergy) {
     return text + " kJ/mol";
 }
 
-std::string MktText(const SeriesAnalysis& analysis) {
-    return AnalysisCelsiusText(analysis.mkt) + " (ΔH " +
+std::string MktText(const SeriesAnalysis& analysis, TemperatureUnit unit) {
+    return AnalysisTemperatureText(analysis.mkt, unit) + " (ΔH " +
            ActivationEnergyText(analysis.activationEnergy) + ")";
 }
 
-std::string WorstDayText(const SeriesAnalysis& analysis, const Recording& recording) {
+std::string WorstDayText(const SeriesAnalysis& analysis, const Recording& recording,
+                         TemperatureUnit unit) {
     if (!analysis.worstDay)
         return kShorterThanDayText;
-    return AnalysisCelsiusText(analysis.worstDay->celsius) + " from " +
+    return AnalysisTemperatureText(analysis.worstDay->celsius, unit) + " from " +
            AnalysisTimeText(recording, analysis.worstDay->startIndex);
 }
 
@@ -46,16 +47,18 @@ std::string LongestExcursionText(const SeriesAnalysis& analysis) {
     return longest == 0 ? kNoExcursionText : DurationText(longest);
 }
 
-std::string AlarmStatusText(const SeriesAnalysis& analysis, const Recording& recording) {
+std::string AlarmStatusText(const SeriesAnalysis& analysis, const Recording& recording,
+                            TemperatureUnit unit) {
     if (const RuleResult* fired = analysis.FirstFiredRule()) {
         const ExcursionRule& rule = fired->rule;
         return std::string("Alarm: ") + (rule.side == RuleSide::Above ? "above " : "below ") +
-               FixedDecimal(rule.threshold, 1) + " °C for " + DurationText(fired->outcome.seconds) +
-               " from " + AnalysisTimeText(recording, *fired->outcome.firstOutIndex);
+               ThresholdText(rule.threshold, unit) + " for " +
+               DurationText(fired->outcome.seconds) + " from " +
+               AnalysisTimeText(recording, *fired->outcome.firstOutIndex);
     }
     if (analysis.Alarm())
-        return "Alarm: MKT " + AnalysisCelsiusText(analysis.mkt) + " above " +
-               AnalysisCelsiusText(*analysis.mktCeiling);
+        return "Alarm: MKT " + AnalysisTemperatureText(analysis.mkt, unit) + " above " +
+               AnalysisTemperatureText(*analysis.mktCeiling, unit);
     return kNoAlarmText;
 }
 

@@ -3,6 +3,7 @@
 // text, so that the window, the PDF and the workbook say the same thing the same way.
 
 #include "analysis/recording_analysis.h"
+#include "record/temperature_unit.h"
 
 #include <cstdint>
 #include <string>
@@ -18,14 +19,16 @@ inline constexpr const char* kNoExcursionText = "none";
 // Times of the analysis: to the minute, local time.
 inline constexpr const char* kAnalysisTimeFormat = "%Y-%m-%d %H:%M";
 
-// "6.25 °C": the MKT and temperatures of the analysis, two decimals.
-std::string AnalysisCelsiusText(double celsius);
+// "6.25 °C" (or "43.25 °F"): the MKT and temperatures of the analysis, two decimals, in the
+// user's unit. Every temperature of these texts is given in °C and shown in `unit`.
+std::string AnalysisTemperatureText(double celsius, TemperatureUnit unit);
 // "83.144 kJ/mol", without trailing zeros ("100 kJ/mol").
 std::string ActivationEnergyText(double activationEnergy);
 // "6.25 °C (ΔH 83.144 kJ/mol)".
-std::string MktText(const SeriesAnalysis& analysis);
+std::string MktText(const SeriesAnalysis& analysis, TemperatureUnit unit);
 // "6.80 °C from 2026-12-04 10:21", or "record shorter than 24 h".
-std::string WorstDayText(const SeriesAnalysis& analysis, const Recording& recording);
+std::string WorstDayText(const SeriesAnalysis& analysis, const Recording& recording,
+                         TemperatureUnit unit);
 // "35 min in 2 events", "5 min in 1 event", or "none".
 std::string TimeBeyondText(const RuleOutcome& outcome);
 // The longest event beyond any of the analysis' rules: "15 min", or "none".
@@ -33,7 +36,8 @@ std::string LongestExcursionText(const SeriesAnalysis& analysis);
 // The verdict: "Alarm: above 8.0 °C for 35 min from 2026-12-04 10:21" (the first rule that fired:
 // its time beyond and when the record first went beyond it), "Alarm: MKT 26.10 °C above
 // 25.00 °C", or "No alarm".
-std::string AlarmStatusText(const SeriesAnalysis& analysis, const Recording& recording);
+std::string AlarmStatusText(const SeriesAnalysis& analysis, const Recording& recording,
+                            TemperatureUnit unit);
 // The time of sample `index` in kAnalysisTimeFormat.
 std::string AnalysisTimeText(const Recording& recording, std::size_t index);
 

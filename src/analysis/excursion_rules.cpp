@@ -40,9 +40,13 @@ std::string DurationText(long long seconds) {
     return text;
 }
 
-std::string RuleText(const ExcursionRule& rule) {
+std::string ThresholdText(double celsius, TemperatureUnit unit) {
+    return FixedDecimal(InUnit(celsius, unit), 1) + " " + std::string(UnitSymbol(unit));
+}
+
+std::string RuleText(const ExcursionRule& rule, TemperatureUnit unit) {
     return std::string(rule.side == RuleSide::Above ? "above " : "below ") +
-           FixedDecimal(rule.threshold, 1) + " °C, " +
+           ThresholdText(rule.threshold, unit) + ", " +
            (rule.kind == RuleKind::Single ? "single event, " : "cumulative, ") +
            DelayText(rule.delaySeconds) + (rule.inclusive ? ", inclusive" : ", strict");
 }

@@ -2,6 +2,8 @@
 // Excursion rules: a side and a threshold, a strict or inclusive comparison, and when the alarm
 // fires: after one unbroken run (single) or a total so far (cumulative) of `delaySeconds`.
 
+#include "record/temperature_unit.h"
+
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -25,8 +27,11 @@ struct ExcursionRule {
 // A span of time in words: "0 min", "90 s" as "1 min 30 s", "24 h", "1 h 35 min", "3 d 2 h".
 std::string DurationText(long long seconds);
 
+// A rule's threshold as the texts give it: "8.0 °C", "46.4 °F".
+std::string ThresholdText(double celsius, TemperatureUnit unit);
+
 // The rule in words, as the reports print it: "above 8.0 °C, single event, 30 min, strict".
-std::string RuleText(const ExcursionRule& rule);
+std::string RuleText(const ExcursionRule& rule, TemperatureUnit unit);
 
 struct RuleOutcome {
     std::size_t events = 0;  // maximal runs of consecutive samples beyond the threshold

@@ -1,6 +1,7 @@
 #include "app/app_settings.h"
 
 #include "config/analysis_settings.h"
+#include "config/unit_setting.h"
 #include "record/text_encoding.h"
 #include "storage/data_root.h"
 #include "storage/file_io.h"
@@ -78,6 +79,7 @@ AppSettings LoadAppSettings(const std::filesystem::path& configFile) {
     settings.noticeTimeoutMs =
         IntegerOf(file.Value(kSettingsSection, kNoticeTimeoutKey), settings.noticeTimeoutMs);
     settings.analysis = ReadAnalysisChoice(file);
+    settings.unit = ReadTemperatureUnit(file);
     settings.signing.nickname = file.Value(kSettingsSection, kSigningCertificateKey).value_or("");
     settings.signing.database = file.Value(kSettingsSection, kSigningDatabaseKey).value_or("");
     return settings;
@@ -92,6 +94,7 @@ std::error_code SaveAppSettings(const std::filesystem::path& configFile,
         file.SetValue(kSettingsSection, kNoticeTimeoutKey,
                       std::to_string(settings.noticeTimeoutMs));
         PutAnalysisChoice(file, settings.analysis);
+        PutTemperatureUnit(file, settings.unit);
         file.SetValue(kSettingsSection, kSigningCertificateKey, settings.signing.nickname);
         file.SetValue(kSettingsSection, kSigningDatabaseKey, settings.signing.database.string());
     });

@@ -1,10 +1,11 @@
 #pragma once
 // The user settings of the program, kept in section [Velka] of its config.ini: read once at
 // start-up (a missing file or key gives the default, silently) and written back, all of them,
-// when the program ends, so the first run leaves a complete file. The analysis choice is also
-// written whenever the user changes it.
+// when the program ends, so the first run leaves a complete file. The analysis choice and the
+// temperature unit are also written whenever the user changes them.
 
 #include "analysis/recording_analysis.h"
+#include "record/temperature_unit.h"
 #include "session/acquisition_controller.h"
 #include "signing/report_signing.h"
 
@@ -30,6 +31,8 @@ struct AppSettings {
     int noticeTimeoutMs = kDefaultNoticeTimeoutMs;
     // "MKT Activation Energy" and "Alarm Profile".
     AnalysisChoice analysis;
+    // "Temperature Unit": C or F.
+    TemperatureUnit unit = TemperatureUnit::Celsius;
     // "Signing Certificate" and "Signing Database": the PDF page offers signing when a
     // certificate is named.
     SigningSetup signing;

@@ -6,6 +6,7 @@
 #include "app/demo_logger.h"
 #include "app/region_from_bitmap.h"
 #include "config/analysis_settings.h"
+#include "config/unit_setting.h"
 #include "ui/kit/page_geometry.h"
 #include "ui/kit/skin_bitmaps.h"
 #include "ui/kit/skin_button.h"
@@ -77,6 +78,7 @@ CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
                   services.tables, services.settings.noticeTimeoutMs, WindowLinkOptions()),
       notifier_(controller_) {
     controller_.SetAnalysisChoice(services.settings.analysis);
+    controller_.SetUnit(services.settings.unit);
     // The title also names the window for tools (X11 WM_NAME).
     setWindowTitle(QStringLiteral("Velka"));
     setWindowIcon(ApplicationIcon());
@@ -195,6 +197,11 @@ void CVelkaDlg::ConnectSession() {
     connect(&notifier_, &SessionNotifier::analysisChoiceChanged, this, [this] {
         if (!services_.settingsFile.empty())
             SaveAnalysisChoice(services_.settingsFile, controller_.Analysis());
+    });
+    // The unit too: velka-cli export beside the window makes its reports in it.
+    connect(&notifier_, &SessionNotifier::temperatureUnitChanged, this, [this] {
+        if (!services_.settingsFile.empty())
+            SaveTemperatureUnit(services_.settingsFile, controller_.Unit());
     });
 }
 

@@ -79,6 +79,7 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
     QApplication::exec();
     shownWindow = nullptr;
     settings.analysis = window->Controller().Analysis();
+    settings.unit = window->Controller().Unit();
 
     // The shutdown order: the window with the session and the device link, the hot-plug
     // registration, the single-instance lock, and the settings last.

@@ -87,7 +87,7 @@ void FillSwatch(QPainter& painter, int left, int top, int right, int bottom, con
     painter.fillRect(QRect(left, top, right - left, bottom - top), colour);
 }
 
-void DrawFrameAndLegend(QPainter& painter, PlotSize plot) {
+void DrawFrameAndLegend(QPainter& painter, PlotSize plot, TemperatureUnit unit) {
     const int canvasWidth = CanvasWidth(plot);
     const int canvasHeight = CanvasHeight(plot);
     painter.fillRect(QRect(0, 0, canvasWidth, canvasHeight), kWhite);
@@ -97,7 +97,7 @@ void DrawFrameAndLegend(QPainter& painter, PlotSize plot) {
         QRect(kCanvasPlotOffsetX, kCanvasPlotOffsetY, plot.width - 1, plot.height - 1));
 
     painter.setFont(TitleFont());
-    DrawCellText(painter, 5, 3, QStringLiteral("Temperature℃"));
+    DrawCellText(painter, 5, 3, ToQString("Temperature" + std::string(UnitSign(unit))));
     DrawCellText(painter, 110, 3, QStringLiteral("Normal"));
     FillSwatch(painter, 155, 8, 170, 13, kBlack);
     DrawCellText(painter, 180, 3, QStringLiteral("Upper limit"));
@@ -281,8 +281,9 @@ std::string HoverLabelText(const ChartScene& scene) {
     const auto sample = static_cast<std::size_t>(k);
     const std::int64_t time = scene.recording.SampleTime(sample);
     // Numbered from 1, as the record table and the reports number the samples.
-    return StringPrintf("ID:%lld\r\nTemp:%s℃\r\nTime:%s\r\n%s", static_cast<long long>(k) + 1,
+    return StringPrintf("ID:%lld\r\nTemp:%s%s\r\nTime:%s\r\n%s", static_cast<long long>(k) + 1,
                         FixedDecimal(scene.recording.record.samples[sample].temperature, 1).c_str(),
+                        std::string(UnitSign(scene.unit)).c_str(),
                         FormatLocalTime(time, kDateFormat).c_str(),
                         FormatLocalTime(time, kTimeOfDayFormat).c_str());
 }
@@ -310,7 +311,7 @@ void DrawChart(QPainter& painter, const ChartScene& scene) {
 void DrawChartBase(QPainter& painter, const ChartScene& scene) {
     const ChartLayout& layout = scene.layout;
     painter.save();
-    DrawFrameAndLegend(painter, layout.plot);
+    DrawFrameAndLegend(painter, layout.plot, scene.unit);
     if (!layout.chartPoints.empty()) {
         painter.setFont(LabelFont());
         DrawGrid(painter, layout);

@@ -7,6 +7,7 @@
 #include "chart/chart_layout.h"
 #include "chart/chart_pointer.h"
 #include "record/recording.h"
+#include "record/temperature_unit.h"
 
 #include <QImage>
 #include <string>
@@ -17,10 +18,12 @@ class QPainter;
 namespace velka {
 
 struct ChartScene {
-    const Recording& recording;     // samples, view window (record.summary), limits and times
+    // Samples, view window (record.summary), limits and times, in `unit` (ShownIn).
+    const Recording& recording;
     const ChartLayout& layout;      // LayoutChart of the same recording and view
     ChartPointerState pointer{};    // the hover marker and its label are drawn when hoverOn
     PlotRect plotRect = kPlotRect;  // where the page shows the plot; places the hover marker
+    TemperatureUnit unit = TemperatureUnit::Celsius;  // its sign in the legend and the readout
 };
 
 // The hover label: "ID:…\r\nTemp:…℃\r\nTime:…\r\n…" of the sample drawn nearest the mouse,

@@ -22,4 +22,12 @@ ChartPixels RenderChartImage(const ChartScene& scene) {
     return pixels;
 }
 
+ChartPixels RenderReportChart(const Recording& recording, TemperatureUnit unit) {
+    if (recording.record.samples.empty())
+        return {};
+    const Recording shown = ShownIn(recording, unit);
+    const ChartLayout layout = LayoutChart(shown);
+    return RenderChartImage(ChartScene{.recording = shown, .layout = layout, .unit = unit});
+}
+
 }  // namespace velka

@@ -9,4 +9,8 @@ namespace velka {
 
 ChartPixels RenderChartImage(const ChartScene& scene);
 
+// The reports' picture of a recording in °C (its samples, limits and view window), drawn in
+// `unit`; an empty record gives a blank picture.
+ChartPixels RenderReportChart(const Recording& recording, TemperatureUnit unit);
+
 }  // namespace velka

@@ -3,8 +3,10 @@
 // them, and the workbook and the CSV export take their titles for the sample table's head.
 
 #include "record/logger_image.h"
+#include "record/temperature_unit.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace velka {
@@ -13,6 +15,8 @@ struct RecordTableColumn {
     std::string_view title;
     // The widest text the column holds, which the list makes room for.
     std::string_view widestText;
+    // The temperature's column: its title ends in the sign of the unit shown ("Temperature℃").
+    bool takesUnitSign = false;
 };
 
 static_assert(kMaxSamples <= 9999, "a sample's number has at most four digits");
@@ -21,7 +25,11 @@ constexpr std::array<RecordTableColumn, 3> kRecordTableColumns{{
     {"Number", "9999"},
     {"Record time", "2000-12-31 23:59:59"},
     // A reference table may reach below -100 °C or above 100 °C.
-    {"Temperature℃", "-888.8"},
+    {"Temperature", "-888.8", true},
 }};
+
+inline std::string RecordTableColumnTitle(const RecordTableColumn& column, TemperatureUnit unit) {
+    return std::string(column.title) + std::string(column.takesUnitSign ? UnitSign(unit) : "");
+}
 
 }  // namespace velka

@@ -34,6 +34,8 @@ struct AnalysisReport {
 inline constexpr std::array<const char*, 6> kAnalysisRuleHeads = {
     "Rule", "Events", "Time Beyond", "Longest Event", "First Out", "Alarm"};
 
-AnalysisReport MakeAnalysisReport(const RecordingAnalysis& analysis, const Recording& recording);
+// The analysis of the recording in °C, its temperatures shown in `unit`.
+AnalysisReport MakeAnalysisReport(const RecordingAnalysis& analysis, const Recording& recording,
+                                  TemperatureUnit unit);
 
 }  // namespace velka

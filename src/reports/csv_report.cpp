@@ -21,10 +21,10 @@ std::string CsvField(std::string_view text) {
     return quoted;
 }
 
-std::string SamplesCsv(const Recording& recording) {
+std::string SamplesCsv(const Recording& recording, TemperatureUnit unit) {
     std::string csv;
     for (const RecordTableColumn& column : kRecordTableColumns)
-        csv += CsvField(column.title) + ",";
+        csv += CsvField(RecordTableColumnTitle(column, unit)) + ",";
     csv += "Alarm\r\n";
     const SampleList& samples = recording.record.samples;
     csv.reserve(csv.size() + samples.size() * 36);
@@ -32,14 +32,15 @@ std::string SamplesCsv(const Recording& recording) {
         csv += StringPrintf("%zu,", j + 1);
         csv += CsvField(ReportDateTime(SampleTime(recording, j)));
         csv += ',';
-        csv += FixedDecimal(samples[j].temperature, 1);
+        csv += FixedDecimal(InUnit(samples[j].temperature, unit), 1);
         csv += StringPrintf(",%d\r\n", static_cast<int>(samples[j].alarm));
     }
     return csv;
 }
 
-ExportResult WriteSamplesCsv(const Recording& recording, const std::filesystem::path& path) {
-    if (const std::error_code error = WriteFileAtomically(path, SamplesCsv(recording)))
+ExportResult WriteSamplesCsv(const Recording& recording, TemperatureUnit unit,
+                             const std::filesystem::path& path) {
+    if (const std::error_code error = WriteFileAtomically(path, SamplesCsv(recording, unit)))
         return {ExportStatus::Failed, "cannot write " + DescribeFileError(path, error)};
     return {ExportStatus::Saved, {}};
 }

@@ -127,8 +127,7 @@ enum Column { A = 1, B, C, D, E, F, G, H };
 
 constexpr const char* kAlarmColumnTitle = "Alarm";
 
-void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
-    const Recording& recording = inputs.recording;
+void WriteSummary(SheetWriter& cells, const ReportInputs& inputs, const Recording& recording) {
     const LoggerSettings& settings = recording.settings;
     const LogSummary& summary = recording.record.summary;
     const auto u8 = [](const std::u16string& text) { return Utf8FromUtf16(text); };
@@ -154,7 +153,7 @@ void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
     cells.Text(9, G, t(title::kShutdownMode));
     cells.Text(9, H, "Manual mode");
     cells.Text(10, A, t(title::kUpperLimit));
-    cells.Text(10, B, CelsiusText(settings.upperLimit));
+    cells.Text(10, B, TemperatureText(settings.upperLimit, inputs.unit));
     cells.Text(10, C, t(title::kStartDelay));
     cells.Text(10, D, StringPrintf("%dmin", StartDelayMinutes(settings)));
     cells.Text(10, G, t(title::kLogInterval));
@@ -163,7 +162,7 @@ void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
                             LogIntervalValue(settings)));
     // The workbook's one title that begins in lower case.
     cells.Text(11, A, "lower Limit Alarm：");
-    cells.Text(11, B, CelsiusText(settings.lowerLimit));
+    cells.Text(11, B, TemperatureText(settings.lowerLimit, inputs.unit));
     cells.Text(11, C, t(title::kAlarmDelay));
     cells.Text(11, D, StringPrintf("%dmin", AlarmDelayMinutes(settings)));
     cells.Text(11, G, t(title::kLogCycle));
@@ -171,13 +170,13 @@ void WriteSummary(SheetWriter& cells, const ReportInputs& inputs) {
 
     cells.Text(12, A, t(kLoggingSummaryHeading));
     cells.Text(13, A, "Highest Temperature：");
-    cells.Text(13, B, CelsiusText(summary.highest));
+    cells.Text(13, B, TemperatureText(summary.highest, inputs.unit));
     cells.Text(13, C, "Average Temperature：");
-    cells.Text(13, D, CelsiusText(summary.average));
+    cells.Text(13, D, TemperatureText(summary.average, inputs.unit));
     cells.Text(13, G, "Start Time：");
     cells.Text(13, H, ReportDateTime(recording.StartTime()));
     cells.Text(14, A, "Lowest Temperature：");
-    cells.Text(14, B, CelsiusText(summary.lowest));
+    cells.Text(14, B, TemperatureText(summary.lowest, inputs.unit));
     cells.Text(14, C, "Data Points：");
     cells.WholeNumber(14, D, static_cast<double>(recording.record.samples.size()));
     cells.Text(14, G, "Stop Time：");
@@ -247,7 +246,7 @@ void WriteAnalysisSheet(lxw_workbook* workbook, const ReportInputs& inputs) {
     const std::optional<RecordingAnalysis> analysis = AnalyseRecording(recording, inputs.analysis);
     if (!analysis)
         return;
-    const AnalysisReport report = MakeAnalysisReport(*analysis, recording);
+    const AnalysisReport report = MakeAnalysisReport(*analysis, recording, inputs.unit);
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, kAnalysisHeading);
     if (sheet == nullptr)
         throw ReportFailure("cannot add the analysis worksheet");
@@ -319,7 +318,9 @@ void WriteWorkbookFile(const ReportInputs& inputs,
 
     Check(worksheet_set_column(sheet, 0, LXW_COL_MAX - 1, kColumnWidthCharacters, cells.Centred()));
     Check(worksheet_merge_range(sheet, 0, 0, 1, 7, kReportTitle, cells.Centred()));
-    WriteSummary(cells, inputs);
+    // The first sheet shows the recording in the chosen unit; the analysis sheet works in °C.
+    const Recording shown = ShownIn(inputs.recording, inputs.unit);
+    WriteSummary(cells, inputs, shown);
     const std::vector<ProductRecord>& products = inputs.recording.settings.products;
     WriteProducts(cells, products);
 
@@ -330,7 +331,7 @@ void WriteWorkbookFile(const ReportInputs& inputs,
                                 SheetWriter::Row(pictureRow + kPictureRows - 1),
                                 kPictureColumns - 1, "", cells.Centred()));
     InsertChart(sheet, pictureRow, inputs.chartPixels);
-    WriteSamples(cells, inputs.recording, tableColumnTitles, 54 + 2 * n);
+    WriteSamples(cells, shown, tableColumnTitles, 54 + 2 * n);
     WriteAnalysisSheet(workbook, inputs);
 
     // Closing writes the file, and frees the workbook.
@@ -340,11 +341,11 @@ void WriteWorkbookFile(const ReportInputs& inputs,
 
 }  // namespace
 
-std::vector<std::string> DefaultTableColumnTitles() {
+std::vector<std::string> DefaultTableColumnTitles(TemperatureUnit unit) {
     std::vector<std::string> titles;
     titles.reserve(kRecordTableColumns.size());
     for (const RecordTableColumn& column : kRecordTableColumns)
-        titles.emplace_back(column.title);
+        titles.push_back(RecordTableColumnTitle(column, unit));
     return titles;
 }
 

@@ -11,8 +11,8 @@
 
 namespace velka {
 
-// The record table's column titles, for callers without the record table page.
-std::vector<std::string> DefaultTableColumnTitles();
+// The record table's column titles in `unit`, for callers without the record table page.
+std::vector<std::string> DefaultTableColumnTitles(TemperatureUnit unit);
 
 // Writes the workbook to reportPath and tells the user: "Excel Export Success" / "Info",
 // "Excel Export FAILED" / "Error", or "Please Insert Device" / "Warning" for an empty record.

@@ -95,7 +95,7 @@ constexpr double kTableLeft = 40;
 constexpr double kTableSize = 12;
 constexpr double kTableCell = kTableSize / 2;
 struct TableColumn {
-    const char* head;
+    const char* head;  // the temperature's is followed by the unit's sign
     int headCell;
     int cell;
     bool rightAligned;
@@ -103,7 +103,7 @@ struct TableColumn {
 constexpr TableColumn kTableColumns[] = {
     {"Number", 1, 4, true},
     {"Time", 22, 20, false},
-    {"Temperature℃", 57, 55, false},
+    {"Temperature", 57, 55, false},
 };
 
 // The analysis page: titles at the left margin, their values from the middle of the left half;
@@ -139,7 +139,7 @@ std::string AsciiInfo(std::string text) {
 class ReportWriter {
 public:
     ReportWriter(const ReportInputs& inputs, const PdfFontFiles& fonts)
-        : inputs_(inputs), fontFiles_(fonts) {}
+        : inputs_(inputs), shown_(ShownIn(inputs.recording, inputs.unit)), fontFiles_(fonts) {}
 
     // The whole document, in memory: the file is written by the caller, which can then say
     // why writing it failed.
@@ -215,8 +215,12 @@ private:
         HPDF_Page_EndText(page);
     }
 
+    std::string Temperature(double shownValue) const {
+        return TemperatureText(shownValue, inputs_.unit);
+    }
+
     void WriteSummaryPage() {
-        const Recording& recording = inputs_.recording;
+        const Recording& recording = shown_;
         const LoggerSettings& settings = recording.settings;
         const LogSummary& summary = recording.record.summary;
         HPDF_Page page = AddPage();
@@ -252,22 +256,22 @@ private:
         Line(page, 50, y0 - 110, t(title::kDeviceSerial) + settings.serialText);
         // The one title with a full-width colon here.
         Line(page, 350, y0 - 110, std::string(title::kShutdownMode) + "：\t\tManual Button");
-        Line(page, 50, y0 - 125, t(title::kUpperLimit) + CelsiusText(settings.upperLimit));
+        Line(page, 50, y0 - 125, t(title::kUpperLimit) + Temperature(settings.upperLimit));
         Line(page, 200, y0 - 125, t(title::kStartDelay) + n(StartDelayMinutes(settings)) + "min");
         Line(page, 350, y0 - 125,
              t(title::kLogInterval) + n(LogIntervalValue(settings)) +
                  (LogIntervalInSeconds(settings) ? "sec" : "min"));
-        Line(page, 50, y0 - 140, t(title::kLowerLimit) + CelsiusText(settings.lowerLimit));
+        Line(page, 50, y0 - 140, t(title::kLowerLimit) + Temperature(settings.lowerLimit));
         Line(page, 200, y0 - 140, t(title::kAlarmDelay) + n(AlarmDelayMinutes(settings)) + "min");
         Line(page, 350, y0 - 140, t(title::kLogCycle) + n(LogCycleDays(settings)) + "day");
 
         SetSize(14);
         Line(page, 50, y0 - 165, std::string(kLoggingSummaryHeading) + ":");
         SetSize(10);
-        Line(page, 50, y0 - 185, "Highest Temperature:\t\t" + CelsiusText(summary.highest));
-        Line(page, 200, y0 - 185, "Average Temperature:\t\t" + CelsiusText(summary.average));
+        Line(page, 50, y0 - 185, "Highest Temperature:\t\t" + Temperature(summary.highest));
+        Line(page, 200, y0 - 185, "Average Temperature:\t\t" + Temperature(summary.average));
         Line(page, 350, y0 - 185, "Start Time:\t\t" + ReportDateTime(recording.StartTime()));
-        Line(page, 50, y0 - 200, "Lowest Temperature:\t\t" + CelsiusText(summary.lowest));
+        Line(page, 50, y0 - 200, "Lowest Temperature:\t\t" + Temperature(summary.lowest));
         Line(page, 200, y0 - 200,
              StringPrintf("Data Points:\t\t\t%d",
                           static_cast<int>(recording.record.samples.size())));
@@ -343,14 +347,17 @@ private:
         SetSize(kTableSize);
         if (!firstPage)
             HPDF_Page_SetRGBFill(page, 0.5f, 0.5f, 0.0f);
-        for (const TableColumn& column : kTableColumns)
-            TableCell(page, column.headCell, false, top, column.head);
+        for (const TableColumn& column : kTableColumns) {
+            const bool temperature = &column == &kTableColumns[std::size(kTableColumns) - 1];
+            TableCell(page, column.headCell, false, top,
+                      column.head + std::string(temperature ? UnitSign(inputs_.unit) : ""));
+        }
         y = top - kTableRowsStep;
         return page;
     }
 
     void WriteSampleTable() {
-        const Recording& recording = inputs_.recording;
+        const Recording& recording = shown_;
         const SampleList& samples = recording.record.samples;
         double y = 0;
         HPDF_Page page = StartTablePage(y, true);
@@ -387,7 +394,7 @@ private:
             AnalyseRecording(recording, inputs_.analysis);
         if (!analysis)
             return;
-        const AnalysisReport report = MakeAnalysisReport(*analysis, recording);
+        const AnalysisReport report = MakeAnalysisReport(*analysis, recording, inputs_.unit);
         HPDF_Page page = AddPage();
         double y = std::trunc(HPDF_Page_GetHeight(page) - 60);
         HPDF_Page_BeginText(page);
@@ -431,6 +438,7 @@ private:
     }
 
     const ReportInputs& inputs_;
+    const Recording shown_;  // the recording in the unit shown
     const PdfFontFiles& fontFiles_;
     PdfErrors errors_;
     Document document_;

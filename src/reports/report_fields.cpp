@@ -14,8 +14,8 @@ std::string ReportDate(std::int64_t seconds) {
     return FormatLocalTime(seconds, kDateFormat);
 }
 
-std::string CelsiusText(double temperature) {
-    return FixedDecimal(temperature, 1) + "℃";
+std::string TemperatureText(double temperature, TemperatureUnit unit) {
+    return FixedDecimal(temperature, 1) + std::string(UnitSign(unit));
 }
 
 std::int64_t SampleTime(const Recording& recording, std::size_t sampleIndex) {

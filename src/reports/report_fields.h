@@ -3,6 +3,7 @@
 
 #include "record/recording.h"
 #include "record/shown_settings.h"
+#include "record/temperature_unit.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,8 +16,9 @@ std::string ReportDateTime(std::int64_t seconds);
 // "%Y-%m-%d" in local time: the products' period of validity.
 std::string ReportDate(std::int64_t seconds);
 
-// "%.1f℃" of a temperature, with a decimal point whatever the user's locale.
-std::string CelsiusText(double temperature);
+// "%.1f℃" (or "%.1f°F") of a temperature already in `unit`, with a decimal point whatever the
+// user's locale.
+std::string TemperatureText(double temperature, TemperatureUnit unit);
 
 // Sample j was taken at start + j x logInterval (a 32-bit sum, like the start itself).
 std::int64_t SampleTime(const Recording& recording, std::size_t sampleIndex);

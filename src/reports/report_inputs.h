@@ -4,6 +4,7 @@
 #include "analysis/recording_analysis.h"
 #include "chart/chart_pixels.h"
 #include "record/recording.h"
+#include "record/temperature_unit.h"
 #include "reports/report_source.h"
 #include "services/clock.h"
 
@@ -17,6 +18,8 @@ struct ReportInputs {
     const Clock& clock;              // the report date
     AnalysisChoice analysis = {};    // the profile and activation energy of the analysis part
     ReportSource source = {};        // the recording's file and digest, named on every page
+    // The unit of every temperature shown; `recording` stays in °C (its analysis is of °C).
+    TemperatureUnit unit = TemperatureUnit::Celsius;
 };
 
 enum class ExportStatus {

@@ -365,6 +365,13 @@ void AcquisitionController::SetAnalysisChoice(const AnalysisChoice& choice) {
     observer_->AnalysisChoiceChanged();
 }
 
+void AcquisitionController::SetUnit(TemperatureUnit unit) {
+    if (unit == unit_)
+        return;
+    unit_ = unit;
+    observer_->TemperatureUnitChanged();
+}
+
 EraseOutcome AcquisitionController::HandleEraseRequest() {
     std::string refusal;
     ExclusiveLock archiveLock;

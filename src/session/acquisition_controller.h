@@ -11,6 +11,7 @@
 #include "device/device_watcher.h"
 #include "record/logger_image.h"
 #include "record/recording.h"
+#include "record/temperature_unit.h"
 #include "services/clock.h"
 #include "services/message_service.h"
 #include "session/session_observer.h"
@@ -131,6 +132,14 @@ public:
     const AnalysisChoice& Analysis() const { return analysisChoice_; }
     void SetAnalysisChoice(const AnalysisChoice& choice);
 
+    // --- the unit shown ---
+
+    // The unit in which the window and its reports show temperatures. The recording, the
+    // analysis and what is written to a logger stay in °C; a change only redraws
+    // (TemperatureUnitChanged).
+    TemperatureUnit Unit() const { return unit_; }
+    void SetUnit(TemperatureUnit unit);
+
     // --- the audit log ---
 
     // DATA-ROOT/audit.jsonl, in which the session records each download, settings write and
@@ -220,6 +229,7 @@ private:
     LoggerImage image_{};
     Recording recording_;
     AnalysisChoice analysisChoice_;
+    TemperatureUnit unit_ = TemperatureUnit::Celsius;
     AuditLog audit_;
     LoggerSettings pageSettings_;
     std::filesystem::path shownStoredRecording_;

@@ -28,6 +28,7 @@ public:
     void SettingsWritten(bool success) override { emit settingsWritten(success); }
     void ChartViewChanged() override { emit chartViewChanged(); }
     void AnalysisChoiceChanged() override { emit analysisChoiceChanged(); }
+    void TemperatureUnitChanged() override { emit temperatureUnitChanged(); }
 
 signals:
     void recordCleared();
@@ -40,6 +41,7 @@ signals:
     void settingsWritten(bool success);
     void chartViewChanged();
     void analysisChoiceChanged();
+    void temperatureUnitChanged();
 
 private:
     AcquisitionController& controller_;

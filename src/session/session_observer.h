@@ -32,6 +32,8 @@ public:
     virtual void ChartViewChanged() {}
     // The activation energy or alarm profile changed: the summary and reports analyse anew.
     virtual void AnalysisChoiceChanged() {}
+    // Temperatures are now shown in another unit: every page that shows one redraws.
+    virtual void TemperatureUnitChanged() {}
 };
 
 }  // namespace velka

@@ -40,10 +40,12 @@ TEST(AnalysisTexts, TheVerdictNamesTheFirstRuleThatFiredOrTheMktCeiling) {
     const ExcursionRule above{Above, 8, false, Single, 15 * 60};
     const ExcursionRule belowAtOnce{Below, 2, true, Single, 0};
     const ExcursionRule belowLate{Below, 2, false, Cumulative, 15 * 60};
+    using enum TemperatureUnit;
     struct Case {
         std::vector<ExcursionRule> rules;
         std::optional<double> mktCeiling;
         const char* verdict;
+        TemperatureUnit unit = Celsius;
     };
     const Case cases[] = {
         {{above}, std::nullopt, "Alarm: above 8.0 °C for 25 min from 2026-12-04 10:05"},
@@ -56,12 +58,22 @@ TEST(AnalysisTexts, TheVerdictNamesTheFirstRuleThatFiredOrTheMktCeiling) {
         {{belowLate}, std::nullopt, "No alarm"},
         {{belowLate}, 6.0, "Alarm: MKT 6.86 °C above 6.00 °C"},
         {{belowLate}, 7.0, "No alarm"},
+        // Worked in °C, told in °F.
+        {{above},
+         std::nullopt,
+         "Alarm: above 46.4 °F for 25 min from 2026-12-04 10:05",
+         Fahrenheit},
+        {{belowAtOnce},
+         std::nullopt,
+         "Alarm: below 35.6 °F for 15 min from 2026-12-04 10:40",
+         Fahrenheit},
+        {{belowLate}, 6.0, "Alarm: MKT 44.35 °F above 42.80 °F", Fahrenheit},
     };
     for (const Case& c : cases) {
         const auto analysis =
             AnalyseSeries(series, 300, kDefaultActivationEnergy, c.rules, c.mktCeiling);
         ASSERT_TRUE(analysis);
-        EXPECT_EQ(AlarmStatusText(*analysis, recording), c.verdict);
+        EXPECT_EQ(AlarmStatusText(*analysis, recording, c.unit), c.verdict);
     }
 }
 

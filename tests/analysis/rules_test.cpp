@@ -6,6 +6,7 @@
 #include "analysis/series_analysis.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 namespace velka {
@@ -34,18 +35,30 @@ TEST(ExcursionRules, TheWorkedExample) {
         {{Below, 0, false, Single, 0}, {0, 0, 0, std::nullopt, std::nullopt}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(EvaluateRule(c.rule, kExample, kFiveMinutes), c.expected) << RuleText(c.rule);
+        EXPECT_EQ(EvaluateRule(c.rule, kExample, kFiveMinutes), c.expected)
+            << RuleText(c.rule, TemperatureUnit::Celsius);
 }
 
 TEST(ExcursionRules, SayWhatTheyTest) {
-    const std::pair<ExcursionRule, const char*> cases[] = {
-        {{Above, 8, false, Single, 30 * 60}, "above 8.0 °C, single event, 30 min, strict"},
-        {{Above, 30, true, Cumulative, 36000}, "above 30.0 °C, cumulative, 10 h, inclusive"},
-        {{Below, -0.5, true, Single, 90}, "below -0.5 °C, single event, 1 min 30 s, inclusive"},
-        {{Below, 15, false, Single, 0}, "below 15.0 °C, single event, no delay, strict"},
+    using enum TemperatureUnit;
+    const std::tuple<ExcursionRule, TemperatureUnit, const char*> cases[] = {
+        {{Above, 8, false, Single, 30 * 60}, Celsius, "above 8.0 °C, single event, 30 min, strict"},
+        {{Above, 30, true, Cumulative, 36000},
+         Celsius,
+         "above 30.0 °C, cumulative, 10 h, inclusive"},
+        {{Below, -0.5, true, Single, 90},
+         Celsius,
+         "below -0.5 °C, single event, 1 min 30 s, inclusive"},
+        {{Below, 15, false, Single, 0}, Celsius, "below 15.0 °C, single event, no delay, strict"},
+        {{Above, 8, false, Single, 30 * 60},
+         Fahrenheit,
+         "above 46.4 °F, single event, 30 min, strict"},
+        {{Below, -0.5, true, Single, 90},
+         Fahrenheit,
+         "below 31.1 °F, single event, 1 min 30 s, inclusive"},
     };
-    for (const auto& [rule, text] : cases)
-        EXPECT_EQ(RuleText(rule), text);
+    for (const auto& [rule, unit, text] : cases)
+        EXPECT_EQ(RuleText(rule, unit), text);
 }
 
 TEST(AlarmProfiles, TheLoggersLimitsOrAStandardsRules) {

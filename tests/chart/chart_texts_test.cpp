@@ -19,23 +19,31 @@ LoggerSettings DeviceSettings(std::uint16_t logInterval) {
 }
 
 TEST(ChartTexts, DeviceInformationGivesShortIntervalsInSeconds) {
-    EXPECT_EQ(DeviceInformationText(DeviceSettings(30)),
+    EXPECT_EQ(DeviceInformationText(DeviceSettings(30), TemperatureUnit::Celsius),
               "Device S/N：0A1B2C3D\t\t\t\t\t\t\tShutdown Mode：Manual Button\r\n"
               "Upper Limit Alarm：8.0℃\t\t\tStart Delay：10min\t\t\tLog Interval：30sec\r\n"
               "Lower Limit Alarm：-2.0℃\t\t\tAlarm Delay：30min\t\tLog Cycle：3day\r\n");
+    // The limits as ShownIn gives them in °F.
+    Recording recording;
+    recording.settings = DeviceSettings(30);
+    const Recording shown = ShownIn(recording, TemperatureUnit::Fahrenheit);
+    const std::string text = DeviceInformationText(shown.settings, TemperatureUnit::Fahrenheit);
+    EXPECT_NE(text.find("Upper Limit Alarm：46.4°F\t"), std::string::npos) << text;
+    EXPECT_NE(text.find("Lower Limit Alarm：28.4°F\t"), std::string::npos) << text;
 }
 
 TEST(ChartTexts, DeviceInformationGivesIntervalsFromAMinuteOnInMinutes) {
-    const std::string text = DeviceInformationText(DeviceSettings(1800));
+    const std::string text = DeviceInformationText(DeviceSettings(1800), TemperatureUnit::Celsius);
     EXPECT_NE(text.find("Log Interval：30min\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("Log Cycle：180day\r\n"), std::string::npos) << text;
-    EXPECT_NE(DeviceInformationText(DeviceSettings(60)).find("Log Interval：1min"),
+    EXPECT_NE(DeviceInformationText(DeviceSettings(60), TemperatureUnit::Celsius)
+                  .find("Log Interval：1min"),
               std::string::npos);
 }
 
 TEST(ChartTexts, LoggingSummaryEndsOneIntervalAfterTheLastSample) {
     const Recording recording = testing::DecodedSynthetic(12, 300);
-    const std::string text = LoggingSummaryText(recording);
+    const std::string text = LoggingSummaryText(recording, TemperatureUnit::Celsius);
     const std::string start = FormatLocalTime(recording.StartTime(), "%Y-%m-%d %H:%M:%S");
     const std::string stop = FormatLocalTime(recording.StartTime() + 12 * 300, "%Y-%m-%d %H:%M:%S");
     EXPECT_NE(text.find("\tStart Time：" + start + "\r\n"), std::string::npos) << text;

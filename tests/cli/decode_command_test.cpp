@@ -14,14 +14,35 @@ TEST_F(CliTest, DecodePrintsTheWholeRecordingAsOneObject) {
     std::filesystem::create_directory(RootFolder());
     const Json json = Decode(image);
     const auto ordered = nlohmann::ordered_json::parse(Run({"decode", image}).out);
-    const std::vector<std::string> keys = {
-        "serialNumber",    "serialText",      "writeProtectFlag", "startOffset",
-        "calibrationA",    "calibrationB",    "logInterval",      "logCycleText",
-        "startDelay",      "lowerLimitCode",  "upperLimitCode",   "lowerLimit",
-        "upperLimit",      "alarmDelayCount", "ledBlinkInterval", "clockSetTime",
-        "deliveryDate",    "deliveryCompany", "receivingCompany", "transportCompany",
-        "transportNumber", "products",        "tableUsedBytes",   "startTime",
-        "stopTime",        "summary",         "samples",          "analysis"};
+    const std::vector<std::string> keys = {"unit",
+                                           "serialNumber",
+                                           "serialText",
+                                           "writeProtectFlag",
+                                           "startOffset",
+                                           "calibrationA",
+                                           "calibrationB",
+                                           "logInterval",
+                                           "logCycleText",
+                                           "startDelay",
+                                           "lowerLimitCode",
+                                           "upperLimitCode",
+                                           "lowerLimit",
+                                           "upperLimit",
+                                           "alarmDelayCount",
+                                           "ledBlinkInterval",
+                                           "clockSetTime",
+                                           "deliveryDate",
+                                           "deliveryCompany",
+                                           "receivingCompany",
+                                           "transportCompany",
+                                           "transportNumber",
+                                           "products",
+                                           "tableUsedBytes",
+                                           "startTime",
+                                           "stopTime",
+                                           "summary",
+                                           "samples",
+                                           "analysis"};
     std::vector<std::string> printed;
     for (const auto& [key, value] : ordered.items())
         printed.push_back(key);

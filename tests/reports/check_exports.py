@@ -45,6 +45,23 @@ def check_equal(actual, expected, what):
     check(actual == expected, f"{what}: expected {expected!r}, got {actual!r}")
 
 
+# The unit a recording is exported in: "C" or "F" (config.ini's "Temperature Unit"). The decode
+# stays in °C; what the reports show is converted here, independently of the program.
+UNIT = "C"
+
+
+def in_unit(celsius):
+    return celsius * 9 / 5 + 32 if UNIT == "F" else celsius
+
+
+def sign():
+    return "°F" if UNIT == "F" else "℃"
+
+
+def symbol():
+    return "°F" if UNIT == "F" else "°C"
+
+
 for tool in ("pdftotext", "pdfinfo", "pdffonts", "qpdf"):
     if shutil.which(tool) is None:
         skip(f"{tool} is not installed (poppler-utils, qpdf)")
@@ -98,7 +115,7 @@ def read_csv(path):
         raw = stream.read()
     check("\n" not in raw.replace("\r\n", ""), f"{path}: every line ends with CRLF")
     rows = list(csv.reader(raw.splitlines()))
-    check_equal(rows[0], ["Number", "Record time", "Temperature℃", "Alarm"], f"{path}: head row")
+    check_equal(rows[0], ["Number", "Record time", "Temperature" + sign(), "Alarm"], f"{path}: head row")
     samples = []
     for number, row in enumerate(rows[1:], start=1):
         check_equal(int(row[0]), number, f"{path}: sample number")
@@ -165,8 +182,8 @@ def check_pdf(path, samples, start, interval, serial, products, companies, analy
         "Transport Number: CF-20417",
         "Device Information:",
         "Device S/N: " + serial, "Shutdown Mode： Manual Button",
-        "Upper Limit Alarm: 8.0℃", "Start Delay: 10min", interval_line,
-        "Lower Limit Alarm: 2.0℃", "Alarm Delay: 30min", f"Log Cycle: {interval // 10}day",
+        f"Upper Limit Alarm: {in_unit(8):.1f}{sign()}", "Start Delay: 10min", interval_line,
+        f"Lower Limit Alarm: {in_unit(2):.1f}{sign()}", "Alarm Delay: 30min", f"Log Cycle: {interval // 10}day",
         "Logging Summary:",
         "Highest Temperature: ", "Average Temperature: ", "Start Time: " + local(start),
         "Lowest Temperature: ", f"Data Points: {count}", "Stop Time: " + local(start + count * interval),
@@ -183,7 +200,8 @@ def check_pdf(path, samples, start, interval, serial, products, companies, analy
     rows = []
     for number, page in enumerate(page_texts[1:1 + table_pages], start=2):
         lines = [line.strip() for line in page.strip().splitlines()]
-        check_equal(re.sub(r"\s+", " ", lines[0]), "Number Time Temperature℃", f"{path}: head of page {number}")
+        check_equal(re.sub(r"\s+", " ", lines[0]), "Number Time Temperature" + sign(),
+                    f"{path}: head of page {number}")
         page_rows = [line for line in lines[1:] if line]
         expected_rows = min(ROWS_PER_PAGE, count - (number - 2) * ROWS_PER_PAGE)
         check_equal(len(page_rows), expected_rows, f"{path}: rows on page {number}")
@@ -197,6 +215,8 @@ def check_pdf(path, samples, start, interval, serial, products, companies, analy
             check(False, f"{path}: row {j + 1} reads {row!r}, expected {expected!r}")
             break
 
+    if UNIT == "F":
+        check("°C" not in text and "℃" not in text, f"{path}: no °C in a report in °F")
     last = [re.sub(r"[ \t]+", " ", line).strip() for line in page_texts[pages - 1].strip().splitlines()]
     check_equal(last[:len(analysis)], analysis, f"{path}: the analysis page")
     check_layout(path, pages, source)
@@ -310,7 +330,7 @@ def expected_analysis(decoded, profile="logger", delta_h=83.144):
         for term in terms:
             sums.append(sums[-1] + term)
         best = max(range(n - window + 1), key=lambda i: (sums[i + window] - sums[i], -i))
-        worst = f"{mkt(temperatures[best:best + window], delta_h):.2f} °C from {at(best)}"
+        worst = f"{in_unit(mkt(temperatures[best:best + window], delta_h)):.2f} {symbol()} from {at(best)}"
     rules = profile_rules(profile, decoded)
     outcomes = [rule_outcome(rule, temperatures, interval) for rule in rules]
     fired = sorted((o[4], k) for k, o in enumerate(outcomes) if o[4] is not None)
@@ -318,9 +338,9 @@ def expected_analysis(decoded, profile="logger", delta_h=83.144):
     if fired:
         side, threshold = rules[fired[0][1]][:2]
         o = outcomes[fired[0][1]]
-        verdict = f"Alarm: {side} {threshold:.1f} °C for {duration(o[1])} from {at(o[3])}"
+        verdict = f"Alarm: {side} {in_unit(threshold):.1f} {symbol()} for {duration(o[1])} from {at(o[3])}"
     elif ceiling is not None and value > ceiling:
-        verdict = f"Alarm: MKT {value:.2f} °C above {ceiling:.2f} °C"
+        verdict = f"Alarm: MKT {in_unit(value):.2f} {symbol()} above {in_unit(ceiling):.2f} {symbol()}"
     else:
         verdict = "No alarm"
     title = {"logger": "The logger's own limits", "usp-crt": "USP controlled room temperature"}[profile]
@@ -328,16 +348,18 @@ def expected_analysis(decoded, profile="logger", delta_h=83.144):
     low = min(range(n), key=lambda i: (temperatures[i], i))
     h = f"{delta_h:.3f}".rstrip("0").rstrip(".")
     values = [("Alarm Profile", f"{profile} ({title})"), ("Verdict", verdict),
-              ("Mean Kinetic Temperature", f"{value:.2f} °C (ΔH {h} kJ/mol)"), ("Worst 24-hour MKT", worst)]
+              ("Mean Kinetic Temperature", f"{in_unit(value):.2f} {symbol()} (ΔH {h} kJ/mol)"),
+              ("Worst 24-hour MKT", worst)]
     if ceiling is not None:
-        values.append(("MKT Ceiling", f"{ceiling:.2f} °C"))
+        values.append(("MKT Ceiling", f"{in_unit(ceiling):.2f} {symbol()}"))
     values += [("Duration", f"{duration(n * interval)} ({n} samples, {duration(interval)} apart)"),
                ("Trip Length", duration((n - 1) * interval)),
-               ("Highest Temperature", f"{temperatures[high]:.2f} °C at {at(high)}"),
-               ("Lowest Temperature", f"{temperatures[low]:.2f} °C at {at(low)}")]
+               ("Highest Temperature", f"{in_unit(temperatures[high]):.2f} {symbol()} at {at(high)}"),
+               ("Lowest Temperature", f"{in_unit(temperatures[low]):.2f} {symbol()} at {at(low)}")]
     rows = []
     for (side, threshold, inclusive, kind, delay), (events, seconds, longest, first_out, alarm) in zip(rules, outcomes):
-        text = (f"{side} {threshold:.1f} °C, {'single event' if kind == 'single' else 'cumulative'}, "
+        text = (f"{side} {in_unit(threshold):.1f} {symbol()}, "
+                f"{'single event' if kind == 'single' else 'cumulative'}, "
                 f"{duration(delay) if delay else 'no delay'}, {'inclusive' if inclusive else 'strict'}")
         rows.append([text, events, duration(seconds), duration(longest),
                      at(first_out) if first_out is not None else "none",
@@ -415,9 +437,9 @@ def check_workbook(path, samples, start, interval, serial, product_rows, compani
         "A6": "Transport Number：", "B6": "CF-20417",
         "A8": "Device Information：",
         "A9": "Device S/N：", "B9": serial, "G9": "Shutdown Mode：", "H9": "Manual mode",
-        "A10": "Upper Limit Alarm：", "B10": "8.0℃", "C10": "Start Delay：", "D10": "10min",
+        "A10": "Upper Limit Alarm：", "B10": f"{in_unit(8):.1f}{sign()}", "C10": "Start Delay：", "D10": "10min",
         "G10": "Log Interval：", "H10": interval_value,
-        "A11": "lower Limit Alarm：", "B11": "2.0℃", "C11": "Alarm Delay：", "D11": "30min",
+        "A11": "lower Limit Alarm：", "B11": f"{in_unit(2):.1f}{sign()}", "C11": "Alarm Delay：", "D11": "30min",
         "G11": "Log Cycle：", "H11": f"{interval // 10}day",
         "A12": "Logging Summary：",
         "A13": "Highest Temperature：", "C13": "Average Temperature：",
@@ -434,14 +456,14 @@ def check_workbook(path, samples, start, interval, serial, product_rows, compani
         for column, text in zip("ABCDEFGH", product):
             expected[f"{column}{20 + i}"] = text
     head_row = 54 + 2 * n
-    for column, title in zip("ABCD", ["Number", "Record time", "Temperature℃", "Alarm"]):
+    for column, title in zip("ABCD", ["Number", "Record time", "Temperature" + sign(), "Alarm"]):
         expected[f"{column}{head_row}"] = title
     # Counts and quantities are numbers, the texts with ℃ stay texts.
     typed = {"D14": "n", **{f"G{20 + i}": "n" for i in range(n)}}
     for cell, wanted in expected.items():
         check_equal((shown(sheet[cell]), sheet[cell].data_type), (wanted, typed.get(cell, "s")), f"{path}: {cell}")
     for cell in ("B13", "D13", "B14"):
-        check(re.fullmatch(r"-?\d+\.\d℃", value(cell) or "") is not None, f"{path}: {cell} = {value(cell)!r}")
+        check(re.fullmatch(r"-?\d+\.\d" + sign(), value(cell) or "") is not None, f"{path}: {cell} = {value(cell)!r}")
     check(re.fullmatch(r"\d{4}-\d\d-\d\d", value("F5") or "") is not None, f"{path}: F5 = {value('F5')!r}")
 
     # Every other row of the layout stays empty.
@@ -460,6 +482,12 @@ def check_workbook(path, samples, start, interval, serial, product_rows, compani
             check(False, f"{path}: sample row {head_row + 1 + j}: {shown_row}")
             break
     check_equal(sheet.max_row, head_row + count, f"{path}: last row")
+    if UNIT == "F":
+        for each in book.worksheets:
+            for row in each.iter_rows(values_only=True):
+                for cell in row:
+                    if isinstance(cell, str) and ("°C" in cell or "℃" in cell):
+                        check(False, f"{path}: a cell in °C in a workbook in °F: {cell!r}")
 
     for row in sheet.iter_rows():
         for cell in row:
@@ -529,7 +557,9 @@ STANDARD_COMPANIES = {"delivery": "Nordvik Pharma AS", "receiving": "St. Brigid 
 
 
 def check_recording(name, count, interval, serial=None, edit=None, products=None, companies=STANDARD_COMPANIES,
-                    choice=("logger", 83.144)):
+                    choice=("logger", 83.144), unit="C"):
+    global UNIT
+    UNIT = unit
     image = synth(name, count, interval, serial)
     if edit is not None:
         edit(image)
@@ -543,12 +573,15 @@ def check_recording(name, count, interval, serial=None, edit=None, products=None
     # The choice as the window keeps it, other settings around it.
     with open(CONFIG, "w", encoding="utf-8") as stream:
         stream.write(f"[Velka]\nCheck WP Enable=0\nAlarm Profile={choice[0]}\n"
-                     f"MKT Activation Energy={choice[1]}\n")
+                     f"MKT Activation Energy={choice[1]}\nTemperature Unit={unit}\n")
     samples_reported, paths = export(image)
     check_equal(samples_reported, count, f"{name}: samples")
     samples = read_csv(paths["csv"])
     check_equal(len(samples), count, f"{name}: CSV rows")
     check_csv_times(samples, start, interval, name)
+    # The samples as the decode gives them in °C, converted here.
+    shown = [f"{in_unit(sample['temperature']):.1f}" for sample in decoded["samples"]]
+    check_equal([sample["temperature"] for sample in samples], shown, f"{name}: CSV temperatures")
     serial_text = decoded["serialText"]
     if serial is not None:
         check_equal(serial_text, serial.rjust(8, "0"), f"{name}: serial text")
@@ -742,6 +775,8 @@ def main():
         check_recording("ten", 60, 300, edit=ten_products, products=TEN_PRODUCTS, choice=("usp-crt", 100.5))
         # Letters beyond ASCII print as themselves and copy back as typed.
         check_recording("nordic", 60, 300, edit=nordic, products=[NORDIC_PRODUCT], companies=NORDIC_COMPANIES)
+        # In °F from config.ini, with a profile whose thresholds and MKT ceiling are converted too.
+        check_recording("fahrenheit", 60, 300, choice=("usp-crt", 83.144), unit="F")
         # A full logger: 8,772 samples, 163 table pages.
         check_recording("full", 8772, 300)
     finally:

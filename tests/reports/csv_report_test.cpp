@@ -18,11 +18,19 @@ TEST(SamplesCsv, HasAHeadRowAndOneRowPerSample) {
     recording.record.samples[2].temperature = -0.04;
     const std::string start = FormatLocalTime(recording.StartTime(), "%Y-%m-%d %H:%M:%S");
     const std::string third = FormatLocalTime(recording.StartTime() + 600, "%Y-%m-%d %H:%M:%S");
-    const std::string csv = SamplesCsv(recording);
+    const std::string csv = SamplesCsv(recording, TemperatureUnit::Celsius);
     std::istringstream lines(csv);
     std::string line;
     std::getline(lines, line);
     EXPECT_EQ(line, "Number,Record time,Temperature℃,Alarm\r");
+    // In °F the head names it and the values are converted.
+    std::istringstream fahrenheit(SamplesCsv(recording, TemperatureUnit::Fahrenheit));
+    std::getline(fahrenheit, line);
+    EXPECT_EQ(line, "Number,Record time,Temperature°F,Alarm\r");
+    std::getline(fahrenheit, line);
+    std::getline(fahrenheit, line);
+    std::getline(fahrenheit, line);
+    EXPECT_EQ(line, "3," + third + ",31.9,-1\r");
     std::getline(lines, line);
     EXPECT_EQ(line, "1," + start + "," +
                         StringPrintf("%.1f", recording.record.samples[0].temperature) + ",0\r");
@@ -43,13 +51,15 @@ TEST(SamplesCsv, QuotesFieldsThatNeedIt) {
 TEST(SamplesCsv, AFileThatCannotBeWrittenIsAFailure) {
     testing::TempDir folder;
     const Recording recording = testing::DecodedSynthetic(3, 300);
-    EXPECT_EQ(WriteSamplesCsv(recording, folder / "missing" / "out.csv").status,
-              ExportStatus::Failed);
-    ASSERT_EQ(WriteSamplesCsv(recording, folder / "out.csv").status, ExportStatus::Saved);
+    EXPECT_EQ(
+        WriteSamplesCsv(recording, TemperatureUnit::Celsius, folder / "missing" / "out.csv").status,
+        ExportStatus::Failed);
+    ASSERT_EQ(WriteSamplesCsv(recording, TemperatureUnit::Celsius, folder / "out.csv").status,
+              ExportStatus::Saved);
     std::ifstream in(folder / "out.csv", std::ios::binary);
     std::stringstream content;
     content << in.rdbuf();
-    EXPECT_EQ(content.str(), SamplesCsv(recording));
+    EXPECT_EQ(content.str(), SamplesCsv(recording, TemperatureUnit::Celsius));
 }
 
 }  // namespace

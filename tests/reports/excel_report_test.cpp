@@ -26,7 +26,8 @@ protected:
     void SetUp() override { std::filesystem::create_directories(reports); }
 
     ExportResult Export(const std::filesystem::path& path,
-                        const std::vector<std::string>& titles = DefaultTableColumnTitles()) {
+                        const std::vector<std::string>& titles =
+                            DefaultTableColumnTitles(TemperatureUnit::Celsius)) {
         return ExportExcelReport(ReportInputs{recording, pixels, clock}, titles, path, messages);
     }
 };

@@ -51,7 +51,7 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 }
 
 // SIDE,THRESHOLD,strict|inclusive,single|cumulative,DELAY_S
-ExcursionRule ParseRule(const std::string& text) {
+ExcursionRule ParseRule(const std::string& text, TemperatureUnit unit) {
     const UsageError malformed{"--rule takes SIDE,THRESHOLD,strict|inclusive,single|cumulative,"
                                "DELAY_S (for example above,8,strict,single,1800), not \"" +
                                text + "\""};
@@ -66,7 +66,7 @@ ExcursionRule ParseRule(const std::string& text) {
     if (!threshold || (parts[2] != "strict" && parts[2] != "inclusive") ||
         (parts[3] != "single" && parts[3] != "cumulative"))
         throw malformed;
-    rule.threshold = *threshold;
+    rule.threshold = CelsiusFrom(*threshold, unit);
     rule.inclusive = parts[2] == "inclusive";
     rule.kind = parts[3] == "single" ? RuleKind::Single : RuleKind::Cumulative;
     int delay = -1;
@@ -88,8 +88,9 @@ double ActivationEnergy(const Arguments& arguments) {
     return *value;
 }
 
-// One temperature a line; blank lines and lines starting with "#" are left out.
-std::vector<double> ReadSeries(const std::filesystem::path& path) {
+// One temperature a line, in `unit`, read into °C; blank lines and lines starting with "#" are
+// left out.
+std::vector<double> ReadSeries(const std::filesystem::path& path, TemperatureUnit unit) {
     std::error_code error;
     const std::optional<std::string> text = ReadWholeFile(path, kLargestSeriesBytes, &error);
     if (!text)
@@ -106,7 +107,7 @@ std::vector<double> ReadSeries(const std::filesystem::path& path) {
         if (!value)
             throw CommandFailure{MessagePath(path) + ": line " + std::to_string(lineNumber) +
                                  " is not a temperature"};
-        series.push_back(*value);
+        series.push_back(CelsiusFrom(*value, unit));
     }
     if (series.empty())
         throw CommandFailure{MessagePath(path) + " holds no temperatures"};
@@ -126,10 +127,11 @@ int RunAnalyse(const Arguments& arguments, Context& context) {
     if (arguments.positional.size() != 1)
         throw UsageError{"analyse takes one INPUT"};
     const std::optional<long long> interval = arguments.Integer("--interval", 1, 0x7FFFFFFF);
+    const TemperatureUnit unit = arguments.Unit(TemperatureUnit::Celsius);
     const double activationEnergy = ActivationEnergy(arguments);
     std::vector<ExcursionRule> givenRules;
     for (const std::string& text : arguments.Values("--rule"))
-        givenRules.push_back(ParseRule(text));
+        givenRules.push_back(ParseRule(text, unit));
     const std::string profileName = arguments.Value("--profile").value_or(kDefaultAlarmProfile);
     const std::vector<std::string> names = AlarmProfileNames();
     if (std::find(names.begin(), names.end(), profileName) == names.end())
@@ -143,7 +145,7 @@ int RunAnalyse(const Arguments& arguments, Context& context) {
         if (givenRules.empty() && profileName == kDefaultAlarmProfile)
             throw UsageError{"a series of temperatures has no logger limits: give --profile or "
                              "--rule"};
-        series = ReadSeries(input);
+        series = ReadSeries(input, unit);
     } else {
         const LoggerImage image = ReadImageArgument(input);
         const LoadedReferenceTables tables = LoadReferenceTables(context.referenceFolder);
@@ -166,7 +168,8 @@ int RunAnalyse(const Arguments& arguments, Context& context) {
     SampleTimes times;
     if (recording)
         times = [&recording](std::size_t k) { return recording->SampleTime(k); };
-    nlohmann::json json = AnalysisJson(*analysis, times);
+    nlohmann::json json = AnalysisJson(*analysis, times, unit);
+    json["unit"] = UnitCode(unit);
     json["profile"] = givenRules.empty() ? nlohmann::json(profileName) : nlohmann::json(nullptr);
     context.out << json.dump() << '\n';
     return kExitSuccess;

@@ -13,8 +13,14 @@ nlohmann::json TimeOrNull(const std::optional<std::size_t>& index, const SampleT
     return index && times ? nlohmann::json(times(*index)) : nlohmann::json(nullptr);
 }
 
-nlohmann::json ExtremeJson(const SeriesExtreme& extreme, const SampleTimes& times) {
-    nlohmann::json json{{"celsius", extreme.celsius}, {"index", extreme.index}};
+const char* TemperatureKey(TemperatureUnit unit) {
+    return unit == TemperatureUnit::Fahrenheit ? "fahrenheit" : "celsius";
+}
+
+nlohmann::json ExtremeJson(const SeriesExtreme& extreme, const SampleTimes& times,
+                           TemperatureUnit unit) {
+    nlohmann::json json{{TemperatureKey(unit), InUnit(extreme.celsius, unit)},
+                        {"index", extreme.index}};
     if (times)
         json["time"] = times(extreme.index);
     return json;
@@ -22,15 +28,16 @@ nlohmann::json ExtremeJson(const SeriesExtreme& extreme, const SampleTimes& time
 
 }  // namespace
 
-nlohmann::json AnalysisJson(const SeriesAnalysis& analysis, const SampleTimes& times) {
+nlohmann::json AnalysisJson(const SeriesAnalysis& analysis, const SampleTimes& times,
+                            TemperatureUnit unit) {
     nlohmann::json rules = nlohmann::json::array();
     for (const RuleResult& result : analysis.rules) {
         const ExcursionRule& rule = result.rule;
         const RuleOutcome& outcome = result.outcome;
         rules.push_back({
-            {"text", RuleText(rule)},
+            {"text", RuleText(rule, unit)},
             {"side", rule.side == RuleSide::Above ? "above" : "below"},
-            {"threshold", rule.threshold},
+            {"threshold", InUnit(rule.threshold, unit)},
             {"inclusive", rule.inclusive},
             {"kind", rule.kind == RuleKind::Single ? "single" : "cumulative"},
             {"delaySeconds", rule.delaySeconds},
@@ -44,19 +51,20 @@ nlohmann::json AnalysisJson(const SeriesAnalysis& analysis, const SampleTimes& t
     }
     nlohmann::json worst = nullptr;
     if (analysis.worstDay)
-        worst = {{"celsius", analysis.worstDay->celsius},
+        worst = {{TemperatureKey(unit), InUnit(analysis.worstDay->celsius, unit)},
                  {"startIndex", analysis.worstDay->startIndex}};
-    nlohmann::json mkt{
-        {"deltaH", analysis.activationEnergy}, {"celsius", analysis.mkt}, {"worst24h", worst}};
+    nlohmann::json mkt{{"deltaH", analysis.activationEnergy},
+                       {TemperatureKey(unit), InUnit(analysis.mkt, unit)},
+                       {"worst24h", worst}};
     if (analysis.mktCeiling)
-        mkt["ceiling"] = *analysis.mktCeiling;
+        mkt["ceiling"] = InUnit(*analysis.mktCeiling, unit);
     return {
         {"samples", analysis.samples},
         {"intervalSeconds", analysis.intervalSeconds},
         {"durationSeconds", analysis.durationSeconds},
         {"tripSeconds", analysis.tripSeconds},
-        {"highest", ExtremeJson(analysis.highest, times)},
-        {"lowest", ExtremeJson(analysis.lowest, times)},
+        {"highest", ExtremeJson(analysis.highest, times, unit)},
+        {"lowest", ExtremeJson(analysis.lowest, times, unit)},
         {"mkt", mkt},
         {"rules", rules},
         {"alarm", analysis.Alarm()},
@@ -64,7 +72,7 @@ nlohmann::json AnalysisJson(const SeriesAnalysis& analysis, const SampleTimes& t
     };
 }
 
-nlohmann::json LoggerAnalysisJson(const Recording& recording) {
+nlohmann::json LoggerAnalysisJson(const Recording& recording, TemperatureUnit unit) {
     const std::vector<double> series = RecordingTemperatures(recording);
     const AlarmProfile profile = *FindAlarmProfile(kDefaultAlarmProfile, recording.settings);
     const std::optional<SeriesAnalysis> analysis =
@@ -72,8 +80,8 @@ nlohmann::json LoggerAnalysisJson(const Recording& recording) {
                       profile.rules, profile.mktCeiling);
     if (!analysis)
         return nullptr;
-    nlohmann::json json =
-        AnalysisJson(*analysis, [&recording](std::size_t k) { return recording.SampleTime(k); });
+    nlohmann::json json = AnalysisJson(
+        *analysis, [&recording](std::size_t k) { return recording.SampleTime(k); }, unit);
     json["profile"] = profile.name;
     return json;
 }

@@ -3,6 +3,7 @@
 
 #include "analysis/series_analysis.h"
 #include "record/recording.h"
+#include "record/temperature_unit.h"
 
 #include <cstdint>
 #include <functional>
@@ -15,10 +16,12 @@ namespace velka::cli {
 // series.
 using SampleTimes = std::function<std::int64_t(std::size_t)>;
 
-nlohmann::json AnalysisJson(const SeriesAnalysis& analysis, const SampleTimes& times);
+// Temperatures in `unit`, under the key "celsius" or "fahrenheit"; the analysis is of °C.
+nlohmann::json AnalysisJson(const SeriesAnalysis& analysis, const SampleTimes& times,
+                            TemperatureUnit unit);
 
 // The analysis of a decoded recording by its own limits (the logger profile, the default ΔH),
 // as decode, read and erase print it under "analysis"; null for a record without samples.
-nlohmann::json LoggerAnalysisJson(const Recording& recording);
+nlohmann::json LoggerAnalysisJson(const Recording& recording, TemperatureUnit unit);
 
 }  // namespace velka::cli

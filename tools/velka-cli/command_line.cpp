@@ -67,6 +67,16 @@ std::optional<long long> Arguments::Integer(const std::string& name, long long m
     return value;
 }
 
+TemperatureUnit Arguments::Unit(TemperatureUnit fallback) const {
+    const auto text = Value("--unit");
+    if (!text)
+        return fallback;
+    const std::optional<TemperatureUnit> unit = ParseUnitCode(*text);
+    if (!unit)
+        throw UsageError{"--unit takes C or F"};
+    return *unit;
+}
+
 Arguments ParseArguments(const std::vector<std::string>& arguments, const OptionSpec& spec) {
     Arguments parsed;
     for (std::size_t i = 0; i < arguments.size(); ++i) {

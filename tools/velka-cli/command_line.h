@@ -2,6 +2,7 @@
 // Arguments of one velka-cli run: the global options every command takes, the command's own
 // options and its positional arguments.
 
+#include "record/temperature_unit.h"
 #include "storage/data_root.h"
 #include "storage/reference_files.h"
 
@@ -45,6 +46,8 @@ struct Arguments {
     // Integer options, checked against their range.
     std::optional<long long> Integer(const std::string& name, long long minimum,
                                      long long maximum) const;
+    // --unit C|F, or `fallback` when it is not given.
+    TemperatureUnit Unit(TemperatureUnit fallback) const;
 };
 
 // The options a command accepts besides the global ones.

@@ -3,6 +3,7 @@
 #include "chart/chart_image.h"
 #include "commands.h"
 #include "config/analysis_settings.h"
+#include "config/unit_setting.h"
 #include "export_targets.h"
 #include "image_files.h"
 #include "offscreen_gui.h"
@@ -91,6 +92,7 @@ int RunExport(const Arguments& arguments, Context& context) {
     const std::filesystem::path imagePath = arguments.positional[0];
     const LoggerImage image = ReadImageArgument(imagePath);
     const Recording recording = DecodeRecording(image, context.tables, context.now);
+    const TemperatureUnit unit = arguments.Unit(LoadTemperatureUnit(context.settingsFile));
     const ReportSource source = SourceOfImage(imagePath, image);
 
     // Everything that can fail for a reason known now fails before the first file is written.
@@ -117,13 +119,12 @@ int RunExport(const Arguments& arguments, Context& context) {
     Json written = Json::object();
     written["samples"] = recording.record.samples.size();
     if (csvPath) {
-        RequireSaved(WriteSamplesCsv(recording, *csvPath), "CSV file", LastMessage{});
+        RequireSaved(WriteSamplesCsv(recording, unit, *csvPath), "CSV file", LastMessage{});
         PutPath(written, "csv", *csvPath);
     }
     if (chartPath || pdfPath || workbookPath) {
         const OffscreenGui gui;
-        const ChartLayout layout = LayoutChart(recording);
-        const ChartPixels pixels = RenderChartImage(ChartScene{recording, layout});
+        const ChartPixels pixels = RenderReportChart(recording, unit);
         if (chartPath) {
             if (std::error_code error; !SaveChartBitmap(pixels, *chartPath, &error))
                 throw CommandFailure{"velka-cli export: cannot write " +
@@ -131,8 +132,8 @@ int RunExport(const Arguments& arguments, Context& context) {
             PutPath(written, "chart", *chartPath);
         }
         const FixedClock clock(context.now);
-        const ReportInputs inputs{recording, pixels, clock,
-                                  LoadAnalysisChoice(context.settingsFile), source};
+        const ReportInputs inputs{
+            recording, pixels, clock, LoadAnalysisChoice(context.settingsFile), source, unit};
         if (pdfPath) {
             LastMessage message;
             RequireSaved(ExportPdfReport(inputs, *pdfPath, message), "PDF report", message);
@@ -141,7 +142,7 @@ int RunExport(const Arguments& arguments, Context& context) {
         if (workbookPath) {
             LastMessage message;
             RequireSaved(
-                ExportExcelReport(inputs, DefaultTableColumnTitles(), *workbookPath, message),
+                ExportExcelReport(inputs, DefaultTableColumnTitles(unit), *workbookPath, message),
                 "workbook", message);
             PutPath(written, "xlsx", *workbookPath);
         }

@@ -23,10 +23,15 @@ constexpr const char* kGlobalUsage =
     "global options: --data-root DIR (default $HOME/Calderwyn), --reftable DIR (default reftable/ "
     "beside the program), --config FILE (the window's settings, default "
     "$XDG_CONFIG_HOME/velka/config.ini: the alarm profile and MKT activation energy of export and "
-    "watch), --now UNIX (the clock)";
+    "watch, and the temperature unit of export), --now UNIX (the clock)";
 
 const Command kCommands[] = {
-    {"decode", "IMAGE", "decode a logger image and print it as JSON", {}, RunDecode, true},
+    {"decode",
+     "IMAGE [--unit C|F]",
+     "decode a logger image and print it as JSON, temperatures in the unit (default C)",
+     {{"--unit"}, {}},
+     RunDecode,
+     true},
     {"apply-settings",
      "IMAGE SETTINGS.json --out OUT",
      "apply settings and products to an image as the parameter page's Write does",
@@ -56,19 +61,21 @@ const Command kCommands[] = {
      RunWatch,
      true},
     {"export",
-     "IMAGE [--pdf OUT] [--xlsx OUT] [--csv OUT] [--chart OUT.bmp] [--force]",
+     "IMAGE [--pdf OUT] [--xlsx OUT] [--csv OUT] [--chart OUT.bmp] [--unit C|F] [--force]",
      "decode a logger image and write its PDF report, workbook, samples as CSV or chart bitmap "
-     "(all or none; --force replaces outputs that exist)",
-     {{"--pdf", "--xlsx", "--csv", "--chart"}, {"--force"}},
+     "(all or none; --force replaces outputs that exist); temperatures in the unit, by default "
+     "the window's",
+     {{"--pdf", "--xlsx", "--csv", "--chart", "--unit"}, {"--force"}},
      RunExport,
      true},
     {"analyse",
      "INPUT [--interval S] [--delta-h KJ] [--profile NAME] "
-     "[--rule SIDE,THRESHOLD,strict|inclusive,single|cumulative,DELAY_S]...",
+     "[--rule SIDE,THRESHOLD,strict|inclusive,single|cumulative,DELAY_S]... [--unit C|F]",
      "print the cold-chain analysis of a logger image (or, with --interval, of a file of "
      "temperatures, one a line) as JSON: mean kinetic temperature, the worst 24 hours, and the "
-     "rules of the profile (logger, who-pqs-1, who-pqs-2, usp-crt) or those given",
-     {{"--interval", "--delta-h", "--profile"}, {}, {"--rule"}},
+     "rules of the profile (logger, who-pqs-1, who-pqs-2, usp-crt) or those given; the file's "
+     "temperatures, the rules' thresholds and the output in the unit (default C)",
+     {{"--interval", "--delta-h", "--profile", "--unit"}, {}, {"--rule"}},
      RunAnalyse,
      false},
     {"sign",

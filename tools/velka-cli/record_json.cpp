@@ -36,9 +36,11 @@ Json SummaryJson(const LogSummary& summary) {
 
 }  // namespace
 
-Json RecordingJson(const LoggerImage& image, const Recording& recording) {
-    const LoggerSettings& s = recording.settings;
+Json RecordingJson(const LoggerImage& image, const Recording& recording, TemperatureUnit unit) {
+    const Recording shown = ShownIn(recording, unit);
+    const LoggerSettings& s = shown.settings;
     Json json;
+    json["unit"] = UnitCode(unit);
     json["serialNumber"] = s.serialNumber;
     json["serialText"] = s.serialText;
     json["writeProtectFlag"] = s.writeProtectFlag;
@@ -67,9 +69,9 @@ Json RecordingJson(const LoggerImage& image, const Recording& recording) {
     json["tableUsedBytes"] = s.tableUsedBytes;
     json["startTime"] = recording.StartTime();
     json["stopTime"] = recording.StopTime();
-    json["summary"] = SummaryJson(recording.record.summary);
+    json["summary"] = SummaryJson(shown.record.summary);
     Json samples = Json::array();
-    for (const TempSample& sample : recording.record.samples) {
+    for (const TempSample& sample : shown.record.samples) {
         samples.push_back(
             {{"index", sample.index},
              {"raw", recording.record.rawSamples[static_cast<std::size_t>(sample.index)]},
@@ -77,7 +79,7 @@ Json RecordingJson(const LoggerImage& image, const Recording& recording) {
              {"alarm", sample.alarm}});
     }
     json["samples"] = std::move(samples);
-    json["analysis"] = LoggerAnalysisJson(recording);
+    json["analysis"] = LoggerAnalysisJson(recording, unit);
     return json;
 }
 

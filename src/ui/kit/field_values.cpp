@@ -81,11 +81,6 @@ bool ReadNumberField(QLineEdit& field, double& value, MessageService& messages) 
     return true;
 }
 
-QString WholeNumberText(double value) {
-    // The limits are whole degrees; -0 shows as 0.
-    return QString::number(static_cast<int>(std::trunc(value)));
-}
-
 std::u16string Utf16(const QLineEdit& field) {
     return field.text().toStdU16String();
 }

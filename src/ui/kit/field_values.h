@@ -18,8 +18,6 @@ std::optional<std::int32_t> ParseIntegerText(const QString& text);
 std::optional<double> ParseNumberText(const QString& text);
 // How a number field shows its value: up to 15 significant digits, no trailing zeros.
 QString NumberText(double value);
-// An alarm limit as its field shows it: a whole number such as 30 or -5.
-QString WholeNumberText(double value);
 
 // Reads a bound field back into `value`. A text that is not a valid value is refused with
 // "Enter an integer." or "Enter a number.", the focus goes to the field and `value` keeps

@@ -17,7 +17,13 @@ constexpr int kRepeatIntervalMs = 60;
 }  // namespace
 
 SpinButtons::SpinButtons(QLineEdit& field, int minimum, int maximum, QWidget* parent)
-    : QWidget(parent), field_(field), minimum_(minimum), maximum_(maximum) {
+    : QWidget(parent), field_(field), textOf_([](int value) { return QString::number(value); }),
+      valueOf_([](const QString& text) -> std::optional<int> {
+          bool ok = false;
+          const int value = text.toInt(&ok);
+          return ok ? std::optional<int>(value) : std::nullopt;
+      }),
+      minimum_(minimum), maximum_(maximum) {
     // Like the platform's up-down control, the buttons never take the focus: the keys reach
     // them through the field.
     setFocusPolicy(Qt::NoFocus);
@@ -29,17 +35,22 @@ SpinButtons::SpinButtons(QLineEdit& field, int minimum, int maximum, QWidget* pa
     connect(&field_, &QLineEdit::textChanged, this, [this] { update(); });
 }
 
+void SpinButtons::SetValueForm(TextOfValue textOf, ValueOfText valueOf) {
+    textOf_ = std::move(textOf);
+    valueOf_ = std::move(valueOf);
+    update();
+}
+
 int SpinButtons::Value() const {
-    bool ok = false;
-    const int value = field_.text().toInt(&ok);
-    return ok ? std::clamp(value, minimum_, maximum_) : minimum_;
+    const std::optional<int> value = valueOf_(field_.text());
+    return value ? std::clamp(*value, minimum_, maximum_) : minimum_;
 }
 
 void SpinButtons::StepBy(int steps) {
     if (!isEnabled())
         return;
     const int value = std::clamp(Value() + steps, minimum_, maximum_);
-    field_.setText(QString::number(value));
+    field_.setText(textOf_(value));
 }
 
 QRect SpinButtons::UpRect() const {

@@ -40,6 +40,12 @@ void RecordTable::ShowSamples() {
     shownSamples_ = sampleList_;
 }
 
+void RecordTable::SetUnit(TemperatureUnit unit) {
+    maxTemperature_ = InUnit(CelsiusFrom(maxTemperature_, unit_), unit);
+    minTemperature_ = InUnit(CelsiusFrom(minTemperature_, unit_), unit);
+    unit_ = unit;
+}
+
 std::int32_t RecordTable::PageCount() const {
     return PageCountOf(shownSamples_.size(), pageSize);
 }

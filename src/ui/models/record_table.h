@@ -5,6 +5,7 @@
 #include "record/logger_settings.h"
 #include "record/record_table_columns.h"
 #include "record/sample_decoding.h"
+#include "record/temperature_unit.h"
 
 #include <array>
 #include <cstddef>
@@ -42,8 +43,8 @@ class RecordTable {
 public:
     static constexpr std::int32_t pageSize = 35;
 
-    // The decoded record and the settings of its image, both owned elsewhere and read each
-    // time they are needed.
+    // The decoded record (its temperatures in the unit shown) and the settings of its image,
+    // both owned elsewhere and read each time they are needed.
     RecordTable(const SampleList& sampleList, const LoggerSettings& settings);
 
     // Shows a copy of the record's samples; the page position stays as it was.
@@ -56,6 +57,9 @@ public:
     std::int32_t FirstRow() const { return firstRow_; }
     TableQueryMode QueryMode() const { return tableQueryMode_; }
     void SetQueryMode(TableQueryMode mode) { tableQueryMode_ = mode; }
+    // The unit of the samples and of the temperature bounds; a new one converts the bounds.
+    TemperatureUnit Unit() const { return unit_; }
+    void SetUnit(TemperatureUnit unit);
     double MaxTemperature() const { return maxTemperature_; }
     double MinTemperature() const { return minTemperature_; }
     void SetTemperatureBounds(double minTemperature, double maxTemperature) {
@@ -93,6 +97,7 @@ private:
     std::int32_t firstRow_ = 0;
     std::int32_t currentPage_ = 1;
     TableQueryMode tableQueryMode_ = TableQueryMode::Time;
+    TemperatureUnit unit_ = TemperatureUnit::Celsius;
     double maxTemperature_ = 70.0;
     double minTemperature_ = -30.0;
 };

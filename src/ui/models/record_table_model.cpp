@@ -59,8 +59,8 @@ QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= kRecordColumnCount)
         return {};
     if (role == Qt::DisplayRole) {
-        const std::string_view title = kRecordTableColumns[static_cast<std::size_t>(section)].title;
-        return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+        return QString::fromStdString(RecordTableColumnTitle(
+            kRecordTableColumns[static_cast<std::size_t>(section)], table_.Unit()));
     }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));

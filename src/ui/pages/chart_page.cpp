@@ -128,6 +128,11 @@ CDlgGraph::CDlgGraph(AcquisitionController& session, SessionNotifier& notifier, 
     });
     connect(&notifier, &SessionNotifier::recordCleared, this, &CDlgGraph::LayoutAgain);
     connect(&notifier, &SessionNotifier::chartViewChanged, this, &CDlgGraph::LayoutAgain);
+    connect(&notifier, &SessionNotifier::temperatureUnitChanged, this, [this] {
+        LayoutAgain();
+        if (!session_.CurrentRecording().record.samples.empty())
+            RefreshChartPage();
+    });
     connect(&notifier, &SessionNotifier::analysisChoiceChanged, this, [this] {
         ShowAnalysisChoice();
         if (!session_.CurrentRecording().record.samples.empty())
@@ -196,10 +201,12 @@ void CDlgGraph::ChooseAnalysis() {
 
 void CDlgGraph::RefreshChartPage() {
     const Recording& recording = session_.CurrentRecording();
-    deviceInformation_->setPlainText(DisplayText(DeviceInformationText(recording.settings)));
-    std::string summary = LoggingSummaryText(recording);
+    const TemperatureUnit unit = session_.Unit();
+    deviceInformation_->setPlainText(DisplayText(DeviceInformationText(shown_.settings, unit)));
+    std::string summary = LoggingSummaryText(shown_, unit);
+    // The analysis works in °C; its texts show the unit.
     if (const auto analysis = AnalyseRecording(recording, session_.Analysis()))
-        summary += AnalysisSummaryText(*analysis, recording);
+        summary += AnalysisSummaryText(*analysis, recording, unit);
     loggingSummary_->setPlainText(DisplayText(summary));
     update();
 }
@@ -219,8 +226,8 @@ void CDlgGraph::ChangeView(ViewOperation operation) {
 }
 
 void CDlgGraph::LayoutAgain() {
-    layout_ =
-        LayoutChart(session_.CurrentRecording(), PlotSize{plotRect_.Width(), plotRect_.Height()});
+    shown_ = ShownIn(session_.CurrentRecording(), session_.Unit());
+    layout_ = LayoutChart(shown_, PlotSize{plotRect_.Width(), plotRect_.Height()});
     chartBaseValid_ = false;
     Repaint(ChartRepaint::Page);
 }
@@ -241,7 +248,7 @@ void CDlgGraph::ClearHover() {
 }
 
 ChartScene CDlgGraph::Scene() const {
-    return ChartScene{session_.CurrentRecording(), layout_, pointer_, plotRect_};
+    return ChartScene{shown_, layout_, pointer_, plotRect_, session_.Unit()};
 }
 
 QRect CDlgGraph::CanvasRect() const {

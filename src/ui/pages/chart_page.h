@@ -75,6 +75,8 @@ private:
     QDoubleSpinBox* activationEnergy_ = nullptr;
     PlotRect plotRect_;
 
+    // The session's recording in the unit shown, and its layout.
+    Recording shown_;
     ChartLayout layout_;
     ChartPointerState pointer_;
     // The chart without the marks that follow the mouse, drawn anew only after a layout; each

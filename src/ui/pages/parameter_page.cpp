@@ -6,6 +6,7 @@
 #include "config/log_timing.h"
 #include "config/settings_titles.h"
 #include "config/settings_write.h"
+#include "record/temperature_unit.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
 #include "ui/kit/field_values.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <cmath>
 
 namespace velka {
 namespace {
@@ -53,10 +55,6 @@ QLineEdit* LimitField(QWidget& page, const QRect& rect, const char* name) {
     auto* field = Place(new QLineEdit(&page), rect, name);
     field->setReadOnly(true);
     return field;
-}
-
-int LimitValue(const QLineEdit* field) {
-    return field->text().toInt();
 }
 
 template <std::size_t N>
@@ -105,6 +103,7 @@ CDlgParameters::CDlgParameters(AcquisitionController& controller, SessionNotifie
             LoadFromImage();
     });
     connect(&notifier, &SessionNotifier::recordDecoded, this, &CDlgParameters::ReloadLimits);
+    connect(&notifier, &SessionNotifier::temperatureUnitChanged, this, &CDlgParameters::ShowUnit);
     connect(&notifier, &SessionNotifier::productsLoaded, this, &CDlgParameters::LoadProducts);
     connect(&notifier, &SessionNotifier::loggerDetached, this, &CDlgParameters::ApplyLock);
     connect(&notifier, &SessionNotifier::settingsWritten, this, &CDlgParameters::ShowWriteOutcome);
@@ -120,8 +119,8 @@ void CDlgParameters::BuildParameterSection() {
     PlaceLabel(*this, title::kAlarmDelay, {360, 45, 120, 16});
     PlaceLabel(*this, title::kLowerLimit, {360, 75, 120, 16});
     PlaceLabel(*this, title::kLogCycle, {360, 105, 120, 16});
-    PlaceLabel(*this, "℃", {332, 75, 16, 16}, Qt::AlignLeft);
-    PlaceLabel(*this, "℃", {572, 75, 16, 16}, Qt::AlignLeft);
+    upperUnit_ = PlaceLabel(*this, "", {332, 75, 20, 16}, Qt::AlignLeft);
+    lowerUnit_ = PlaceLabel(*this, "", {572, 75, 20, 16}, Qt::AlignLeft);
     PlaceLabel(*this, "day", {572, 105, 20, 16}, Qt::AlignLeft);
     // After a Load from the history the fields are a stored recording's, not the logger's.
     storedRecordingNote_ = PlaceLabel(*this, "", {610, 12, 225, 60}, Qt::AlignLeft | Qt::AlignTop);
@@ -145,8 +144,8 @@ void CDlgParameters::BuildParameterSection() {
                        {553, 72, 17, 22}, "lowerLimitSpin");
     logCycle_ = ShownField(*this, {485, 102, 85, 22}, "logCycleField");
 
-    upperLimit_->setText(WholeNumberText(settings_.upperLimit));
-    lowerLimit_->setText(WholeNumberText(settings_.lowerLimit));
+    ShowUnit();
+    ShowLimits(settings_.upperLimit, settings_.lowerLimit);
     // Only a user's choice changes the log interval (the list is never enabled, though).
     connect(logInterval_, &QComboBox::activated, this, [this](int index) {
         settings_.logInterval = static_cast<std::uint16_t>(
@@ -199,8 +198,7 @@ void CDlgParameters::LoadFromImage() {
         ChoiceIndexFor(kAlarmDelayChoices,
                        static_cast<long long>(settings_.alarmDelayCount) * settings_.logInterval));
     logCycle_->setText(QString::fromStdString(settings_.logCycleText));
-    upperLimit_->setText(WholeNumberText(settings_.upperLimit));
-    lowerLimit_->setText(WholeNumberText(settings_.lowerLimit));
+    ShowLimits(settings_.upperLimit, settings_.lowerLimit);
     serial_->setText(QString::fromStdString(settings_.serialText));
     ShowTransportFields();
 }
@@ -218,8 +216,40 @@ void CDlgParameters::ReloadLimits() {
     const LoggerSettings& decoded = controller_.PageSettings();
     settings_.lowerLimit = decoded.lowerLimit;
     settings_.upperLimit = decoded.upperLimit;
-    upperLimit_->setText(WholeNumberText(settings_.upperLimit));
-    lowerLimit_->setText(WholeNumberText(settings_.lowerLimit));
+    ShowLimits(settings_.upperLimit, settings_.lowerLimit);
+}
+
+void CDlgParameters::ShowUnit() {
+    // The limits the fields hold now, edited or not, in the unit they were shown in.
+    const int upper = LimitCelsius(*upperLimit_);
+    const int lower = LimitCelsius(*lowerLimit_);
+    shownUnit_ = controller_.Unit();
+    const QString sign = QString::fromUtf8(UnitSign(shownUnit_).data(),
+                                           static_cast<qsizetype>(UnitSign(shownUnit_).size()));
+    upperUnit_->setText(sign);
+    lowerUnit_->setText(sign);
+    for (SpinButtons* spin : {upperSpin_, lowerSpin_})
+        spin->SetValueForm(
+            [unit = shownUnit_](int celsius) {
+                return QString::fromStdString(LimitText(celsius, unit));
+            },
+            [unit = shownUnit_](const QString& text) {
+                return WholeCelsiusOfLimitText(text.toStdString(), unit);
+            });
+    ShowLimits(upper, lower);
+}
+
+void CDlgParameters::ShowLimits(double upperCelsius, double lowerCelsius) {
+    const auto show = [this](QLineEdit& field, double celsius) {
+        field.setText(
+            QString::fromStdString(LimitText(static_cast<int>(std::trunc(celsius)), shownUnit_)));
+    };
+    show(*upperLimit_, upperCelsius);
+    show(*lowerLimit_, lowerCelsius);
+}
+
+int CDlgParameters::LimitCelsius(const QLineEdit& field) const {
+    return WholeCelsiusOfLimitText(field.text().toStdString(), shownUnit_).value_or(0);
 }
 
 void CDlgParameters::LoadProducts() {
@@ -273,8 +303,8 @@ LoggerSettings CDlgParameters::FieldValues() const {
     ApplyLogTiming(values, {ChosenSeconds(logInterval_, kLogIntervalChoices),
                             ChosenSeconds(startDelay_, kStartDelayChoices),
                             ChosenSeconds(alarmDelay_, kAlarmDelayChoices)});
-    values.upperLimit = LimitValue(upperLimit_);
-    values.lowerLimit = LimitValue(lowerLimit_);
+    values.upperLimit = LimitCelsius(*upperLimit_);
+    values.lowerLimit = LimitCelsius(*lowerLimit_);
     values.deliveryDate = PickerSeconds(*deliveryDate_);
     values.deliveryDateText = DeliveryDateText(values.deliveryDate);
     values.deliveryCompany = Utf16(*deliveryCompany_);

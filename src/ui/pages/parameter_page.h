@@ -7,6 +7,7 @@
 // lock rule runs.
 
 #include "record/logger_settings.h"
+#include "record/temperature_unit.h"
 #include "services/clock.h"
 #include "services/message_service.h"
 #include "ui/pages/product_editor.h"
@@ -63,6 +64,11 @@ private:
     void ShowTransportFields();
     void ShowStoredRecordingNote();
     LoggerSettings FieldValues() const;
+    // The limit fields in the session's unit: each keeps the whole °C it holds, and its spin
+    // buttons step through whole °C shown in that unit.
+    void ShowUnit();
+    void ShowLimits(double upperCelsius, double lowerCelsius);
+    int LimitCelsius(const QLineEdit& field) const;
     void Write();
     void ShowWriteOutcome(bool success);
     void Load();
@@ -79,8 +85,11 @@ private:
     LoggerSettings settings_;
     bool locked_ = false;
     bool importing_ = false;
+    TemperatureUnit shownUnit_ = TemperatureUnit::Celsius;
 
     QLabel* storedRecordingNote_ = nullptr;
+    QLabel* upperUnit_ = nullptr;
+    QLabel* lowerUnit_ = nullptr;
     QLineEdit* serial_;
     QComboBox* startDelay_;
     QLineEdit* upperLimit_;

@@ -13,10 +13,12 @@
 #include <QButtonGroup>
 #include <QDateTimeEdit>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <tuple>
 
 namespace velka {
 
@@ -30,6 +32,7 @@ CDlgTable::CDlgTable(const AcquisitionController& controller, SessionNotifier& n
     SetPickerSeconds(*toPicker_, clock.Now());
     ConnectControls();
     connect(&notifier, &SessionNotifier::recordDecoded, this, &CDlgTable::ShowSamples);
+    connect(&notifier, &SessionNotifier::temperatureUnitChanged, this, &CDlgTable::ShowSamples);
     ShowSamples();
 }
 
@@ -76,9 +79,9 @@ void CDlgTable::CreateControls() {
     QRadioButton* temperatureRadio =
         PlaceRadio(page, QString(), {560, 228, 24, 24}, "temperatureQuery");
     temperatureRadio->setAccessibleName(QStringLiteral("Query by temperature"));
-    PlaceWhiteLabel(page, QStringLiteral("Temperature Max(℃)："), {590, 210, 130, 16});
+    maxTemperatureLabel_ = PlaceWhiteLabel(page, QString(), {590, 210, 130, 16});
     maxTemperatureEdit_ = PlaceEdit(page, {590, 228, 150, 24}, "maxTemperature");
-    PlaceWhiteLabel(page, QStringLiteral("Temperature Min(℃)："), {590, 255, 130, 16});
+    minTemperatureLabel_ = PlaceWhiteLabel(page, QString(), {590, 255, 130, 16});
     minTemperatureEdit_ = PlaceEdit(page, {590, 273, 150, 24}, "minTemperature");
 
     queryButton_ = PlaceButton(page, QStringLiteral("Query"), {590, 310, 70, 38}, "query");
@@ -113,8 +116,21 @@ void CDlgTable::ConnectControls() {
 
 void CDlgTable::ShowSamples() {
     const Recording& recording = controller_.CurrentRecording();
-    samples_ = recording.record.samples;
+    const TemperatureUnit unit = controller_.Unit();
+    samples_ = ShownIn(recording, unit).record.samples;
     settings_ = recording.settings;
+    // The bounds typed in follow the unit; the header and the labels name it.
+    table_.SetUnit(unit);
+    const std::string_view sign = UnitSign(unit);
+    for (auto [label, field, title] :
+         {std::tuple{maxTemperatureLabel_, maxTemperatureEdit_, "Temperature Max"},
+          std::tuple{minTemperatureLabel_, minTemperatureEdit_, "Temperature Min"}}) {
+        const QString name = QString::fromUtf8(title) + "(" +
+                             QString::fromUtf8(sign.data(), static_cast<qsizetype>(sign.size())) +
+                             ")";
+        label->setText(name + QStringLiteral("："));
+        field->setAccessibleName(name);
+    }
     table_.ShowSamples();
     FillList();
 }

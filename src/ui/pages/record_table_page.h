@@ -15,6 +15,7 @@
 class QButtonGroup;
 class QDateTimeEdit;
 class QHeaderView;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -70,6 +71,8 @@ private:
     QButtonGroup* queryModeGroup_ = nullptr;
     QDateTimeEdit* fromPicker_ = nullptr;
     QDateTimeEdit* toPicker_ = nullptr;
+    QLabel* maxTemperatureLabel_ = nullptr;
+    QLabel* minTemperatureLabel_ = nullptr;
     QLineEdit* maxTemperatureEdit_ = nullptr;
     QLineEdit* minTemperatureEdit_ = nullptr;
     QPushButton* homeButton_ = nullptr;

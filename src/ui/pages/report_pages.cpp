@@ -154,13 +154,6 @@ ExportResult ReportPage::InBackground(const ReportSource& source,
     return Logged(result, source);
 }
 
-ChartPixels ReportPage::ReportChart(const Recording& recording) {
-    if (recording.record.samples.empty())
-        return {};
-    const ChartLayout layout = LayoutChart(recording);
-    return RenderChartImage(ChartScene{recording, layout});
-}
-
 CDlgPdf::CDlgPdf(const AcquisitionController& session, SessionNotifier& notifier,
                  MessageService& messages, const Clock& clock, DataRoot dataRoot, QWidget* parent)
     : ReportPage(ReportKind::Pdf, session, notifier, messages, clock, std::move(dataRoot), parent) {
@@ -169,13 +162,14 @@ CDlgPdf::CDlgPdf(const AcquisitionController& session, SessionNotifier& notifier
 ExportResult CDlgPdf::ExportPdfReport() {
     // A copy: a logger plugged in meanwhile is read into the session while the report is written.
     const Recording recording = session_.CurrentRecording();
-    const ChartPixels chart = ReportChart(recording);
+    const TemperatureUnit unit = session_.Unit();
+    const ChartPixels chart = RenderReportChart(recording, unit);
     const AnalysisChoice analysis = session_.Analysis();
     const ReportSource source = Source();
     const std::filesystem::path target = reportPath();
     return InBackground(source, [&](MessageService& messages) {
-        return velka::ExportPdfReport(ReportInputs{recording, chart, clock_, analysis, source},
-                                      target, messages);
+        return velka::ExportPdfReport(
+            ReportInputs{recording, chart, clock_, analysis, source, unit}, target, messages);
     });
 }
 
@@ -224,7 +218,7 @@ void CDlgExcel::SetSampleTableHeader(const QHeaderView* header) {
 
 std::vector<std::string> CDlgExcel::SampleTableTitles() const {
     if (sampleTableHeader_.isNull() || sampleTableHeader_->model() == nullptr)
-        return DefaultTableColumnTitles();
+        return DefaultTableColumnTitles(session_.Unit());
     const QAbstractItemModel& model = *sampleTableHeader_->model();
     std::vector<std::string> titles;
     titles.reserve(static_cast<std::size_t>(sampleTableHeader_->count()));
@@ -236,14 +230,16 @@ std::vector<std::string> CDlgExcel::SampleTableTitles() const {
 
 ExportResult CDlgExcel::ExportExcelReport() {
     const Recording recording = session_.CurrentRecording();
-    const ChartPixels chart = ReportChart(recording);
+    const TemperatureUnit unit = session_.Unit();
+    const ChartPixels chart = RenderReportChart(recording, unit);
     const std::vector<std::string> titles = SampleTableTitles();
     const AnalysisChoice analysis = session_.Analysis();
     const ReportSource source = Source();
     const std::filesystem::path target = reportPath();
     return InBackground(source, [&](MessageService& messages) {
-        return velka::ExportExcelReport(ReportInputs{recording, chart, clock_, analysis, source},
-                                        titles, target, messages);
+        return velka::ExportExcelReport(
+            ReportInputs{recording, chart, clock_, analysis, source, unit}, titles, target,
+            messages);
     });
 }
 

@@ -52,9 +52,6 @@ protected:
     ReportPage(ReportKind kind, const AcquisitionController& session, SessionNotifier& notifier,
                MessageService& messages, const Clock& clock, DataRoot dataRoot, QWidget* parent);
 
-    // The chart of the record's current view without the hover marker, as the reports carry
-    // it; nothing is drawn for an empty record, which no report is written for.
-    static ChartPixels ReportChart(const Recording& recording);
     // The file the shown recording was loaded from or archived as, and the digest of its image.
     ReportSource Source() const;
     // A failed export is also written to standard error; a saved one is recorded in the audit

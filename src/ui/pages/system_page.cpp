@@ -5,12 +5,15 @@
 #include "session/session_notifier.h"
 #include "storage/file_io.h"
 #include "ui/kit/page_background.h"
+#include "ui/kit/page_controls.h"
 #include "ui/kit/page_geometry.h"
 #include "ui/kit/skin_button.h"
 
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPainter>
+#include <QSignalBlocker>
 
 namespace velka {
 namespace {
@@ -23,6 +26,9 @@ constexpr int kButtonTop = 500;
 constexpr int kHelpLeftBesideErase = 340;
 constexpr int kEraseLeft = 440;
 constexpr int kHelpLeftAlone = 390;
+// "Temperature Unit：" and its chooser, centred above the buttons.
+constexpr QRect kUnitLabelRect{250, 452, 175, 24};
+constexpr QRect kUnitChooserRect{430, 450, 140, 28};
 
 CxSkinButton* MakeButton(int bitmapId, QWidget* parent) {
     auto* button = new CxSkinButton(parent);
@@ -33,7 +39,7 @@ CxSkinButton* MakeButton(int bitmapId, QWidget* parent) {
 
 }  // namespace
 
-CDlgSysInfo::CDlgSysInfo(const AcquisitionController& controller, SessionNotifier& notifier,
+CDlgSysInfo::CDlgSysInfo(AcquisitionController& controller, SessionNotifier& notifier,
                          MessageService& messages, const QString& information,
                          std::filesystem::path helpIndex, QWidget* parent)
     : QWidget(parent), controller_(controller), messages_(messages),
@@ -49,6 +55,23 @@ CDlgSysInfo::CDlgSysInfo(const AcquisitionController& controller, SessionNotifie
     information_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     information_->setStyleSheet(QStringLiteral("color: #ffffff; background: transparent;"));
     information_->setText(information);
+
+    QLabel* unitLabel =
+        PlaceWhiteLabel(*this, QStringLiteral("Temperature Unit："), kUnitLabelRect);
+    unitLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    unitChooser_ = new QComboBox(this);
+    unitChooser_->setObjectName(QStringLiteral("temperatureUnit"));
+    unitChooser_->setGeometry(kUnitChooserRect);
+    unitChooser_->setAccessibleName(QStringLiteral("Temperature Unit"));
+    for (const TemperatureUnit unit : {TemperatureUnit::Celsius, TemperatureUnit::Fahrenheit})
+        unitChooser_->addItem(
+            QString::fromUtf8(UnitName(unit).data(), static_cast<qsizetype>(UnitName(unit).size())),
+            static_cast<int>(unit));
+    ShowUnit();
+    connect(unitChooser_, &QComboBox::currentIndexChanged, this, [this] {
+        controller_.SetUnit(static_cast<TemperatureUnit>(unitChooser_->currentData().toInt()));
+    });
+    connect(&notifier, &SessionNotifier::temperatureUnitChanged, this, &CDlgSysInfo::ShowUnit);
 
     helpButton_ = MakeButton(kHelpBitmap, this);
     helpButton_->SetTipText(QStringLiteral("Help"));
@@ -71,6 +94,11 @@ void CDlgSysInfo::UpdateSystemPage() {
     eraseButton_->setVisible(offered);
     eraseButton_->move(kEraseLeft, kButtonTop);
     helpButton_->move(offered ? kHelpLeftBesideErase : kHelpLeftAlone, kButtonTop);
+}
+
+void CDlgSysInfo::ShowUnit() {
+    const QSignalBlocker blocker(unitChooser_);
+    unitChooser_->setCurrentIndex(unitChooser_->findData(static_cast<int>(controller_.Unit())));
 }
 
 void CDlgSysInfo::OpenHelp() {

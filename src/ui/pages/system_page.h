@@ -1,14 +1,15 @@
 #pragma once
 // The system page, the first page of the main window: the product and company lines of the
-// settings (`information`, two lines), a button that opens the user guide, and, only while a
-// logger that allows it is plugged in, a button that empties the logger's memory after a
-// confirmation.
+// settings (`information`, two lines), the unit in which temperatures are shown, a button that
+// opens the user guide, and, only while a logger that allows it is plugged in, a button that
+// empties the logger's memory after a confirmation.
 
 #include <QUrl>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
 
+class QComboBox;
 class QLabel;
 
 namespace velka {
@@ -21,7 +22,7 @@ class SessionNotifier;
 class CDlgSysInfo final : public QWidget {
     Q_OBJECT
 public:
-    CDlgSysInfo(const AcquisitionController& controller, SessionNotifier& notifier,
+    CDlgSysInfo(AcquisitionController& controller, SessionNotifier& notifier,
                 MessageService& messages, const QString& information,
                 std::filesystem::path helpIndex, QWidget* parent);
 
@@ -36,6 +37,7 @@ public:
     CxSkinButton* HelpButton() const { return helpButton_; }
     CxSkinButton* EraseButton() const { return eraseButton_; }
     QLabel* InformationField() const { return information_; }
+    QComboBox* UnitChooser() const { return unitChooser_; }
 
 signals:
     // The user confirmed "Empty All Data?": the main window empties the logger.
@@ -47,12 +49,14 @@ protected:
 private:
     void OpenHelp();
     void ConfirmErase();
+    void ShowUnit();
 
-    const AcquisitionController& controller_;
+    AcquisitionController& controller_;
     MessageService& messages_;
     std::filesystem::path helpIndex_;
     std::function<bool(const QUrl&)> openUrl_;
     QLabel* information_ = nullptr;
+    QComboBox* unitChooser_ = nullptr;
     CxSkinButton* helpButton_ = nullptr;
     CxSkinButton* eraseButton_ = nullptr;
 };
