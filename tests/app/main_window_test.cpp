@@ -16,11 +16,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTimer>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <set>
 
 namespace velka {
 namespace {
@@ -272,6 +275,144 @@ TEST(MainWindow, EveryControlHasANameForScreenReaders) {
         ASSERT_NE(control, nullptr) << object;
         EXPECT_EQ(control->accessibleName().toStdString(), name);
     }
+}
+
+// Every text the window shows: labels, buttons, fields, lists with their heads, choosers,
+// tooltips and the names screen readers hear, on every page.
+std::vector<std::string> WindowTexts(const QWidget& window) {
+    std::vector<std::string> texts;
+    const auto add = [&texts](const QString& text) {
+        if (!text.isEmpty())
+            texts.push_back(text.toStdString());
+    };
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        add(widget->toolTip());
+        add(widget->accessibleName());
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            add(label->text());
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            add(button->text());
+        if (const auto* field = qobject_cast<const QLineEdit*>(widget))
+            add(field->text());
+        if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget))
+            add(box->toPlainText());
+        if (const auto* chooser = qobject_cast<const QComboBox*>(widget)) {
+            for (int i = 0; i < chooser->count(); ++i)
+                add(chooser->itemText(i));
+        }
+        if (const auto* view = qobject_cast<const QAbstractItemView*>(widget);
+            view != nullptr && view->model() != nullptr) {
+            const QAbstractItemModel& model = *view->model();
+            for (int column = 0; column < model.columnCount(); ++column) {
+                add(model.headerData(column, Qt::Horizontal).toString());
+                for (int row = 0; row < model.rowCount(); ++row)
+                    add(model.index(row, column).data().toString());
+            }
+        }
+    }
+    return texts;
+}
+
+// The unit chosen on the system page is kept in config.ini at once and every temperature the
+// window shows follows it; in °F no text says °C.
+TEST(MainWindow, TheTemperatureUnitReachesEveryTextOfTheWindow) {
+    WindowUnderTest test;
+    CVelkaDlg& window = *test.window;
+    test.Start();
+    auto* unit = window.PageWidget(Page::System)->findChild<QComboBox*>("temperatureUnit");
+    ASSERT_NE(unit, nullptr);
+    const auto says = [&](const std::string& what) {
+        std::vector<std::string> holding;
+        for (const std::string& text : WindowTexts(window)) {
+            if (text.find(what) != std::string::npos)
+                holding.push_back(text);
+        }
+        return holding;
+    };
+    const auto field = [&](const char* name) {
+        return window.findChild<QLineEdit*>(QString::fromLatin1(name))->text().toStdString();
+    };
+    const std::size_t inCelsius = says("℃").size();
+    EXPECT_GE(inCelsius, 8u);  // limits, summary, table head and query, parameter units
+
+    unit->setFocus();
+    QTest::keyClick(unit, Qt::Key_Down);
+    EXPECT_EQ(window.Controller().Unit(), TemperatureUnit::Fahrenheit);
+    EXPECT_NE(ReadWholeFile(test.ConfigFile()).value_or("").find("Temperature Unit=F\n"),
+              std::string::npos);
+    EXPECT_EQ(says("℃"), std::vector<std::string>{});
+    EXPECT_EQ(says("°C"), std::vector<std::string>{});
+    EXPECT_GE(says("°F").size(), inCelsius);
+    EXPECT_EQ(field("upperLimitField") + " " + field("lowerLimitField"), "46.4 35.6");
+    EXPECT_EQ(field("maxTemperature") + " " + field("minTemperature"), "158 -22");
+    auto* samples = window.findChild<QTableView*>("sampleList");
+    EXPECT_EQ(samples->model()->headerData(2, Qt::Horizontal).toString().toStdString(),
+              "Temperature°F");
+
+    QTest::keyClick(unit, Qt::Key_Up);
+    EXPECT_EQ(says("°F"), std::vector<std::string>{});
+    EXPECT_EQ(says("℃").size(), inCelsius);
+    EXPECT_EQ(field("maxTemperature") + " " + field("upperLimitField"), "70 8");
+}
+
+// Tab from the page button goes once round every control of each page and the window's frame
+// and comes back, trapped nowhere (lists give Tab up; a picker steps through its sections on
+// the way); Space on a control reached so presses it.
+TEST(MainWindow, TabReachesEveryControlOfEveryPageAndComesBack) {
+    WindowUnderTest test;
+    CVelkaDlg& window = *test.window;
+    test.Start();
+    window.activateWindow();
+    const std::pair<Qt::Key, Page> pages[] = {{Qt::Key_1, Page::System},
+                                              {Qt::Key_2, Page::Parameters},
+                                              {Qt::Key_3, Page::Chart},
+                                              {Qt::Key_4, Page::RecordTable},
+                                              {Qt::Key_5, Page::History}};
+    for (const auto& [key, page] : pages) {
+        QTest::keyClick(&window, key, Qt::AltModifier);
+        std::set<QWidget*> expected;
+        for (QWidget* control : window.findChildren<QWidget*>()) {
+            const auto* radio = qobject_cast<QRadioButton*>(control);
+            // Of a group of radio buttons Tab reaches the chosen one; the arrows choose.
+            if ((control->focusPolicy() & Qt::TabFocus) && control->isVisible() &&
+                control->isEnabled() && control->focusProxy() == nullptr &&
+                (radio == nullptr || radio->isChecked()))
+                expected.insert(control);
+        }
+        std::set<QWidget*> reached;
+        QWidget* first = QApplication::focusWidget();
+        ASSERT_NE(first, nullptr) << key;
+        for (int presses = 0; presses < 200; ++presses) {
+            reached.insert(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == first)
+                break;
+        }
+        EXPECT_EQ(QApplication::focusWidget(), first) << "Tab is trapped on page " << key;
+        std::string missed;
+        for (QWidget* control : expected) {
+            if (!reached.contains(control))
+                missed += control->objectName().toStdString() + "/" +
+                          control->accessibleName().toStdString() + " ";
+        }
+        EXPECT_EQ(missed, "") << key;
+        EXPECT_GE(reached.size(), 12u) << key;  // the nine frame buttons and the page's own
+    }
+
+    // Space presses the control Tab reached: a zoom button zooms, Erase asks first.
+    QTest::keyClick(&window, Qt::Key_3, Qt::AltModifier);
+    const LogSummary before = window.Controller().CurrentRecording().record.summary;
+    QWidget* zoomIn = nullptr;
+    for (auto* button : window.PageWidget(Page::Chart)->findChildren<CxSkinButton*>()) {
+        if (button->accessibleName() == "Overall Magnification")
+            zoomIn = button;
+    }
+    ASSERT_NE(zoomIn, nullptr);
+    while (QApplication::focusWidget() != zoomIn)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(zoomIn, Qt::Key_Space);
+    EXPECT_LT(window.Controller().CurrentRecording().record.summary.viewLast - before.viewFirst,
+              before.viewLast - before.viewFirst);
 }
 
 TEST(MainWindow, DraggingTheBackgroundMovesTheWindowButNotFromAPage) {

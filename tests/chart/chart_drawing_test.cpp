@@ -143,6 +143,16 @@ TEST(ChartDrawing, TheReadoutNumbersFromOneTheSampleItsMarkerRunsThrough) {
         const QImage canvas = Canvas(recording, pointer);
         EXPECT_GT(CountPixels(canvas, QRect(35 + column, 20, 1, kH), kHoverPixel), kH / 4) << dx;
     }
+    // In °F: the shown recording's value, with its sign.
+    recording.record.summary.viewFirst = 0;
+    recording.record.summary.viewLast = 50;
+    const Recording shown = ShownIn(recording, TemperatureUnit::Fahrenheit);
+    const ChartScene scene{shown,
+                           LayoutChart(shown),
+                           {true, kPlotRect.left, kPlotRect.top + 100},
+                           kPlotRect,
+                           TemperatureUnit::Fahrenheit};
+    EXPECT_EQ(HoverLabelText(scene), "ID:1\r\nTemp:41.9°F\r\nTime:2024-05-01\r\n00:00:00");
 }
 
 TEST(ChartDrawing, TheReadoutIsAnOpaqueBoxBesideTheMarkerInsideThePlot) {

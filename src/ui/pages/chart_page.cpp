@@ -117,6 +117,14 @@ CDlgGraph::CDlgGraph(AcquisitionController& session, SessionNotifier& notifier, 
 
     AddZoomButtons();
     AddAnalysisChoosers();
+    // Tab goes along the row under the chart from left to right: the profile, the five zoom
+    // buttons, the activation energy.
+    QWidget* previous = alarmProfile_;
+    for (auto* button : findChildren<CxSkinButton*>(Qt::FindDirectChildrenOnly)) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, activationEnergy_);
     // The page hears of no move once the mouse is over one of its controls: entering one is
     // leaving the chart.
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

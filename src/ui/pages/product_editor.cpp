@@ -60,6 +60,8 @@ ProductEditor::ProductEditor(QWidget& page, MessageService& messages, std::int64
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The arrow keys move through the rows, Space ticks one; Tab leaves the list.
+    view_->setTabKeyNavigation(false);
     view_->setShowGrid(true);
     view_->setWordWrap(false);
     view_->verticalHeader()->hide();

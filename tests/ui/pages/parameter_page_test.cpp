@@ -358,6 +358,36 @@ TEST_F(ParameterPage, WriteStoresWhatVelkaCliStoresAndTheLoggerReadsItBack) {
     EXPECT_EQ(Products().rowCount(), 3);
 }
 
+TEST_F(ParameterPage, AWriteInFahrenheitWritesTheBytesTheSameWriteInCelsiusWrites) {
+    // The same steps in each unit: the limits step through whole °C, shown in the unit.
+    std::vector<LoggerImage> written;
+    for (const TemperatureUnit unit : {TemperatureUnit::Celsius, TemperatureUnit::Fahrenheit}) {
+        Start(PageTestImage());
+        controller->SetUnit(unit);
+        Arrive();
+        const int upper = *WholeCelsiusOfLimitText(Text("upperLimitField").toStdString(), unit);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(&Get("upperLimitField"), Qt::Key_Up);
+        QTest::keyClick(&Get("lowerLimitField"), Qt::Key_Down);
+        const QString stepped = Text("upperLimitField");
+        EXPECT_EQ(stepped.toStdString(), LimitText(upper + 3, unit));
+        // Another unit and back keeps what the user stepped to.
+        controller->SetUnit(unit == TemperatureUnit::Celsius ? TemperatureUnit::Fahrenheit
+                                                             : TemperatureUnit::Celsius);
+        controller->SetUnit(unit);
+        EXPECT_EQ(Text("upperLimitField"), stepped);
+        int signs = 0;  // beside each limit
+        for (const QLabel* label : page->findChildren<QLabel*>())
+            signs += label->text().toStdString() == UnitSign(unit) ? 1 : 0;
+        EXPECT_EQ(signs, 2);
+        Messages();
+        Click("writeButton");
+        EXPECT_EQ(Messages(), Texts{"Info: Write Success"});
+        written.push_back(logger->Memory());
+    }
+    EXPECT_TRUE(written[0] == written[1]);
+}
+
 TEST_F(ParameterPage, ArrivalEmptiesTextsAndLoadTakesOverProductsAndTransportOfTheChosenFile) {
     Start(PageTestImage());
     Arrive();
