@@ -81,7 +81,10 @@ def inner(velka, work):
         # A machine whose session bus cannot host the accessibility bus cannot check this.
         print("skipped: the AT-SPI bus does not answer")
         return SKIP
-    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", HOME=work)
+    # A folder of its own for the single-instance lock too: a velka that another test runs
+    # meanwhile must not turn this one away.
+    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", HOME=work,
+                       XDG_RUNTIME_DIR=work)
     environment.pop("QT_QPA_PLATFORM", None)
     config = os.path.join(work, "config.ini")
     with open(config, "w") as out:
