@@ -26,9 +26,9 @@ constexpr int kButtonTop = 500;
 constexpr int kHelpLeftBesideErase = 340;
 constexpr int kEraseLeft = 440;
 constexpr int kHelpLeftAlone = 390;
-// "Temperature Unit：" and its chooser, centred above the buttons.
-constexpr QRect kUnitLabelRect{250, 452, 175, 24};
-constexpr QRect kUnitChooserRect{430, 450, 140, 28};
+// "Temperature Unit：" and its chooser, centred under the product lines.
+constexpr QRect kUnitLabelRect{240, 642, 185, 28};
+constexpr QRect kUnitChooserRect{430, 642, 140, 28};
 
 CxSkinButton* MakeButton(int bitmapId, QWidget* parent) {
     auto* button = new CxSkinButton(parent);
@@ -60,6 +60,7 @@ CDlgSysInfo::CDlgSysInfo(AcquisitionController& controller, SessionNotifier& not
         PlaceWhiteLabel(*this, QStringLiteral("Temperature Unit："), kUnitLabelRect);
     unitLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     unitChooser_ = new QComboBox(this);
+    unitLabel->setFont(unitChooser_->font());
     unitChooser_->setObjectName(QStringLiteral("temperatureUnit"));
     unitChooser_->setGeometry(kUnitChooserRect);
     unitChooser_->setAccessibleName(QStringLiteral("Temperature Unit"));
