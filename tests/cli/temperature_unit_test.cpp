@@ -3,6 +3,7 @@
 
 #include "cli_fixture.h"
 
+#include <cmath>
 #include <fstream>
 
 namespace velka::testing {
@@ -29,6 +30,9 @@ TEST_F(CliTest, TheUnitConvertsWhatIsShownAndNothingTheLoggerHolds) {
         EXPECT_DOUBLE_EQ(f[limit].get<double>(), F(c[limit])) << limit;
     for (const char* value : {"lowest", "highest", "average", "chartMin", "chartMax"})
         EXPECT_NEAR(f["summary"][value].get<double>(), F(c["summary"][value]), 1e-9) << value;
+    // The chart's range in whole °F that hold the °C one.
+    EXPECT_EQ(f["summary"]["chartMinInt"], std::floor(F(c["summary"]["chartMinInt"])));
+    EXPECT_EQ(f["summary"]["chartMaxInt"], std::ceil(F(c["summary"]["chartMaxInt"])));
     ASSERT_EQ(f["samples"].size(), c["samples"].size());
     for (std::size_t k = 0; k < c["samples"].size(); ++k) {
         EXPECT_EQ(f["samples"][k]["raw"], c["samples"][k]["raw"]);
