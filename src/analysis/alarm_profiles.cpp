@@ -1,5 +1,7 @@
 #include "analysis/alarm_profiles.h"
 
+#include "services/translation.h"
+
 namespace velka {
 namespace {
 
@@ -17,13 +19,13 @@ std::vector<std::string> AlarmProfileNames() {
 
 std::string AlarmProfileTitle(std::string_view name) {
     if (name == "logger")
-        return "The logger's own limits";
+        return Tr("Analysis", "The logger's own limits");
     if (name == "who-pqs-1")
-        return "WHO PQS shipping indicator, type 1";
+        return Tr("Analysis", "WHO PQS shipping indicator, type 1");
     if (name == "who-pqs-2")
-        return "WHO PQS shipping indicator, type 2";
+        return Tr("Analysis", "WHO PQS shipping indicator, type 2");
     if (name == "usp-crt")
-        return "USP controlled room temperature";
+        return Tr("Analysis", "USP controlled room temperature");
     return std::string(name);
 }
 

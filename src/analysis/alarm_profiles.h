@@ -24,7 +24,8 @@ struct AlarmProfile {
 // "logger", "who-pqs-1", "who-pqs-2", "usp-crt".
 std::vector<std::string> AlarmProfileNames();
 
-// What the profile stands for, for a chooser: "WHO PQS shipping indicator, type 1".
+// What the profile stands for, for a chooser: "WHO PQS shipping indicator, type 1", in the
+// user's language.
 std::string AlarmProfileTitle(std::string_view name);
 
 // The profile of that name; none for an unknown name. "logger" takes the recording's limits,

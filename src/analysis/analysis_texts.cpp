@@ -21,45 +21,50 @@ std::string ActivationEnergyText(double activationEnergy) {
 }
 
 std::string MktText(const SeriesAnalysis& analysis, TemperatureUnit unit) {
-    return AnalysisTemperatureText(analysis.mkt, unit) + " (ΔH " +
-           ActivationEnergyText(analysis.activationEnergy) + ")";
+    return WithArguments(Tr("Analysis", "%1 (ΔH %2)"),
+                         {AnalysisTemperatureText(analysis.mkt, unit),
+                          ActivationEnergyText(analysis.activationEnergy)});
 }
 
 std::string WorstDayText(const SeriesAnalysis& analysis, const Recording& recording,
                          TemperatureUnit unit) {
     if (!analysis.worstDay)
-        return kShorterThanDayText;
-    return AnalysisTemperatureText(analysis.worstDay->celsius, unit) + " from " +
-           AnalysisTimeText(recording, analysis.worstDay->startIndex);
+        return Tr(kShorterThanDayText);
+    return WithArguments(Tr("Analysis", "%1 from %2"),
+                         {AnalysisTemperatureText(analysis.worstDay->celsius, unit),
+                          AnalysisTimeText(recording, analysis.worstDay->startIndex)});
 }
 
 std::string TimeBeyondText(const RuleOutcome& outcome) {
     if (outcome.events == 0)
-        return kNoExcursionText;
-    return DurationText(outcome.seconds) + " in " + std::to_string(outcome.events) +
-           (outcome.events == 1 ? " event" : " events");
+        return Tr(kNoExcursionText);
+    return WithArguments(outcome.events == 1 ? Tr("Analysis", "%1 in %2 event")
+                                             : Tr("Analysis", "%1 in %2 events"),
+                         {DurationText(outcome.seconds), std::to_string(outcome.events)});
 }
 
 std::string LongestExcursionText(const SeriesAnalysis& analysis) {
     long long longest = 0;
     for (const RuleResult& result : analysis.rules)
         longest = std::max(longest, result.outcome.longestSeconds);
-    return longest == 0 ? kNoExcursionText : DurationText(longest);
+    return longest == 0 ? Tr(kNoExcursionText) : DurationText(longest);
 }
 
 std::string AlarmStatusText(const SeriesAnalysis& analysis, const Recording& recording,
                             TemperatureUnit unit) {
     if (const RuleResult* fired = analysis.FirstFiredRule()) {
         const ExcursionRule& rule = fired->rule;
-        return std::string("Alarm: ") + (rule.side == RuleSide::Above ? "above " : "below ") +
-               ThresholdText(rule.threshold, unit) + " for " +
-               DurationText(fired->outcome.seconds) + " from " +
-               AnalysisTimeText(recording, *fired->outcome.firstOutIndex);
+        return WithArguments(
+            rule.side == RuleSide::Above ? Tr("Analysis", "Alarm: above %1 for %2 from %3")
+                                         : Tr("Analysis", "Alarm: below %1 for %2 from %3"),
+            {ThresholdText(rule.threshold, unit), DurationText(fired->outcome.seconds),
+             AnalysisTimeText(recording, *fired->outcome.firstOutIndex)});
     }
     if (analysis.Alarm())
-        return "Alarm: MKT " + AnalysisTemperatureText(analysis.mkt, unit) + " above " +
-               AnalysisTemperatureText(*analysis.mktCeiling, unit);
-    return kNoAlarmText;
+        return WithArguments(Tr("Analysis", "Alarm: MKT %1 above %2"),
+                             {AnalysisTemperatureText(analysis.mkt, unit),
+                              AnalysisTemperatureText(*analysis.mktCeiling, unit)});
+    return Tr(kNoAlarmText);
 }
 
 std::string AnalysisTimeText(const Recording& recording, std::size_t index) {

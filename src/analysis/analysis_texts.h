@@ -1,21 +1,23 @@
 #pragma once
 // The analysis in words, as the window's summary and both reports print it: one home for each
-// text, so that the window, the PDF and the workbook say the same thing the same way.
+// text, so that the window, the PDF and the workbook say the same thing the same way, in the
+// user's language (Tr).
 
 #include "analysis/recording_analysis.h"
 #include "record/temperature_unit.h"
+#include "services/translation.h"
 
 #include <cstdint>
 #include <string>
 
 namespace velka {
 
-inline constexpr const char* kAnalysisHeading = "Analysis";
-inline constexpr const char* kNoAlarmText = "No alarm";
+inline constexpr UiText kAnalysisHeading = VELKA_TEXT("Analysis", "Analysis");
+inline constexpr UiText kNoAlarmText = VELKA_TEXT("Analysis", "No alarm");
 // A rule's alarm cell in the reports when the rule did not fire.
-inline constexpr const char* kRuleNoAlarmText = "no alarm";
-inline constexpr const char* kShorterThanDayText = "record shorter than 24 h";
-inline constexpr const char* kNoExcursionText = "none";
+inline constexpr UiText kRuleNoAlarmText = VELKA_TEXT("Analysis", "no alarm");
+inline constexpr UiText kShorterThanDayText = VELKA_TEXT("Analysis", "record shorter than 24 h");
+inline constexpr UiText kNoExcursionText = VELKA_TEXT("Analysis", "none");
 // Times of the analysis: to the minute, local time.
 inline constexpr const char* kAnalysisTimeFormat = "%Y-%m-%d %H:%M";
 

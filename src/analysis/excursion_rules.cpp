@@ -1,6 +1,7 @@
 #include "analysis/excursion_rules.h"
 
 #include "record/decimal_text.h"
+#include "services/translation.h"
 
 #include <algorithm>
 
@@ -14,7 +15,7 @@ bool Beyond(const ExcursionRule& rule, double value) {
 }
 
 std::string DelayText(int seconds) {
-    return seconds == 0 ? "no delay" : DurationText(seconds);
+    return seconds == 0 ? Tr("Analysis", "no delay") : DurationText(seconds);
 }
 
 }  // namespace
@@ -24,19 +25,19 @@ std::string DurationText(long long seconds) {
     constexpr long long kHour = 60 * kMinute;
     constexpr long long kDay = 24 * kHour;
     if (seconds == 0)
-        return "0 min";
+        return "0 " + Tr("Units", "min");
     std::string text;
-    const auto part = [&text](long long count, const char* unit) {
+    const auto part = [&text](long long count, const std::string& unit) {
         if (count != 0)
             text += (text.empty() ? "" : " ") + std::to_string(count) + " " + unit;
     };
     // Days only from two on: "24 h" and "36 h" read better than "1 d 12 h".
     const long long days = seconds >= 2 * kDay ? seconds / kDay : 0;
     seconds -= days * kDay;
-    part(days, "d");
-    part(seconds / kHour, "h");
-    part(seconds % kHour / kMinute, "min");
-    part(seconds % kMinute, "s");
+    part(days, Tr("Units", "d"));
+    part(seconds / kHour, Tr("Units", "h"));
+    part(seconds % kHour / kMinute, Tr("Units", "min"));
+    part(seconds % kMinute, Tr("Units", "s"));
     return text;
 }
 
@@ -45,10 +46,12 @@ std::string ThresholdText(double celsius, TemperatureUnit unit) {
 }
 
 std::string RuleText(const ExcursionRule& rule, TemperatureUnit unit) {
-    return std::string(rule.side == RuleSide::Above ? "above " : "below ") +
-           ThresholdText(rule.threshold, unit) + ", " +
-           (rule.kind == RuleKind::Single ? "single event, " : "cumulative, ") +
-           DelayText(rule.delaySeconds) + (rule.inclusive ? ", inclusive" : ", strict");
+    return (rule.side == RuleSide::Above ? Tr("Analysis", "above") : Tr("Analysis", "below")) +
+           " " + ThresholdText(rule.threshold, unit) + ", " +
+           (rule.kind == RuleKind::Single ? Tr("Analysis", "single event")
+                                          : Tr("Analysis", "cumulative")) +
+           ", " + DelayText(rule.delaySeconds) + ", " +
+           (rule.inclusive ? Tr("Analysis", "inclusive") : Tr("Analysis", "strict"));
 }
 
 RuleOutcome EvaluateRule(const ExcursionRule& rule, std::span<const double> celsius,

@@ -2,6 +2,7 @@
 
 #include "app/app_icon.h"
 #include "app/app_options.h"
+#include "ui/kit/ui_text.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -12,12 +13,12 @@
 namespace velka {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Velka"));
+    setWindowTitle(TrQ("About", "About Velka"));
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap::fromImage(DrawApplicationIcon(48)));
     auto* version = new QLabel(QString::fromUtf8(kVersionText), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Ok)->setText(TrQ("About", "OK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* row = new QHBoxLayout;

@@ -22,6 +22,7 @@ constexpr const char* kCompanyInfoKey = "Company Info";
 constexpr const char* kNoticeTimeoutKey = "Show infomation timeout";
 constexpr const char* kSigningCertificateKey = "Signing Certificate";
 constexpr const char* kSigningDatabaseKey = "Signing Database";
+constexpr const char* kLanguageKey = "Language";
 
 std::string CutText(const std::string& value) {
     std::u16string units = Utf16FromUtf8(value);
@@ -80,6 +81,7 @@ AppSettings LoadAppSettings(const std::filesystem::path& configFile) {
         IntegerOf(file.Value(kSettingsSection, kNoticeTimeoutKey), settings.noticeTimeoutMs);
     settings.analysis = ReadAnalysisChoice(file);
     settings.unit = ReadTemperatureUnit(file);
+    settings.language = file.Value(kSettingsSection, kLanguageKey).value_or("");
     settings.signing.nickname = file.Value(kSettingsSection, kSigningCertificateKey).value_or("");
     settings.signing.database = file.Value(kSettingsSection, kSigningDatabaseKey).value_or("");
     return settings;
@@ -95,6 +97,7 @@ std::error_code SaveAppSettings(const std::filesystem::path& configFile,
                       std::to_string(settings.noticeTimeoutMs));
         PutAnalysisChoice(file, settings.analysis);
         PutTemperatureUnit(file, settings.unit);
+        file.SetValue(kSettingsSection, kLanguageKey, settings.language);
         file.SetValue(kSettingsSection, kSigningCertificateKey, settings.signing.nickname);
         file.SetValue(kSettingsSection, kSigningDatabaseKey, settings.signing.database.string());
     });

@@ -33,6 +33,8 @@ struct AppSettings {
     AnalysisChoice analysis;
     // "Temperature Unit": C or F.
     TemperatureUnit unit = TemperatureUnit::Celsius;
+    // "Language": "de", "zh_CN" or "en"; empty follows the system's locale.
+    std::string language;
     // "Signing Certificate" and "Signing Database": the PDF page offers signing when a
     // certificate is named.
     SigningSetup signing;

@@ -10,6 +10,7 @@
 #include "ui/kit/page_geometry.h"
 #include "ui/kit/skin_bitmaps.h"
 #include "ui/kit/skin_button.h"
+#include "ui/kit/ui_text.h"
 #include "ui/pages/history_page.h"
 #include "ui/pages/system_page.h"
 
@@ -67,8 +68,8 @@ struct CVelkaDlg::ButtonSpec {
     QPoint position;
     std::array<int, 5> bitmaps;  // normal, down, over, disabled, focus
     bool pressShift;
-    int radioGroup;    // 0: a push button
-    const char* name;  // what a screen reader and the tooltip say
+    int radioGroup;  // 0: a push button
+    UiText name;     // what a screen reader and the tooltip say
 };
 
 CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
@@ -130,30 +131,60 @@ CVelkaDlg::~CVelkaDlg() {
 
 void CVelkaDlg::CreateButtons() {
     static const ButtonSpec kButtons[] = {
-        {kSystemButton, {28, 20}, {150, 151, 151, 151, 151}, false, kNavigationGroup, "System"},
+        {kSystemButton,
+         {28, 20},
+         {150, 151, 151, 151, 151},
+         false,
+         kNavigationGroup,
+         VELKA_TEXT("MainWindow", "System")},
         {kParametersButton,
          {28, 125},
          {144, 145, 145, 145, 145},
          false,
          kNavigationGroup,
-         "Parameters"},
-        {kChartButton, {28, 230}, {132, 133, 133, 133, 133}, true, kNavigationGroup, "Chart"},
+         VELKA_TEXT("MainWindow", "Parameters")},
+        {kChartButton,
+         {28, 230},
+         {132, 133, 133, 133, 133},
+         true,
+         kNavigationGroup,
+         VELKA_TEXT("MainWindow", "Chart")},
         {kRecordTableButton,
          {28, 335},
          {152, 153, 153, 153, 153},
          false,
          kNavigationGroup,
-         "Table"},
-        {kHistoryButton, {30, 450}, {148, 149, 149, 149, 149}, false, kNavigationGroup, "History"},
-        {kPdfButton, {28, 555}, {146, 146, 147, 147, 147}, false, kExportGroup, "Save PDF report"},
+         VELKA_TEXT("MainWindow", "Table")},
+        {kHistoryButton,
+         {30, 450},
+         {148, 149, 149, 149, 149},
+         false,
+         kNavigationGroup,
+         VELKA_TEXT("MainWindow", "History")},
+        {kPdfButton,
+         {28, 555},
+         {146, 146, 147, 147, 147},
+         false,
+         kExportGroup,
+         VELKA_TEXT("MainWindow", "Save PDF report")},
         {kExcelButton,
          {28, 660},
          {130, 130, 131, 131, 131},
          true,
          kExportGroup,
-         "Save Excel workbook"},
-        {kCloseButton, {980, 5}, {155, 154, 156, 155, 155}, true, 0, "Close"},
-        {kMinimiseButton, {935, 5}, {175, 176, 175, 175, 175}, true, 0, "Minimize"},
+         VELKA_TEXT("MainWindow", "Save Excel workbook")},
+        {kCloseButton,
+         {980, 5},
+         {155, 154, 156, 155, 155},
+         true,
+         0,
+         VELKA_TEXT("MainWindow", "Close")},
+        {kMinimiseButton,
+         {935, 5},
+         {175, 176, 175, 175, 175},
+         true,
+         0,
+         VELKA_TEXT("MainWindow", "Minimize")},
     };
     // The seven buttons on the left answer Alt+1 … Alt+7, top to bottom.
     int shortcutDigit = 0;
@@ -168,7 +199,7 @@ void CVelkaDlg::CreateButtons() {
         // Tab reaches the buttons; a click does not take the focus, so the skin shows no focus
         // picture to whoever uses the mouse.
         button->setFocusPolicy(Qt::TabFocus);
-        const QString name = QString::fromUtf8(spec.name);
+        const QString name = TrQ(spec.name);
         button->setAccessibleName(name);
         buttons_.emplace_back(spec.controlId, button);
         const int controlId = spec.controlId;
@@ -351,15 +382,15 @@ void CVelkaDlg::NewDemoRecording() {
 
 QMenu* CVelkaDlg::CreateBackgroundMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
-    connect(menu->addAction(QStringLiteral("&About Velka...")), &QAction::triggered, this,
+    connect(menu->addAction(TrQ("MainWindow", "&About Velka...")), &QAction::triggered, this,
             &CVelkaDlg::ShowAboutBox);
     if (DemoLogger* demo = services_.demoLogger) {
         menu->addSeparator();
         const bool plugged = demo->Plugged();
-        connect(menu->addAction(plugged ? QStringLiteral("Unplug demo logger")
-                                        : QStringLiteral("Plug in demo logger")),
+        connect(menu->addAction(plugged ? TrQ("MainWindow", "Unplug demo logger")
+                                        : TrQ("MainWindow", "Plug in demo logger")),
                 &QAction::triggered, this, [this, plugged] { PlugDemoLogger(!plugged); });
-        connect(menu->addAction(QStringLiteral("New demo recording")), &QAction::triggered, this,
+        connect(menu->addAction(TrQ("MainWindow", "New demo recording")), &QAction::triggered, this,
                 &CVelkaDlg::NewDemoRecording);
     }
     return menu;

@@ -9,6 +9,7 @@
 #include "device/hidapi_transport.h"
 #include "storage/data_root.h"
 #include "storage/reference_files.h"
+#include "translation/language_catalogues.h"
 
 #include <QApplication>
 #include <memory>
@@ -23,7 +24,7 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
     EnsurePrivateDirectory(lockFile.parent_path());  // the cache folder may not be there yet
     auto lock = std::make_unique<InstanceLock>(lockFile);
     if (lock->Result() == InstanceLock::Outcome::HeldByAnotherCopy) {
-        messages.ShowMessage(kAlreadyRunningText, MessageIcon::Warning, MessageButtons::Ok);
+        messages.ShowMessage(Tr(kAlreadyRunningText), MessageIcon::Warning, MessageButtons::Ok);
         return 0;
     }
     // From here on a SIGTERM closes the window as its close button does, also one that comes
@@ -37,6 +38,8 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
     const std::filesystem::path configFile =
         options.configFile.value_or(DefaultConfigFile(environment));
     AppSettings settings = LoadAppSettings(configFile);
+    // Before the first text is made: every page, box and report reads its language.
+    const LanguageCatalogues catalogues(settings.language, DefaultCatalogueFolder());
 
     std::unique_ptr<Clock> clock;
     if (options.now)

@@ -6,6 +6,7 @@
 
 #include "app/app_options.h"
 #include "app/app_paths.h"
+#include "services/translation.h"
 
 #include <functional>
 
@@ -14,8 +15,8 @@ namespace velka {
 class CVelkaDlg;
 class MessageService;
 
-inline constexpr const char* kAlreadyRunningText =
-    "Application is already running, please do not open again!";
+inline constexpr UiText kAlreadyRunningText =
+    VELKA_TEXT("MainWindow", "Application is already running, please do not open again!");
 
 // The exit status. `windowCreated` runs once the main window exists, before it is shown (the
 // message boxes take it as their parent).

@@ -5,6 +5,7 @@
 // rewritten, through the staged writer, in the same locked step as each archive write.
 
 #include "audit/audit_log.h"
+#include "services/translation.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -18,8 +19,8 @@ namespace velka {
 
 inline constexpr const char* kManifestName = "SHA256SUMS";
 // What the window says of a recording whose file no longer matches its line.
-inline constexpr const char* kChangedRecordingText =
-    "This recording was changed after it was archived";
+inline constexpr UiText kChangedRecordingText =
+    VELKA_TEXT("Archive", "This recording was changed after it was archived");
 
 // File name → digest.
 using Manifest = std::map<std::string, std::string>;

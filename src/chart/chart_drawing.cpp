@@ -4,6 +4,7 @@
 #include "record/decimal_text.h"
 #include "record/local_time.h"
 #include "record/string_format.h"
+#include "services/translation.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -29,6 +30,7 @@ constexpr int kLabelFontPixels = 9;
 constexpr std::int32_t kLimitDashPixels = 8;
 constexpr int kLimitPenPixels = 3;
 constexpr int kTimeTickPixels = 4;
+constexpr int kLegendGapPixels = 5;
 // The readout box: its text's distance from the border, from the marker, and below the mouse.
 constexpr int kReadoutPaddingPixels = 2;
 constexpr int kReadoutGapPixels = 4;
@@ -97,14 +99,32 @@ void DrawFrameAndLegend(QPainter& painter, PlotSize plot, TemperatureUnit unit) 
         QRect(kCanvasPlotOffsetX, kCanvasPlotOffsetY, plot.width - 1, plot.height - 1));
 
     painter.setFont(TitleFont());
-    DrawCellText(painter, 5, 3, ToQString("Temperature" + std::string(UnitSign(unit))));
-    DrawCellText(painter, 110, 3, QStringLiteral("Normal"));
-    FillSwatch(painter, 155, 8, 170, 13, kBlack);
-    DrawCellText(painter, 180, 3, QStringLiteral("Upper limit"));
-    FillSwatch(painter, 260, 8, 275, 13, kRed);
-    DrawCellText(painter, 295, 3, QStringLiteral("Lower limit"));
-    FillSwatch(painter, 375, 8, 390, 13, kBlue);
-    DrawCellText(painter, plot.width + 30, plot.height + 20, QStringLiteral("Time"));
+    DrawCellText(painter, 5, 3,
+                 ToQString(Tr("Chart", "Temperature") + std::string(UnitSign(unit))));
+    // Each entry where it has always stood, moved right only as far as a longer name (in
+    // another language) needs to keep clear of the entry before it and of its own swatch.
+    const struct {
+        std::string name;
+        int left;
+        int swatchLeft;
+        QColor colour;
+    } entries[] = {{Tr("Chart", "Normal"), 110, 155, kBlack},
+                   {Tr("Chart", "Upper limit"), 180, 260, kRed},
+                   {Tr("Chart", "Lower limit"), 295, 375, kBlue}};
+    int shift = 0;
+    int previousEnd = 0;
+    for (const auto& entry : entries) {
+        const QString name = ToQString(entry.name);
+        const int left = std::max(entry.left + shift, previousEnd + kLegendGapPixels);
+        shift = left - entry.left;
+        const int nameEnd = left + painter.fontMetrics().horizontalAdvance(name);
+        shift = std::max(shift, nameEnd + 1 - entry.swatchLeft);
+        DrawCellText(painter, left, 3, name);
+        FillSwatch(painter, entry.swatchLeft + shift, 8, entry.swatchLeft + shift + 15, 13,
+                   entry.colour);
+        previousEnd = entry.swatchLeft + shift + 15;
+    }
+    DrawCellText(painter, plot.width + 30, plot.height + 20, ToQString(Tr("Chart", "Time")));
 }
 
 void DrawGrid(QPainter& painter, const ChartLayout& layout) {
@@ -281,9 +301,10 @@ std::string HoverLabelText(const ChartScene& scene) {
     const auto sample = static_cast<std::size_t>(k);
     const std::int64_t time = scene.recording.SampleTime(sample);
     // Numbered from 1, as the record table and the reports number the samples.
-    return StringPrintf("ID:%lld\r\nTemp:%s%s\r\nTime:%s\r\n%s", static_cast<long long>(k) + 1,
+    return StringPrintf("%s:%lld\r\n%s:%s%s\r\n%s:%s\r\n%s", Tr("Chart", "ID").c_str(),
+                        static_cast<long long>(k) + 1, Tr("Chart", "Temp").c_str(),
                         FixedDecimal(scene.recording.record.samples[sample].temperature, 1).c_str(),
-                        std::string(UnitSign(scene.unit)).c_str(),
+                        std::string(UnitSign(scene.unit)).c_str(), Tr("Chart", "Time").c_str(),
                         FormatLocalTime(time, kDateFormat).c_str(),
                         FormatLocalTime(time, kTimeOfDayFormat).c_str());
 }

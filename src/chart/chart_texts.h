@@ -4,10 +4,20 @@
 #include "analysis/recording_analysis.h"
 #include "record/recording.h"
 #include "record/temperature_unit.h"
+#include "services/translation.h"
 
 #include <string>
 
 namespace velka {
+
+// The titles of the logging summary, which both reports give too, and the logger's shutdown mode.
+inline constexpr UiText kHighestTemperatureTitle = VELKA_TEXT("Summary", "Highest Temperature");
+inline constexpr UiText kAverageTemperatureTitle = VELKA_TEXT("Summary", "Average Temperature");
+inline constexpr UiText kLowestTemperatureTitle = VELKA_TEXT("Summary", "Lowest Temperature");
+inline constexpr UiText kDataPointsTitle = VELKA_TEXT("Summary", "Data Points");
+inline constexpr UiText kStartTimeTitle = VELKA_TEXT("Summary", "Start Time");
+inline constexpr UiText kStopTimeTitle = VELKA_TEXT("Summary", "Stop Time");
+inline constexpr UiText kManualButtonText = VELKA_TEXT("Settings", "Manual Button");
 
 // The device information box: serial number, limits, delays, interval and cycle (seconds
 // below a one-minute interval, minutes from one minute on). These two take what ShownIn gives

@@ -9,14 +9,14 @@ namespace {
 
 constexpr int kCapacityBytes = static_cast<int>(kMaxProductTableBytes);
 
-UserMessage Info(const char* text) {
-    return {text, MessageIcon::Information};
+UserMessage Info(std::string text) {
+    return {std::move(text), MessageIcon::Information};
 }
-UserMessage Warning(const char* text) {
-    return {text, MessageIcon::Warning};
+UserMessage Warning(std::string text) {
+    return {std::move(text), MessageIcon::Warning};
 }
-UserMessage Error(const char* text) {
-    return {text, MessageIcon::Error};
+UserMessage Error(std::string text) {
+    return {std::move(text), MessageIcon::Error};
 }
 
 }  // namespace
@@ -38,16 +38,16 @@ void ProductList::Assign(ParsedProducts parsed) {
 
 UserMessage ProductList::Add(ProductRecord product) {
     if (products_.size() >= kMaxProducts)
-        return Warning(kTooManyProductsText);
+        return Warning(Tr(kTooManyProductsText));
     if (IsBlankText(product.name))
-        return Warning(kNoProductText);
+        return Warning(Tr(kNoProductText));
     product.id = FreeId();
     const int newTotal = tableUsedBytes_ + EntrySize(product);
     if (newTotal > kCapacityBytes)
-        return Error(kAddOverCapacityText);
+        return Error(Tr(kAddOverCapacityText));
     tableUsedBytes_ = newTotal;
     products_.push_back(std::move(product));
-    return Info("Add Success");
+    return Info(Tr("Products", "Add Success"));
 }
 
 void ProductList::Remove(std::uint8_t id) {
@@ -65,10 +65,10 @@ std::optional<UserMessage> ProductList::Update(std::uint8_t id, ProductRecord pr
     product.id = id;
     const int newTotal = tableUsedBytes_ - EntrySize(*found) + EntrySize(product);
     if (newTotal > kCapacityBytes)
-        return Error("Update FAILED - Overrun Capacity!");
+        return Error(Tr("Products", "Update FAILED - Overrun Capacity!"));
     products_[static_cast<std::size_t>(found - products_.begin())] = std::move(product);
     tableUsedBytes_ = newTotal;
-    return Info("Update success");
+    return Info(Tr("Products", "Update success"));
 }
 
 std::uint8_t ProductList::FreeId() const {

@@ -5,6 +5,7 @@
 
 #include "record/product_record.h"
 #include "services/message_service.h"
+#include "services/translation.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,10 +14,11 @@
 
 namespace velka {
 
-inline constexpr const char* kTooManyProductsText =
-    "Product Information Upper Limit is 10, reach the upper limit!";
-inline constexpr const char* kNoProductText = "Please Add Product Information";
-inline constexpr const char* kAddOverCapacityText = "Add Failed - Overrun the capacity";
+inline constexpr UiText kTooManyProductsText =
+    VELKA_TEXT("Products", "Product Information Upper Limit is 10, reach the upper limit!");
+inline constexpr UiText kNoProductText = VELKA_TEXT("Products", "Please Add Product Information");
+inline constexpr UiText kAddOverCapacityText =
+    VELKA_TEXT("Products", "Add Failed - Overrun the capacity");
 
 // What the user is told after a change of the list.
 struct UserMessage {

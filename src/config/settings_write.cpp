@@ -16,7 +16,7 @@ std::optional<std::string> NulCharacterMessage(const LoggerSettings& settings) {
     const auto holdsNul = [](const std::u16string& text) {
         return text.find(u'\0') != std::u16string::npos;
     };
-    const std::pair<const char*, const std::u16string*> texts[] = {
+    const std::pair<UiText, const std::u16string*> texts[] = {
         {title::kDeliveryCompany, &settings.deliveryCompany},
         {title::kReceivingCompany, &settings.receivingCompany},
         {title::kTransportCompany, &settings.transportCompany},
@@ -24,18 +24,18 @@ std::optional<std::string> NulCharacterMessage(const LoggerSettings& settings) {
     };
     for (const auto& [label, text] : texts) {
         if (holdsNul(*text))
-            return std::string(label) + " must not hold a NUL character";
+            return WithArguments(Tr("Settings", "%1 must not hold a NUL character"), {Tr(label)});
     }
     for (const ProductRecord& product : settings.products) {
-        const std::pair<const char*, const std::u16string*> productTexts[] = {
+        const std::pair<UiText, const std::u16string*> productTexts[] = {
             {title::kProductNumber, &product.number}, {title::kProductName, &product.name},
             {title::kSpecification, &product.spec},   {title::kShipmentNumber, &product.shipment},
             {title::kBatchNumber, &product.batch},    {title::kUnit, &product.unit},
         };
         for (const auto& [label, text] : productTexts) {
             if (holdsNul(*text))
-                return "Product " + std::to_string(product.id) + ": " + label +
-                       " must not hold a NUL character";
+                return WithArguments(Tr("Settings", "Product %1: %2 must not hold a NUL character"),
+                                     {std::to_string(product.id), Tr(label)});
         }
     }
     return std::nullopt;
@@ -47,39 +47,42 @@ std::optional<std::string> CheckRequiredFields(const LoggerSettings& settings) {
     if (auto message = NulCharacterMessage(settings))
         return message;
     if (settings.products.empty())
-        return kNoProductText;
+        return Tr(kNoProductText);
     if (IsBlankText(settings.deliveryCompany))
-        return std::string("Please input ") + title::kDeliveryCompany;
+        return WithArguments(Tr("Settings", "Please input %1"), {Tr(title::kDeliveryCompany)});
     if (IsBlankText(settings.receivingCompany))
-        return std::string("Please input ") + title::kReceivingCompany;
+        return WithArguments(Tr("Settings", "Please input %1"), {Tr(title::kReceivingCompany)});
     // Limits the other way round would make every sample an alarm.
     if (settings.lowerLimit >= settings.upperLimit)
-        return std::string(title::kLowerLimit) + " must be below " + title::kUpperLimit;
+        return WithArguments(Tr("Settings", "%1 must be below %2"),
+                             {Tr(title::kLowerLimit), Tr(title::kUpperLimit)});
     return std::nullopt;
 }
 
 std::optional<std::string> CheckFitsImage(const LoggerSettings& settings) {
     if (settings.products.size() > kMaxProducts)
-        return kTooManyProductsText;
+        return Tr(kTooManyProductsText);
     if (TableUsedBytes(settings.products) > static_cast<int>(kMaxProductTableBytes))
-        return kAddOverCapacityText;
+        return Tr(kAddOverCapacityText);
 
     std::optional<std::string> refusal;
-    const auto check = [&refusal](const std::string& prefix, const char* field,
+    const auto check = [&refusal](const std::string& prefix, UiText field,
                                   const std::u16string& text, int units) {
         if (!refusal && text.size() > static_cast<std::size_t>(units))
-            refusal = prefix + field + " is longer than " + std::to_string(units) + " characters";
+            refusal = prefix + WithArguments(Tr("Settings", "%1 is longer than %2 characters"),
+                                             {Tr(field), std::to_string(units)});
     };
     check("", title::kDeliveryCompany, settings.deliveryCompany, kCompanyTextUnits);
     check("", title::kReceivingCompany, settings.receivingCompany, kCompanyTextUnits);
     check("", title::kTransportCompany, settings.transportCompany, kCompanyTextUnits);
     check("", title::kTransportNumber, settings.transportNumber, kTransportNumberTextUnits);
     for (const ProductRecord& product : settings.products) {
-        const std::string which = "Product " + std::to_string(product.id) + ": ";
+        const std::string which =
+            WithArguments(Tr("Settings", "Product %1: "), {std::to_string(product.id)});
         check(which, title::kUnit, product.unit, kUnitFieldUnits);
         if (!refusal && (product.quantity < 0 || product.quantity > kMaxQuantity))
-            refusal =
-                which + title::kQuantity + " must be between 0 and " + std::to_string(kMaxQuantity);
+            refusal = which + WithArguments(Tr("Settings", "%1 must be between 0 and %2"),
+                                            {Tr(title::kQuantity), std::to_string(kMaxQuantity)});
         check(which, title::kProductNumber, product.number, kProductFieldUnits);
         check(which, title::kProductName, product.name, kProductFieldUnits);
         check(which, title::kSpecification, product.spec, kProductFieldUnits);

@@ -29,7 +29,7 @@ std::string DescribeResult(ResultCode code) {
     case kResultNoReferenceTables:
         return "the reference tables cannot be used";
     case kResultLoggerInUse:
-        return kLoggerInUseText;
+        return Tr(kLoggerInUseText);
     case kResultWriteRefused:
         return "the write was refused";
     default:

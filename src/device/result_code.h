@@ -4,6 +4,8 @@
 // conditions that only a bounded wait or hot-plug can produce get codes of their own, and an
 // error of the operating system keeps its errno value inside a range no other code uses.
 
+#include "services/translation.h"
+
 #include <cstdint>
 #include <string>
 
@@ -34,7 +36,7 @@ constexpr ResultCode kResultWriteRefused = 0xE0000302;
 constexpr ResultCode kSystemErrorBase = 0x20000000;
 
 // What the user reads when another program holds the logger.
-constexpr const char* kLoggerInUseText = "The logger is in use by another program";
+constexpr UiText kLoggerInUseText = VELKA_TEXT("Device", "The logger is in use by another program");
 
 ResultCode ResultFromSystemError(int errorNumber);
 

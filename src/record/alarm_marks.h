@@ -3,6 +3,8 @@
 // PDF's sample rows): by a sign before its temperature, so that colour is not the only cue, and
 // in a red dark enough for text (#C00000: 5.7:1 on white; text needs 4.5:1).
 
+#include "services/translation.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -20,8 +22,10 @@ constexpr std::string_view AlarmMarker(std::int32_t alarm) {
     return alarm > 0 ? "▲ " : alarm < 0 ? "▼ " : "";
 }
 // The workbook's "Alarm" column: "above", "below" or empty.
-constexpr std::string_view AlarmWord(std::int32_t alarm) {
-    return alarm > 0 ? "above" : alarm < 0 ? "below" : "";
+constexpr UiText AlarmWord(std::int32_t alarm) {
+    return alarm > 0   ? VELKA_TEXT("Report", "above")
+           : alarm < 0 ? VELKA_TEXT("Report", "below")
+                       : UiText{"Report", ""};
 }
 
 }  // namespace velka

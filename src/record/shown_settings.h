@@ -4,6 +4,7 @@
 // there: the chart below one minute, the reports up to 30 seconds; above them in whole minutes.
 
 #include "record/logger_settings.h"
+#include "services/translation.h"
 
 namespace velka {
 
@@ -14,14 +15,19 @@ constexpr bool ReportShowsIntervalInSeconds(int logIntervalSeconds) {
     return logIntervalSeconds <= 30;
 }
 
+// The units written straight after the numbers of the settings: "30sec", "10min", "3day".
+inline constexpr UiText kSecondsUnit = VELKA_TEXT("Units", "sec");
+inline constexpr UiText kMinutesUnit = VELKA_TEXT("Units", "min");
+inline constexpr UiText kDaysUnit = VELKA_TEXT("Units", "day");
+
 // A log interval as a number and its unit, "sec" or "min" (whole minutes, rounded down).
 struct IntervalForm {
     int value = 0;
-    const char* unit = "sec";
+    UiText unit = kSecondsUnit;
 };
 constexpr IntervalForm IntervalFormOf(int logIntervalSeconds, bool inSeconds) {
-    return inSeconds ? IntervalForm{logIntervalSeconds, "sec"}
-                     : IntervalForm{logIntervalSeconds / 60, "min"};
+    return inSeconds ? IntervalForm{logIntervalSeconds, kSecondsUnit}
+                     : IntervalForm{logIntervalSeconds / 60, kMinutesUnit};
 }
 
 inline int StartDelayMinutes(const LoggerSettings& settings) {

@@ -4,6 +4,7 @@
 // with their outcomes. Both reports print these same texts.
 
 #include "analysis/recording_analysis.h"
+#include "services/translation.h"
 
 #include <array>
 #include <string>
@@ -12,7 +13,7 @@
 namespace velka {
 
 struct AnalysisValueRow {
-    const char* title;
+    std::string title;  // in the user's language, as the value
     std::string value;
 };
 
@@ -31,8 +32,10 @@ struct AnalysisReport {
     std::string note;  // under the rules; empty when there is nothing to add
 };
 
-inline constexpr std::array<const char*, 6> kAnalysisRuleHeads = {
-    "Rule", "Events", "Time Beyond", "Longest Event", "First Out", "Alarm"};
+inline constexpr std::array<UiText, 6> kAnalysisRuleHeads = {
+    VELKA_TEXT("Analysis", "Rule"),        VELKA_TEXT("Analysis", "Events"),
+    VELKA_TEXT("Analysis", "Time Beyond"), VELKA_TEXT("Analysis", "Longest Event"),
+    VELKA_TEXT("Analysis", "First Out"),   VELKA_TEXT("Analysis", "Alarm")};
 
 // The analysis of the recording in °C, its temperatures shown in `unit`.
 AnalysisReport MakeAnalysisReport(const RecordingAnalysis& analysis, const Recording& recording,

@@ -3,6 +3,7 @@
 #include "analysis/analysis_texts.h"
 #include "audit/audit_log.h"
 #include "chart/chart_bitmap.h"
+#include "chart/chart_texts.h"
 #include "config/settings_titles.h"
 #include "record/alarm_marks.h"
 #include "record/decimal_text.h"
@@ -125,14 +126,14 @@ private:
 
 enum Column { A = 1, B, C, D, E, F, G, H };
 
-constexpr const char* kAlarmColumnTitle = "Alarm";
+constexpr UiText kAlarmColumnTitle = VELKA_TEXT("Report", "Alarm");
 
 void WriteSummary(SheetWriter& cells, const ReportInputs& inputs, const Recording& recording) {
     const LoggerSettings& settings = recording.settings;
     const LogSummary& summary = recording.record.summary;
     const auto u8 = [](const std::u16string& text) { return Utf8FromUtf16(text); };
     // A title with its full-width colon.
-    const auto t = [](const char* title) { return std::string(title) + "："; };
+    const auto t = [](UiText title) { return Tr(title) + "："; };
 
     cells.LeftText(3, A, SourceText(inputs.source, recording.StartTime()));
     cells.Text(3, H, t(kReportDateHeading) + ReportDateTime(inputs.clock.Now()));
@@ -151,46 +152,46 @@ void WriteSummary(SheetWriter& cells, const ReportInputs& inputs, const Recordin
     cells.Text(9, A, t(title::kDeviceSerial));
     cells.Text(9, B, settings.serialText);
     cells.Text(9, G, t(title::kShutdownMode));
-    cells.Text(9, H, "Manual mode");
+    cells.Text(9, H, Tr("Report", "Manual mode"));
     cells.Text(10, A, t(title::kUpperLimit));
     cells.Text(10, B, TemperatureText(settings.upperLimit, inputs.unit));
     cells.Text(10, C, t(title::kStartDelay));
-    cells.Text(10, D, StringPrintf("%dmin", StartDelayMinutes(settings)));
+    cells.Text(10, D, std::to_string(StartDelayMinutes(settings)) + Tr(kMinutesUnit));
     cells.Text(10, G, t(title::kLogInterval));
     cells.Text(10, H,
-               StringPrintf(LogIntervalInSeconds(settings) ? "%dsec" : "%dmin",
-                            LogIntervalValue(settings)));
+               std::to_string(LogIntervalValue(settings)) +
+                   Tr(LogIntervalInSeconds(settings) ? kSecondsUnit : kMinutesUnit));
     // The workbook's one title that begins in lower case.
-    cells.Text(11, A, "lower Limit Alarm：");
+    cells.Text(11, A, Tr("Report", "lower Limit Alarm") + "：");
     cells.Text(11, B, TemperatureText(settings.lowerLimit, inputs.unit));
     cells.Text(11, C, t(title::kAlarmDelay));
-    cells.Text(11, D, StringPrintf("%dmin", AlarmDelayMinutes(settings)));
+    cells.Text(11, D, std::to_string(AlarmDelayMinutes(settings)) + Tr(kMinutesUnit));
     cells.Text(11, G, t(title::kLogCycle));
-    cells.Text(11, H, StringPrintf("%dday", LogCycleDays(settings)));
+    cells.Text(11, H, std::to_string(LogCycleDays(settings)) + Tr(kDaysUnit));
 
     cells.Text(12, A, t(kLoggingSummaryHeading));
-    cells.Text(13, A, "Highest Temperature：");
+    cells.Text(13, A, t(kHighestTemperatureTitle));
     cells.Text(13, B, TemperatureText(summary.highest, inputs.unit));
-    cells.Text(13, C, "Average Temperature：");
+    cells.Text(13, C, t(kAverageTemperatureTitle));
     cells.Text(13, D, TemperatureText(summary.average, inputs.unit));
-    cells.Text(13, G, "Start Time：");
+    cells.Text(13, G, t(kStartTimeTitle));
     cells.Text(13, H, ReportDateTime(recording.StartTime()));
-    cells.Text(14, A, "Lowest Temperature：");
+    cells.Text(14, A, t(kLowestTemperatureTitle));
     cells.Text(14, B, TemperatureText(summary.lowest, inputs.unit));
-    cells.Text(14, C, "Data Points：");
+    cells.Text(14, C, t(kDataPointsTitle));
     cells.WholeNumber(14, D, static_cast<double>(recording.record.samples.size()));
-    cells.Text(14, G, "Stop Time：");
+    cells.Text(14, G, t(kStopTimeTitle));
     cells.Text(14, H, ReportDateTime(recording.StopTime()));
 }
 
 void WriteProducts(SheetWriter& cells, const std::vector<ProductRecord>& products) {
     // The unit's head is in lower case here.
-    const char* const heads[] = {title::kProductNumber, title::kProductName,
-                                 title::kSpecification, title::kBatchNumber,
-                                 title::kValidity,      "unit",
-                                 title::kQuantity,      title::kShipmentNumber};
+    const UiText heads[] = {title::kProductNumber, title::kProductName,
+                            title::kSpecification, title::kBatchNumber,
+                            title::kValidity,      VELKA_TEXT("Report", "unit"),
+                            title::kQuantity,      title::kShipmentNumber};
     for (int column = A; column <= H; ++column)
-        cells.Text(19, column, heads[column - A]);
+        cells.Text(19, column, Tr(heads[column - A]));
     for (std::size_t i = 0; i < products.size(); ++i) {
         const ProductRecord& product = products[i];
         const int row = 20 + static_cast<int>(i);
@@ -208,7 +209,7 @@ void WriteProducts(SheetWriter& cells, const std::vector<ProductRecord>& product
 // The picture goes in from memory: a shared file would let two exports at once swap their
 // charts, and would take the name of a file of the user's.
 void InsertChart(lxw_worksheet* sheet, int firstRow, const ChartPixels& chartPixels) {
-    std::string description = kDataChartHeading;
+    std::string description = Tr(kDataChartHeading);
     lxw_image_options options{};
     options.x_scale = static_cast<double>(kPictureColumns * kColumnPixels) / kChartImageWidth;
     options.y_scale = static_cast<double>(kPictureRows * kRowPixels) / kChartImageHeight;
@@ -227,7 +228,7 @@ void WriteSamples(SheetWriter& cells, const Recording& recording,
     for (std::size_t i = 0; i < tableColumnTitles.size(); ++i)
         cells.Text(headRow, A + static_cast<int>(i), tableColumnTitles[i]);
     const int alarmColumn = A + static_cast<int>(tableColumnTitles.size());
-    cells.Text(headRow, alarmColumn, kAlarmColumnTitle);
+    cells.Text(headRow, alarmColumn, Tr(kAlarmColumnTitle));
     const SampleList& samples = recording.record.samples;
     for (std::size_t j = 0; j < samples.size(); ++j) {
         const int row = headRow + 1 + static_cast<int>(j);
@@ -235,7 +236,7 @@ void WriteSamples(SheetWriter& cells, const Recording& recording,
         cells.DateTime(row, B, SampleTime(recording, j));
         cells.Temperature(row, C, samples[j].temperature);
         if (samples[j].alarm != 0)
-            cells.Text(row, alarmColumn, std::string(AlarmWord(samples[j].alarm)));
+            cells.Text(row, alarmColumn, Tr(AlarmWord(samples[j].alarm)));
     }
 }
 
@@ -247,25 +248,26 @@ void WriteAnalysisSheet(lxw_workbook* workbook, const ReportInputs& inputs) {
     if (!analysis)
         return;
     const AnalysisReport report = MakeAnalysisReport(*analysis, recording, inputs.unit);
-    lxw_worksheet* sheet = workbook_add_worksheet(workbook, kAnalysisHeading);
+    const std::string heading = Tr(kAnalysisHeading);
+    lxw_worksheet* sheet = workbook_add_worksheet(workbook, heading.c_str());
     if (sheet == nullptr)
         throw ReportFailure("cannot add the analysis worksheet");
     SheetWriter cells(workbook, sheet);
     // Rule texts are up to about 45 characters; the value texts span B:F.
     Check(worksheet_set_column(sheet, 0, 0, 46, cells.Centred()));
     Check(worksheet_set_column(sheet, 1, LXW_COL_MAX - 1, kColumnWidthCharacters, cells.Centred()));
-    Check(worksheet_merge_range(sheet, 0, 0, 0, 5, kAnalysisHeading, cells.Centred()));
+    Check(worksheet_merge_range(sheet, 0, 0, 0, 5, heading.c_str(), cells.Centred()));
 
     int row = 3;
     for (const AnalysisValueRow& value : report.values) {
-        cells.Text(row, A, std::string(value.title) + "：");
+        cells.Text(row, A, value.title + "：");
         Check(worksheet_merge_range(sheet, SheetWriter::Row(row), 1, SheetWriter::Row(row), 5,
                                     FitToCell(value.value).c_str(), cells.Centred()));
         ++row;
     }
     row += 1;
     for (std::size_t c = 0; c < kAnalysisRuleHeads.size(); ++c)
-        cells.Text(row, A + static_cast<int>(c), kAnalysisRuleHeads[c]);
+        cells.Text(row, A + static_cast<int>(c), Tr(kAnalysisRuleHeads[c]));
     for (const AnalysisRuleRow& rule : report.rules) {
         ++row;
         cells.Text(row, A, rule.rule);
@@ -284,7 +286,7 @@ void WriteAnalysisSheet(lxw_workbook* workbook, const ReportInputs& inputs) {
 // a workbook is the same file whenever it is made from the same record at the same (injected)
 // time.
 void SetProperties(lxw_workbook* workbook, const ReportInputs& inputs) {
-    std::string title = kReportTitle;
+    std::string title = Tr(kReportTitle);
     std::string source = SourceText(inputs.source, inputs.recording.StartTime());
     std::string program = ProgramName("velka");
     lxw_doc_properties properties{};
@@ -311,13 +313,14 @@ void WriteWorkbookFile(const ReportInputs& inputs,
         throw ReportFailure("cannot create the workbook");
     std::unique_ptr<lxw_workbook, WorkbookDeleter> owner(workbook);
     SetProperties(workbook, inputs);
-    lxw_worksheet* sheet = workbook_add_worksheet(workbook, kReportTitle);
+    const std::string title = Tr(kReportTitle);
+    lxw_worksheet* sheet = workbook_add_worksheet(workbook, title.c_str());
     if (sheet == nullptr)
         throw ReportFailure("cannot add the worksheet");
     SheetWriter cells(workbook, sheet);
 
     Check(worksheet_set_column(sheet, 0, LXW_COL_MAX - 1, kColumnWidthCharacters, cells.Centred()));
-    Check(worksheet_merge_range(sheet, 0, 0, 1, 7, kReportTitle, cells.Centred()));
+    Check(worksheet_merge_range(sheet, 0, 0, 1, 7, title.c_str(), cells.Centred()));
     // The first sheet shows the recording in the chosen unit; the analysis sheet works in °C.
     const Recording shown = ShownIn(inputs.recording, inputs.unit);
     WriteSummary(cells, inputs, shown);
@@ -325,7 +328,7 @@ void WriteWorkbookFile(const ReportInputs& inputs,
     WriteProducts(cells, products);
 
     const int n = static_cast<int>(products.size());
-    cells.Text(24 + n, A, kDataChartHeading);
+    cells.Text(24 + n, A, Tr(kDataChartHeading));
     const int pictureRow = 25 + n;
     Check(worksheet_merge_range(sheet, SheetWriter::Row(pictureRow), 0,
                                 SheetWriter::Row(pictureRow + kPictureRows - 1),
@@ -363,14 +366,14 @@ ExportResult ExportExcelReport(const ReportInputs& inputs,
                                const std::vector<std::string>& tableColumnTitles,
                                const std::filesystem::path& reportPath, MessageService& messages) {
     if (inputs.recording.record.samples.empty()) {
-        messages.ShowMessage(kInsertDeviceText, MessageIcon::Warning);
+        messages.ShowMessage(Tr(kInsertDeviceText), MessageIcon::Warning);
         return {ExportStatus::NoSamples, "the record holds no samples"};
     }
     ExportResult result = WriteExcelWorkbook(inputs, tableColumnTitles, reportPath);
     if (result.status == ExportStatus::Saved)
-        messages.ShowMessage("Excel Export Success", MessageIcon::Information);
+        messages.ShowMessage(Tr("Report", "Excel Export Success"), MessageIcon::Information);
     else
-        messages.ShowMessage(std::string(kExcelExportFailedText) + ": " + result.failure,
+        messages.ShowMessage(Tr(kExcelExportFailedText) + ": " + result.failure,
                              MessageIcon::Error);
     return result;
 }

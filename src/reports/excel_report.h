@@ -4,6 +4,7 @@
 
 #include "reports/report_inputs.h"
 #include "services/message_service.h"
+#include "services/translation.h"
 
 #include <filesystem>
 #include <string>
@@ -19,7 +20,7 @@ std::vector<std::string> DefaultTableColumnTitles(TemperatureUnit unit);
 // tableColumnTitles head the sample table (the record table list's columns). The workbook is an
 // Office Open XML file (".xlsx"); the chart picture goes into it from memory. A failed export
 // leaves no file at reportPath (an earlier one stays as it was).
-constexpr const char* kExcelExportFailedText = "Excel Export FAILED";
+inline constexpr UiText kExcelExportFailedText = VELKA_TEXT("Report", "Excel Export FAILED");
 
 ExportResult ExportExcelReport(const ReportInputs& inputs,
                                const std::vector<std::string>& tableColumnTitles,

@@ -2,6 +2,7 @@
 
 #include "analysis/analysis_texts.h"
 #include "audit/audit_log.h"
+#include "chart/chart_texts.h"
 #include "config/settings_titles.h"
 #include "record/alarm_marks.h"
 #include "record/decimal_text.h"
@@ -95,15 +96,15 @@ constexpr double kTableLeft = 40;
 constexpr double kTableSize = 12;
 constexpr double kTableCell = kTableSize / 2;
 struct TableColumn {
-    const char* head;  // the temperature's is followed by the unit's sign
+    UiText head;  // the temperature's is followed by the unit's sign
     int headCell;
     int cell;
     bool rightAligned;
 };
 constexpr TableColumn kTableColumns[] = {
-    {"Number", 1, 4, true},
-    {"Time", 22, 20, false},
-    {"Temperature", 57, 55, false},
+    {VELKA_TEXT("Report", "Number"), 1, 4, true},
+    {VELKA_TEXT("Report", "Time"), 22, 20, false},
+    {VELKA_TEXT("Report", "Temperature"), 57, 55, false},
 };
 
 // The analysis page: titles at the left margin, their values from the middle of the left half;
@@ -160,7 +161,9 @@ public:
         const std::string source = SourceText(inputs_.source, inputs_.recording.StartTime());
         const int pageCount = static_cast<int>(pages_.size());
         for (int i = 0; i < pageCount; ++i)
-            RunningLine(pages_[i], source, StringPrintf("Page %d of %d", i + 1, pageCount));
+            RunningLine(pages_[i], source,
+                        WithArguments(Tr("Report", "Page %1 of %2"),
+                                      {std::to_string(i + 1), std::to_string(pageCount)}));
         HPDF_SetInfoAttr(doc, HPDF_INFO_CREATOR, ProgramName("velka").c_str());
         HPDF_SetInfoAttr(doc, HPDF_INFO_SUBJECT, AsciiInfo(source).c_str());
         Check();
@@ -228,9 +231,10 @@ private:
         const double height = HPDF_Page_GetHeight(page);
 
         SetSize(24);
-        const double titleWidth = canvas_->Width(kReportTitle);
+        const std::string title = Tr(kReportTitle);
+        const double titleWidth = canvas_->Width(title);
         HPDF_Page_BeginText(page);
-        Line(page, (width - titleWidth) * 0.5, height - 50, kReportTitle);
+        Line(page, (width - titleWidth) * 0.5, height - 50, title);
         HPDF_Page_EndText(page);
 
         HPDF_Page_BeginText(page);
@@ -238,12 +242,12 @@ private:
         const double y0 = std::trunc(height - 70);
         const auto u8 = [](const std::u16string& text) { return Utf8FromUtf16(text); };
         // A title, its colon and two tabs before the value.
-        const auto t = [](const char* title) { return std::string(title) + ":\t\t"; };
+        const auto t = [](UiText title) { return Tr(title) + ":\t\t"; };
         const auto n = [](int value) { return std::to_string(value); };
 
         SetSize(10);
         Line(page, width - 240, y0,
-             std::string(kReportDateHeading) + ":" + ReportDateTime(inputs_.clock.Now()));
+             Tr(kReportDateHeading) + ":" + ReportDateTime(inputs_.clock.Now()));
         Line(page, 50, y0 - 15, t(title::kReceivingCompany) + u8(settings.receivingCompany));
         Line(page, 310, y0 - 15, t(title::kDeliveryCompany) + u8(settings.deliveryCompany));
         Line(page, 50, y0 - 30, t(title::kTransportCompany) + u8(settings.transportCompany));
@@ -251,31 +255,32 @@ private:
         Line(page, 50, y0 - 45, t(title::kTransportNumber) + u8(settings.transportNumber));
 
         SetSize(14);
-        Line(page, 50, y0 - 90, std::string(kDeviceInformationHeading) + ":");
+        Line(page, 50, y0 - 90, Tr(kDeviceInformationHeading) + ":");
         SetSize(10);
         Line(page, 50, y0 - 110, t(title::kDeviceSerial) + settings.serialText);
         // The one title with a full-width colon here.
-        Line(page, 350, y0 - 110, std::string(title::kShutdownMode) + "：\t\tManual Button");
+        Line(page, 350, y0 - 110, Tr(title::kShutdownMode) + "：\t\t" + Tr(kManualButtonText));
         Line(page, 50, y0 - 125, t(title::kUpperLimit) + Temperature(settings.upperLimit));
-        Line(page, 200, y0 - 125, t(title::kStartDelay) + n(StartDelayMinutes(settings)) + "min");
+        Line(page, 200, y0 - 125,
+             t(title::kStartDelay) + n(StartDelayMinutes(settings)) + Tr(kMinutesUnit));
         Line(page, 350, y0 - 125,
              t(title::kLogInterval) + n(LogIntervalValue(settings)) +
-                 (LogIntervalInSeconds(settings) ? "sec" : "min"));
+                 Tr(LogIntervalInSeconds(settings) ? kSecondsUnit : kMinutesUnit));
         Line(page, 50, y0 - 140, t(title::kLowerLimit) + Temperature(settings.lowerLimit));
-        Line(page, 200, y0 - 140, t(title::kAlarmDelay) + n(AlarmDelayMinutes(settings)) + "min");
-        Line(page, 350, y0 - 140, t(title::kLogCycle) + n(LogCycleDays(settings)) + "day");
+        Line(page, 200, y0 - 140,
+             t(title::kAlarmDelay) + n(AlarmDelayMinutes(settings)) + Tr(kMinutesUnit));
+        Line(page, 350, y0 - 140, t(title::kLogCycle) + n(LogCycleDays(settings)) + Tr(kDaysUnit));
 
         SetSize(14);
-        Line(page, 50, y0 - 165, std::string(kLoggingSummaryHeading) + ":");
+        Line(page, 50, y0 - 165, Tr(kLoggingSummaryHeading) + ":");
         SetSize(10);
-        Line(page, 50, y0 - 185, "Highest Temperature:\t\t" + Temperature(summary.highest));
-        Line(page, 200, y0 - 185, "Average Temperature:\t\t" + Temperature(summary.average));
-        Line(page, 350, y0 - 185, "Start Time:\t\t" + ReportDateTime(recording.StartTime()));
-        Line(page, 50, y0 - 200, "Lowest Temperature:\t\t" + Temperature(summary.lowest));
+        Line(page, 50, y0 - 185, t(kHighestTemperatureTitle) + Temperature(summary.highest));
+        Line(page, 200, y0 - 185, t(kAverageTemperatureTitle) + Temperature(summary.average));
+        Line(page, 350, y0 - 185, t(kStartTimeTitle) + ReportDateTime(recording.StartTime()));
+        Line(page, 50, y0 - 200, t(kLowestTemperatureTitle) + Temperature(summary.lowest));
         Line(page, 200, y0 - 200,
-             StringPrintf("Data Points:\t\t\t%d",
-                          static_cast<int>(recording.record.samples.size())));
-        Line(page, 350, y0 - 200, "Stop Time:\t\t" + ReportDateTime(recording.StopTime()));
+             t(kDataPointsTitle) + "\t" + std::to_string(recording.record.samples.size()));
+        Line(page, 350, y0 - 200, t(kStopTimeTitle) + ReportDateTime(recording.StopTime()));
         Check();
 
         WriteProductTable(page, y0 - 230);
@@ -287,16 +292,16 @@ private:
     // two lines has them 8 points apart, around the baseline of the heads of one line.
     void WriteProductTable(HPDF_Page page, double yh) {
         SetSize(7);
-        Line(page, 60, yh, "Number");
-        Line(page, 140, yh, "Product Name");
-        Line(page, 240, yh, "Specification Model");
-        Line(page, 340, yh + 4, "Product");
-        Line(page, 340, yh - 4, "Batch Number");
-        Line(page, 390, yh + 4, "Period of");
-        Line(page, 390, yh - 4, "validity");
-        Line(page, 435, yh, "unit");
-        Line(page, 460, yh, "Quantity");
-        Line(page, 495, yh, "Shipment Number");
+        Line(page, 60, yh, Tr(title::kProductNumber));
+        Line(page, 140, yh, Tr(title::kProductName));
+        Line(page, 240, yh, Tr(title::kSpecification));
+        Line(page, 340, yh + 4, Tr("Report", "Product"));
+        Line(page, 340, yh - 4, Tr("Report", "Batch Number"));
+        Line(page, 390, yh + 4, Tr("Report", "Period of"));
+        Line(page, 390, yh - 4, Tr("Report", "validity"));
+        Line(page, 435, yh, Tr("Report", "unit"));
+        Line(page, 460, yh, Tr(title::kQuantity));
+        Line(page, 495, yh, Tr(title::kShipmentNumber));
         const std::vector<ProductRecord>& products = inputs_.recording.settings.products;
         for (std::size_t i = 0; i < products.size(); ++i) {
             const ProductRecord& product = products[i];
@@ -327,7 +332,7 @@ private:
                                                     kChartImageHeight, HPDF_CS_DEVICE_RGB, 8);
         Check();
         SetSize(28);
-        Line(page, 50, 400, kDataChartHeading);
+        Line(page, 50, 400, Tr(kDataChartHeading));
         HPDF_Page_EndText(page);
         HPDF_Page_DrawImage(page, image, 20, 50, static_cast<HPDF_REAL>(width - 40), 340);
     }
@@ -350,7 +355,7 @@ private:
         for (const TableColumn& column : kTableColumns) {
             const bool temperature = &column == &kTableColumns[std::size(kTableColumns) - 1];
             TableCell(page, column.headCell, false, top,
-                      column.head + std::string(temperature ? UnitSign(inputs_.unit) : ""));
+                      Tr(column.head) + std::string(temperature ? UnitSign(inputs_.unit) : ""));
         }
         y = top - kTableRowsStep;
         return page;
@@ -400,22 +405,22 @@ private:
         HPDF_Page_BeginText(page);
         HPDF_Page_SetGrayFill(page, 0);
         SetSize(20);
-        Line(page, kAnalysisLeft, y, kAnalysisHeading);
+        Line(page, kAnalysisLeft, y, Tr(kAnalysisHeading));
         y -= 30;
         SetSize(10);
         for (const AnalysisValueRow& row : report.values) {
-            Line(page, kAnalysisLeft, y, std::string(row.title) + ":");
+            Line(page, kAnalysisLeft, y, row.title + ":");
             Line(page, kAnalysisValueLeft, y, row.value);
             y -= kAnalysisLineStep;
         }
 
         y -= 20;
         SetSize(14);
-        Line(page, kAnalysisLeft, y, "Rules");
+        Line(page, kAnalysisLeft, y, Tr("Analysis", "Rules"));
         y -= 22;
         SetSize(9);
         for (std::size_t c = 1; c < kAnalysisRuleHeads.size(); ++c)
-            Line(page, kRuleColumns[c - 1], y, kAnalysisRuleHeads[c]);
+            Line(page, kRuleColumns[c - 1], y, Tr(kAnalysisRuleHeads[c]));
         y -= 6;
         for (const AnalysisRuleRow& rule : report.rules) {
             y -= kAnalysisLineStep + 4;
@@ -471,15 +476,14 @@ ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::p
 ExportResult ExportPdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath,
                              MessageService& messages) {
     if (inputs.recording.record.samples.empty()) {
-        messages.ShowMessage(kInsertDeviceText, MessageIcon::Warning);
+        messages.ShowMessage(Tr(kInsertDeviceText), MessageIcon::Warning);
         return {ExportStatus::NoSamples, "the record holds no samples"};
     }
     ExportResult result = WritePdfReport(inputs, reportPath);
     if (result.status == ExportStatus::Saved)
-        messages.ShowMessage("PDF save success", MessageIcon::Information);
+        messages.ShowMessage(Tr("Report", "PDF save success"), MessageIcon::Information);
     else
-        messages.ShowMessage(std::string(kPdfSaveFailedText) + ": " + result.failure,
-                             MessageIcon::Error);
+        messages.ShowMessage(Tr(kPdfSaveFailedText) + ": " + result.failure, MessageIcon::Error);
     return result;
 }
 

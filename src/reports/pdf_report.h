@@ -6,6 +6,7 @@
 #include "reports/pdf_font.h"
 #include "reports/report_inputs.h"
 #include "services/message_service.h"
+#include "services/translation.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -16,7 +17,7 @@ namespace velka {
 // Writes the report to reportPath and tells the user: "PDF save success" / "Info",
 // "PDF save FAILED" / "Error", or "Please Insert Device" / "Warning" for an empty record.
 // A failed export leaves no file at reportPath (an earlier one stays as it was).
-constexpr const char* kPdfSaveFailedText = "PDF save FAILED";
+inline constexpr UiText kPdfSaveFailedText = VELKA_TEXT("Report", "PDF save FAILED");
 
 ExportResult ExportPdfReport(const ReportInputs& inputs, const std::filesystem::path& reportPath,
                              MessageService& messages);

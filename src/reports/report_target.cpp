@@ -1,6 +1,7 @@
 #include "reports/report_target.h"
 
 #include "archive/archive_file_name.h"
+#include "services/translation.h"
 #include "storage/file_io.h"
 
 #include <algorithm>
@@ -69,7 +70,7 @@ bool ReplacesExistingFile(const fs::path& path) {
 }
 
 std::string ReplaceQuestion(const fs::path& path) {
-    return MessagePath(path) + " already exists. Replace it?";
+    return WithArguments(Tr("Report", "%1 already exists. Replace it?"), {MessagePath(path)});
 }
 
 }  // namespace velka

@@ -6,6 +6,7 @@
 #include "config/settings_changes.h"
 #include "config/settings_write.h"
 #include "record/local_time.h"
+#include "services/translation.h"
 #include "storage/file_io.h"
 #include "storage/reference_files.h"
 #include "storage/sha256.h"
@@ -18,52 +19,55 @@
 namespace velka {
 namespace {
 
-constexpr const char* kFirstNoticeText = "Detection of device insertion, data reading...";
-constexpr const char* kFirstNoticeCaption = "Data reading";
-constexpr const char* kSecondNoticeText = "Detection of device insertion, Data read completed";
-constexpr const char* kSecondNoticeCaption = "Data read completed";
-constexpr const char* kReadFailedText = "Data read FAILED";
-constexpr const char* kArchiveFailedText = "Archive save FAILED";
-constexpr const char* kEraseFailedText = "Erase FAILED";
-constexpr const char* kLoadFailedText = "Load FAILED";
-constexpr const char* kErasedText = "Data erased";
-constexpr const char* kConnectLoggerText = "Please make sure device is connected correctly";
+constexpr UiText kFirstNoticeText =
+    VELKA_TEXT("Session", "Detection of device insertion, data reading...");
+constexpr UiText kFirstNoticeCaption = VELKA_TEXT("Session", "Data reading");
+constexpr UiText kSecondNoticeText =
+    VELKA_TEXT("Session", "Detection of device insertion, Data read completed");
+constexpr UiText kSecondNoticeCaption = VELKA_TEXT("Session", "Data read completed");
+constexpr UiText kReadFailedText = VELKA_TEXT("Session", "Data read FAILED");
+constexpr UiText kArchiveFailedText = VELKA_TEXT("Session", "Archive save FAILED");
+constexpr UiText kEraseFailedText = VELKA_TEXT("Session", "Erase FAILED");
+constexpr UiText kLoadFailedText = VELKA_TEXT("Session", "Load FAILED");
+constexpr UiText kErasedText = VELKA_TEXT("Session", "Data erased");
+constexpr UiText kConnectLoggerText =
+    VELKA_TEXT("Session", "Please make sure device is connected correctly");
 
 // Why a logger that is there cannot be opened, and what the user can do about it.
 std::string OpenFailureText(const std::string& devicePath, ResultCode result) {
     if (result == kResultLoggerInUse)
-        return kLoggerInUseText;
+        return Tr(kLoggerInUseText);
     std::string reason = DescribeResult(result);
-    std::string remedy = "Plug it in again.";
+    std::string remedy = Tr("Session", "Plug it in again.");
     if (result > kSystemErrorBase) {
         const int errorNumber = static_cast<int>(result - kSystemErrorBase);
         reason = std::strerror(errorNumber);
         if (errorNumber == EACCES || errorNumber == EPERM)
-            remedy = "Install the udev rule (see Help).";
+            remedy = Tr("Session", "Install the udev rule (see Help).");
         else if (errorNumber == EBUSY)
-            remedy = "Close the program that is using it.";
+            remedy = Tr("Session", "Close the program that is using it.");
     }
-    return "The logger at " + MessagePath(devicePath) + " cannot be opened: " + reason + ". " +
-           remedy;
+    return WithArguments(Tr("Session", "The logger at %1 cannot be opened: %2. %3"),
+                         {MessagePath(devicePath), reason, remedy});
 }
 
 // What a failed erase leaves on the logger, by the step it stopped at.
 std::string EraseFailureText(const TransferFailure& failure) {
-    const std::string what =
-        std::string(kEraseFailedText) + ": " + DescribeTransferFailure(failure);
+    const std::string what = Tr(kEraseFailedText) + ": " + DescribeTransferFailure(failure);
     switch (failure.step) {
     case TransferStep::FinalCommand:
-        return what + "; the record was erased and the settings written back";
+        return what + "; " + Tr("Session", "the record was erased and the settings written back");
     case TransferStep::WriteBack:
-        return what + "; the record was erased";
+        return what + "; " + Tr("Session", "the record was erased");
     case TransferStep::EraseSamples:
-        return what + "; the record is partly erased";
+        return what + "; " + Tr("Session", "the record is partly erased");
     case TransferStep::ReadBack:
         // The status block went first: the record's start is gone, its samples are not.
-        return what + "; the status block was cleared, so the record's start time is lost, but "
-                      "its samples are still on the logger";
+        return what + "; " +
+               Tr("Session", "the status block was cleared, so the record's start time is lost, "
+                             "but its samples are still on the logger");
     default:
-        return what + "; nothing on the logger was changed";
+        return what + "; " + Tr("Session", "nothing on the logger was changed");
     }
 }
 
@@ -72,13 +76,13 @@ std::string EraseFailureText(const TransferFailure& failure) {
 // not written: write again".
 std::string WrittenPartsText(const TransferFailure& failure) {
     struct Part {
-        const char* name;
+        UiText name;
         std::size_t first, end;  // image bytes
     };
     static constexpr Part kParts[] = {
-        {"settings and limits", kSettingsBlockOffset, kDeliveryDateOffset},
-        {"transport details", kDeliveryDateOffset, kProductTableOffset},
-        {"product list", kProductTableOffset, kImageSize},
+        {VELKA_TEXT("Session", "settings and limits"), kSettingsBlockOffset, kDeliveryDateOffset},
+        {VELKA_TEXT("Session", "transport details"), kDeliveryDateOffset, kProductTableOffset},
+        {VELKA_TEXT("Session", "product list"), kProductTableOffset, kImageSize},
     };
     // The blocks before the failing one went through.
     const std::size_t writtenEnd =
@@ -86,12 +90,12 @@ std::string WrittenPartsText(const TransferFailure& failure) {
         static_cast<std::size_t>(std::max(failure.block - 1, 0)) * kBlockBytes;
     std::string text;
     for (const Part& part : kParts) {
-        const char* state = writtenEnd >= part.end     ? " written"
-                            : writtenEnd <= part.first ? " not written"
-                                                       : " partly written";
-        text += (text.empty() ? "" : ", ") + std::string(part.name) + state;
+        const std::string state = writtenEnd >= part.end     ? Tr("Session", "%1 written")
+                                  : writtenEnd <= part.first ? Tr("Session", "%1 not written")
+                                                             : Tr("Session", "%1 partly written");
+        text += (text.empty() ? "" : ", ") + WithArguments(state, {Tr(part.name)});
     }
-    return text + ": write again";
+    return WithArguments(Tr("Session", "%1: write again"), {text});
 }
 
 }  // namespace
@@ -145,18 +149,19 @@ void AcquisitionController::ResetForArrival() {
 ResultCode AcquisitionController::ArrivalSequence() {
     ResetForArrival();
     // The read runs while the notice is on screen.
-    messages_.StartTimedNotice(kFirstNoticeText, kFirstNoticeCaption, noticeTimeoutMs_);
+    messages_.StartTimedNotice(Tr(kFirstNoticeText), Tr(kFirstNoticeCaption), noticeTimeoutMs_);
     // The other program that holds the logger archives its record meanwhile: an identical
     // read after it writes nothing.
     const ResultCode result = Acquire(WhenInUse::Wait);
     // A logger that is gone before anything was read, is there but could not be opened or
     // read through must not be reported as read.
     if (result == kResultSuccess)
-        messages_.ShowTimedNotice(kSecondNoticeText, kSecondNoticeCaption, noticeTimeoutMs_);
+        messages_.ShowTimedNotice(Tr(kSecondNoticeText), Tr(kSecondNoticeCaption),
+                                  noticeTimeoutMs_);
     else if (result == kResultNoLogger)
-        messages_.ShowMessage(kConnectLoggerText, MessageIcon::Warning);
+        messages_.ShowMessage(Tr(kConnectLoggerText), MessageIcon::Warning);
     else if (result == kResultLoggerInUse)
-        messages_.ShowMessage(kLoggerInUseText, MessageIcon::Information);
+        messages_.ShowMessage(Tr(kLoggerInUseText), MessageIcon::Information);
     else
         messages_.ShowMessage(AcquireFailureText(result), MessageIcon::Error);
     observer_->HistoryRefreshRequested();
@@ -209,7 +214,7 @@ bool AcquisitionController::LoadStoredImage(const std::filesystem::path& path) {
     // Shown all the same: the user decides what a changed recording is worth.
     if (ChangedSinceArchived(ReadManifest(path.parent_path()).entries, path.filename().string(),
                              image_))
-        messages_.ShowMessage(kChangedRecordingText, MessageIcon::Warning);
+        messages_.ShowMessage(Tr(kChangedRecordingText), MessageIcon::Warning);
     return true;
 }
 
@@ -237,18 +242,18 @@ bool AcquisitionController::ReadStoredImage(const std::filesystem::path& path, L
     if (ReadImageFile(path, into, &error))
         return true;
     if (error != std::errc::no_such_file_or_directory)
-        messages_.ShowMessage(kLoadFailedText + std::string(": ") + DescribeFileError(path, error),
+        messages_.ShowMessage(Tr(kLoadFailedText) + ": " + DescribeFileError(path, error),
                               MessageIcon::Error);
     return false;
 }
 
 std::string AcquisitionController::AcquireFailureText(ResultCode result) const {
     if (result == kResultNoLogger)
-        return kConnectLoggerText;
+        return Tr(kConnectLoggerText);
     if (result == kResultLoggerInUse)
-        return kLoggerInUseText;
+        return Tr(kLoggerInUseText);
     if (link_.LastFailure().step == TransferStep::ReadImage)
-        return std::string(kReadFailedText) + ": " + DescribeResult(result);
+        return Tr(kReadFailedText) + ": " + DescribeResult(result);
     return OpenFailureText(link_.devicePath(), result);
 }
 
@@ -278,7 +283,7 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
     // to write.
     if (pageSettings_.serialText.empty()) {
         lastWriteFailure_ = DescribeResult(kResultNoLogger);
-        messages_.ShowMessage(kConnectLoggerText, MessageIcon::Warning);
+        messages_.ShowMessage(Tr(kConnectLoggerText), MessageIcon::Warning);
         return kResultNoLogger;
     }
 
@@ -286,7 +291,7 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
     // the page shows (after a Load from the history it may be another), its record must be safe
     // in the archive (the new clock would make the next read archive it again as a new
     // recording), and the limits are encoded through its own calibrated table.
-    std::string refusal;
+    SaidText refusal;
     std::string loggerSerial;
     MessageIcon refusalIcon = MessageIcon::Warning;
     ExclusiveLock archiveLock;
@@ -297,13 +302,15 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
             const std::string serialText = SerialText(ReadU32(loggerImage, kSerialNumberOffset));
             loggerSerial = serialText;
             if (serialText != pageSettings_.serialText) {
-                refusal = "The logger plugged in (serial number " + serialText +
-                          ") is not the one these settings are for (serial number " +
-                          pageSettings_.serialText + "), so nothing was written";
+                refusal = Said(VELKA_TEXT("Session",
+                                          "The logger plugged in (serial number %1) is not the "
+                                          "one these settings are for (serial number %2), so "
+                                          "nothing was written"),
+                               {serialText, pageSettings_.serialText});
                 refusalIcon = MessageIcon::Error;
                 return std::nullopt;
             }
-            if (!MayChange(loggerImage, archiveLock, "nothing was written", refusal))
+            if (!MayChange(loggerImage, archiveLock, ChangeKind::Write, refusal))
                 return std::nullopt;
             LoggerImage written = loggerImage;
             const ReferenceTable table =
@@ -316,9 +323,10 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
     archiveLock.Release();
 
     if (result == kResultWriteRefused) {
-        RecordAudit("write-settings-refused", {{"serial", loggerSerial}, {"reason", refusal}});
-        lastWriteFailure_ = refusal;
-        messages_.ShowMessage(refusal, refusalIcon);
+        RecordAudit("write-settings-refused",
+                    {{"serial", loggerSerial}, {"reason", refusal.english}});
+        lastWriteFailure_ = refusal.shown;
+        messages_.ShowMessage(refusal.shown, refusalIcon);
         return result;
     }
     if (result != kResultSuccess) {
@@ -333,7 +341,7 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
             lastWriteFailure_ = DescribeResult(result);
     }
     if (result == kResultLoggerInUse) {
-        messages_.ShowMessage(kLoggerInUseText, MessageIcon::Error);
+        messages_.ShowMessage(Tr(kLoggerInUseText), MessageIcon::Error);
         return result;
     }
     if (result == kResultSuccess) {
@@ -373,18 +381,18 @@ void AcquisitionController::SetUnit(TemperatureUnit unit) {
 }
 
 EraseOutcome AcquisitionController::HandleEraseRequest() {
-    std::string refusal;
+    SaidText refusal;
     ExclusiveLock archiveLock;
     std::filesystem::path archivedCopy;
     const EraseOutcome outcome = link_.EraseRecord(image_, [&](const LoggerImage& loggerImage) {
-        return MayChange(loggerImage, archiveLock, "it was not erased", refusal, &archivedCopy);
+        return MayChange(loggerImage, archiveLock, ChangeKind::Erase, refusal, &archivedCopy);
     });
     // Other programs may change the archive again before anyone reads the outcome.
     archiveLock.Release();
     // The logger's own serial number: the image read from it for the erase.
     const std::string serial = SerialText(ReadU32(image_, kSerialNumberOffset));
     if (outcome.opened && outcome.refused)
-        RecordAudit("erase-refused", {{"serial", serial}, {"reason", refusal}});
+        RecordAudit("erase-refused", {{"serial", serial}, {"reason", refusal.english}});
     if (outcome.opened && !outcome.refused && outcome.result == kResultSuccess) {
         const std::optional<std::string> digest =
             archivedCopy.empty() ? std::nullopt : Sha256HexOfFile(archivedCopy);
@@ -399,41 +407,52 @@ EraseOutcome AcquisitionController::HandleEraseRequest() {
         LoadSettingsFromImage();
         DecodeRecord();
         LoadProducts();
-        messages_.ShowMessage(archivedCopy.empty() ? std::string(kErasedText)
-                                                   : std::string(kErasedText) +
-                                                         "; the record is kept in the archive as " +
-                                                         MessagePath(archivedCopy),
-                              MessageIcon::Information);
+        messages_.ShowMessage(
+            archivedCopy.empty()
+                ? Tr(kErasedText)
+                : WithArguments(Tr("Session", "%1; the record is kept in the archive as %2"),
+                                {Tr(kErasedText), MessagePath(archivedCopy)}),
+            MessageIcon::Information);
     }
     if (!outcome.opened && outcome.result == kResultNoLogger)
-        messages_.ShowMessage(kConnectLoggerText, MessageIcon::Warning);
+        messages_.ShowMessage(Tr(kConnectLoggerText), MessageIcon::Warning);
     else if (!outcome.opened)
         messages_.ShowMessage(OpenFailureText(link_.devicePath(), outcome.result),
                               MessageIcon::Error);
     else if (outcome.refused)
-        messages_.ShowMessage(refusal, MessageIcon::Warning);
+        messages_.ShowMessage(refusal.shown, MessageIcon::Warning);
     else if (outcome.result != kResultSuccess)
         messages_.ShowMessage(EraseFailureText(outcome.failure), MessageIcon::Error);
     return outcome;
 }
 
 bool AcquisitionController::MayChange(const LoggerImage& loggerImage, ExclusiveLock& archiveLock,
-                                      const std::string& notDone, std::string& refusal,
+                                      ChangeKind change, SaidText& refusal,
                                       std::filesystem::path* archivedCopy) const {
     const std::size_t samples = CountSamplesBeforeZero(UnpackSampleRegion(loggerImage));
     if (samples == 0)
         return true;
-    const std::string held = "The logger holds " + std::to_string(samples) + " samples";
+    const bool write = change == ChangeKind::Write;
+    const std::string held = std::to_string(samples);
     if (ReadU32(loggerImage, kClockSetTimeOffset) == 0) {
-        refusal = held + " that cannot be archived (it was never set up), so " + notDone;
+        refusal = Said(
+            write ? VELKA_TEXT("Session", "The logger holds %1 samples that cannot be archived "
+                                          "(it was never set up), so nothing was written")
+                  : VELKA_TEXT("Session", "The logger holds %1 samples that cannot be archived "
+                                          "(it was never set up), so it was not erased"),
+            {held});
         return false;
     }
     const std::filesystem::path folder = dataRoot_.DataDirectory();
     archiveLock = LockArchiveFolder(folder, lockWait_);
     // No archive folder holds no copy either: that refusal follows below.
     if (!archiveLock.Held() && archiveLock.Error() != std::errc::no_such_file_or_directory) {
-        refusal = held + " whose archived copy cannot be checked (" +
-                  DescribeArchiveLockFailure(folder, archiveLock) + "), so " + notDone;
+        refusal = Said(
+            write ? VELKA_TEXT("Session", "The logger holds %1 samples whose archived copy cannot "
+                                          "be checked (%2), so nothing was written")
+                  : VELKA_TEXT("Session", "The logger holds %1 samples whose archived copy cannot "
+                                          "be checked (%2), so it was not erased"),
+            {held, DescribeArchiveLockFailure(folder, archiveLock)});
         return false;
     }
     if (const std::optional<std::filesystem::path> copy = FindArchivedCopy(folder, loggerImage)) {
@@ -441,8 +460,14 @@ bool AcquisitionController::MayChange(const LoggerImage& loggerImage, ExclusiveL
             *archivedCopy = *copy;
         return true;
     }
-    refusal = held + " that are not in the archive, so " + notDone +
-              ". Plug it in again to archive them first";
+    refusal = Said(
+        write ? VELKA_TEXT("Session", "The logger holds %1 samples that are not in the archive, "
+                                      "so nothing was written. Plug it in again to archive them "
+                                      "first")
+              : VELKA_TEXT("Session", "The logger holds %1 samples that are not in the archive, "
+                                      "so it was not erased. Plug it in again to archive them "
+                                      "first"),
+        {held});
     return false;
 }
 
@@ -482,15 +507,16 @@ void AcquisitionController::ArchiveImage() {
     const std::filesystem::path folder = dataRoot_.DataDirectory();
     if (!OpenArchive()) {
         lastArchive_ = {ArchiveOutcome::Status::Failed, NumberedArchivePath(folder, image_, 1),
-                        std::string(kArchiveFailedText) + ": the archive folder " +
-                            MessagePath(folder) + " cannot be created"};
+                        Tr(kArchiveFailedText) + ": " +
+                            WithArguments(Tr("Session", "the archive folder %1 cannot be created"),
+                                          {MessagePath(folder)})};
         return;
     }
     const ArchiveStoreResult stored = StoreInArchive(folder, image_, lockWait_, &audit_);
     lastArchive_.path = stored.path;
     if (stored.status == ArchiveStoreResult::Status::Failed) {
         lastArchive_.status = ArchiveOutcome::Status::Failed;
-        lastArchive_.failure = std::string(kArchiveFailedText) + ": " + stored.failure;
+        lastArchive_.failure = Tr(kArchiveFailedText) + ": " + stored.failure;
         return;
     }
     lastArchive_.status = ArchiveOutcome::Status::Saved;

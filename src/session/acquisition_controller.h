@@ -14,6 +14,7 @@
 #include "record/temperature_unit.h"
 #include "services/clock.h"
 #include "services/message_service.h"
+#include "services/translation.h"
 #include "session/session_observer.h"
 #include "storage/data_root.h"
 #include "storage/reference_files.h"
@@ -206,11 +207,11 @@ private:
     void ArchiveImage();
     void ReportArchiveFailure();
     // The rule before the erase and the settings write change a logger: what it holds is in
-    // the archive byte for byte, or it holds no samples. `notDone` ends the refusal.
-    // `archivedCopy`, when given, is set to the copy that was found.
-    bool MayChange(const LoggerImage& loggerImage, ExclusiveLock& archiveLock,
-                   const std::string& notDone, std::string& refusal,
-                   std::filesystem::path* archivedCopy = nullptr) const;
+    // the archive byte for byte, or it holds no samples. The refusal says which change was not
+    // made. `archivedCopy`, when given, is set to the copy that was found.
+    enum class ChangeKind { Write, Erase };
+    bool MayChange(const LoggerImage& loggerImage, ExclusiveLock& archiveLock, ChangeKind change,
+                   SaidText& refusal, std::filesystem::path* archivedCopy = nullptr) const;
     void DecodeRecord();
     void LoadProducts();
 

@@ -4,6 +4,8 @@
 // (UTC) and what the signature means, and a signature over the whole document that any PDF
 // reader verifies.
 
+#include "services/translation.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -12,7 +14,7 @@
 
 namespace velka {
 
-inline constexpr const char* kSigningFailedText = "Signing FAILED";
+inline constexpr UiText kSigningFailedText = VELKA_TEXT("Signing", "Signing FAILED");
 
 // The meanings the window offers; any text may be given.
 inline const std::vector<std::string> kSignatureMeanings = {"Reviewed", "Released for use",

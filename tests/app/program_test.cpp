@@ -142,7 +142,7 @@ TEST(SingleInstance, ASecondCopyOnlyWarnsAndTheFirstRunsOn) {
     AppEnvironment secondEnvironment = AppEnvironment::OfProcess();
     EXPECT_EQ(RunVelka(second, secondEnvironment, messages), 0);
     EXPECT_EQ(messages.shown, (std::vector<testing::ShownMessage>{
-                                  {kAlreadyRunningText, "Warning", MessageIcon::Warning}}));
+                                  {kAlreadyRunningText.source, "Warning", MessageIcon::Warning}}));
     EXPECT_FALSE(std::filesystem::exists(dir / "second.ini"));
     EXPECT_FALSE(std::filesystem::exists(dir / "second"));
     EXPECT_TRUE(first.Running());

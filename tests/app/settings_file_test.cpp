@@ -89,12 +89,13 @@ TEST(AppSettings, OneKeyGivenTheOthersDefaultAndAllWrittenInOrder) {
     EXPECT_EQ(settings, expected);
 
     ASSERT_FALSE(SaveAppSettings(config, settings));
-    EXPECT_EQ(ReadText(config),
-              "[Velka]\nShow infomation timeout=5000\nCheck WP Enable=0\n"
-              "Product Info=" +
-                  expected.productInfo + "\nCompany Info=" + expected.companyInfo +
-                  "\nMKT Activation Energy=83.144\nAlarm Profile=logger\nTemperature Unit=C\n"
-                  "Signing Certificate=\nSigning Database=\n");
+    EXPECT_EQ(
+        ReadText(config),
+        "[Velka]\nShow infomation timeout=5000\nCheck WP Enable=0\n"
+        "Product Info=" +
+            expected.productInfo + "\nCompany Info=" + expected.companyInfo +
+            "\nMKT Activation Energy=83.144\nAlarm Profile=logger\nTemperature Unit=C\nLanguage=\n"
+            "Signing Certificate=\nSigning Database=\n");
     EXPECT_EQ(LoadAppSettings(config), settings);
     // The product's own texts, the version from the one version of the project.
     EXPECT_EQ(expected.productInfo, "Velka temperature data logger software");

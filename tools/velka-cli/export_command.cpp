@@ -106,7 +106,7 @@ int RunExport(const Arguments& arguments, Context& context) {
     const KeptFiles kept{context.dataRoot, context.referenceFolder, context.settingsFile};
     CheckExportTargets(imagePath, targets, kept, arguments.Flag("--force"));
     if ((pdfPath || workbookPath) && recording.record.samples.empty())
-        throw CommandFailure{std::string("velka-cli export: ") + kInsertDeviceText +
+        throw CommandFailure{std::string("velka-cli export: ") + Tr(kInsertDeviceText) +
                              ": the record holds no samples"};
     if (const PdfFontSearch fonts = pdfPath ? FindPdfFonts() : PdfFontSearch{};
         !fonts.missing.empty())

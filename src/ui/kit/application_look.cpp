@@ -3,6 +3,7 @@
 #include "chart/sans_font.h"
 #include "services/numeric_locale.h"
 #include "ui/kit/skin_bitmaps.h"
+#include "ui/kit/ui_text.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -107,16 +108,16 @@ void ApplyApplicationLook(QApplication& application) {
 
 void SetStandardButtonTexts(QMessageBox& box) {
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
-        ok->setText(QStringLiteral("OK"));
+        ok->setText(TrQ("MessageBox", "OK"));
     }
     if (QAbstractButton* cancel = box.button(QMessageBox::Cancel)) {
-        cancel->setText(QStringLiteral("Cancel"));
+        cancel->setText(TrQ("MessageBox", "Cancel"));
     }
     if (QAbstractButton* yes = box.button(QMessageBox::Yes)) {
-        yes->setText(QStringLiteral("Yes"));
+        yes->setText(TrQ("MessageBox", "Yes"));
     }
     if (QAbstractButton* no = box.button(QMessageBox::No)) {
-        no->setText(QStringLiteral("No"));
+        no->setText(TrQ("MessageBox", "No"));
     }
 }
 

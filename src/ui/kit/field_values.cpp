@@ -1,5 +1,7 @@
 #include "ui/kit/field_values.h"
 
+#include "services/translation.h"
+
 #include <QLineEdit>
 #include <charconv>
 #include <cmath>
@@ -7,10 +9,10 @@
 namespace velka {
 namespace {
 
-constexpr const char* kEnterIntegerText = "Enter an integer.";
-constexpr const char* kEnterNumberText = "Enter a number.";
+constexpr UiText kEnterIntegerText = VELKA_TEXT("Fields", "Enter an integer.");
+constexpr UiText kEnterNumberText = VELKA_TEXT("Fields", "Enter a number.");
 
-void Refuse(QLineEdit& field, const char* text, MessageService& messages) {
+void Refuse(QLineEdit& field, const std::string& text, MessageService& messages) {
     messages.ShowMessage(text, MessageIcon::Warning);
     field.setFocus(Qt::OtherFocusReason);
     field.selectAll();
@@ -64,7 +66,7 @@ QString NumberText(double value) {
 bool ReadIntegerField(QLineEdit& field, std::int32_t& value, MessageService& messages) {
     const std::optional<std::int32_t> typed = ParseIntegerText(field.text());
     if (!typed) {
-        Refuse(field, kEnterIntegerText, messages);
+        Refuse(field, Tr(kEnterIntegerText), messages);
         return false;
     }
     value = *typed;
@@ -74,7 +76,7 @@ bool ReadIntegerField(QLineEdit& field, std::int32_t& value, MessageService& mes
 bool ReadNumberField(QLineEdit& field, double& value, MessageService& messages) {
     const std::optional<double> typed = ParseNumberText(field.text());
     if (!typed) {
-        Refuse(field, kEnterNumberText, messages);
+        Refuse(field, Tr(kEnterNumberText), messages);
         return false;
     }
     value = *typed;

@@ -1,5 +1,7 @@
 #include "ui/kit/page_controls.h"
 
+#include "ui/kit/ui_text.h"
+
 #include <QDateTimeEdit>
 #include <QGroupBox>
 #include <QLabel>
@@ -87,7 +89,7 @@ QLineEdit* PlacePageCount(QWidget& page, const QRect& geometry) {
     PlaceWhiteLabel(page, QStringLiteral("/"),
                     {geometry.x() - 7, geometry.y() + 4, 10, geometry.height()});
     QLineEdit* field = PlaceEdit(page, geometry, "pageCount", true);
-    field->setAccessibleName(QStringLiteral("Page count"));
+    field->setAccessibleName(TrQ("Pages", "Page count"));
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     return field;
@@ -101,8 +103,8 @@ QLabel* PlaceLabel(QWidget& page, const QString& text, const QRect& geometry,
     return label;
 }
 
-QString RequiredTitle(const char* title) {
-    return QLatin1String("*") + QLatin1String(title);
+QString RequiredTitle(UiText title) {
+    return QLatin1String("*") + TrQ(title);
 }
 
 QLabel* PlaceWhiteLabel(QWidget& page, const QString& text, const QRect& geometry) {

@@ -3,6 +3,8 @@
 // the page's picture, text fields that keep to a length, and the date pickers with their
 // conversions to and from seconds since 1970.
 
+#include "services/translation.h"
+
 #include <QRect>
 #include <QString>
 #include <cstdint>
@@ -46,7 +48,7 @@ QLineEdit* PlacePageCount(QWidget& page, const QRect& geometry);
 QLabel* PlaceLabel(QWidget& page, const QString& text, const QRect& geometry,
                    Qt::Alignment alignment = Qt::AlignRight);
 // A required field's label: its title marked with a "*".
-QString RequiredTitle(const char* title);
+QString RequiredTitle(UiText title);
 // Labels, radio buttons and group boxes on the archive pages' picture are written in white,
 // their type made small enough for the text to be read whole.
 QLabel* PlaceWhiteLabel(QWidget& page, const QString& text, const QRect& geometry);

@@ -1,5 +1,7 @@
 #include "ui/kit/popup_dialog.h"
 
+#include "ui/kit/ui_text.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -61,7 +63,7 @@ QStringList NameFiltersFromFilterList(const QString& filterList) {
 
 std::optional<QString> ChooseSaveFileWithDialog(QWidget* parent, const SaveFileQuestion& question) {
     QFileDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Save As"));
+    dialog.setWindowTitle(TrQ("SaveDialog", "Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // Asking before an existing file is replaced is QFileDialog's default; stated here because
@@ -85,12 +87,12 @@ std::optional<QString> ChooseSaveFileWithDialog(QWidget* parent, const SaveFileQ
 
 CPopupDlg::CPopupDlg(QWidget* parent, SaveFileChooser chooser)
     : QDialog(parent), chooser_(std::move(chooser)), pathField_(new QLineEdit(this)),
-      browseButton_(new QPushButton(QStringLiteral("Browser"), this)),
-      saveButton_(new QPushButton(QStringLiteral("Save"), this)) {
-    setWindowTitle(QStringLiteral("Save"));
+      browseButton_(new QPushButton(TrQ("SaveDialog", "Browser"), this)),
+      saveButton_(new QPushButton(TrQ("SaveDialog", "Save"), this)) {
+    setWindowTitle(TrQ("SaveDialog", "Save"));
     setModal(true);
 
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancelButton = new QPushButton(TrQ("SaveDialog", "Cancel"), this);
     // Enter confirms, whichever control has the focus; only a click browses.
     saveButton_->setDefault(true);
     browseButton_->setAutoDefault(false);
@@ -118,7 +120,7 @@ void CPopupDlg::showEvent(QShowEvent* event) {
     // coming back after its window was minimised) keeps what the user typed.
     if (!event->spontaneous()) {
         pathField_->setText(filePath_);
-        saveButton_->setText(saveCaption_.isEmpty() ? QStringLiteral("Save") : saveCaption_);
+        saveButton_->setText(saveCaption_.isEmpty() ? TrQ("SaveDialog", "Save") : saveCaption_);
         pathField_->setFocus();
     }
     QDialog::showEvent(event);

@@ -1,6 +1,7 @@
 #include "ui/models/history_table_model.h"
 
 #include "archive/archive_manifest.h"
+#include "services/translation.h"
 
 #include <QColor>
 
@@ -48,8 +49,9 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
         return row.changedSinceArchived ? QVariant(QColor(200, 0, 0)) : QVariant();
     case Qt::ToolTipRole:
-        return row.changedSinceArchived ? QVariant(QString::fromUtf8(kChangedRecordingText))
-                                        : QVariant();
+        return row.changedSinceArchived
+                   ? QVariant(QString::fromStdString(Tr(kChangedRecordingText)))
+                   : QVariant();
     case ItemDataRole:
         return QVariant::fromValue(static_cast<qulonglong>(row.itemData));
     case Qt::CheckStateRole:

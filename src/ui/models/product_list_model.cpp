@@ -106,7 +106,8 @@ QVariant ProductListModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kProductColumns[section].heading);
+        return (section == 0 ? QStringLiteral("     ") : QString()) +
+               QString::fromStdString(Tr(kProductColumns[section].heading));
     return {};
 }
 

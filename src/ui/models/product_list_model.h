@@ -3,6 +3,7 @@
 // columns, a check box in the first, at most one row ticked, each row carrying its product's id.
 // The model is rebuilt whole after every change of the list, which leaves no row ticked.
 
+#include "config/settings_titles.h"
 #include "record/product_record.h"
 
 #include <QAbstractTableModel>
@@ -13,20 +14,16 @@
 namespace velka {
 
 struct ProductColumn {
-    const char* heading;
+    UiText heading;
     int widthPixels;
 };
 
-// The headings and widths of the eight columns (the five leading spaces of "     Number" leave
-// room for the check box).
-inline constexpr ProductColumn kProductColumns[] = {{"     Number", 100},
-                                                    {"Product Name", 150},
-                                                    {"Specification Model", 150},
-                                                    {"Product Batch Number", 100},
-                                                    {"Period of validity", 80},
-                                                    {"Unit", 80},
-                                                    {"Quantity", 80},
-                                                    {"Shipment Number", 120}};
+// The headings and widths of the eight columns (the first heading is shown after five spaces,
+// which leave room for the check box).
+inline constexpr ProductColumn kProductColumns[] = {
+    {title::kProductNumber, 100}, {title::kProductName, 150},   {title::kSpecification, 150},
+    {title::kBatchNumber, 100},   {title::kValidity, 80},       {title::kUnit, 80},
+    {title::kQuantity, 80},       {title::kShipmentNumber, 120}};
 
 class ProductListModel final : public QAbstractTableModel {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #include "ui/kit/page_background.h"
 #include "ui/kit/page_geometry.h"
 #include "ui/kit/skin_button.h"
+#include "ui/kit/ui_text.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -50,7 +51,7 @@ PlotRect PlotRectOfFrame(const QRect& frame) {
 // The texts end their lines with CR LF; the edit wants bare line feeds and no empty last line.
 QString DisplayText(const std::string& text) {
     QString display = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    display.replace(TrQ("ChartPage", "\r\n"), TrQ("ChartPage", "\n"));
     if (display.endsWith(QLatin1Char('\n')))
         display.chop(1);
     return display;
@@ -79,18 +80,18 @@ struct ZoomButton {
     int left;
     int normalBitmap;
     int downBitmap;
-    const char* tooltip;
+    UiText tooltip;
     bool (*operation)(LogSummary& summary, std::size_t sampleCount);
 };
 
 constexpr ZoomButton kZoomButtons[] = {
-    {270, 166, 167, "Lateral Reduction", &LateralReduction},
-    {350, 160, 161, "Lateral Magnification",
+    {270, 166, 167, VELKA_TEXT("ChartPage", "Lateral Reduction"), &LateralReduction},
+    {350, 160, 161, VELKA_TEXT("ChartPage", "Lateral Magnification"),
      [](LogSummary& summary, std::size_t) { return LateralMagnification(summary); }},
-    {430, 168, 169, "Overall Magnification",
+    {430, 168, 169, VELKA_TEXT("ChartPage", "Overall Magnification"),
      [](LogSummary& summary, std::size_t) { return OverallMagnification(summary); }},
-    {510, 170, 171, "Overall Reduction", &OverallReduction},
-    {590, 174, 173, "Restore", &RestoreView},
+    {510, 170, 171, VELKA_TEXT("ChartPage", "Overall Reduction"), &OverallReduction},
+    {590, 174, 173, VELKA_TEXT("ChartPage", "Restore"), &RestoreView},
 };
 
 }  // namespace
@@ -100,10 +101,10 @@ CDlgGraph::CDlgGraph(AcquisitionController& session, SessionNotifier& notifier, 
     setFixedSize(kPageSize);
     setMouseTracking(true);
 
-    MakeLabel(this, QLatin1String(kDeviceInformationHeading) + QStringLiteral("："),
+    MakeLabel(this, TrQ(kDeviceInformationHeading) + TrQ("ChartPage", "："),
               QRect(kTextLeft, 6, kTextWidth, 18));
     deviceInformation_ = MakeTextField(this, QRect(kTextLeft, 26, kTextWidth, 58));
-    MakeLabel(this, QLatin1String(kLoggingSummaryHeading) + QStringLiteral("："),
+    MakeLabel(this, TrQ(kLoggingSummaryHeading) + TrQ("ChartPage", "："),
               QRect(kTextLeft, 90, kTextWidth, 18));
     loggingSummary_ = MakeTextField(this, QRect(kTextLeft, 110, kTextWidth, kSummaryHeight));
 
@@ -157,7 +158,7 @@ void CDlgGraph::AddZoomButtons() {
         auto* button = new CxSkinButton(this);
         button->ApplySkin(spec.normalBitmap, spec.downBitmap, spec.normalBitmap, spec.normalBitmap,
                           spec.normalBitmap, false);
-        button->SetTipText(QString::fromUtf8(spec.tooltip));
+        button->SetTipText(TrQ(spec.tooltip));
         button->setGeometry(spec.left, kZoomButtonTop, kZoomButtonSize, kZoomButtonSize);
         // Tab reaches the zoom buttons, Space presses them; a click takes no focus.
         button->setFocusPolicy(Qt::TabFocus);
@@ -168,24 +169,24 @@ void CDlgGraph::AddZoomButtons() {
 }
 
 void CDlgGraph::AddAnalysisChoosers() {
-    MakeLabel(this, QStringLiteral("Alarm Profile："),
+    MakeLabel(this, TrQ("ChartPage", "Alarm Profile："),
               QRect(kProfileChooser.left(), kChooserLabelTop, kProfileChooser.width(), 18));
     alarmProfile_ = new QComboBox(this);
     alarmProfile_->setGeometry(kProfileChooser);
-    alarmProfile_->setAccessibleName(QStringLiteral("Alarm Profile"));
+    alarmProfile_->setAccessibleName(TrQ("ChartPage", "Alarm Profile"));
     for (const std::string& name : AlarmProfileNames())
         alarmProfile_->addItem(QString::fromStdString(AlarmProfileTitle(name)),
                                QString::fromStdString(name));
 
-    MakeLabel(this, QStringLiteral("MKT Activation Energy："),
+    MakeLabel(this, TrQ("ChartPage", "MKT Activation Energy："),
               QRect(kEnergyChooser.left(), kChooserLabelTop, kEnergyChooser.width(), 18));
     activationEnergy_ = new QDoubleSpinBox(this);
     activationEnergy_->setGeometry(kEnergyChooser);
-    activationEnergy_->setAccessibleName(QStringLiteral("MKT Activation Energy"));
+    activationEnergy_->setAccessibleName(TrQ("ChartPage", "MKT Activation Energy"));
     activationEnergy_->setRange(kLowestActivationEnergy, kHighestActivationEnergy);
     activationEnergy_->setDecimals(3);
     activationEnergy_->setSingleStep(1.0);
-    activationEnergy_->setSuffix(QStringLiteral(" kJ/mol"));
+    activationEnergy_->setSuffix(TrQ("ChartPage", " kJ/mol"));
     // A value typed in counts once it is complete (Enter or leaving the field), not at every key.
     activationEnergy_->setKeyboardTracking(false);
 

@@ -1,6 +1,7 @@
 #include "ui/pages/history_page.h"
 
 #include "archive/queued_delivery.h"
+#include "chart/chart_texts.h"
 #include "config/settings_titles.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
@@ -11,6 +12,7 @@
 #include "ui/kit/page_controls.h"
 #include "ui/kit/page_geometry.h"
 #include "ui/kit/row_copy.h"
+#include "ui/kit/ui_text.h"
 
 #include <QButtonGroup>
 #include <QDateTimeEdit>
@@ -28,14 +30,14 @@ namespace {
 
 struct QueryRadio {
     HistoryQueryMode mode;
-    const char* text;
+    UiText text;
     QRect geometry;
     const char* name;
 };
 
 constexpr QueryRadio kQueryRadios[] = {
-    {HistoryQueryMode::StartTime, "Start Time", {35, 565, 100, 22}, "startTimeQuery"},
-    {HistoryQueryMode::StopTime, "Stop Time", {35, 595, 100, 22}, "stopTimeQuery"},
+    {HistoryQueryMode::StartTime, kStartTimeTitle, {35, 565, 100, 22}, "startTimeQuery"},
+    {HistoryQueryMode::StopTime, kStopTimeTitle, {35, 595, 100, 22}, "stopTimeQuery"},
     {HistoryQueryMode::DeliveryDate, title::kDeliveryDate, {35, 625, 100, 22}, "deliveryDateQuery"},
     {HistoryQueryMode::DeviceSerial,
      title::kDeviceSerial,
@@ -90,11 +92,11 @@ CDlgStatistics::~CDlgStatistics() = default;
 
 void CDlgStatistics::CreateControls() {
     QWidget& page = *this;
-    PlaceGroupBox(page, QStringLiteral("Query"), {20, 540, 680, 120});
+    PlaceGroupBox(page, TrQ("HistoryPage", "Query"), {20, 540, 680, 120});
 
     list_ = new CLineColorList(this);
     list_->setObjectName(QStringLiteral("historyList"));
-    list_->setAccessibleName(QStringLiteral("Recordings"));
+    list_->setAccessibleName(TrQ("HistoryPage", "Recordings"));
     list_->setGeometry(20, 40, 820, 460);
     list_->setModel(&model_);
     list_->horizontalHeader()->setSectionsClickable(true);
@@ -113,23 +115,22 @@ void CDlgStatistics::CreateControls() {
     scanProgressLabel_ = PlaceWhiteLabel(page, QString(), {20, 14, 400, 20});
     scanProgressLabel_->setObjectName(QStringLiteral("scanProgress"));
 
-    loadButton_ = PlaceButton(page, QStringLiteral("Load"), {30, 508, 70, 26}, "load");
-    homeButton_ = PlaceButton(page, QStringLiteral("<< Home page"), {160, 508, 70, 26}, "home");
+    loadButton_ = PlaceButton(page, TrQ("HistoryPage", "Load"), {30, 508, 70, 26}, "load");
+    homeButton_ = PlaceButton(page, TrQ("HistoryPage", "<< Home page"), {160, 508, 70, 26}, "home");
     previousButton_ =
-        PlaceButton(page, QStringLiteral("< Previous page"), {240, 508, 70, 26}, "previous");
-    nextButton_ = PlaceButton(page, QStringLiteral("Next page >"), {320, 508, 70, 26}, "next");
-    lastButton_ = PlaceButton(page, QStringLiteral("Last page >>"), {400, 508, 70, 26}, "last");
+        PlaceButton(page, TrQ("HistoryPage", "< Previous page"), {240, 508, 70, 26}, "previous");
+    nextButton_ = PlaceButton(page, TrQ("HistoryPage", "Next page >"), {320, 508, 70, 26}, "next");
+    lastButton_ = PlaceButton(page, TrQ("HistoryPage", "Last page >>"), {400, 508, 70, 26}, "last");
     pageNumberEdit_ = PlaceEdit(page, {500, 510, 40, 22}, "pageNumber", true);
-    pageNumberEdit_->setAccessibleName(QStringLiteral("Page number"));
+    pageNumberEdit_->setAccessibleName(TrQ("HistoryPage", "Page number"));
     pageCountEdit_ = PlacePageCount(page, {550, 510, 40, 22});
-    goButton_ = PlaceButton(page, QStringLiteral("Go"), {600, 510, 30, 22}, "go");
+    goButton_ = PlaceButton(page, TrQ("HistoryPage", "Go"), {600, 510, 30, 22}, "go");
     UseOneFontSize({homeButton_, previousButton_, nextButton_, lastButton_});
 
     queryModeGroup_ = new QButtonGroup(this);
     std::vector<QWidget*> radios;
     for (const QueryRadio& radio : kQueryRadios) {
-        QRadioButton* button =
-            PlaceRadio(page, QString::fromUtf8(radio.text), radio.geometry, radio.name);
+        QRadioButton* button = PlaceRadio(page, TrQ(radio.text), radio.geometry, radio.name);
         queryModeGroup_->addButton(button, static_cast<int>(radio.mode));
         radios.push_back(button);
     }
@@ -137,16 +138,16 @@ void CDlgStatistics::CreateControls() {
     UseOneFontSize(radios);
     scanGatedControls_ = radios;
 
-    PlaceWhiteLabel(page, QStringLiteral("Start Query Time："), {135, 554, 100, 16});
+    PlaceWhiteLabel(page, TrQ("HistoryPage", "Start Query Time："), {135, 554, 100, 16});
     fromPicker_ = PlacePicker(page, {140, 570, 160, 25}, "queryFrom");
-    PlaceWhiteLabel(page, QStringLiteral("End Query Time："), {135, 600, 100, 16});
+    PlaceWhiteLabel(page, TrQ("HistoryPage", "End Query Time："), {135, 600, 100, 16});
     toPicker_ = PlacePicker(page, {140, 616, 160, 25}, "queryTo");
     filterEdit_ = PlaceEdit(page, {450, 590, 150, 25}, "filter");
-    filterEdit_->setAccessibleName(QStringLiteral("Query text"));
+    filterEdit_->setAccessibleName(TrQ("HistoryPage", "Query text"));
     for (QWidget* field : std::initializer_list<QWidget*>{fromPicker_, toPicker_, filterEdit_})
         field->installEventFilter(this);
-    queryButton_ = PlaceButton(page, QStringLiteral("Query"), {600, 560, 80, 40}, "query");
-    cancelButton_ = PlaceButton(page, QStringLiteral("Cancel"), {600, 605, 80, 40}, "cancel");
+    queryButton_ = PlaceButton(page, TrQ("HistoryPage", "Query"), {600, 560, 80, 40}, "query");
+    cancelButton_ = PlaceButton(page, TrQ("HistoryPage", "Cancel"), {600, 605, 80, 40}, "cancel");
 
     for (QWidget* control : std::initializer_list<QWidget*>{
              list_, loadButton_, queryButton_, cancelButton_, filterEdit_, fromPicker_, toPicker_,
@@ -212,8 +213,9 @@ void CDlgStatistics::RefreshHistory() {
 void CDlgStatistics::ShowScanProgress(const ArchiveScanner::Progress& progress) {
     if (!entries_.IsCurrent(progress.generation))
         return;
-    scanProgressLabel_->setText(
-        QStringLiteral("Scanning … %1 of %2").arg(progress.filesRead).arg(progress.filesListed));
+    scanProgressLabel_->setText(TrQ("HistoryPage", "Scanning … %1 of %2")
+                                    .arg(progress.filesRead)
+                                    .arg(progress.filesListed));
 }
 
 void CDlgStatistics::ShowScanResult(std::uint64_t generation) {

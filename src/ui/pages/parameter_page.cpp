@@ -14,6 +14,7 @@
 #include "ui/kit/page_controls.h"
 #include "ui/kit/page_geometry.h"
 #include "ui/kit/spin_buttons.h"
+#include "ui/kit/ui_text.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -63,7 +64,7 @@ int ChosenSeconds(const QComboBox* list, const std::array<Choice, N>& choices) {
 }
 
 QString DefaultOpenFileChooser(QWidget* parent, const QString& folder, const QString& filter) {
-    QFileDialog dialog(parent, QStringLiteral("Open"), folder, filter);
+    QFileDialog dialog(parent, TrQ("ParameterPage", "Open"), folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("bin"));
@@ -110,15 +111,15 @@ CDlgParameters::CDlgParameters(AcquisitionController& controller, SessionNotifie
 }
 
 void CDlgParameters::BuildParameterSection() {
-    PlaceLabel(*this, "Parameter setting", {35, 90, 100, 16}, Qt::AlignLeft);
-    PlaceLabel(*this, title::kDeviceSerial, {120, 15, 120, 16});
-    PlaceLabel(*this, title::kStartDelay, {120, 45, 120, 16});
-    PlaceLabel(*this, title::kUpperLimit, {120, 75, 120, 16});
-    PlaceLabel(*this, title::kLogInterval, {120, 105, 120, 16});
-    PlaceLabel(*this, title::kShutdownMode, {360, 15, 120, 16});
-    PlaceLabel(*this, title::kAlarmDelay, {360, 45, 120, 16});
-    PlaceLabel(*this, title::kLowerLimit, {360, 75, 120, 16});
-    PlaceLabel(*this, title::kLogCycle, {360, 105, 120, 16});
+    PlaceLabel(*this, TrQ("ParameterPage", "Parameter setting"), {35, 90, 100, 16}, Qt::AlignLeft);
+    PlaceLabel(*this, TrQ(title::kDeviceSerial), {120, 15, 120, 16});
+    PlaceLabel(*this, TrQ(title::kStartDelay), {120, 45, 120, 16});
+    PlaceLabel(*this, TrQ(title::kUpperLimit), {120, 75, 120, 16});
+    PlaceLabel(*this, TrQ(title::kLogInterval), {120, 105, 120, 16});
+    PlaceLabel(*this, TrQ(title::kShutdownMode), {360, 15, 120, 16});
+    PlaceLabel(*this, TrQ(title::kAlarmDelay), {360, 45, 120, 16});
+    PlaceLabel(*this, TrQ(title::kLowerLimit), {360, 75, 120, 16});
+    PlaceLabel(*this, TrQ(title::kLogCycle), {360, 105, 120, 16});
     upperUnit_ = PlaceLabel(*this, "", {332, 75, 20, 16}, Qt::AlignLeft);
     lowerUnit_ = PlaceLabel(*this, "", {572, 75, 20, 16}, Qt::AlignLeft);
     PlaceLabel(*this, "day", {572, 105, 20, 16}, Qt::AlignLeft);
@@ -136,7 +137,7 @@ void CDlgParameters::BuildParameterSection() {
     logInterval_ = ChoiceList(*this, kLogIntervalChoices, kInitialLogIntervalIndex,
                               {245, 102, 85, 22}, "logIntervalList");
     shutdownMode_ = ShownField(*this, {485, 12, 85, 22}, "shutdownModeField");
-    shutdownMode_->setText(QStringLiteral("Manual"));
+    shutdownMode_->setText(TrQ("ParameterPage", "Manual"));
     alarmDelay_ = ChoiceList(*this, kAlarmDelayChoices, kInitialAlarmDelayIndex, {485, 42, 85, 22},
                              "alarmDelayList");
     lowerLimit_ = LimitField(*this, {485, 72, 66, 22}, "lowerLimitField");
@@ -158,11 +159,12 @@ void CDlgParameters::BuildParameterSection() {
 void CDlgParameters::BuildTransportSection() {
     PlaceLabel(*this, RequiredTitle(title::kDeliveryCompany), {130, 510, 110, 16});
     PlaceLabel(*this, RequiredTitle(title::kReceivingCompany), {130, 537, 110, 16});
-    PlaceLabel(*this, title::kTransportCompany, {130, 564, 110, 16});
-    PlaceLabel(*this, title::kTransportNumber, {130, 591, 110, 16});
-    PlaceLabel(*this, title::kDeliveryDate, {130, 618, 110, 16});
+    PlaceLabel(*this, TrQ(title::kTransportCompany), {130, 564, 110, 16});
+    PlaceLabel(*this, TrQ(title::kTransportNumber), {130, 591, 110, 16});
+    PlaceLabel(*this, TrQ(title::kDeliveryDate), {130, 618, 110, 16});
     PlaceLabel(*this, "* For Required Projects", {130, 645, 120, 16}, Qt::AlignLeft);
-    PlaceLabel(*this, "Transport Information", {25, 600, 120, 16}, Qt::AlignLeft);
+    PlaceLabel(*this, TrQ("ParameterPage", "Transport Information"), {25, 600, 120, 16},
+               Qt::AlignLeft);
 
     deliveryCompany_ =
         PlaceTextField(*this, {245, 507, 260, 22}, "deliveryCompanyField", kCompanyTextUnits);
@@ -174,9 +176,10 @@ void CDlgParameters::BuildTransportSection() {
                                       kTransportNumberTextUnits);
     deliveryDate_ = Place(MakeDatePicker(*this, true, settings_.deliveryDate), {245, 615, 260, 22},
                           "deliveryDatePicker");
-    write_ =
-        Place(new QPushButton(QStringLiteral("Write"), this), {280, 650, 80, 30}, "writeButton");
-    load_ = Place(new QPushButton(QStringLiteral("Load"), this), {370, 650, 80, 30}, "loadButton");
+    write_ = Place(new QPushButton(TrQ("ParameterPage", "Write"), this), {280, 650, 80, 30},
+                   "writeButton");
+    load_ = Place(new QPushButton(TrQ("ParameterPage", "Load"), this), {370, 650, 80, 30},
+                  "loadButton");
 
     connect(write_, &QPushButton::clicked, this, &CDlgParameters::Write);
     connect(load_, &QPushButton::clicked, this, &CDlgParameters::Load);
@@ -262,7 +265,7 @@ void CDlgParameters::ShowStoredRecordingNote() {
     storedRecordingNote_->setText(
         stored.empty()
             ? QString()
-            : QStringLiteral("Shows the stored recording %1; Write goes to its logger only")
+            : TrQ("ParameterPage", "Shows the stored recording %1; Write goes to its logger only")
                   .arg(QFile::decodeName(stored.filename().c_str())));
 }
 
@@ -334,9 +337,10 @@ void CDlgParameters::Write() {
 
 void CDlgParameters::ShowWriteOutcome(bool success) {
     if (success)
-        messages_.ShowMessage("Write Success", MessageIcon::Information);
+        messages_.ShowMessage(Tr("ParameterPage", "Write Success"), MessageIcon::Information);
     else
-        messages_.ShowMessage("Write FAILED: " + controller_.LastWriteFailure(),
+        messages_.ShowMessage(Tr("ParameterPage", "Write FAILED") + ": " +
+                                  controller_.LastWriteFailure(),
                               MessageIcon::Error);
 }
 

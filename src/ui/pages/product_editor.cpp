@@ -5,6 +5,7 @@
 #include "ui/kit/field_values.h"
 #include "ui/kit/num_edit.h"
 #include "ui/kit/page_controls.h"
+#include "ui/kit/ui_text.h"
 
 #include <QDateTimeEdit>
 #include <QHeaderView>
@@ -20,15 +21,16 @@ namespace velka {
 
 ProductEditor::ProductEditor(QWidget& page, MessageService& messages, std::int64_t now)
     : QObject(&page), messages_(messages) {
-    PlaceLabel(page, "Product Information", {25, 325, 120, 16}, Qt::AlignLeft);
-    PlaceLabel(page, title::kProductNumber, {110, 145, 95, 16});
+    PlaceLabel(page, TrQ("ParameterPage", "Product Information"), {25, 325, 120, 16},
+               Qt::AlignLeft);
+    PlaceLabel(page, TrQ(title::kProductNumber), {110, 145, 95, 16});
     PlaceLabel(page, RequiredTitle(title::kProductName), {110, 172, 95, 16});
-    PlaceLabel(page, title::kSpecification, {110, 199, 95, 16});
-    PlaceLabel(page, title::kBatchNumber, {80, 226, 125, 16});
-    PlaceLabel(page, title::kShipmentNumber, {110, 253, 95, 16});
-    PlaceLabel(page, title::kQuantity, {110, 280, 95, 16});
-    PlaceLabel(page, title::kUnit, {270, 280, 35, 16});
-    PlaceLabel(page, title::kValidity, {375, 280, 100, 16});
+    PlaceLabel(page, TrQ(title::kSpecification), {110, 199, 95, 16});
+    PlaceLabel(page, TrQ(title::kBatchNumber), {80, 226, 125, 16});
+    PlaceLabel(page, TrQ(title::kShipmentNumber), {110, 253, 95, 16});
+    PlaceLabel(page, TrQ(title::kQuantity), {110, 280, 95, 16});
+    PlaceLabel(page, TrQ(title::kUnit), {270, 280, 35, 16});
+    PlaceLabel(page, TrQ(title::kValidity), {375, 280, 100, 16});
 
     number_ = PlaceTextField(page, {210, 142, 260, 22}, "numberField", kProductFieldUnits);
     name_ = PlaceTextField(page, {210, 169, 260, 22}, "productNameField", kProductFieldUnits);
@@ -43,19 +45,21 @@ ProductEditor::ProductEditor(QWidget& page, MessageService& messages, std::int64
     validity_ = Place(MakeDatePicker(page, false, now), {480, 277, 100, 22}, "validityPicker");
     // The product table keeps two characters of the unit; the field takes no more, and says so.
     QLabel* unitNote = PlaceLabel(page, "", {590, 280, 200, 16}, Qt::AlignLeft);
-    unitNote->setText(QStringLiteral("Unit: the logger keeps %1 characters").arg(kUnitFieldUnits));
+    unitNote->setText(
+        TrQ("ParameterPage", "Unit: the logger keeps %1 characters").arg(kUnitFieldUnits));
     unitNote->setObjectName("unitNote");
     unitNote->setForegroundRole(QPalette::PlaceholderText);
     unit_->setToolTip(unitNote->text());
 
-    add_ = Place(new QPushButton(QStringLiteral("Add"), &page), {485, 155, 75, 35}, "addButton");
-    delete_ =
-        Place(new QPushButton(QStringLiteral("Delete"), &page), {485, 195, 75, 35}, "deleteButton");
-    update_ =
-        Place(new QPushButton(QStringLiteral("Update"), &page), {485, 235, 75, 35}, "updateButton");
+    add_ =
+        Place(new QPushButton(TrQ("ParameterPage", "Add"), &page), {485, 155, 75, 35}, "addButton");
+    delete_ = Place(new QPushButton(TrQ("ParameterPage", "Delete"), &page), {485, 195, 75, 35},
+                    "deleteButton");
+    update_ = Place(new QPushButton(TrQ("ParameterPage", "Update"), &page), {485, 235, 75, 35},
+                    "updateButton");
 
     view_ = Place(new QTableView(&page), {140, 305, 650, 180}, "productList");
-    view_->setAccessibleName(QStringLiteral("Products"));
+    view_->setAccessibleName(TrQ("ParameterPage", "Products"));
     view_->setModel(&model_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -151,7 +155,8 @@ void ProductEditor::Update() {
     const ProductRecord fields = RecordFromFields();
     const std::optional<int> row = model_.TickedRow();
     if (!row) {
-        messages_.ShowMessage("Please select Product Information first", MessageIcon::Warning);
+        messages_.ShowMessage(Tr("ParameterPage", "Please select Product Information first"),
+                              MessageIcon::Warning);
         return;
     }
     if (const std::optional<UserMessage> outcome = list_.Update(model_.IdAt(*row), fields))

@@ -9,6 +9,7 @@
 #include "ui/kit/page_controls.h"
 #include "ui/kit/page_geometry.h"
 #include "ui/kit/row_copy.h"
+#include "ui/kit/ui_text.h"
 
 #include <QButtonGroup>
 #include <QDateTimeEdit>
@@ -39,12 +40,12 @@ CDlgTable::CDlgTable(const AcquisitionController& controller, SessionNotifier& n
 void CDlgTable::CreateControls() {
     QWidget& page = *this;
     // Group boxes first, so that the controls placed over them stay on top.
-    PlaceGroupBox(page, QStringLiteral("Query Time"), {550, 70, 250, 115});
-    PlaceGroupBox(page, QStringLiteral("Temperature Query"), {550, 190, 250, 115});
+    PlaceGroupBox(page, TrQ("RecordTablePage", "Query Time"), {550, 70, 250, 115});
+    PlaceGroupBox(page, TrQ("RecordTablePage", "Temperature Query"), {550, 190, 250, 115});
 
     list_ = new CLineColorList(this);
     list_->setObjectName(QStringLiteral("sampleList"));
-    list_->setAccessibleName(QStringLiteral("Samples"));
+    list_->setAccessibleName(TrQ("RecordTablePage", "Samples"));
     list_->setGeometry(20, 20, 500, 624);
     list_->setModel(&model_);
     std::vector<ListColumnContent> columns;
@@ -56,36 +57,40 @@ void CDlgTable::CreateControls() {
     list_->SetRowsPerPage(RecordTable::pageSize);
     InstallRowCopy(*list_);
 
-    homeButton_ = PlaceButton(page, QStringLiteral("<< Home Page"), {20, 650, 90, 30}, "home");
-    previousButton_ =
-        PlaceButton(page, QStringLiteral("< previous Page"), {118, 650, 90, 30}, "previous");
-    nextButton_ = PlaceButton(page, QStringLiteral("Next Page >"), {216, 650, 90, 30}, "next");
-    lastButton_ = PlaceButton(page, QStringLiteral("Last Page >>"), {314, 650, 90, 30}, "last");
+    homeButton_ =
+        PlaceButton(page, TrQ("RecordTablePage", "<< Home Page"), {20, 650, 90, 30}, "home");
+    previousButton_ = PlaceButton(page, TrQ("RecordTablePage", "< previous Page"),
+                                  {118, 650, 90, 30}, "previous");
+    nextButton_ =
+        PlaceButton(page, TrQ("RecordTablePage", "Next Page >"), {216, 650, 90, 30}, "next");
+    lastButton_ =
+        PlaceButton(page, TrQ("RecordTablePage", "Last Page >>"), {314, 650, 90, 30}, "last");
     pageNumberEdit_ = PlaceEdit(page, {412, 652, 40, 26}, "pageNumber", true);
-    pageNumberEdit_->setAccessibleName(QStringLiteral("Page number"));
+    pageNumberEdit_->setAccessibleName(TrQ("RecordTablePage", "Page number"));
     pageCountEdit_ = PlacePageCount(page, {467, 652, 40, 26});
-    goButton_ = PlaceButton(page, QStringLiteral("Go"), {512, 650, 30, 30}, "go");
+    goButton_ = PlaceButton(page, TrQ("RecordTablePage", "Go"), {512, 650, 30, 30}, "go");
     UseOneFontSize({homeButton_, previousButton_, nextButton_, lastButton_});
 
     // The radios' titles are the labels of the fields beside them; a screen reader hears what
     // each chooses.
     QRadioButton* timeRadio = PlaceRadio(page, QString(), {560, 108, 24, 24}, "timeQuery");
-    timeRadio->setAccessibleName(QStringLiteral("Query by time"));
-    PlaceWhiteLabel(page, QStringLiteral("Query Start Time："), {590, 90, 90, 16});
+    timeRadio->setAccessibleName(TrQ("RecordTablePage", "Query by time"));
+    PlaceWhiteLabel(page, TrQ("RecordTablePage", "Query Start Time："), {590, 90, 90, 16});
     fromPicker_ = PlacePicker(page, {590, 108, 150, 24}, "queryFrom");
-    PlaceWhiteLabel(page, QStringLiteral("Query End time："), {590, 135, 90, 16});
+    PlaceWhiteLabel(page, TrQ("RecordTablePage", "Query End time："), {590, 135, 90, 16});
     toPicker_ = PlacePicker(page, {590, 153, 150, 24}, "queryTo");
 
     QRadioButton* temperatureRadio =
         PlaceRadio(page, QString(), {560, 228, 24, 24}, "temperatureQuery");
-    temperatureRadio->setAccessibleName(QStringLiteral("Query by temperature"));
+    temperatureRadio->setAccessibleName(TrQ("RecordTablePage", "Query by temperature"));
     maxTemperatureLabel_ = PlaceWhiteLabel(page, QString(), {590, 210, 130, 16});
     maxTemperatureEdit_ = PlaceEdit(page, {590, 228, 150, 24}, "maxTemperature");
     minTemperatureLabel_ = PlaceWhiteLabel(page, QString(), {590, 255, 130, 16});
     minTemperatureEdit_ = PlaceEdit(page, {590, 273, 150, 24}, "minTemperature");
 
-    queryButton_ = PlaceButton(page, QStringLiteral("Query"), {590, 310, 70, 38}, "query");
-    cancelButton_ = PlaceButton(page, QStringLiteral("Cancel"), {690, 310, 70, 38}, "cancel");
+    queryButton_ = PlaceButton(page, TrQ("RecordTablePage", "Query"), {590, 310, 70, 38}, "query");
+    cancelButton_ =
+        PlaceButton(page, TrQ("RecordTablePage", "Cancel"), {690, 310, 70, 38}, "cancel");
 
     queryModeGroup_ = new QButtonGroup(this);
     queryModeGroup_->addButton(timeRadio, static_cast<int>(TableQueryMode::Time));
@@ -122,13 +127,13 @@ void CDlgTable::ShowSamples() {
     // The bounds typed in follow the unit; the header and the labels name it.
     table_.SetUnit(unit);
     const std::string_view sign = UnitSign(unit);
-    for (auto [label, field, title] :
-         {std::tuple{maxTemperatureLabel_, maxTemperatureEdit_, "Temperature Max"},
-          std::tuple{minTemperatureLabel_, minTemperatureEdit_, "Temperature Min"}}) {
-        const QString name = QString::fromUtf8(title) + "(" +
-                             QString::fromUtf8(sign.data(), static_cast<qsizetype>(sign.size())) +
-                             ")";
-        label->setText(name + QStringLiteral("："));
+    for (auto [label, field, title] : {std::tuple{maxTemperatureLabel_, maxTemperatureEdit_,
+                                                  TrQ("RecordTablePage", "Temperature Max")},
+                                       std::tuple{minTemperatureLabel_, minTemperatureEdit_,
+                                                  TrQ("RecordTablePage", "Temperature Min")}}) {
+        const QString name =
+            title + "(" + QString::fromUtf8(sign.data(), static_cast<qsizetype>(sign.size())) + ")";
+        label->setText(name + TrQ("RecordTablePage", "："));
         field->setAccessibleName(name);
     }
     table_.ShowSamples();

@@ -1,5 +1,6 @@
 #include "ui/pages/report_buttons.h"
 
+#include "services/translation.h"
 #include "ui/kit/popup_dialog.h"
 #include "ui/pages/report_pages.h"
 
@@ -34,7 +35,8 @@ AskSavePath SavePopup(QWidget* parent) {
 
 SaveRequest SaveRequestFor(const ReportPage& page) {
     return {ReportDefaultExtension(page.Kind()), ReportFileFilter(page.Kind()), page.reportPath(),
-            page.Kind() == ReportKind::Pdf ? "Save PDF" : "Save Excel"};
+            page.Kind() == ReportKind::Pdf ? Tr("ReportPages", "Save PDF")
+                                           : Tr("ReportPages", "Save Excel")};
 }
 
 void SavePdfReport(CDlgPdf& page, const AskSavePath& askSavePath,

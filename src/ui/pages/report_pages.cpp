@@ -11,6 +11,7 @@
 #include "storage/staged_file.h"
 #include "ui/kit/page_background.h"
 #include "ui/kit/page_geometry.h"
+#include "ui/kit/ui_text.h"
 #include "ui/kit/work_beside_window.h"
 
 #include <QAbstractItemModel>
@@ -64,7 +65,7 @@ ReportPage::ReportPage(ReportKind kind, const AcquisitionController& session,
       dataRoot_(std::move(dataRoot)), kind_(kind), keptFiles_{dataRoot_, {}, {}} {
     setFixedSize(kPageSize);
     pathField_ = new QLineEdit(this);
-    pathField_->setAccessibleName(QStringLiteral("Report path"));
+    pathField_->setAccessibleName(TrQ("ReportPages", "Report path"));
     pathField_->setGeometry(20, 20, 820, 24);
     pathField_->setReadOnly(true);
     // The window reaches the report only through its export button.
@@ -104,7 +105,7 @@ ExportResult ReportPage::Logged(ExportResult result, const ReportSource& source)
     // The window's diagnostics go to standard error too, for whoever looks after the machine.
     if (result.status == ExportStatus::Failed)
         std::cerr << "velka: "
-                  << (kind_ == ReportKind::Pdf ? kPdfSaveFailedText : kExcelExportFailedText)
+                  << (kind_ == ReportKind::Pdf ? kPdfSaveFailedText : kExcelExportFailedText).source
                   << ": " << result.failure << '\n';
     if (result.status == ExportStatus::Saved) {
         std::error_code error;
@@ -120,7 +121,7 @@ ExportResult ReportPage::Logged(ExportResult result, const ReportSource& source)
 bool ReportPage::HasRecord() const {
     if (!session_.CurrentRecording().record.samples.empty())
         return true;
-    messages_.ShowMessage(kInsertDeviceText, MessageIcon::Warning);
+    messages_.ShowMessage(Tr(kInsertDeviceText), MessageIcon::Warning);
     return false;
 }
 
@@ -130,8 +131,8 @@ bool ReportPage::ConfirmReportPath(const std::filesystem::path& path) {
         refusal = RefuseReportTarget(path, keptFiles_);
     if (refusal) {
         messages_.ShowMessage(
-            std::string(kind_ == ReportKind::Pdf ? kPdfSaveFailedText : kExcelExportFailedText) +
-                ": " + *refusal,
+            Tr(kind_ == ReportKind::Pdf ? kPdfSaveFailedText : kExcelExportFailedText) + ": " +
+                *refusal,
             MessageIcon::Error);
         return false;
     }
@@ -191,9 +192,8 @@ bool CDlgPdf::OfferSigning(const AskSignature& askSignature) {
     SigningOutcome outcome;
     RunBesideWindow([&] { outcome = SignReport(request); });
     if (!outcome.signedReport) {
-        std::cerr << "velka: " << kSigningFailedText << ": " << outcome.failure << '\n';
-        messages_.ShowMessage(std::string(kSigningFailedText) + ": " + outcome.failure,
-                              MessageIcon::Error);
+        std::cerr << "velka: " << kSigningFailedText.source << ": " << outcome.failure << '\n';
+        messages_.ShowMessage(Tr(kSigningFailedText) + ": " + outcome.failure, MessageIcon::Error);
         return false;
     }
     std::error_code error;
@@ -201,8 +201,9 @@ bool CDlgPdf::OfferSigning(const AskSignature& askSignature) {
                                   {"signer", outcome.signer},
                                   {"reason", answer->meaning},
                                   {"sha256", outcome.sha256}});
-    messages_.ShowMessage("The report is signed as " + MessagePath(output),
-                          MessageIcon::Information);
+    messages_.ShowMessage(
+        WithArguments(Tr("ReportPages", "The report is signed as %1"), {MessagePath(output)}),
+        MessageIcon::Information);
     return true;
 }
 

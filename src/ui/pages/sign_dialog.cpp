@@ -1,6 +1,7 @@
 #include "ui/pages/sign_dialog.h"
 
 #include "signing/report_signing.h"
+#include "ui/kit/ui_text.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -15,26 +16,26 @@ namespace velka {
 AskSignature SignPopup(QWidget* parent) {
     return [parent](const SignQuestion& question) -> std::optional<SignAnswer> {
         QDialog dialog(parent);
-        dialog.setWindowTitle(QStringLiteral("Sign…"));
+        dialog.setWindowTitle(TrQ("SignDialog", "Sign…"));
         auto* form = new QFormLayout(&dialog);
-        form->addRow(new QLabel(QStringLiteral("Sign the report with the certificate \"%1\".")
+        form->addRow(new QLabel(TrQ("SignDialog", "Sign the report with the certificate \"%1\".")
                                     .arg(QString::fromStdString(question.nickname))));
         auto* meaning = new QComboBox(&dialog);
         meaning->setEditable(true);
         for (const std::string& text : kSignatureMeanings)
             meaning->addItem(QString::fromStdString(text));
-        meaning->setAccessibleName(QStringLiteral("Meaning"));
-        form->addRow(QStringLiteral("Meaning:"), meaning);
+        meaning->setAccessibleName(TrQ("SignDialog", "Meaning"));
+        form->addRow(TrQ("SignDialog", "Meaning:"), meaning);
         QLineEdit* password = nullptr;
         if (question.needsPassword) {
             password = new QLineEdit(&dialog);
             password->setEchoMode(QLineEdit::Password);
-            password->setAccessibleName(QStringLiteral("Password"));
-            form->addRow(QStringLiteral("Password:"), password);
+            password->setAccessibleName(TrQ("SignDialog", "Password"));
+            form->addRow(TrQ("SignDialog", "Password:"), password);
         }
         auto* buttons = new QDialogButtonBox(&dialog);
-        buttons->addButton(QStringLiteral("Sign"), QDialogButtonBox::AcceptRole);
-        buttons->addButton(QStringLiteral("Not now"), QDialogButtonBox::RejectRole);
+        buttons->addButton(TrQ("SignDialog", "Sign"), QDialogButtonBox::AcceptRole);
+        buttons->addButton(TrQ("SignDialog", "Not now"), QDialogButtonBox::RejectRole);
         QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
         QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
         form->addRow(buttons);

@@ -8,6 +8,7 @@
 #include "ui/kit/page_controls.h"
 #include "ui/kit/page_geometry.h"
 #include "ui/kit/skin_button.h"
+#include "ui/kit/ui_text.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -57,13 +58,13 @@ CDlgSysInfo::CDlgSysInfo(AcquisitionController& controller, SessionNotifier& not
     information_->setText(information);
 
     QLabel* unitLabel =
-        PlaceWhiteLabel(*this, QStringLiteral("Temperature Unit："), kUnitLabelRect);
+        PlaceWhiteLabel(*this, TrQ("SystemPage", "Temperature Unit："), kUnitLabelRect);
     unitLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     unitChooser_ = new QComboBox(this);
     unitLabel->setFont(unitChooser_->font());
     unitChooser_->setObjectName(QStringLiteral("temperatureUnit"));
     unitChooser_->setGeometry(kUnitChooserRect);
-    unitChooser_->setAccessibleName(QStringLiteral("Temperature Unit"));
+    unitChooser_->setAccessibleName(TrQ("SystemPage", "Temperature Unit"));
     for (const TemperatureUnit unit : {TemperatureUnit::Celsius, TemperatureUnit::Fahrenheit})
         unitChooser_->addItem(
             QString::fromUtf8(UnitName(unit).data(), static_cast<qsizetype>(UnitName(unit).size())),
@@ -75,10 +76,10 @@ CDlgSysInfo::CDlgSysInfo(AcquisitionController& controller, SessionNotifier& not
     connect(&notifier, &SessionNotifier::temperatureUnitChanged, this, &CDlgSysInfo::ShowUnit);
 
     helpButton_ = MakeButton(kHelpBitmap, this);
-    helpButton_->SetTipText(QStringLiteral("Help"));
+    helpButton_->SetTipText(TrQ("SystemPage", "Help"));
     eraseButton_ = MakeButton(kEraseBitmap, this);
-    eraseButton_->setAccessibleName(QStringLiteral("Erase"));
-    eraseButton_->SetTipText(QStringLiteral("Empty all data of the logger"));
+    eraseButton_->setAccessibleName(TrQ("SystemPage", "Erase"));
+    eraseButton_->SetTipText(TrQ("SystemPage", "Empty all data of the logger"));
     eraseButton_->setAccessibleDescription(eraseButton_->toolTip());
     connect(helpButton_, &QAbstractButton::clicked, this, &CDlgSysInfo::OpenHelp);
     connect(eraseButton_, &QAbstractButton::clicked, this, &CDlgSysInfo::ConfirmErase);
@@ -106,13 +107,14 @@ void CDlgSysInfo::OpenHelp() {
     // A missing guide is the browser's to report; only a desktop that has nothing at all to
     // open a web page with is told here, instead of a click that does nothing.
     if (!openUrl_(QUrl::fromLocalFile(QString::fromStdString(helpIndex_.string()))))
-        messages_.ShowMessage("The user guide cannot be opened: " + MessagePath(helpIndex_),
+        messages_.ShowMessage(WithArguments(Tr("SystemPage", "The user guide cannot be opened: %1"),
+                                            {MessagePath(helpIndex_)}),
                               MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void CDlgSysInfo::ConfirmErase() {
-    if (messages_.ShowMessage("Empty All Data?", MessageIcon::Warning, MessageButtons::OkCancel) ==
-        MessageAnswer::Ok)
+    if (messages_.ShowMessage(Tr("SystemPage", "Empty All Data?"), MessageIcon::Warning,
+                              MessageButtons::OkCancel) == MessageAnswer::Ok)
         emit eraseConfirmed();
 }
 
