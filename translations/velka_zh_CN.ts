@@ -321,6 +321,21 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HistoryPage</name>
     <message>
         <source>Query</source>
@@ -458,6 +473,21 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Pages</name>
     <message>
         <source>Page count</source>
@@ -530,6 +560,10 @@
         <source>Please select Product Information first</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>* For Required Projects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Products</name>
@@ -555,6 +589,21 @@
     </message>
     <message>
         <source>Add Failed - Overrun the capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordTable</name>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1135,6 +1184,14 @@
         <source>Empty All Data?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Velka temperature data logger software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1  Copyright (C) 2026 the Velka developers</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Units</name>
@@ -1160,6 +1217,14 @@
     </message>
     <message>
         <source>day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrenheit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Celsius</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -103,4 +103,14 @@ std::error_code SaveAppSettings(const std::filesystem::path& configFile,
     });
 }
 
+std::string SystemPageInformation(const AppSettings& settings) {
+    const std::string product = settings.productInfo == kDefaultProductInfo
+                                    ? Tr(kDefaultProductInfoText)
+                                    : settings.productInfo;
+    const std::string company = settings.companyInfo == kDefaultCompanyInfo
+                                    ? WithArguments(Tr(kDefaultCompanyInfoText), {VELKA_VERSION})
+                                    : settings.companyInfo;
+    return product + "\n" + company;
+}
+
 }  // namespace velka

@@ -6,6 +6,7 @@
 
 #include "analysis/recording_analysis.h"
 #include "record/temperature_unit.h"
+#include "services/translation.h"
 #include "session/acquisition_controller.h"
 #include "signing/report_signing.h"
 
@@ -15,9 +16,13 @@
 
 namespace velka {
 
-inline const std::string kDefaultProductInfo = "Velka temperature data logger software";
+inline constexpr UiText kDefaultProductInfoText =
+    VELKA_TEXT("SystemPage", "Velka temperature data logger software");
+inline constexpr UiText kDefaultCompanyInfoText =
+    VELKA_TEXT("SystemPage", "Version %1  Copyright (C) 2026 the Velka developers");
+inline const std::string kDefaultProductInfo = kDefaultProductInfoText.source;
 inline const std::string kDefaultCompanyInfo =
-    "Version " VELKA_VERSION "  Copyright (C) 2026 the Velka developers";
+    WithArguments(kDefaultCompanyInfoText.source, {VELKA_VERSION});
 
 struct AppSettings {
     // Non-zero: the parameter page refuses editing and writing while no logger is connected or
@@ -41,6 +46,10 @@ struct AppSettings {
 
     bool operator==(const AppSettings&) const = default;
 };
+
+// The two lines under the system page: the product's own in the user's language, or the texts
+// whoever distributes the program wrote into config.ini.
+std::string SystemPageInformation(const AppSettings& settings);
 
 // The texts are read into 260-character buffers: longer values are cut to their first 259
 // UTF-16 units (never in the middle of a surrogate pair).

@@ -16,8 +16,7 @@ namespace velka {
 MainWindowPages CreatePages(const PageServices& services, QWidget* frame) {
     MainWindowPages pages;
     pages.system = new CDlgSysInfo(services.controller, services.notifier, services.messages,
-                                   QString::fromStdString(services.settings.productInfo + "\n" +
-                                                          services.settings.companyInfo),
+                                   QString::fromStdString(SystemPageInformation(services.settings)),
                                    services.helpIndex, frame);
 
     auto* parameters = new CDlgParameters(services.controller, services.notifier, services.messages,

@@ -56,7 +56,7 @@ void QtMessageService::Exec(QMessageBox& box) {
 
 MessageAnswer QtMessageService::ShowMessage(const std::string& text, MessageIcon icon,
                                             MessageButtons buttons) {
-    const QString caption = QString::fromLatin1(MessageCaption(icon));
+    const QString caption = QString::fromStdString(Tr(MessageCaptionText(icon)));
     if (buttons == MessageButtons::YesNo) {
         QMessageBox box(BoxIcon(icon), caption, QString::fromStdString(text),
                         QMessageBox::Yes | QMessageBox::No, parentWindow_);

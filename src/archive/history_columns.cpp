@@ -1,6 +1,7 @@
 #include "archive/history_columns.h"
 
 #include "archive/table_time_text.h"
+#include "config/settings_titles.h"
 
 namespace velka {
 namespace {
@@ -36,15 +37,15 @@ std::u16string Decimal(std::size_t value) {
 
 const std::array<HistoryColumnLayout, kHistoryColumnCount> kHistoryColumns = {{
     // Five digits: an archive of tens of thousands of recordings numbers them all.
-    {u"Number", u"99999"},
+    {VELKA_TEXT("History", "Number"), u"99999"},
     // A logger's serial in hexadecimal; D is the widest of the digits.
-    {u"Device S/N", u"DDDDDDDD"},
-    {u"Start Time", u"2000-12-31_23:59:59"},
-    {u"Stop Time", u"2000-12-31_23:59:59"},
-    {u"Delivery Company", u""},
-    {u"Date Of Delivery", u"2000-12-31"},
-    {u"Receiving Company", u""},
-    {u"Transport Number", u""},
+    {title::kDeviceSerial, u"DDDDDDDD"},
+    {VELKA_TEXT("History", "Start Time"), u"2000-12-31_23:59:59"},
+    {VELKA_TEXT("History", "Stop Time"), u"2000-12-31_23:59:59"},
+    {title::kDeliveryCompany, u""},
+    {title::kDeliveryDate, u"2000-12-31"},
+    {title::kReceivingCompany, u""},
+    {title::kTransportNumber, u""},
 }};
 
 std::u16string_view DeviceSerialText(std::u16string_view fileName) {

@@ -3,6 +3,7 @@
 // each cell and the order each column sorts by.
 
 #include "archive/archive_entry.h"
+#include "services/translation.h"
 
 #include <array>
 #include <cstddef>
@@ -26,7 +27,7 @@ enum HistoryColumn : int {
 };
 
 struct HistoryColumnLayout {
-    const char16_t* title;
+    UiText title;  // translated where it is shown
     // The widest text the column holds, which the list makes room for; empty for the free
     // texts typed in at delivery, which take the room left over.
     const char16_t* widestText;

@@ -2,20 +2,36 @@
 // The parameter page's three choice lists: each maps its index to seconds when stored, and
 // seconds to an index by thresholds when shown.
 
+#include "record/shown_settings.h"
+#include "services/translation.h"
+
 #include <array>
+#include <string>
 
 namespace velka {
 
 struct Choice {
-    const char* label;
+    int count;    // of `unit`, as the list shows it: "10min"
+    UiText unit;  // kSecondsUnit or kMinutesUnit
     int seconds;
 };
 
-inline constexpr std::array<Choice, 5> kStartDelayChoices{
-    {{"0min", 0}, {"5min", 300}, {"10min", 600}, {"20min", 1200}, {"30min", 1800}}};
+inline constexpr std::array<Choice, 5> kStartDelayChoices{{{0, kMinutesUnit, 0},
+                                                           {5, kMinutesUnit, 300},
+                                                           {10, kMinutesUnit, 600},
+                                                           {20, kMinutesUnit, 1200},
+                                                           {30, kMinutesUnit, 1800}}};
 inline constexpr std::array<Choice, 5> kAlarmDelayChoices = kStartDelayChoices;
-inline constexpr std::array<Choice, 5> kLogIntervalChoices{
-    {{"30sec", 30}, {"1min", 60}, {"5min", 300}, {"10min", 600}, {"30min", 1800}}};
+inline constexpr std::array<Choice, 5> kLogIntervalChoices{{{30, kSecondsUnit, 30},
+                                                            {1, kMinutesUnit, 60},
+                                                            {5, kMinutesUnit, 300},
+                                                            {10, kMinutesUnit, 600},
+                                                            {30, kMinutesUnit, 1800}}};
+
+// "10min", in the user's language.
+inline std::string ChoiceLabel(const Choice& choice) {
+    return std::to_string(choice.count) + Tr(choice.unit);
+}
 
 // What the lists show before any image is decoded: "10min", "30min" and "30sec".
 inline constexpr int kInitialStartDelayIndex = 2;

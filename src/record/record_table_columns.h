@@ -4,6 +4,7 @@
 
 #include "record/logger_image.h"
 #include "record/temperature_unit.h"
+#include "services/translation.h"
 
 #include <array>
 #include <string>
@@ -12,7 +13,7 @@
 namespace velka {
 
 struct RecordTableColumn {
-    std::string_view title;
+    UiText title;
     // The widest text the column holds, which the list makes room for.
     std::string_view widestText;
     // The temperature's column: its title ends in the sign of the unit shown ("Temperature℃").
@@ -22,14 +23,14 @@ struct RecordTableColumn {
 static_assert(kMaxSamples <= 9999, "a sample's number has at most four digits");
 
 constexpr std::array<RecordTableColumn, 3> kRecordTableColumns{{
-    {"Number", "9999"},
-    {"Record time", "2000-12-31 23:59:59"},
+    {VELKA_TEXT("RecordTable", "Number"), "9999"},
+    {VELKA_TEXT("RecordTable", "Record time"), "2000-12-31 23:59:59"},
     // A reference table may reach below -100 °C or above 100 °C.
-    {"Temperature", "-888.8", true},
+    {VELKA_TEXT("RecordTable", "Temperature"), "-888.8", true},
 }};
 
 inline std::string RecordTableColumnTitle(const RecordTableColumn& column, TemperatureUnit unit) {
-    return std::string(column.title) + std::string(column.takesUnitSign ? UnitSign(unit) : "");
+    return Tr(column.title) + std::string(column.takesUnitSign ? UnitSign(unit) : "");
 }
 
 }  // namespace velka

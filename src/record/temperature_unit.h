@@ -4,6 +4,7 @@
 // only where a temperature is shown, through the one conversion below.
 
 #include "record/recording.h"
+#include "services/translation.h"
 
 #include <optional>
 #include <string>
@@ -41,9 +42,10 @@ constexpr std::string_view UnitCode(TemperatureUnit unit) {
 }
 // "C" or "F" (either case); nothing for anything else.
 std::optional<TemperatureUnit> ParseUnitCode(std::string_view code);
-// The unit's name as the window offers it: "Celsius" or "Fahrenheit".
-constexpr std::string_view UnitName(TemperatureUnit unit) {
-    return unit == TemperatureUnit::Fahrenheit ? "Fahrenheit" : "Celsius";
+// The unit's name as the window offers it: "Celsius" or "Fahrenheit" (Tr).
+constexpr UiText UnitName(TemperatureUnit unit) {
+    return unit == TemperatureUnit::Fahrenheit ? VELKA_TEXT("Units", "Fahrenheit")
+                                               : VELKA_TEXT("Units", "Celsius");
 }
 
 // The recording as the user reads it in `unit`: the samples, the statistics, the shown

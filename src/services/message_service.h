@@ -2,22 +2,28 @@
 // Every message the user sees goes through this one service: the window shows modal boxes,
 // the command line prints, tests record and answer.
 
+#include "services/translation.h"
+
 #include <string>
 
 namespace velka {
 
 enum class MessageIcon { Information, Warning, Error };
-// A box's caption names the kind of message its icon shows.
-constexpr const char* MessageCaption(MessageIcon icon) {
+// A box's caption names the kind of message its icon shows (Tr puts it into the user's
+// language; MessageCaption is the English).
+constexpr UiText MessageCaptionText(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::Warning:
-        return "Warning";
+        return VELKA_TEXT("Messages", "Warning");
     case MessageIcon::Error:
-        return "Error";
+        return VELKA_TEXT("Messages", "Error");
     case MessageIcon::Information:
         break;
     }
-    return "Info";
+    return VELKA_TEXT("Messages", "Info");
+}
+constexpr const char* MessageCaption(MessageIcon icon) {
+    return MessageCaptionText(icon).source;
 }
 // OkCancel and YesNo ask before something is lost: Cancel or No is the default and the answer
 // of Esc.

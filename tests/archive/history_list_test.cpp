@@ -270,7 +270,8 @@ TEST_F(History, RowsShowTheColumnsInLocalTime) {
     const std::array<std::u16string, kHistoryColumnCount> unreadable = {
         u"3", u"short", u"unreadable", u"", u"", u"", u"", u""};
     EXPECT_EQ(rows[2].texts, unreadable);
-    EXPECT_EQ(kHistoryColumns[kDeliveryDateColumn].title, std::u16string_view(u"Date Of Delivery"));
+    EXPECT_EQ(std::string_view(kHistoryColumns[kDeliveryDateColumn].title.source),
+              "Date Of Delivery");
 }
 
 TEST_F(History, LoadFindsTheStoredFileOfAShownEntry) {

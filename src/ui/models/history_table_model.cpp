@@ -96,7 +96,7 @@ QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= kHistoryColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromUtf16(kHistoryColumns[static_cast<std::size_t>(section)].title);
+        return QString::fromStdString(Tr(kHistoryColumns[static_cast<std::size_t>(section)].title));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};

@@ -40,7 +40,7 @@ QComboBox* ChoiceList(QWidget& page, const std::array<Choice, N>& choices, int i
                       const QRect& rect, const char* name) {
     auto* list = Place(new QComboBox(&page), rect, name);
     for (const Choice& choice : choices)
-        list->addItem(QString::fromLatin1(choice.label));
+        list->addItem(QString::fromStdString(ChoiceLabel(choice)));
     list->setCurrentIndex(initialIndex);
     return list;
 }
@@ -122,7 +122,7 @@ void CDlgParameters::BuildParameterSection() {
     PlaceLabel(*this, TrQ(title::kLogCycle), {360, 105, 120, 16});
     upperUnit_ = PlaceLabel(*this, "", {332, 75, 20, 16}, Qt::AlignLeft);
     lowerUnit_ = PlaceLabel(*this, "", {572, 75, 20, 16}, Qt::AlignLeft);
-    PlaceLabel(*this, "day", {572, 105, 20, 16}, Qt::AlignLeft);
+    PlaceLabel(*this, TrQ(kDaysUnit), {572, 105, 20, 16}, Qt::AlignLeft);
     // After a Load from the history the fields are a stored recording's, not the logger's.
     storedRecordingNote_ = PlaceLabel(*this, "", {610, 12, 225, 60}, Qt::AlignLeft | Qt::AlignTop);
     storedRecordingNote_->setObjectName("storedRecordingNote");
@@ -162,7 +162,8 @@ void CDlgParameters::BuildTransportSection() {
     PlaceLabel(*this, TrQ(title::kTransportCompany), {130, 564, 110, 16});
     PlaceLabel(*this, TrQ(title::kTransportNumber), {130, 591, 110, 16});
     PlaceLabel(*this, TrQ(title::kDeliveryDate), {130, 618, 110, 16});
-    PlaceLabel(*this, "* For Required Projects", {130, 645, 120, 16}, Qt::AlignLeft);
+    PlaceLabel(*this, TrQ("ParameterPage", "* For Required Projects"), {130, 645, 120, 16},
+               Qt::AlignLeft);
     PlaceLabel(*this, TrQ("ParameterPage", "Transport Information"), {25, 600, 120, 16},
                Qt::AlignLeft);
 

@@ -66,9 +66,7 @@ CDlgSysInfo::CDlgSysInfo(AcquisitionController& controller, SessionNotifier& not
     unitChooser_->setGeometry(kUnitChooserRect);
     unitChooser_->setAccessibleName(TrQ("SystemPage", "Temperature Unit"));
     for (const TemperatureUnit unit : {TemperatureUnit::Celsius, TemperatureUnit::Fahrenheit})
-        unitChooser_->addItem(
-            QString::fromUtf8(UnitName(unit).data(), static_cast<qsizetype>(UnitName(unit).size())),
-            static_cast<int>(unit));
+        unitChooser_->addItem(TrQ(UnitName(unit)), static_cast<int>(unit));
     ShowUnit();
     connect(unitChooser_, &QComboBox::currentIndexChanged, this, [this] {
         controller_.SetUnit(static_cast<TemperatureUnit>(unitChooser_->currentData().toInt()));
