@@ -9,7 +9,8 @@
 namespace velka::cli {
 namespace {
 
-const std::set<std::string> kGlobalOptions = {"--data-root", "--reftable", "--config", "--now"};
+const std::set<std::string> kGlobalOptions = {"--data-root", "--reftable", "--config", "--now",
+                                               "--lang"};
 
 // An empty folder would quietly mean the working folder.
 std::optional<std::filesystem::path> FolderOption(const Arguments& arguments,

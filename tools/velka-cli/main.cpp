@@ -2,6 +2,7 @@
 // libraries as the window. Output is machine-readable; exit codes are fixed (0 success,
 // 1 failure with one line on stderr, 2 wrong use).
 
+#include "command_language.h"
 #include "commands.h"
 #include "console_messages.h"
 #include "device/emulator_scenario.h"
@@ -23,7 +24,8 @@ constexpr const char* kGlobalUsage =
     "global options: --data-root DIR (default $HOME/Calderwyn), --reftable DIR (default reftable/ "
     "beside the program), --config FILE (the window's settings, default "
     "$XDG_CONFIG_HOME/velka/config.ini: the alarm profile and MKT activation energy of export and "
-    "watch, and the temperature unit of export), --now UNIX (the clock)";
+    "watch, and the temperature unit of export), --now UNIX (the clock), --lang de|zh_CN (reports "
+    "and messages in that language; English without it, whatever the locale)";
 
 const Command kCommands[] = {
     {"decode",
@@ -130,6 +132,7 @@ int RunCommand(const Command& command, const std::vector<std::string>& arguments
                std::ostream& out) {
     try {
         const Arguments parsed = ParseArguments(arguments, command.options);
+        const CommandLanguage language(parsed);
         Context context = MakeContext(parsed, out, std::cerr, command.usesReferenceTables);
         return command.run(parsed, context);
     } catch (const UsageError& error) {
