@@ -10,6 +10,7 @@
 #include "ui/kit/page_geometry.h"
 #include "ui/kit/skin_bitmaps.h"
 #include "ui/kit/skin_button.h"
+#include "ui/kit/skin_look.h"
 #include "ui/kit/ui_text.h"
 #include "ui/pages/history_page.h"
 #include "ui/pages/system_page.h"
@@ -18,6 +19,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -68,8 +70,9 @@ struct CVelkaDlg::ButtonSpec {
     QPoint position;
     std::array<int, 5> bitmaps;  // normal, down, over, disabled, focus
     bool pressShift;
-    int radioGroup;  // 0: a push button
-    UiText name;     // what a screen reader and the tooltip say
+    int radioGroup;       // 0: a push button
+    UiText name;          // what a screen reader and the tooltip say
+    UiText caption = {};  // the word under a navigation button's icon
 };
 
 CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
@@ -119,6 +122,13 @@ CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
     }
 
     CreateButtons();
+    // What the program is, beside its name in the top bar (the picture holds the name).
+    auto* subtitle = new QLabel(TrQ("MainWindow", "Temperature data logger"), this);
+    subtitle->setGeometry(236, 4, 300, 34);
+    subtitle->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    subtitle->setFont(skin_art::WordFont(13, false));
+    subtitle->setStyleSheet(QStringLiteral("color: #b4c3d1; background: transparent;"));
+    subtitle->setAttribute(Qt::WA_TransparentForMouseEvents);
     ConnectSession();
     Button(kSystemButton)->SetCheck(true);
     ShowPage(Page::System);
@@ -136,43 +146,50 @@ void CVelkaDlg::CreateButtons() {
          {150, 151, 151, 151, 151},
          false,
          kNavigationGroup,
+         VELKA_TEXT("MainWindow", "System"),
          VELKA_TEXT("MainWindow", "System")},
         {kParametersButton,
          {28, 125},
          {144, 145, 145, 145, 145},
          false,
          kNavigationGroup,
+         VELKA_TEXT("MainWindow", "Parameters"),
          VELKA_TEXT("MainWindow", "Parameters")},
         {kChartButton,
          {28, 230},
          {132, 133, 133, 133, 133},
          true,
          kNavigationGroup,
+         VELKA_TEXT("MainWindow", "Chart"),
          VELKA_TEXT("MainWindow", "Chart")},
         {kRecordTableButton,
          {28, 335},
          {152, 153, 153, 153, 153},
          false,
          kNavigationGroup,
+         VELKA_TEXT("MainWindow", "Table"),
          VELKA_TEXT("MainWindow", "Table")},
         {kHistoryButton,
          {30, 450},
          {148, 149, 149, 149, 149},
          false,
          kNavigationGroup,
+         VELKA_TEXT("MainWindow", "History"),
          VELKA_TEXT("MainWindow", "History")},
         {kPdfButton,
          {28, 555},
          {146, 146, 147, 147, 147},
          false,
          kExportGroup,
-         VELKA_TEXT("MainWindow", "Save PDF report")},
+         VELKA_TEXT("MainWindow", "Save PDF report"),
+         VELKA_TEXT("MainWindow", "PDF")},
         {kExcelButton,
          {28, 660},
          {130, 130, 131, 131, 131},
          true,
          kExportGroup,
-         VELKA_TEXT("MainWindow", "Save Excel workbook")},
+         VELKA_TEXT("MainWindow", "Save Excel workbook"),
+         VELKA_TEXT("MainWindow", "Excel")},
         {kCloseButton,
          {980, 5},
          {155, 154, 156, 155, 155},
@@ -201,6 +218,13 @@ void CVelkaDlg::CreateButtons() {
         button->setFocusPolicy(Qt::TabFocus);
         const QString name = TrQ(spec.name);
         button->setAccessibleName(name);
+        if (spec.caption.source != nullptr) {
+            // The word the picture leaves room for, under the icon, in the user's language.
+            button->setText(TrQ(spec.caption));
+            button->SetCaptionColor(skin_art::kTileText);
+            button->SetCaptionLook(
+                {QRect(0, 55, 86, 18), skin_art::WordFont(12), skin_art::kOnAccent});
+        }
         buttons_.emplace_back(spec.controlId, button);
         const int controlId = spec.controlId;
         connect(button, &QAbstractButton::clicked, this,

@@ -1,8 +1,8 @@
 // velka-skin-art OUTPUT_FOLDER: draws every picture of the window into OUTPUT_FOLDER as
 // bitmap-<id>.png at its listed size and bitmap-<id>@2x.png at twice that size.
 
-#include "skin_look.h"
 #include "skin_pictures.h"
+#include "ui/kit/skin_look.h"
 
 #include <QDir>
 #include <QFontInfo>

@@ -1,6 +1,6 @@
 #include "skin_icons.h"
 
-#include "skin_look.h"
+#include "ui/kit/skin_look.h"
 
 #include <QPainterPath>
 #include <QPolygonF>

@@ -1,7 +1,7 @@
 #include "skin_pictures.h"
 
 #include "skin_icons.h"
-#include "skin_look.h"
+#include "ui/kit/skin_look.h"
 
 #include <QPainterPath>
 
@@ -47,15 +47,14 @@ void DrawWord(QPainter& painter, const QRectF& rect, const QString& word, int pi
     painter.restore();
 }
 
-// A navigation button: an icon above a short word; the second picture of each pair is the
-// selected (and hovered) state, filled with the accent.
-SkinPicture Navigation(int bitmapId, Icon icon, const QString& word, bool selected) {
+// A navigation button: an icon above the place of its word, which the window writes in the
+// user's language; the second picture of each pair is the selected (and hovered) state, filled
+// with the accent.
+SkinPicture Navigation(int bitmapId, Icon icon, bool selected) {
     return {bitmapId, kNavigationSize, true, [=](QPainter& painter) {
                 const QRectF tile(1, 1, 84, 84);
                 FillRounded(painter, tile, 12, selected ? kAccent : kTile);
                 DrawIcon(painter, icon, QRectF(26, 13, 34, 34), selected ? kOnAccent : kTileIcon);
-                DrawWord(painter, QRectF(0, 55, 86, 18), word, 12,
-                         selected ? kOnAccent : kTileText);
             }};
 }
 
@@ -97,13 +96,11 @@ SkinPicture ToolButton(int bitmapId, QSize size, Icon icon, bool pressed) {
             }};
 }
 
-// The system page's buttons have one picture for every state.
+// The system page's buttons have one picture for every state; the window writes their words.
 SkinPicture HelpButton() {
     return {177, kSystemButtonSize, true, [](QPainter& painter) {
                 FillRounded(painter, QRectF(1, 1, 94, 51), 9, kAccent);
                 DrawIcon(painter, Icon::Question, QRectF(14, 15, 23, 23), kOnAccent);
-                DrawWord(painter, QRectF(40, 0, 46, 53), QStringLiteral("Help"), 15, kOnAccent,
-                         true, Qt::AlignVCenter | Qt::AlignLeft);
             }};
 }
 
@@ -112,8 +109,6 @@ SkinPicture EraseButton() {
                 FillRounded(painter, QRectF(1, 1, 94, 51), 9, QColor(0x33, 0x46, 0x59),
                             QColor(0x4d, 0x64, 0x7a));
                 DrawIcon(painter, Icon::Trash, QRectF(12, 15, 23, 23), kDangerSoft);
-                DrawWord(painter, QRectF(39, 0, 50, 53), QStringLiteral("Erase"), 15, kTileText,
-                         true, Qt::AlignVCenter | Qt::AlignLeft);
             }};
 }
 
@@ -184,14 +179,11 @@ SkinPicture WindowBackground() {
                 painter.fillRect(kPageFrame.adjusted(-1, -1, 1, 1), kFrameEdge);
                 painter.fillRect(kPageFrame, kPage);
 
-                // The program's mark and name in the top bar.
+                // The program's mark and name in the top bar; the window writes what it is beside.
                 FillRounded(painter, QRectF(146, 9, 24, 24), 6, kAccent);
                 DrawIcon(painter, Icon::Thermometer, QRectF(149, 12, 18, 18), kOnAccent);
                 DrawWord(painter, QRectF(178, 4, 80, 34), QStringLiteral("Velka"), 18,
                          QColor(0xf2, 0xf5, 0xf8), true, Qt::AlignVCenter | Qt::AlignLeft);
-                DrawWord(painter, QRectF(236, 4, 300, 34),
-                         QStringLiteral("Temperature data logger"), 13, kTileIcon, false,
-                         Qt::AlignVCenter | Qt::AlignLeft);
             }};
 }
 
@@ -213,9 +205,6 @@ SkinPicture SystemPage() {
                          QColor(0x6f, 0x8c, 0xa8));
                 DrawWord(painter, QRectF(0, 360, 860, 56), QStringLiteral("Velka"), 44,
                          QColor(0xee, 0xf2, 0xf6));
-                DrawWord(painter, QRectF(0, 418, 860, 28),
-                         QStringLiteral("Temperature data logger companion"), 17,
-                         QColor(0xa9, 0xba, 0xca), false);
             }};
 }
 
@@ -242,20 +231,20 @@ std::vector<SkinPicture> AllSkinPictures() {
     std::vector<SkinPicture> pictures = {
         WindowBackground(),
         // Navigation: system, parameters, chart, record table, history, PDF, Excel.
-        Navigation(150, Icon::Monitor, QStringLiteral("System"), false),
-        Navigation(151, Icon::Monitor, QStringLiteral("System"), true),
-        Navigation(144, Icon::Sliders, QStringLiteral("Parameters"), false),
-        Navigation(145, Icon::Sliders, QStringLiteral("Parameters"), true),
-        Navigation(132, Icon::LineChart, QStringLiteral("Chart"), false),
-        Navigation(133, Icon::LineChart, QStringLiteral("Chart"), true),
-        Navigation(152, Icon::Table, QStringLiteral("Table"), false),
-        Navigation(153, Icon::Table, QStringLiteral("Table"), true),
-        Navigation(148, Icon::History, QStringLiteral("History"), false),
-        Navigation(149, Icon::History, QStringLiteral("History"), true),
-        Navigation(146, Icon::PdfDocument, QStringLiteral("PDF"), false),
-        Navigation(147, Icon::PdfDocument, QStringLiteral("PDF"), true),
-        Navigation(130, Icon::Spreadsheet, QStringLiteral("Excel"), false),
-        Navigation(131, Icon::Spreadsheet, QStringLiteral("Excel"), true),
+        Navigation(150, Icon::Monitor, false),
+        Navigation(151, Icon::Monitor, true),
+        Navigation(144, Icon::Sliders, false),
+        Navigation(145, Icon::Sliders, true),
+        Navigation(132, Icon::LineChart, false),
+        Navigation(133, Icon::LineChart, true),
+        Navigation(152, Icon::Table, false),
+        Navigation(153, Icon::Table, true),
+        Navigation(148, Icon::History, false),
+        Navigation(149, Icon::History, true),
+        Navigation(146, Icon::PdfDocument, false),
+        Navigation(147, Icon::PdfDocument, true),
+        Navigation(130, Icon::Spreadsheet, false),
+        Navigation(131, Icon::Spreadsheet, true),
         // Close: 155 at rest, 156 under the mouse, 154 pressed. Minimise: 175, 176 pressed.
         CloseButton(155, WindowButtonState::Normal),
         CloseButton(156, WindowButtonState::Hover),

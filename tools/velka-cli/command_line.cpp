@@ -10,7 +10,7 @@ namespace velka::cli {
 namespace {
 
 const std::set<std::string> kGlobalOptions = {"--data-root", "--reftable", "--config", "--now",
-                                               "--lang"};
+                                              "--lang"};
 
 // An empty folder would quietly mean the working folder.
 std::optional<std::filesystem::path> FolderOption(const Arguments& arguments,

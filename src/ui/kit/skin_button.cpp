@@ -133,8 +133,25 @@ void CxSkinButton::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
+void CxSkinButton::SetCaptionLook(const CaptionLook& look) {
+    captionLook_ = look;
+    update();
+}
+
 void CxSkinButton::DrawCaption(QPainter& painter, const QRect& rect, const QColor& color) {
     if (text().isEmpty()) {
+        return;
+    }
+    if (captionLook_) {
+        // The accent pictures: pressed or checked, and the hover and focus pictures that stand
+        // in for the normal one.
+        const bool active = isDown() || isChecked() || (hovering_ && !pictures_.over.isNull()) ||
+                            (hasFocus() && !pictures_.focus.isNull());
+        painter.save();
+        painter.setFont(captionLook_->font);
+        painter.setPen(active ? captionLook_->active : color);
+        painter.drawText(captionLook_->place, captionLook_->alignment | Qt::TextSingleLine, text());
+        painter.restore();
         return;
     }
     painter.setPen(color);

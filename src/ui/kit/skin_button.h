@@ -7,7 +7,9 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QFont>
 #include <QPixmap>
+#include <optional>
 
 namespace velka {
 
@@ -53,6 +55,19 @@ public:
     void SetCaptionColor(const QColor& color);
     QColor CaptionColor() const { return captionColor_; }
 
+    // A caption written on the pictures as their own words once were: in `place` (button
+    // coordinates), in `font`, in `active` while the button shows its accent picture (checked,
+    // pressed or under the mouse) and in the caption colour otherwise. Without one the caption
+    // is centred in the button's font.
+    struct CaptionLook {
+        QRect place;
+        QFont font;
+        QColor active;
+        Qt::Alignment alignment = Qt::AlignCenter;
+    };
+    void SetCaptionLook(const CaptionLook& look);
+    const std::optional<CaptionLook>& Caption() const { return captionLook_; }
+
     bool Hovering() const { return hovering_; }
 
     QSize sizeHint() const override;
@@ -76,6 +91,7 @@ private:
     bool pressShift_ = false;
     bool hovering_ = false;
     QColor captionColor_;
+    std::optional<CaptionLook> captionLook_;
 };
 
 }  // namespace velka

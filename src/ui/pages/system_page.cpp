@@ -8,6 +8,7 @@
 #include "ui/kit/page_controls.h"
 #include "ui/kit/page_geometry.h"
 #include "ui/kit/skin_button.h"
+#include "ui/kit/skin_look.h"
 #include "ui/kit/ui_text.h"
 
 #include <QComboBox>
@@ -27,14 +28,22 @@ constexpr int kButtonTop = 500;
 constexpr int kHelpLeftBesideErase = 340;
 constexpr int kEraseLeft = 440;
 constexpr int kHelpLeftAlone = 390;
+constexpr QRect kSubtitleRect{0, 418, kPageSize.width(), 28};
 // "Temperature Unit：" and its chooser, centred under the product lines.
 constexpr QRect kUnitLabelRect{240, 642, 185, 28};
 constexpr QRect kUnitChooserRect{430, 642, 140, 28};
 
-CxSkinButton* MakeButton(int bitmapId, QWidget* parent) {
+// A button whose picture holds its icon; its word, in the user's language, right of it.
+CxSkinButton* MakeButton(int bitmapId, const QString& word, int wordLeft, const QColor& colour,
+                         QWidget* parent) {
     auto* button = new CxSkinButton(parent);
     button->ApplySkin(bitmapId, bitmapId, bitmapId, bitmapId, bitmapId, true);
     button->resize(kButtonSize);
+    button->setText(word);
+    button->SetCaptionColor(colour);
+    button->SetCaptionLook(
+        {QRect(wordLeft, 0, kButtonSize.width() - wordLeft - 2, kButtonSize.height()),
+         skin_art::WordFont(15), colour, Qt::AlignVCenter | Qt::AlignLeft});
     return button;
 }
 
@@ -73,9 +82,17 @@ CDlgSysInfo::CDlgSysInfo(AcquisitionController& controller, SessionNotifier& not
     });
     connect(&notifier, &SessionNotifier::temperatureUnitChanged, this, &CDlgSysInfo::ShowUnit);
 
-    helpButton_ = MakeButton(kHelpBitmap, this);
+    // What the program is, under its name on the page's picture.
+    auto* subtitle = new QLabel(TrQ("SystemPage", "Temperature data logger companion"), this);
+    subtitle->setGeometry(kSubtitleRect);
+    subtitle->setAlignment(Qt::AlignCenter);
+    subtitle->setFont(skin_art::WordFont(17, false));
+    subtitle->setStyleSheet(QStringLiteral("color: #a9baca; background: transparent;"));
+
+    helpButton_ = MakeButton(kHelpBitmap, TrQ("SystemPage", "Help"), 40, skin_art::kOnAccent, this);
     helpButton_->SetTipText(TrQ("SystemPage", "Help"));
-    eraseButton_ = MakeButton(kEraseBitmap, this);
+    eraseButton_ =
+        MakeButton(kEraseBitmap, TrQ("SystemPage", "Erase"), 39, skin_art::kTileText, this);
     eraseButton_->setAccessibleName(TrQ("SystemPage", "Erase"));
     eraseButton_->SetTipText(TrQ("SystemPage", "Empty all data of the logger"));
     eraseButton_->setAccessibleDescription(eraseButton_->toolTip());

@@ -1,6 +1,8 @@
 #pragma once
-// The colours and type of the window's pictures: dark slate for the window's frame, one blue
-// accent for whatever is selected or pressed, and page backgrounds chosen for their texts.
+// The colours and type of the window's pictures (drawn by tools/skin-art) and of the words the
+// window writes on them at run time, in the user's language: dark slate for the window's frame,
+// one blue accent for whatever is selected or pressed, and page backgrounds chosen for their
+// texts.
 
 #include <QColor>
 #include <QFont>
