@@ -5,244 +5,244 @@
     <name>About</name>
     <message>
         <source>About Velka</source>
-        <translation type="unfinished"></translation>
+        <translation>关于Velka</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>Analysis</name>
     <message>
         <source>The logger&apos;s own limits</source>
-        <translation type="unfinished"></translation>
+        <translation>记录仪自身限值</translation>
     </message>
     <message>
         <source>WHO PQS shipping indicator, type 1</source>
-        <translation type="unfinished"></translation>
+        <translation>WHO PQS运输指示器，1型</translation>
     </message>
     <message>
         <source>WHO PQS shipping indicator, type 2</source>
-        <translation type="unfinished"></translation>
+        <translation>WHO PQS运输指示器，2型</translation>
     </message>
     <message>
         <source>USP controlled room temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>USP受控室温</translation>
     </message>
     <message>
         <source>%1 (ΔH %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（ΔH %2）</translation>
     </message>
     <message>
         <source>%1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（自%2起）</translation>
     </message>
     <message>
         <source>%1 in %2 event</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，共%2次事件</translation>
     </message>
     <message>
         <source>%1 in %2 events</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，共%2次事件</translation>
     </message>
     <message>
         <source>Alarm: above %1 for %2 from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>报警：自%3起高于%1，共%2</translation>
     </message>
     <message>
         <source>Alarm: below %1 for %2 from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>报警：自%3起低于%1，共%2</translation>
     </message>
     <message>
         <source>Alarm: MKT %1 above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>报警：MKT %1高于%2</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>分析</translation>
     </message>
     <message>
         <source>No alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>无报警</translation>
     </message>
     <message>
         <source>no alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>无报警</translation>
     </message>
     <message>
         <source>record shorter than 24 h</source>
-        <translation type="unfinished"></translation>
+        <translation>记录不足24小时</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
     <message>
         <source>no delay</source>
-        <translation type="unfinished"></translation>
+        <translation>无延时</translation>
     </message>
     <message>
         <source>above</source>
-        <translation type="unfinished"></translation>
+        <translation>高于</translation>
     </message>
     <message>
         <source>below</source>
-        <translation type="unfinished"></translation>
+        <translation>低于</translation>
     </message>
     <message>
         <source>single event</source>
-        <translation type="unfinished"></translation>
+        <translation>单次事件</translation>
     </message>
     <message>
         <source>cumulative</source>
-        <translation type="unfinished"></translation>
+        <translation>累计</translation>
     </message>
     <message>
         <source>inclusive</source>
-        <translation type="unfinished"></translation>
+        <translation>含边界</translation>
     </message>
     <message>
         <source>strict</source>
-        <translation type="unfinished"></translation>
+        <translation>不含边界</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，出现于%2</translation>
     </message>
     <message>
         <source>Alarm Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>报警方案</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>判定</translation>
     </message>
     <message>
         <source>Mean Kinetic Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>平均动力学温度</translation>
     </message>
     <message>
         <source>Worst 24-hour MKT</source>
-        <translation type="unfinished"></translation>
+        <translation>24小时MKT最高值</translation>
     </message>
     <message>
         <source>MKT Ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>MKT上限</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>记录时长</translation>
     </message>
     <message>
         <source>%1 (%2 samples, %3 apart)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2个采样点，间隔%3）</translation>
     </message>
     <message>
         <source>Trip Length</source>
-        <translation type="unfinished"></translation>
+        <translation>运输时长</translation>
     </message>
     <message>
         <source>Highest Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>最高温度</translation>
     </message>
     <message>
         <source>Lowest Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>最低温度</translation>
     </message>
     <message>
         <source>The logger profile is this program&apos;s evaluation of the logger&apos;s limits and alarm delay; the logger&apos;s own alarm may differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>logger方案是本程序依据记录仪的报警上下限和报警延时所做的评估，记录仪自身的报警结果可能与此不同。</translation>
     </message>
     <message>
         <source>Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>规则</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>事件数</translation>
     </message>
     <message>
         <source>Time Beyond</source>
-        <translation type="unfinished"></translation>
+        <translation>超限时长</translation>
     </message>
     <message>
         <source>Longest Event</source>
-        <translation type="unfinished"></translation>
+        <translation>最长事件</translation>
     </message>
     <message>
         <source>First Out</source>
-        <translation type="unfinished"></translation>
+        <translation>首次超限</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>报警</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>规则</translation>
     </message>
 </context>
 <context>
     <name>Archive</name>
     <message>
         <source>This recording was changed after it was archived</source>
-        <translation type="unfinished"></translation>
+        <translation>此记录在归档后已被修改</translation>
     </message>
 </context>
 <context>
     <name>Chart</name>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>温度</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>正常</translation>
     </message>
     <message>
         <source>Upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>上限</translation>
     </message>
     <message>
         <source>Lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>下限</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>时间</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>序号</translation>
     </message>
     <message>
         <source>Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>温度</translation>
     </message>
     <message>
         <source>MKT</source>
-        <translation type="unfinished"></translation>
+        <translation>MKT</translation>
     </message>
     <message>
         <source>Above Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>超上限</translation>
     </message>
     <message>
         <source>Below Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>超下限</translation>
     </message>
     <message>
         <source>Longest Excursion</source>
-        <translation type="unfinished"></translation>
+        <translation>最长偏离</translation>
     </message>
     <message>
         <source>%1 (profile %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（方案：%2）</translation>
     </message>
     <message>
         <source>Check Result</source>
-        <translation type="unfinished"></translation>
+        <translation>检查结果</translation>
     </message>
 </context>
 <context>
@@ -250,982 +250,1000 @@
     <message>
         <source><byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+</translation>
     </message>
     <message>
         <source>Lateral Reduction</source>
-        <translation type="unfinished"></translation>
+        <translation>横向缩小</translation>
     </message>
     <message>
         <source>Lateral Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>横向放大</translation>
     </message>
     <message>
         <source>Overall Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>整体放大</translation>
     </message>
     <message>
         <source>Overall Reduction</source>
-        <translation type="unfinished"></translation>
+        <translation>整体缩小</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>还原</translation>
     </message>
     <message>
         <source>：</source>
-        <translation type="unfinished"></translation>
+        <translation>：</translation>
     </message>
     <message>
         <source>Alarm Profile：</source>
-        <translation type="unfinished"></translation>
+        <translation>报警方案：</translation>
     </message>
     <message>
         <source>Alarm Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>报警方案</translation>
     </message>
     <message>
         <source>MKT Activation Energy：</source>
-        <translation type="unfinished"></translation>
+        <translation>MKT活化能：</translation>
     </message>
     <message>
         <source>MKT Activation Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>MKT活化能</translation>
     </message>
     <message>
         <source> kJ/mol</source>
-        <translation type="unfinished"></translation>
+        <translation> kJ/mol</translation>
     </message>
 </context>
 <context>
     <name>Device</name>
     <message>
         <source>The logger is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>记录仪正被其他程序占用</translation>
     </message>
 </context>
 <context>
     <name>Fields</name>
     <message>
         <source>Enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入整数。</translation>
     </message>
     <message>
         <source>Enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入数字。</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>序号</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间</translation>
     </message>
     <message>
         <source>Stop Time</source>
-        <translation type="unfinished"></translation>
+        <translation>结束时间</translation>
     </message>
 </context>
 <context>
     <name>HistoryPage</name>
     <message>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>查询</translation>
     </message>
     <message>
         <source>Recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>记录列表</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>加载</translation>
     </message>
     <message>
         <source>&lt;&lt; Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; 首页</translation>
     </message>
     <message>
         <source>&lt; Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; 上一页</translation>
     </message>
     <message>
         <source>Next page &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>下一页 &gt;</translation>
     </message>
     <message>
         <source>Last page &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>末页 &gt;&gt;</translation>
     </message>
     <message>
         <source>Page number</source>
-        <translation type="unfinished"></translation>
+        <translation>页码</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation type="unfinished"></translation>
+        <translation>跳转</translation>
     </message>
     <message>
         <source>Start Query Time：</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间：</translation>
     </message>
     <message>
         <source>End Query Time：</source>
-        <translation type="unfinished"></translation>
+        <translation>结束时间：</translation>
     </message>
     <message>
         <source>Query text</source>
-        <translation type="unfinished"></translation>
+        <translation>查询内容</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Scanning … %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>正在扫描…%1/%2</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>系统</translation>
     </message>
     <message>
         <source>Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>参数</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>曲线图</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>数据表</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>历史记录</translation>
     </message>
     <message>
         <source>Save PDF report</source>
-        <translation type="unfinished"></translation>
+        <translation>保存PDF报告</translation>
     </message>
     <message>
         <source>Save Excel workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>保存Excel报表</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>&amp;About Velka...</source>
-        <translation type="unfinished"></translation>
+        <translation>关于Velka(&amp;A)...</translation>
     </message>
     <message>
         <source>Unplug demo logger</source>
-        <translation type="unfinished"></translation>
+        <translation>拔出演示记录仪</translation>
     </message>
     <message>
         <source>Plug in demo logger</source>
-        <translation type="unfinished"></translation>
+        <translation>插入演示记录仪</translation>
     </message>
     <message>
         <source>New demo recording</source>
-        <translation type="unfinished"></translation>
+        <translation>新建演示记录</translation>
     </message>
     <message>
         <source>Application is already running, please do not open again!</source>
-        <translation type="unfinished"></translation>
+        <translation>程序已在运行，请勿重复打开！</translation>
+    </message>
+    <message>
+        <source>Temperature data logger</source>
+        <translation>温度记录仪</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation>Excel</translation>
     </message>
 </context>
 <context>
     <name>MessageBox</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>提示</translation>
     </message>
 </context>
 <context>
     <name>Pages</name>
     <message>
         <source>Page count</source>
-        <translation type="unfinished"></translation>
+        <translation>总页数</translation>
     </message>
 </context>
 <context>
     <name>ParameterPage</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>打开</translation>
     </message>
     <message>
         <source>Parameter setting</source>
-        <translation type="unfinished"></translation>
+        <translation>参数设置</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>手动</translation>
     </message>
     <message>
         <source>Transport Information</source>
-        <translation type="unfinished"></translation>
+        <translation>运输信息</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>写入</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>加载</translation>
     </message>
     <message>
         <source>Shows the stored recording %1; Write goes to its logger only</source>
-        <translation type="unfinished"></translation>
+        <translation>当前显示已存储的记录%1；写入仅作用于该记录所属的记录仪</translation>
     </message>
     <message>
         <source>Write Success</source>
-        <translation type="unfinished"></translation>
+        <translation>写入成功</translation>
     </message>
     <message>
         <source>Write FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>写入失败</translation>
     </message>
     <message>
         <source>Product Information</source>
-        <translation type="unfinished"></translation>
+        <translation>产品信息</translation>
     </message>
     <message>
         <source>Unit: the logger keeps %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>单位：记录仪仅保存%1个字符</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>添加</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>修改</translation>
     </message>
     <message>
         <source>Products</source>
-        <translation type="unfinished"></translation>
+        <translation>产品列表</translation>
     </message>
     <message>
         <source>Please select Product Information first</source>
-        <translation type="unfinished"></translation>
+        <translation>请先选择产品信息</translation>
     </message>
     <message>
         <source>* For Required Projects</source>
-        <translation type="unfinished"></translation>
+        <translation>*为必填项</translation>
     </message>
 </context>
 <context>
     <name>Products</name>
     <message>
         <source>Add Success</source>
-        <translation type="unfinished"></translation>
+        <translation>添加成功</translation>
     </message>
     <message>
         <source>Update FAILED - Overrun Capacity!</source>
-        <translation type="unfinished"></translation>
+        <translation>修改失败：超出容量！</translation>
     </message>
     <message>
         <source>Update success</source>
-        <translation type="unfinished"></translation>
+        <translation>修改成功</translation>
     </message>
     <message>
         <source>Product Information Upper Limit is 10, reach the upper limit!</source>
-        <translation type="unfinished"></translation>
+        <translation>产品信息最多10条，已达上限！</translation>
     </message>
     <message>
         <source>Please Add Product Information</source>
-        <translation type="unfinished"></translation>
+        <translation>请添加产品信息</translation>
     </message>
     <message>
         <source>Add Failed - Overrun the capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>添加失败：超出容量</translation>
     </message>
 </context>
 <context>
     <name>RecordTable</name>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>序号</translation>
     </message>
     <message>
         <source>Record time</source>
-        <translation type="unfinished"></translation>
+        <translation>记录时间</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>温度</translation>
     </message>
 </context>
 <context>
     <name>RecordTablePage</name>
     <message>
         <source>Query Time</source>
-        <translation type="unfinished"></translation>
+        <translation>时间查询</translation>
     </message>
     <message>
         <source>Temperature Query</source>
-        <translation type="unfinished"></translation>
+        <translation>温度查询</translation>
     </message>
     <message>
         <source>Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>采样点</translation>
     </message>
     <message>
         <source>&lt;&lt; Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; 首页</translation>
     </message>
     <message>
         <source>&lt; previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; 上一页</translation>
     </message>
     <message>
         <source>Next Page &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>下一页 &gt;</translation>
     </message>
     <message>
         <source>Last Page &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>末页 &gt;&gt;</translation>
     </message>
     <message>
         <source>Page number</source>
-        <translation type="unfinished"></translation>
+        <translation>页码</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation type="unfinished"></translation>
+        <translation>跳转</translation>
     </message>
     <message>
         <source>Query by time</source>
-        <translation type="unfinished"></translation>
+        <translation>按时间查询</translation>
     </message>
     <message>
         <source>Query Start Time：</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间：</translation>
     </message>
     <message>
         <source>Query End time：</source>
-        <translation type="unfinished"></translation>
+        <translation>结束时间：</translation>
     </message>
     <message>
         <source>Query by temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>按温度查询</translation>
     </message>
     <message>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>查询</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Temperature Max</source>
-        <translation type="unfinished"></translation>
+        <translation>最高温度</translation>
     </message>
     <message>
         <source>Temperature Min</source>
-        <translation type="unfinished"></translation>
+        <translation>最低温度</translation>
     </message>
     <message>
         <source>：</source>
-        <translation type="unfinished"></translation>
+        <translation>：</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>above</source>
-        <translation type="unfinished"></translation>
+        <translation>超上限</translation>
     </message>
     <message>
         <source>below</source>
-        <translation type="unfinished"></translation>
+        <translation>超下限</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>报警</translation>
     </message>
     <message>
         <source>Manual mode</source>
-        <translation type="unfinished"></translation>
+        <translation>手动模式</translation>
     </message>
     <message>
         <source>lower Limit Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>报警下限</translation>
     </message>
     <message>
         <source>unit</source>
-        <translation type="unfinished"></translation>
+        <translation>单位</translation>
     </message>
     <message>
         <source>Excel Export Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel导出成功</translation>
     </message>
     <message>
         <source>Excel Export FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel导出失败</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>序号</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>时间</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>温度</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第%1页，共%2页</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>产品</translation>
     </message>
     <message>
         <source>Batch Number</source>
-        <translation type="unfinished"></translation>
+        <translation>批号</translation>
     </message>
     <message>
         <source>Period of</source>
-        <translation type="unfinished"></translation>
+        <translation>有效</translation>
     </message>
     <message>
         <source>validity</source>
-        <translation type="unfinished"></translation>
+        <translation>期限</translation>
     </message>
     <message>
         <source>PDF save success</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF保存成功</translation>
     </message>
     <message>
         <source>PDF save FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF保存失败</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1已存在。是否替换？</translation>
     </message>
     <message>
         <source>Temperature information</source>
-        <translation type="unfinished"></translation>
+        <translation>温度信息</translation>
     </message>
     <message>
         <source>Report Date</source>
-        <translation type="unfinished"></translation>
+        <translation>报告日期</translation>
     </message>
     <message>
         <source>Device Information</source>
-        <translation type="unfinished"></translation>
+        <translation>设备信息</translation>
     </message>
     <message>
         <source>Logging Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>记录摘要</translation>
     </message>
     <message>
         <source>Data Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>数据曲线图</translation>
     </message>
     <message>
         <source>Please Insert Device</source>
-        <translation type="unfinished"></translation>
+        <translation>请插入设备</translation>
     </message>
 </context>
 <context>
     <name>ReportPages</name>
     <message>
         <source>Save PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>保存PDF</translation>
     </message>
     <message>
         <source>Save Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>保存Excel</translation>
     </message>
     <message>
         <source>Report path</source>
-        <translation type="unfinished"></translation>
+        <translation>报告路径</translation>
     </message>
     <message>
         <source>The report is signed as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>报告已签名，保存为%1</translation>
     </message>
 </context>
 <context>
     <name>SaveDialog</name>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>另存为</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>Session</name>
     <message>
         <source>Detection of device insertion, data reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>检测到设备插入，正在读取数据...</translation>
     </message>
     <message>
         <source>Data reading</source>
-        <translation type="unfinished"></translation>
+        <translation>正在读取数据</translation>
     </message>
     <message>
         <source>Detection of device insertion, Data read completed</source>
-        <translation type="unfinished"></translation>
+        <translation>检测到设备插入，数据读取完成</translation>
     </message>
     <message>
         <source>Data read completed</source>
-        <translation type="unfinished"></translation>
+        <translation>数据读取完成</translation>
     </message>
     <message>
         <source>Data read FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>数据读取失败</translation>
     </message>
     <message>
         <source>Archive save FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>归档保存失败</translation>
     </message>
     <message>
         <source>Erase FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>擦除失败</translation>
     </message>
     <message>
         <source>Load FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>加载失败</translation>
     </message>
     <message>
         <source>Data erased</source>
-        <translation type="unfinished"></translation>
+        <translation>数据已擦除</translation>
     </message>
     <message>
         <source>Please make sure device is connected correctly</source>
-        <translation type="unfinished"></translation>
+        <translation>请确认设备已正确连接</translation>
     </message>
     <message>
         <source>Plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>请重新插入记录仪。</translation>
     </message>
     <message>
         <source>Install the udev rule (see Help).</source>
-        <translation type="unfinished"></translation>
+        <translation>请安装udev规则（参见帮助）。</translation>
     </message>
     <message>
         <source>Close the program that is using it.</source>
-        <translation type="unfinished"></translation>
+        <translation>请关闭正在使用它的程序。</translation>
     </message>
     <message>
         <source>The logger at %1 cannot be opened: %2. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开位于%1的记录仪：%2。%3</translation>
     </message>
     <message>
         <source>the record was erased and the settings written back</source>
-        <translation type="unfinished"></translation>
+        <translation>记录已擦除，设置已写回</translation>
     </message>
     <message>
         <source>the record was erased</source>
-        <translation type="unfinished"></translation>
+        <translation>记录已擦除</translation>
     </message>
     <message>
         <source>the record is partly erased</source>
-        <translation type="unfinished"></translation>
+        <translation>记录已部分擦除</translation>
     </message>
     <message>
         <source>the status block was cleared, so the record&apos;s start time is lost, but its samples are still on the logger</source>
-        <translation type="unfinished"></translation>
+        <translation>状态块已清除，记录的开始时间已丢失，但其采样数据仍保存在记录仪中</translation>
     </message>
     <message>
         <source>nothing on the logger was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>记录仪上的内容均未更改</translation>
     </message>
     <message>
         <source>settings and limits</source>
-        <translation type="unfinished"></translation>
+        <translation>设置与限值</translation>
     </message>
     <message>
         <source>transport details</source>
-        <translation type="unfinished"></translation>
+        <translation>运输信息</translation>
     </message>
     <message>
         <source>product list</source>
-        <translation type="unfinished"></translation>
+        <translation>产品列表</translation>
     </message>
     <message>
         <source>%1 written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1已写入</translation>
     </message>
     <message>
         <source>%1 not written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1未写入</translation>
     </message>
     <message>
         <source>%1 partly written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1部分写入</translation>
     </message>
     <message>
         <source>%1: write again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：请重新写入</translation>
     </message>
     <message>
         <source>The logger plugged in (serial number %1) is not the one these settings are for (serial number %2), so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>插入的记录仪（序列号%1）不是这些设置所属的记录仪（序列号%2），因此未写入任何内容</translation>
     </message>
     <message>
         <source>%1; the record is kept in the archive as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1；记录已归档为%2</translation>
     </message>
     <message>
         <source>The logger holds %1 samples that cannot be archived (it was never set up), so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>记录仪中有%1个无法归档的采样点（该记录仪从未设置过），因此未写入任何内容</translation>
     </message>
     <message>
         <source>The logger holds %1 samples that cannot be archived (it was never set up), so it was not erased</source>
-        <translation type="unfinished"></translation>
+        <translation>记录仪中有%1个无法归档的采样点（该记录仪从未设置过），因此未擦除</translation>
     </message>
     <message>
         <source>The logger holds %1 samples whose archived copy cannot be checked (%2), so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>记录仪中%1个采样点的归档副本无法校验（%2），因此未写入任何内容</translation>
     </message>
     <message>
         <source>The logger holds %1 samples whose archived copy cannot be checked (%2), so it was not erased</source>
-        <translation type="unfinished"></translation>
+        <translation>记录仪中%1个采样点的归档副本无法校验（%2），因此未擦除</translation>
     </message>
     <message>
         <source>The logger holds %1 samples that are not in the archive, so nothing was written. Plug it in again to archive them first</source>
-        <translation type="unfinished"></translation>
+        <translation>记录仪中有%1个采样点尚未归档，因此未写入任何内容。请重新插入记录仪，先将其归档</translation>
     </message>
     <message>
         <source>The logger holds %1 samples that are not in the archive, so it was not erased. Plug it in again to archive them first</source>
-        <translation type="unfinished"></translation>
+        <translation>记录仪中有%1个采样点尚未归档，因此未擦除。请重新插入记录仪，先将其归档</translation>
     </message>
     <message>
         <source>the archive folder %1 cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建归档文件夹%1</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Manual Button</source>
-        <translation type="unfinished"></translation>
+        <translation>手动按键</translation>
     </message>
     <message>
         <source>Device S/N</source>
-        <translation type="unfinished"></translation>
+        <translation>设备序列号</translation>
     </message>
     <message>
         <source>Shutdown Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>停止方式</translation>
     </message>
     <message>
         <source>Start Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>启动延时</translation>
     </message>
     <message>
         <source>Alarm Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>报警延时</translation>
     </message>
     <message>
         <source>Upper Limit Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>报警上限</translation>
     </message>
     <message>
         <source>Lower Limit Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>报警下限</translation>
     </message>
     <message>
         <source>Log Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>记录间隔</translation>
     </message>
     <message>
         <source>Log Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>记录周期</translation>
     </message>
     <message>
         <source>Delivery Company</source>
-        <translation type="unfinished"></translation>
+        <translation>发货单位</translation>
     </message>
     <message>
         <source>Receiving Company</source>
-        <translation type="unfinished"></translation>
+        <translation>收货单位</translation>
     </message>
     <message>
         <source>Transport Company</source>
-        <translation type="unfinished"></translation>
+        <translation>承运单位</translation>
     </message>
     <message>
         <source>Transport Number</source>
-        <translation type="unfinished"></translation>
+        <translation>运单号</translation>
     </message>
     <message>
         <source>Date Of Delivery</source>
-        <translation type="unfinished"></translation>
+        <translation>发货日期</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>编号</translation>
     </message>
     <message>
         <source>Product Name</source>
-        <translation type="unfinished"></translation>
+        <translation>产品名称</translation>
     </message>
     <message>
         <source>Specification Model</source>
-        <translation type="unfinished"></translation>
+        <translation>规格型号</translation>
     </message>
     <message>
         <source>Product Batch Number</source>
-        <translation type="unfinished"></translation>
+        <translation>产品批号</translation>
     </message>
     <message>
         <source>Period of validity</source>
-        <translation type="unfinished"></translation>
+        <translation>有效期</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>单位</translation>
     </message>
     <message>
         <source>Quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>数量</translation>
     </message>
     <message>
         <source>Shipment Number</source>
-        <translation type="unfinished"></translation>
+        <translation>发货单号</translation>
     </message>
     <message>
         <source>%1 must not hold a NUL character</source>
-        <translation type="unfinished"></translation>
+        <translation>%1不能包含NUL字符</translation>
     </message>
     <message>
         <source>Product %1: %2 must not hold a NUL character</source>
-        <translation type="unfinished"></translation>
+        <translation>产品%1：%2不能包含NUL字符</translation>
     </message>
     <message>
         <source>Please input %1</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入%1</translation>
     </message>
     <message>
         <source>%1 must be below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1必须低于%2</translation>
     </message>
     <message>
         <source>%1 is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1超过%2个字符</translation>
     </message>
     <message>
         <source>Product %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>产品%1： </translation>
     </message>
     <message>
         <source>%1 must be between 0 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1必须在0到%2之间</translation>
     </message>
 </context>
 <context>
     <name>SignDialog</name>
     <message>
         <source>Sign…</source>
-        <translation type="unfinished"></translation>
+        <translation>签名…</translation>
     </message>
     <message>
         <source>Sign the report with the certificate &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用证书“%1”对报告签名。</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>签名含义</translation>
     </message>
     <message>
         <source>Meaning:</source>
-        <translation type="unfinished"></translation>
+        <translation>签名含义：</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>密码</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>密码：</translation>
     </message>
     <message>
         <source>Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>签名</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>暂不签名</translation>
     </message>
 </context>
 <context>
     <name>Signing</name>
     <message>
         <source>Signing FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>签名失败</translation>
     </message>
 </context>
 <context>
     <name>Summary</name>
     <message>
         <source>Highest Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>最高温度</translation>
     </message>
     <message>
         <source>Average Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>平均温度</translation>
     </message>
     <message>
         <source>Lowest Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>最低温度</translation>
     </message>
     <message>
         <source>Data Points</source>
-        <translation type="unfinished"></translation>
+        <translation>数据点数</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间</translation>
     </message>
     <message>
         <source>Stop Time</source>
-        <translation type="unfinished"></translation>
+        <translation>结束时间</translation>
     </message>
 </context>
 <context>
     <name>SystemPage</name>
     <message>
         <source>Temperature Unit：</source>
-        <translation type="unfinished"></translation>
+        <translation>温度单位：</translation>
     </message>
     <message>
         <source>Temperature Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>温度单位</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>擦除</translation>
     </message>
     <message>
         <source>Empty all data of the logger</source>
-        <translation type="unfinished"></translation>
+        <translation>清空记录仪中的全部数据</translation>
     </message>
     <message>
         <source>The user guide cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开用户手册：%1</translation>
     </message>
     <message>
         <source>Empty All Data?</source>
-        <translation type="unfinished"></translation>
+        <translation>清空全部数据？</translation>
     </message>
     <message>
         <source>Velka temperature data logger software</source>
-        <translation type="unfinished"></translation>
+        <translation>Velka温度记录仪软件</translation>
     </message>
     <message>
         <source>Version %1  Copyright (C) 2026 the Velka developers</source>
-        <translation type="unfinished"></translation>
+        <translation>版本%1  版权所有(C) 2026 Velka开发者</translation>
+    </message>
+    <message>
+        <source>Temperature data logger companion</source>
+        <translation>温度记录仪配套软件</translation>
     </message>
 </context>
 <context>
     <name>Units</name>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>分钟</translation>
     </message>
     <message>
         <source>d</source>
-        <translation type="unfinished"></translation>
+        <translation>天</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>小时</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>天</translation>
     </message>
     <message>
         <source>Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>华氏度</translation>
     </message>
     <message>
         <source>Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>摄氏度</translation>
     </message>
 </context>
 </TS>

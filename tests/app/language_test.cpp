@@ -42,7 +42,9 @@ std::vector<Title> WindowTitles(const QWidget& window) {
         add(widget, widget->accessibleName(), -1);
         if (const auto* label = qobject_cast<const QLabel*>(widget); label && !label->wordWrap())
             add(widget, label->text(), label->contentsRect().width());
-        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        if (const auto* skin = qobject_cast<const CxSkinButton*>(widget); skin && skin->Caption())
+            add(widget, skin->text(), skin->Caption()->place.width());
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
             add(widget, button->text(), button->width());
         if (const auto* group = qobject_cast<const QGroupBox*>(widget))
             add(widget, group->title(), group->width());
@@ -79,6 +81,28 @@ TEST(Language, EveryTitleAndMessageOfTheWindowComesFromTheCatalogue) {
     ASSERT_EQ(test.messages.shown.size(), 2u);
     for (const std::string& message : test.messages.shown)
         EXPECT_NE(message.find("⟦"), std::string::npos) << message;
+}
+
+TEST(Language, InEachShippedLanguageEveryTitleFitsItsPlace) {
+    for (const std::string_view language : kShippedLanguages) {
+        const LanguageCatalogues catalogues(language, DefaultCatalogueFolder());
+        ASSERT_EQ(catalogues.Language(), language);
+        WindowUnderTest test;
+        test.Start();
+        std::string clipped;
+        for (const Title& title : WindowTitles(*test.window)) {
+            if (title.room < 0)
+                continue;
+            const auto* skin = qobject_cast<const CxSkinButton*>(title.widget);
+            const QFontMetrics metrics(skin && skin->Caption() ? skin->Caption()->font
+                                                               : title.widget->font());
+            const int needed = metrics.horizontalAdvance(title.text);
+            if (needed > title.room)
+                clipped += title.text.toStdString() + " (" + std::to_string(needed) + " > " +
+                           std::to_string(title.room) + "); ";
+        }
+        EXPECT_EQ(clipped, "") << language;
+    }
 }
 
 }  // namespace
