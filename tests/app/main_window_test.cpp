@@ -11,6 +11,7 @@
 #include "ui/pages/history_page.h"
 #include "ui/pages/system_page.h"
 #include "window_fixture.h"
+#include "window_texts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -277,42 +278,6 @@ TEST(MainWindow, EveryControlHasANameForScreenReaders) {
     }
 }
 
-// Every text the window shows: labels, buttons, fields, lists with their heads, choosers,
-// tooltips and the names screen readers hear, on every page.
-std::vector<std::string> WindowTexts(const QWidget& window) {
-    std::vector<std::string> texts;
-    const auto add = [&texts](const QString& text) {
-        if (!text.isEmpty())
-            texts.push_back(text.toStdString());
-    };
-    for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        add(widget->toolTip());
-        add(widget->accessibleName());
-        if (const auto* label = qobject_cast<const QLabel*>(widget))
-            add(label->text());
-        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-            add(button->text());
-        if (const auto* field = qobject_cast<const QLineEdit*>(widget))
-            add(field->text());
-        if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget))
-            add(box->toPlainText());
-        if (const auto* chooser = qobject_cast<const QComboBox*>(widget)) {
-            for (int i = 0; i < chooser->count(); ++i)
-                add(chooser->itemText(i));
-        }
-        if (const auto* view = qobject_cast<const QAbstractItemView*>(widget);
-            view != nullptr && view->model() != nullptr) {
-            const QAbstractItemModel& model = *view->model();
-            for (int column = 0; column < model.columnCount(); ++column) {
-                add(model.headerData(column, Qt::Horizontal).toString());
-                for (int row = 0; row < model.rowCount(); ++row)
-                    add(model.index(row, column).data().toString());
-            }
-        }
-    }
-    return texts;
-}
-
 // The unit chosen on the system page is kept in config.ini at once and every temperature the
 // window shows follows it; in °F no text says °C.
 TEST(MainWindow, TheTemperatureUnitReachesEveryTextOfTheWindow) {
@@ -323,7 +288,8 @@ TEST(MainWindow, TheTemperatureUnitReachesEveryTextOfTheWindow) {
     ASSERT_NE(unit, nullptr);
     const auto says = [&](const std::string& what) {
         std::vector<std::string> holding;
-        for (const std::string& text : WindowTexts(window)) {
+        for (const testing::ShownText& shown : testing::WindowTexts(window)) {
+            const std::string text = shown.text.toStdString();
             if (text.find(what) != std::string::npos)
                 holding.push_back(text);
         }
