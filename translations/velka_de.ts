@@ -798,6 +798,18 @@
         <source>Please Insert Device</source>
         <translation>Bitte Gerät anschließen</translation>
     </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Quelle: %1</translation>
+    </message>
+    <message>
+        <source>times in %1</source>
+        <translation>Zeiten in %1</translation>
+    </message>
+    <message>
+        <source>not archived</source>
+        <translation>nicht archiviert</translation>
+    </message>
 </context>
 <context>
     <name>ReportPages</name>

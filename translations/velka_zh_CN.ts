@@ -798,6 +798,18 @@
         <source>Please Insert Device</source>
         <translation>请插入设备</translation>
     </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>来源：%1</translation>
+    </message>
+    <message>
+        <source>times in %1</source>
+        <translation>时间为%1</translation>
+    </message>
+    <message>
+        <source>not archived</source>
+        <translation>未归档</translation>
+    </message>
 </context>
 <context>
     <name>ReportPages</name>

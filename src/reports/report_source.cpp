@@ -1,5 +1,6 @@
 #include "reports/report_source.h"
 
+#include "services/translation.h"
 #include "storage/sha256.h"
 
 #include <cstdio>
@@ -30,7 +31,7 @@ std::string ZoneName() {
 }  // namespace
 
 ReportSource SourceOfImage(const std::filesystem::path& file, const LoggerImage& image) {
-    return {file.empty() ? std::string(kNotArchivedText) : file.filename().string(),
+    return {file.empty() ? std::string(kNotArchivedText.source) : file.filename().string(),
             Sha256Hex(image)};
 }
 
@@ -52,10 +53,14 @@ std::string LocalZoneText(std::int64_t seconds) {
 }
 
 std::string SourceText(const ReportSource& source, std::int64_t seconds) {
-    std::string text = "Source: " + source.fileName;
+    // The name stays as kept (the workbook's properties and the audit log read it); the words
+    // around it are the user's.
+    const std::string file =
+        source.fileName == kNotArchivedText.source ? Tr(kNotArchivedText) : source.fileName;
+    std::string text = WithArguments(Tr("Report", "Source: %1"), {file});
     if (!source.sha256.empty())
         text += " · SHA-256 " + source.sha256;
-    return text + " · times in " + LocalZoneText(seconds);
+    return text + " · " + WithArguments(Tr("Report", "times in %1"), {LocalZoneText(seconds)});
 }
 
 }  // namespace velka

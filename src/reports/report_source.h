@@ -4,6 +4,7 @@
 // in other zones. Both reports print it; the audit log records the export by the same values.
 
 #include "record/logger_image.h"
+#include "services/translation.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -11,11 +12,11 @@
 
 namespace velka {
 
-inline constexpr const char* kNotArchivedText = "not archived";
+inline constexpr UiText kNotArchivedText = VELKA_TEXT("Report", "not archived");
 
 struct ReportSource {
-    std::string fileName = kNotArchivedText;  // the archived file's name
-    std::string sha256;                       // of the image; empty when unknown
+    std::string fileName = kNotArchivedText.source;  // the archived file's name
+    std::string sha256;                              // of the image; empty when unknown
 };
 
 // The source of a report made from `image`, stored as `file` (empty: not archived).
