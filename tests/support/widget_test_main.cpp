@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
     qputenv("XDG_RUNTIME_DIR", homePath);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LC_ALL", "en_US.UTF-8");
+    // The window's language follows the system's preferred languages: English here too.
+    qunsetenv("LANGUAGE");
 
     QApplication application(argc, argv);
     velka::RestoreCNumericLocale();

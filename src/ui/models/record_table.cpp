@@ -41,6 +41,8 @@ void RecordTable::ShowSamples() {
 }
 
 void RecordTable::SetUnit(TemperatureUnit unit) {
+    if (unit == unit_)
+        return;  // a bound typed in stays exactly as typed
     maxTemperature_ = InUnit(CelsiusFrom(maxTemperature_, unit_), unit);
     minTemperature_ = InUnit(CelsiusFrom(minTemperature_, unit_), unit);
     unit_ = unit;
