@@ -18,8 +18,14 @@ namespace velka {
 
 int RunVelka(const AppOptions& options, const AppEnvironment& environment, MessageService& messages,
              const std::function<void(CVelkaDlg&)>& windowCreated) {
-    // Before any window, device, scan or settings: a second copy must not read the logger the
-    // first one may be talking to, nor write the settings file at its end.
+    // The settings are only read here, for the language of every text from the first box on.
+    const std::filesystem::path configFile =
+        options.configFile.value_or(DefaultConfigFile(environment));
+    AppSettings settings = LoadAppSettings(configFile);
+    const LanguageCatalogues catalogues(settings.language, DefaultCatalogueFolder());
+
+    // Before any window, device or scan: a second copy must not read the logger the first one
+    // may be talking to, nor write the settings file at its end.
     const std::filesystem::path lockFile = InstanceLockFile(environment);
     EnsurePrivateDirectory(lockFile.parent_path());  // the cache folder may not be there yet
     auto lock = std::make_unique<InstanceLock>(lockFile);
@@ -34,12 +40,6 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
         if (shownWindow != nullptr)
             shownWindow->close();
     });
-
-    const std::filesystem::path configFile =
-        options.configFile.value_or(DefaultConfigFile(environment));
-    AppSettings settings = LoadAppSettings(configFile);
-    // Before the first text is made: every page, box and report reads its language.
-    const LanguageCatalogues catalogues(settings.language, DefaultCatalogueFolder());
 
     std::unique_ptr<Clock> clock;
     if (options.now)
