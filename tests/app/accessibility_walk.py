@@ -17,7 +17,7 @@ import sys
 import tempfile
 import time
 
-from xvfb_display import start_xvfb
+from xvfb_display import start_xvfb, wait_for
 
 SKIP = 77
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
@@ -31,15 +31,6 @@ except ImportError:
     print("skipped: pyatspi (python3-pyatspi) is not installed")
     sys.exit(SKIP)
 
-
-def wait_for(condition, seconds=20.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.1)
-    return None
 
 
 def velka_application():

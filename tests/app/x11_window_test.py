@@ -17,7 +17,7 @@ import sys
 import tempfile
 import time
 
-from xvfb_display import start_xvfb
+from xvfb_display import start_xvfb, wait_for
 
 SKIP = 77
 
@@ -25,15 +25,6 @@ SKIP = 77
 def run(*command):
     return subprocess.run(command, capture_output=True, text=True, env=ENVIRONMENT).stdout
 
-
-def wait_for(condition, seconds=20.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.05)
-    return None
 
 
 def visible_windows(name):

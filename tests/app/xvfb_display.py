@@ -1,6 +1,19 @@
-"""A private X server for the window's tests: Xvfb on a display number it picks itself."""
+"""A private X server for the window's tests: Xvfb on a display number it picks itself, and the
+wait for what the program does on it."""
 import os
 import subprocess
+import time
+
+
+def wait_for(condition, seconds=20.0):
+    """The first true value of condition() within `seconds`, or None."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    return None
 
 
 def start_xvfb():
