@@ -1,6 +1,5 @@
 #include "analysis/excursion_rules.h"
 
-#include "record/decimal_text.h"
 #include "services/translation.h"
 
 #include <algorithm>
@@ -41,8 +40,8 @@ std::string DurationText(long long seconds) {
     return text;
 }
 
-std::string ThresholdText(double celsius, TemperatureUnit unit) {
-    return FixedDecimal(InUnit(celsius, unit), 1) + " " + std::string(UnitSymbol(unit));
+std::string ThresholdText(double celsius, TemperatureUnit unit, const ShownForms& forms) {
+    return ShownDecimal(InUnit(celsius, unit), 1, forms) + " " + std::string(UnitSymbol(unit));
 }
 
 std::string RuleText(const ExcursionRule& rule, TemperatureUnit unit) {

@@ -2,6 +2,7 @@
 // Excursion rules: a side and a threshold, a strict or inclusive comparison, and when the alarm
 // fires: after one unbroken run (single) or a total so far (cumulative) of `delaySeconds`.
 
+#include "record/shown_forms.h"
 #include "record/temperature_unit.h"
 
 #include <cstddef>
@@ -28,7 +29,8 @@ struct ExcursionRule {
 std::string DurationText(long long seconds);
 
 // A rule's threshold as the texts give it: "8.0 °C", "46.4 °F".
-std::string ThresholdText(double celsius, TemperatureUnit unit);
+std::string ThresholdText(double celsius, TemperatureUnit unit,
+                          const ShownForms& forms = kFixedForms);
 
 // The rule in words, as the reports print it: "above 8.0 °C, single event, 30 min, strict".
 std::string RuleText(const ExcursionRule& rule, TemperatureUnit unit);

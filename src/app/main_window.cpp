@@ -113,7 +113,8 @@ CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
     pages_ = CreatePages(
         PageServices{controller_, notifier_, services.messages, services.clock, services.settings,
                      services_.dataRoot, loggerTasks_, services.helpIndex,
-                     KeptFiles{services.dataRoot, services.referenceFolder, services.settingsFile}},
+                     KeptFiles{services.dataRoot, services.referenceFolder, services.settingsFile},
+                     services.forms},
         pageFrame_);
     for (const Page page : {Page::System, Page::Parameters, Page::Chart, Page::RecordTable,
                             Page::History, Page::Pdf, Page::Excel}) {

@@ -44,6 +44,8 @@ struct MainWindowServices {
     // Files besides the data root's that no report may replace.
     std::filesystem::path settingsFile = {};
     std::filesystem::path referenceFolder = {};
+    // How the pages write numbers and dates (LanguageCatalogues::Forms).
+    ShownForms forms = kFixedForms;
 };
 
 class CVelkaDlg final : public QWidget {

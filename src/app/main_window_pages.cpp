@@ -21,20 +21,20 @@ MainWindowPages CreatePages(const PageServices& services, QWidget* frame) {
 
     auto* parameters = new CDlgParameters(services.controller, services.notifier, services.messages,
                                           services.clock, services.settings.checkWpEnable,
-                                          services.dataRoot.DataDirectory(), frame);
+                                          services.dataRoot.DataDirectory(), services.forms, frame);
     LoggerTaskQueue& loggerTasks = services.loggerTasks;
     parameters->SetLoggerTaskRunner(
         [&loggerTasks](std::function<void()> task) { loggerTasks.Run(std::move(task)); });
     pages.parameters = parameters;
 
-    pages.chart = new CDlgGraph(services.controller, services.notifier, frame);
+    pages.chart = new CDlgGraph(services.controller, services.notifier, services.forms, frame);
 
     auto* recordTable = new CDlgTable(services.controller, services.notifier, services.messages,
-                                      services.clock, frame);
+                                      services.clock, services.forms, frame);
     pages.recordTable = recordTable;
 
     auto* history = new CDlgStatistics(services.controller, services.notifier, services.messages,
-                                       services.clock, services.dataRoot, frame);
+                                       services.clock, services.dataRoot, services.forms, frame);
     pages.history = history;
     pages.refreshHistory = [history] { history->RefreshHistory(); };
 

@@ -2,6 +2,7 @@
 // The seven pages of the main window and what the window asks of them: CreatePages()
 // (main_window_pages.cpp) builds them and fills in the calls below.
 
+#include "record/shown_forms.h"
 #include "reports/report_target.h"
 #include "storage/data_root.h"
 
@@ -33,6 +34,8 @@ struct PageServices {
     LoggerTaskQueue& loggerTasks;
     std::filesystem::path helpIndex;
     KeptFiles keptFiles;
+    // How the pages write numbers and dates: the language's forms, the fixed ones in English.
+    ShownForms forms = kFixedForms;
 };
 
 struct MainWindowPages {

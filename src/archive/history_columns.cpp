@@ -58,18 +58,18 @@ std::u16string_view DeviceSerialText(std::u16string_view fileName) {
     return fileName.substr(0, end);
 }
 
-std::array<std::u16string, kHistoryColumnCount> HistoryRowTexts(const ArchiveEntry& entry,
-                                                                std::size_t position) {
+std::array<std::u16string, kHistoryColumnCount>
+HistoryRowTexts(const ArchiveEntry& entry, std::size_t position, const ShownForms& forms) {
     if (!entry.readable)
         return {Decimal(position + 1), std::u16string(DeviceSerialText(entry.fileName)),
                 std::u16string(kUnreadableEntryText)};
     return {
         Decimal(position + 1),
         std::u16string(DeviceSerialText(entry.fileName)),
-        LocalDateTimeText(entry.startTime, '_'),
-        LocalDateTimeText(entry.stopTime, '_'),
+        LocalDateTimeText(entry.startTime, '_', forms),
+        LocalDateTimeText(entry.stopTime, '_', forms),
         entry.deliveryCompany,
-        LocalDateText(entry.deliveryDate),
+        LocalDateText(entry.deliveryDate, forms),
         entry.receivingCompany,
         entry.transportNumber,
     };

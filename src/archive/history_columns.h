@@ -3,6 +3,7 @@
 // each cell and the order each column sorts by.
 
 #include "archive/archive_entry.h"
+#include "record/shown_forms.h"
 #include "services/translation.h"
 
 #include <array>
@@ -43,9 +44,10 @@ std::u16string_view DeviceSerialText(std::u16string_view fileName);
 // columns but the number and the name are empty.
 inline constexpr std::u16string_view kUnreadableEntryText = u"unreadable";
 
-// The texts of one row for the entry at `position` (0-based) of the shown entries.
-std::array<std::u16string, kHistoryColumnCount> HistoryRowTexts(const ArchiveEntry& entry,
-                                                                std::size_t position);
+// The texts of one row for the entry at `position` (0-based) of the shown entries, its dates
+// in `forms`.
+std::array<std::u16string, kHistoryColumnCount>
+HistoryRowTexts(const ArchiveEntry& entry, std::size_t position, const ShownForms& forms);
 
 // Lower-cases the letters A to Z only; every other character stays as it is.
 std::u16string LowerAsciiLetters(std::u16string_view text);

@@ -139,8 +139,8 @@ std::vector<std::uint64_t> TextKeys(const std::vector<ArchiveEntry>& shown,
 
 }  // namespace
 
-HistoryList::HistoryList(ArchiveEntries& entries, HistorySortState& sortState)
-    : entries_(entries), sortState_(sortState) {}
+HistoryList::HistoryList(ArchiveEntries& entries, HistorySortState& sortState, ShownForms forms)
+    : entries_(entries), sortState_(sortState), forms_(std::move(forms)) {}
 
 void HistoryList::SetQueryMode(HistoryQueryMode mode) {
     queryMode_ = mode;
@@ -276,7 +276,7 @@ std::vector<HistoryRow> HistoryList::PageRows() {
         std::min<std::int64_t>(first + pageSize, static_cast<std::int64_t>(shown.size()));
     for (std::int64_t i = std::max<std::int64_t>(first, 0); i < end; ++i) {
         const auto position = static_cast<std::size_t>(i);
-        rows.push_back({HistoryRowTexts(shown[position], position), position,
+        rows.push_back({HistoryRowTexts(shown[position], position, forms_), position,
                         shown[position].changedSinceArchived});
     }
     return rows;

@@ -44,7 +44,9 @@ class HistoryList {
 public:
     static constexpr std::int32_t pageSize = 25;
 
-    HistoryList(ArchiveEntries& entries, HistorySortState& sortState);
+    // The rows give their dates in `forms`.
+    HistoryList(ArchiveEntries& entries, HistorySortState& sortState,
+                ShownForms forms = kFixedForms);
 
     ArchiveEntries& Entries() { return entries_; }
 
@@ -93,6 +95,7 @@ private:
 
     ArchiveEntries& entries_;
     HistorySortState& sortState_;
+    const ShownForms forms_;
     HistoryQueryMode queryMode_ = HistoryQueryMode::StartTime;
     std::u16string filterText_;
     std::int32_t currentPage_ = 0;

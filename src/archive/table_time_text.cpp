@@ -1,27 +1,17 @@
 #include "archive/table_time_text.h"
 
-#include "record/local_time.h"
+#include "record/text_encoding.h"
 
 #include <limits>
 
 namespace velka {
-namespace {
 
-std::u16string Widen(const std::string& text) {
-    std::u16string wide;
-    for (const char c : text)
-        wide.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
-    return wide;
+std::u16string LocalDateTimeText(std::int64_t seconds, char separator, const ShownForms& forms) {
+    return Utf16FromUtf8(ShownDateTime(seconds, forms, separator));
 }
 
-}  // namespace
-
-std::u16string LocalDateTimeText(std::int64_t seconds, char separator) {
-    return Widen(FormatLocalDateTime(seconds, separator));
-}
-
-std::u16string LocalDateText(std::int64_t seconds) {
-    return Widen(FormatLocalTime(seconds, kDateFormat));
+std::u16string LocalDateText(std::int64_t seconds, const ShownForms& forms) {
+    return Utf16FromUtf8(ShownDate(seconds, forms));
 }
 
 std::uint32_t QueryTimeFromPicker(std::int64_t seconds) {

@@ -1,8 +1,6 @@
 #include "chart/chart_drawing.h"
 
 #include "chart/sans_font.h"
-#include "record/decimal_text.h"
-#include "record/local_time.h"
 #include "record/string_format.h"
 #include "services/translation.h"
 
@@ -127,10 +125,11 @@ void DrawFrameAndLegend(QPainter& painter, PlotSize plot, TemperatureUnit unit) 
     DrawCellText(painter, plot.width + 30, plot.height + 20, ToQString(Tr("Chart", "Time")));
 }
 
-void DrawGrid(QPainter& painter, const ChartLayout& layout) {
+void DrawGrid(QPainter& painter, const ChartLayout& layout, const ShownForms& forms) {
     const QPen gridPen(kGridGrey, 1, Qt::DotLine);
     for (const GridLine& line : layout.gridLines) {
-        DrawCellText(painter, line.x1 + 10, line.y1 + 15, ToQString(FixedDecimal(line.value, 1)));
+        DrawCellText(painter, line.x1 + 10, line.y1 + 15,
+                     ToQString(ShownDecimal(line.value, 1, forms)));
         painter.setPen(gridPen);
         painter.drawLine(line.x1 + kCanvasPlotOffsetX, line.y1 + kCanvasPlotOffsetY,
                          line.x2 + kCanvasPlotOffsetX, line.y2 + kCanvasPlotOffsetY);
@@ -143,10 +142,11 @@ int CentredLeft(const QFontMetrics& metrics, const QString& text, int x) {
 }
 
 // Each label is centred under a short tick at its sample's x, the date above the time of day.
-void DrawTimeLabels(QPainter& painter, const Recording& recording, const ChartLayout& layout) {
+void DrawTimeLabels(QPainter& painter, const ChartScene& scene) {
+    const ChartLayout& layout = scene.layout;
     const int bottomEdge = kCanvasPlotOffsetY + layout.plot.height - 1;
     const QFontMetrics metrics = painter.fontMetrics();
-    for (const TimeLabel& label : TimeLabels(recording, layout)) {
+    for (const TimeLabel& label : TimeLabels(scene.recording, layout, scene.forms)) {
         const int x = label.x + kCanvasPlotOffsetX;
         painter.setPen(kBlack);
         painter.drawLine(x, bottomEdge - kTimeTickPixels, x, bottomEdge);
@@ -278,10 +278,12 @@ void DrawHoverLabel(QPainter& painter, const ChartScene& scene) {
 }
 
 void DrawLimit(QPainter& painter, const LimitLine& line, double limit, const QColor& colour,
-               PlotSize plot) {
+               const ChartScene& scene) {
+    const PlotSize plot = scene.layout.plot;
     if (line.y1 <= 0 || line.y1 >= plot.height)
         return;
-    DrawCellText(painter, plot.width + 37, line.y1 + 15, ToQString(FixedDecimal(limit, 1)));
+    DrawCellText(painter, plot.width + 37, line.y1 + 15,
+                 ToQString(ShownDecimal(limit, 1, scene.forms)));
     QPen pen(colour, kLimitPenPixels, Qt::CustomDashLine, Qt::FlatCap);
     // Dash lengths count in pen widths.
     pen.setDashPattern({static_cast<qreal>(kLimitDashPixels) / kLimitPenPixels,
@@ -301,20 +303,20 @@ std::string HoverLabelText(const ChartScene& scene) {
     const auto sample = static_cast<std::size_t>(k);
     const std::int64_t time = scene.recording.SampleTime(sample);
     // Numbered from 1, as the record table and the reports number the samples.
-    return StringPrintf("%s:%lld\r\n%s:%s%s\r\n%s:%s\r\n%s", Tr("Chart", "ID").c_str(),
-                        static_cast<long long>(k) + 1, Tr("Chart", "Temp").c_str(),
-                        FixedDecimal(scene.recording.record.samples[sample].temperature, 1).c_str(),
-                        std::string(UnitSign(scene.unit)).c_str(), Tr("Chart", "Time").c_str(),
-                        FormatLocalTime(time, kDateFormat).c_str(),
-                        FormatLocalTime(time, kTimeOfDayFormat).c_str());
+    return StringPrintf(
+        "%s:%lld\r\n%s:%s%s\r\n%s:%s\r\n%s", Tr("Chart", "ID").c_str(),
+        static_cast<long long>(k) + 1, Tr("Chart", "Temp").c_str(),
+        ShownDecimal(scene.recording.record.samples[sample].temperature, 1, scene.forms).c_str(),
+        std::string(UnitSign(scene.unit)).c_str(), Tr("Chart", "Time").c_str(),
+        ShownDate(time, scene.forms).c_str(), FormatLocalTime(time, kTimeOfDayFormat).c_str());
 }
 
-std::vector<TimeLabel> TimeLabels(const Recording& recording, const ChartLayout& layout) {
+std::vector<TimeLabel> TimeLabels(const Recording& recording, const ChartLayout& layout,
+                                  const ShownForms& forms) {
     std::vector<TimeLabel> labels;
     for (const TimeTick& tick : layout.timeTicks) {
         const std::int64_t time = recording.SampleTime(static_cast<std::size_t>(tick.sample));
-        labels.push_back(
-            {tick.x, FormatLocalTime(time, kDateFormat), FormatLocalTime(time, kTimeOfDayFormat)});
+        labels.push_back({tick.x, ShownDate(time, forms), FormatLocalTime(time, kTimeOfDayFormat)});
     }
     return labels;
 }
@@ -335,8 +337,8 @@ void DrawChartBase(QPainter& painter, const ChartScene& scene) {
     DrawFrameAndLegend(painter, layout.plot, scene.unit);
     if (!layout.chartPoints.empty()) {
         painter.setFont(LabelFont());
-        DrawGrid(painter, layout);
-        DrawTimeLabels(painter, scene.recording, layout);
+        DrawGrid(painter, layout, scene.forms);
+        DrawTimeLabels(painter, scene);
         DrawCurve(painter, layout);
     }
     painter.restore();
@@ -351,8 +353,8 @@ void DrawChartMarks(QPainter& painter, const ChartScene& scene) {
     // The hover line, the limits over it, and the readout over everything.
     if (scene.pointer.hoverOn)
         DrawHoverLine(painter, scene);
-    DrawLimit(painter, layout.upperLine, scene.recording.settings.upperLimit, kRed, layout.plot);
-    DrawLimit(painter, layout.lowerLine, scene.recording.settings.lowerLimit, kBlue, layout.plot);
+    DrawLimit(painter, layout.upperLine, scene.recording.settings.upperLimit, kRed, scene);
+    DrawLimit(painter, layout.lowerLine, scene.recording.settings.lowerLimit, kBlue, scene);
     if (scene.pointer.hoverOn)
         DrawHoverLabel(painter, scene);
     painter.restore();

@@ -7,6 +7,7 @@
 #include "chart/chart_layout.h"
 #include "chart/chart_pointer.h"
 #include "record/recording.h"
+#include "record/shown_forms.h"
 #include "record/temperature_unit.h"
 
 #include <QImage>
@@ -24,6 +25,9 @@ struct ChartScene {
     ChartPointerState pointer{};    // the hover marker and its label are drawn when hoverOn
     PlotRect plotRect = kPlotRect;  // where the page shows the plot; places the hover marker
     TemperatureUnit unit = TemperatureUnit::Celsius;  // its sign in the legend and the readout
+    // The numbers and dates of the labels: the page's are the window's; the reports' and the
+    // command line's picture keep the fixed ones.
+    ShownForms forms = kFixedForms;
 };
 
 // The hover label: "ID:…\r\nTemp:…℃\r\nTime:…\r\n…" of the sample drawn nearest the mouse,
@@ -39,7 +43,8 @@ struct TimeLabel {
 };
 
 // The time labels of the layout's ticks in local time.
-std::vector<TimeLabel> TimeLabels(const Recording& recording, const ChartLayout& layout);
+std::vector<TimeLabel> TimeLabels(const Recording& recording, const ChartLayout& layout,
+                                  const ShownForms& forms = kFixedForms);
 
 // LayoutChart of the recording's samples, view window and limits.
 ChartLayout LayoutChart(const Recording& recording, PlotSize plot = {});

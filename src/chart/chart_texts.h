@@ -3,6 +3,7 @@
 
 #include "analysis/recording_analysis.h"
 #include "record/recording.h"
+#include "record/shown_forms.h"
 #include "record/temperature_unit.h"
 #include "services/translation.h"
 
@@ -21,18 +22,21 @@ inline constexpr UiText kManualButtonText = VELKA_TEXT("Settings", "Manual Butto
 
 // The device information box: serial number, limits, delays, interval and cycle (seconds
 // below a one-minute interval, minutes from one minute on). These two take what ShownIn gives
-// for `unit`, and write its sign after each temperature.
-std::string DeviceInformationText(const LoggerSettings& settings, TemperatureUnit unit);
+// for `unit`, and write its sign after each temperature; numbers and dates in the window's
+// `forms`.
+std::string DeviceInformationText(const LoggerSettings& settings, TemperatureUnit unit,
+                                  const ShownForms& forms);
 
 // The logging summary box: highest, lowest and average temperature, number of points, start
 // and stop time in local time.
-std::string LoggingSummaryText(const Recording& recording, TemperatureUnit unit);
+std::string LoggingSummaryText(const Recording& recording, TemperatureUnit unit,
+                               const ShownForms& forms);
 
 // The two lines the logging summary box shows under those: the MKT, the time beyond the
 // recording's own limits with its events, the longest excursion, and the verdict of the chosen
 // alarm profile. The analysis is of the recording in °C; its temperatures are shown in `unit`.
 std::string AnalysisSummaryText(const RecordingAnalysis& analysis, const Recording& recording,
-                                TemperatureUnit unit);
+                                TemperatureUnit unit, const ShownForms& forms);
 
 // "Check Result：PASS" when no sample lies outside the limits, else "Check Result：FAIL".
 std::string CheckResultText(const SampleList& samples);

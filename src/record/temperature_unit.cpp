@@ -35,14 +35,16 @@ Recording ShownIn(const Recording& recording, TemperatureUnit unit) {
     return shown;
 }
 
-std::string LimitText(int wholeCelsius, TemperatureUnit unit) {
+std::string LimitText(int wholeCelsius, TemperatureUnit unit, const ShownForms& forms) {
     if (unit == TemperatureUnit::Celsius)
         return std::to_string(wholeCelsius);
-    return FixedDecimal(InUnit(wholeCelsius, unit), 1);
+    return ShownDecimal(InUnit(wholeCelsius, unit), 1, forms);
 }
 
-std::optional<int> WholeCelsiusOfLimitText(std::string_view text, TemperatureUnit unit) {
-    const std::optional<LeadingFloat> number = ParseLeadingFloat(text);
+std::optional<int> WholeCelsiusOfLimitText(std::string_view text, TemperatureUnit unit,
+                                           const ShownForms& forms) {
+    const std::string typed = TypedDecimal(text, forms);
+    const std::optional<LeadingFloat> number = ParseLeadingFloat(typed);
     if (!number || !std::isfinite(number->value) ||
         number->rest.find_first_not_of(" \t") != std::string_view::npos)
         return std::nullopt;

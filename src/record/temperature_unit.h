@@ -4,6 +4,7 @@
 // only where a temperature is shown, through the one conversion below.
 
 #include "record/recording.h"
+#include "record/shown_forms.h"
 #include "services/translation.h"
 
 #include <optional>
@@ -55,10 +56,12 @@ constexpr UiText UnitName(TemperatureUnit unit) {
 Recording ShownIn(const Recording& recording, TemperatureUnit unit);
 
 // An alarm limit is a whole °C (the logger keeps it so); with °F the user steps through the °F
-// values of whole °C: "8" in °C, "46.4" in °F.
-std::string LimitText(int wholeCelsius, TemperatureUnit unit);
+// values of whole °C: "8" in °C, "46.4" in °F ("46,4" in German forms).
+std::string LimitText(int wholeCelsius, TemperatureUnit unit,
+                      const ShownForms& forms = kFixedForms);
 // The whole °C that a limit text of LimitText stands for (the nearest one to any other number);
 // nothing for a text that is no number.
-std::optional<int> WholeCelsiusOfLimitText(std::string_view text, TemperatureUnit unit);
+std::optional<int> WholeCelsiusOfLimitText(std::string_view text, TemperatureUnit unit,
+                                           const ShownForms& forms = kFixedForms);
 
 }  // namespace velka

@@ -2,6 +2,7 @@
 
 #include "services/translation.h"
 #include "storage/data_root.h"
+#include "translation/language_forms.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -37,12 +38,20 @@ LanguageCatalogues::LanguageCatalogues(std::string_view language,
         if (qt_.load(locale, QStringLiteral("qt"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             qtInstalled_ = QCoreApplication::installTranslator(&qt_);
+        // The system's own locale when it is of the shown language (de_AT keeps its forms).
+        QLocale shown(own_.language());
+        if (locale.language() == shown.language())
+            shown = locale;
+        shown.setNumberOptions(QLocale::OmitGroupSeparator);
+        forms_ = FormsOf(shown);
+        QLocale::setDefault(shown);
     }
     InstallTranslation(ownInstalled_ ? QtTranslate : nullptr);
 }
 
 LanguageCatalogues::~LanguageCatalogues() {
     InstallTranslation(nullptr);
+    QLocale::setDefault(previousDefault_);
     if (qtInstalled_)
         QCoreApplication::removeTranslator(&qt_);
     if (ownInstalled_)

@@ -1,9 +1,13 @@
 #pragma once
 // The catalogues of the language the user reads: the program's own (velka_de.qm,
 // velka_zh_CN.qm, in translations/ beside the program) and Qt's for its own dialogs and
-// buttons (qt_de.qm). Installed, they translate every text of the process (Tr); English, the
-// language the texts are written in, needs none.
+// buttons (qt_de.qm). Installed, they translate every text of the process (Tr) and make the
+// language's locale Qt's default (a calendar's month names); English, the language the texts
+// are written in, needs none.
 
+#include "record/shown_forms.h"
+
+#include <QLocale>
 #include <QTranslator>
 #include <array>
 #include <filesystem>
@@ -31,12 +35,17 @@ public:
 
     // The language shown: "de", "zh_CN", or empty for English.
     std::string Language() const;
+    // How the window writes numbers and dates in that language: its locale's forms (FormsOf),
+    // or the fixed ones in English.
+    const ShownForms& Forms() const { return forms_; }
 
 private:
     QTranslator own_;
     QTranslator qt_;
     bool ownInstalled_ = false;
     bool qtInstalled_ = false;
+    ShownForms forms_;
+    QLocale previousDefault_;
 };
 
 }  // namespace velka

@@ -7,6 +7,7 @@
 #include "window_fixture.h"
 #include "window_texts.h"
 
+#include <QTableView>
 #include <gtest/gtest.h>
 
 namespace velka {
@@ -52,6 +53,70 @@ TEST(Language, InEachShippedLanguageEveryTitleFitsItsPlace) {
                            std::to_string(title.room) + "); ";
         }
         EXPECT_EQ(clipped, "") << language;
+    }
+}
+
+// The forms each language's catalogue gives the window, from Qt's locale data; English keeps
+// the fixed ones the files use.
+TEST(Language, EachLanguageGivesTheWindowItsFormsOfNumbersAndDates) {
+    const struct {
+        std::string_view language;
+        ShownForms forms;
+    } cases[] = {
+        {"en", kFixedForms},
+        {"de", {",", "%d.%m.%Y"}},
+        {"zh_CN", {".", "%Y/%m/%d"}},
+    };
+    for (const auto& [language, forms] : cases) {
+        const LanguageCatalogues catalogues(language, DefaultCatalogueFolder());
+        EXPECT_EQ(catalogues.Forms(), forms) << language;
+    }
+}
+
+// Every value the window shows once a recording is in (its summary, the record table, the
+// history, the pickers, the bounds, the limits) in the language's forms, and none in the fixed
+// ones.
+TEST(Language, TheWindowWritesNumbersAndDatesInTheFormsOfItsLanguage) {
+    const QRegularExpression fixedDate(QStringLiteral("\\d{4}-\\d\\d-\\d\\d"));
+    const QRegularExpression pointDecimal(QStringLiteral("(^|[^\\w.])-?\\d+\\.\\d+([^\\w.]|$)"));
+    const struct {
+        std::string_view language;
+        QRegularExpression date;
+        QRegularExpression decimal;
+    } cases[] = {
+        {"de", QRegularExpression(QStringLiteral("\\d\\d\\.\\d\\d\\.\\d{4}")),
+         QRegularExpression(QStringLiteral("\\d,\\d"))},
+        {"zh_CN", QRegularExpression(QStringLiteral("\\d{4}/\\d\\d/\\d\\d")), pointDecimal},
+    };
+    for (const auto& [language, date, decimal] : cases) {
+        const LanguageCatalogues catalogues(language, DefaultCatalogueFolder());
+        WindowUnderTest test(testing::ImageWithSerial(0x0A1B2C3D), nullptr,
+                             testing::DeliveredTables(), {}, catalogues.Forms());
+        test.Start();
+        const auto* history =
+            test.window->PageWidget(Page::History)->findChild<QTableView*>("historyList");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return history->model()->rowCount() == 1; }, 5000));
+        int dates = 0;
+        int decimals = 0;
+        std::string fixed;
+        // What users typed (a product's specification) and file paths stay as they are.
+        const QAbstractItemModel& products = *test.window->PageWidget(Page::Parameters)
+                                                  ->findChild<QTableView*>("productList")
+                                                  ->model();
+        const QString typed = products.index(0, 2).data().toString();
+        for (const testing::ShownText& value : testing::WindowTexts(*test.window)) {
+            if (value.title || value.text == typed || value.text.startsWith(u'/'))
+                continue;
+            dates += value.text.contains(date) ? 1 : 0;
+            decimals += value.text.contains(decimal) ? 1 : 0;
+            if (value.text.contains(fixedDate) ||
+                (decimal != pointDecimal && value.text.contains(pointDecimal)))
+                fixed += value.text.toStdString() + "; ";
+        }
+        EXPECT_EQ(fixed, "") << language;
+        // The 35 rows of the record table each give a date and a temperature.
+        EXPECT_GT(dates, 35) << language;
+        EXPECT_GT(decimals, 35) << language;
     }
 }
 

@@ -64,14 +64,23 @@ struct WindowUnderTest {
     explicit WindowUnderTest(const LoggerImage& memory = ImageWithSerial(0x0A1B2C3D),
                              DemoLogger* demo = nullptr,
                              const LoadedReferenceTables& tables = DeliveredTables(),
-                             const AppSettings& given = {})
+                             const AppSettings& given = {}, const ShownForms& forms = kFixedForms)
         : logger(memory), clock(kWindowNow), settings(given) {
         settings.noticeTimeoutMs = 1500;
         HidDeviceProvider& provider =
             demo != nullptr ? static_cast<HidDeviceProvider&>(*demo) : logger;
-        window = std::make_unique<CVelkaDlg>(MainWindowServices{
-            provider, messages, clock, DataRoot(dataDir.Path()), tables, settings,
-            dataDir / "Help" / "index.html", nullptr, demo, ConfigFile()});
+        window = std::make_unique<CVelkaDlg>(MainWindowServices{provider,
+                                                                messages,
+                                                                clock,
+                                                                DataRoot(dataDir.Path()),
+                                                                tables,
+                                                                settings,
+                                                                dataDir / "Help" / "index.html",
+                                                                nullptr,
+                                                                demo,
+                                                                ConfigFile(),
+                                                                {},
+                                                                forms});
     }
 
     // Shows the window and waits for the start-up read after its first paint.

@@ -31,8 +31,9 @@ inline std::vector<ShownText> WindowTexts(const QWidget& window) {
     std::vector<ShownText> texts;
     const auto add = [&texts](const QWidget* widget, const QString& text, bool title, int room,
                               const QFont& font) {
-        // Texts without a letter ("/", "℃") are signs.
-        if (text.contains(QRegularExpression(QStringLiteral("\\p{L}"))))
+        // Titles without a letter ("/", "℃") are signs; values count from a digit on ("5.1").
+        if (text.contains(QRegularExpression(title ? QStringLiteral("\\p{L}")
+                                                   : QStringLiteral("[\\p{L}\\p{N}]"))))
             texts.push_back({widget, text, title, room, font});
     };
     for (const QWidget* widget : window.findChildren<QWidget*>()) {

@@ -153,6 +153,11 @@ TEST(ChartDrawing, TheReadoutNumbersFromOneTheSampleItsMarkerRunsThrough) {
                            kPlotRect,
                            TemperatureUnit::Fahrenheit};
     EXPECT_EQ(HoverLabelText(scene), "ID:1\r\nTemp:41.9°F\r\nTime:2024-05-01\r\n00:00:00");
+    // The page's forms in German: the readout and the time labels, which the reports keep fixed.
+    ChartScene german = scene;
+    german.forms = {",", "%d.%m.%Y"};
+    EXPECT_EQ(HoverLabelText(german), "ID:1\r\nTemp:41,9°F\r\nTime:01.05.2024\r\n00:00:00");
+    EXPECT_EQ(TimeLabels(shown, scene.layout, german.forms).front().date, "01.05.2024");
 }
 
 TEST(ChartDrawing, TheReadoutIsAnOpaqueBoxBesideTheMarkerInsideThePlot) {

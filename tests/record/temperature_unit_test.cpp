@@ -20,23 +20,39 @@ TEST(TemperatureUnit, FahrenheitOfCelsiusAndLimitTextsThatReadBack) {
         EXPECT_EQ(FixedDecimal(FahrenheitOf(c.celsius), 1), c.fahrenheit) << c.celsius;
         EXPECT_NEAR(CelsiusFromFahrenheit(FahrenheitOf(c.celsius)), c.celsius, 1e-12);
     }
-    // Every whole °C a limit may take reads back from its text as itself, in both units.
+    // Every whole °C a limit may take reads back from its text as itself, in both units and in
+    // the fixed and a comma language's forms.
+    const ShownForms german{",", "%d.%m.%Y"};
     for (int celsius = -30; celsius <= 70; ++celsius) {
-        for (const TemperatureUnit unit : {Celsius, Fahrenheit})
-            EXPECT_EQ(WholeCelsiusOfLimitText(LimitText(celsius, unit), unit), celsius)
-                << celsius << " " << UnitCode(unit);
+        for (const TemperatureUnit unit : {Celsius, Fahrenheit}) {
+            for (const ShownForms& forms : {kFixedForms, german})
+                EXPECT_EQ(WholeCelsiusOfLimitText(LimitText(celsius, unit, forms), unit, forms),
+                          celsius)
+                    << celsius << " " << UnitCode(unit) << forms.decimalPoint;
+        }
     }
     const struct {
         const char* text;
         TemperatureUnit unit;
         std::optional<int> celsius;
+        const ShownForms& forms = kFixedForms;
     } texts[] = {
-        {"8", Celsius, 8},     {"46.4", Fahrenheit, 8},    {"-22.0", Fahrenheit, -30},
-        {"47", Fahrenheit, 8}, {"", Fahrenheit, {}},       {"4x", Celsius, {}},
-        {"nan", Celsius, {}},  {" 50.0 ", Fahrenheit, 10},
+        {"8", Celsius, 8},
+        {"46.4", Fahrenheit, 8},
+        {"-22.0", Fahrenheit, -30},
+        {"47", Fahrenheit, 8},
+        {"", Fahrenheit, {}},
+        {"4x", Celsius, {}},
+        {"nan", Celsius, {}},
+        {" 50.0 ", Fahrenheit, 10},
+        {"46,4", Fahrenheit, {}},
+        {"46,4", Fahrenheit, 8, german},
+        {"46.4", Fahrenheit, 8, german},  // a point typed in German still counts
+        {"4,6,4", Fahrenheit, {}, german},
     };
     for (const auto& t : texts)
-        EXPECT_EQ(WholeCelsiusOfLimitText(t.text, t.unit), t.celsius) << t.text;
+        EXPECT_EQ(WholeCelsiusOfLimitText(t.text, t.unit, t.forms), t.celsius) << t.text;
+    EXPECT_EQ(LimitText(8, Fahrenheit, german), "46,4");
 }
 
 }  // namespace

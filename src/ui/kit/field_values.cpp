@@ -44,8 +44,9 @@ std::optional<std::int32_t> ParseIntegerText(const QString& text) {
     return value;
 }
 
-std::optional<double> ParseNumberText(const QString& text) {
-    const QString trimmed = Trimmed(text);
+std::optional<double> ParseNumberText(const QString& text, const ShownForms& forms) {
+    const QString trimmed =
+        Trimmed(text).replace(QString::fromStdString(forms.decimalPoint), QStringLiteral("."));
     // toLatin1 turns every other character into '?', which no number contains.
     const QByteArray digits = trimmed.toLatin1();
     const char* first = digits.constData();
@@ -59,8 +60,9 @@ std::optional<double> ParseNumberText(const QString& text) {
     return value;
 }
 
-QString NumberText(double value) {
-    return QString::number(value, 'g', 15);
+QString NumberText(double value, const ShownForms& forms) {
+    return QString::number(value, 'g', 15)
+        .replace(QStringLiteral("."), QString::fromStdString(forms.decimalPoint));
 }
 
 bool ReadIntegerField(QLineEdit& field, std::int32_t& value, MessageService& messages) {
@@ -73,8 +75,9 @@ bool ReadIntegerField(QLineEdit& field, std::int32_t& value, MessageService& mes
     return true;
 }
 
-bool ReadNumberField(QLineEdit& field, double& value, MessageService& messages) {
-    const std::optional<double> typed = ParseNumberText(field.text());
+bool ReadNumberField(QLineEdit& field, double& value, MessageService& messages,
+                     const ShownForms& forms) {
+    const std::optional<double> typed = ParseNumberText(field.text(), forms);
     if (!typed) {
         Refuse(field, Tr(kEnterNumberText), messages);
         return false;

@@ -1,5 +1,6 @@
 #include "ui/kit/page_controls.h"
 
+#include "translation/language_forms.h"
 #include "ui/kit/ui_text.h"
 
 #include <QDateTimeEdit>
@@ -31,7 +32,11 @@ void WriteInWhite(QWidget& control) {
     control.setPalette(colors);
 }
 
-QString ShortDateFormat(bool fourDigitYear) {
+QString ShortDateFormat(bool fourDigitYear, const ShownForms& forms) {
+    if (forms != kFixedForms)
+        return fourDigitYear
+                   ? QtDateFormat(forms)
+                   : QtDateFormat(forms).replace(QLatin1String("yyyy"), QLatin1String("yy"));
     QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
     if (fourDigitYear && !format.contains(QLatin1String("yyyy")))
         format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
@@ -135,22 +140,24 @@ QGroupBox* PlaceGroupBox(QWidget& page, const QString& title, const QRect& geome
     return box;
 }
 
-QDateTimeEdit* PlacePicker(QWidget& page, const QRect& geometry, const char* name) {
+QDateTimeEdit* PlacePicker(QWidget& page, const QRect& geometry, const char* name,
+                           const ShownForms& forms) {
     auto* picker = new QDateTimeEdit(&page);
     picker->setObjectName(QString::fromLatin1(name));
     picker->setGeometry(geometry);
     picker->setCalendarPopup(false);
     picker->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     picker->setTimeSpec(Qt::LocalTime);
-    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    picker->setDisplayFormat(QtDateFormat(forms) + QStringLiteral(" HH:mm:ss"));
     picker->setDateTimeRange(QDateTime::fromSecsSinceEpoch(0),
                              QDateTime::fromSecsSinceEpoch(kLastStorableTime));
     return picker;
 }
 
-QDateTimeEdit* MakeDatePicker(QWidget& page, bool fourDigitYear, std::int64_t now) {
+QDateTimeEdit* MakeDatePicker(QWidget& page, bool fourDigitYear, std::int64_t now,
+                              const ShownForms& forms) {
     auto* picker = new QDateTimeEdit(&page);
-    picker->setDisplayFormat(ShortDateFormat(fourDigitYear));
+    picker->setDisplayFormat(ShortDateFormat(fourDigitYear, forms));
     picker->setCalendarPopup(true);
     picker->setDateTimeRange(QDateTime::fromSecsSinceEpoch(0),
                              QDateTime::fromSecsSinceEpoch(kLastStorableTime));

@@ -3,6 +3,7 @@
 // the page's picture, text fields that keep to a length, and the date pickers with their
 // conversions to and from seconds since 1970.
 
+#include "record/shown_forms.h"
 #include "services/translation.h"
 
 #include <QRect>
@@ -65,12 +66,15 @@ void LimitTextLength(QLineEdit& edit, int units);
 
 // Both pickers hold only the times an unsigned 32-bit count of seconds since 1970 can store
 // (1970 to February 2106).
-// A picker of local date and time shown as "yyyy-MM-dd HH:mm:ss", edited with its arrows (no
-// calendar).
-QDateTimeEdit* PlacePicker(QWidget& page, const QRect& geometry, const char* name);
-// A date picker with a calendar, showing the date in the system locale's short format (with a
-// four-digit year when asked) and keeping the time of day it was given. Starts at `now`.
-QDateTimeEdit* MakeDatePicker(QWidget& page, bool fourDigitYear, std::int64_t now);
+// A picker of local date and time shown as the window's date and "HH:mm:ss" ("yyyy-MM-dd
+// HH:mm:ss" in the fixed forms), edited with its arrows (no calendar).
+QDateTimeEdit* PlacePicker(QWidget& page, const QRect& geometry, const char* name,
+                           const ShownForms& forms);
+// A date picker with a calendar, keeping the time of day it was given; starts at `now`. The
+// window's date when it shows a language of its own, else the system locale's short format,
+// with a four-digit year when asked.
+QDateTimeEdit* MakeDatePicker(QWidget& page, bool fourDigitYear, std::int64_t now,
+                              const ShownForms& forms);
 
 // Seconds since 1970 to and from a picker.
 void SetPickerSeconds(QDateTimeEdit& picker, std::int64_t seconds);

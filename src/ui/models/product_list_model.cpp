@@ -1,7 +1,5 @@
 #include "ui/models/product_list_model.h"
 
-#include "record/local_time.h"
-
 #include <iterator>
 
 namespace velka {
@@ -72,7 +70,7 @@ QString ProductListModel::Text(const ProductRecord& product, int column) const {
     case 3:
         return QString::fromStdU16String(product.batch);
     case 4:
-        return QString::fromStdString(FormatLocalTime(product.validity, "%Y-%m-%d"));
+        return QString::fromStdString(ShownDate(product.validity, forms_));
     case 5:
         return QString::fromStdU16String(product.unit);
     case 6:

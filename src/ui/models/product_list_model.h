@@ -5,6 +5,7 @@
 
 #include "config/settings_titles.h"
 #include "record/product_record.h"
+#include "record/shown_forms.h"
 
 #include <QAbstractTableModel>
 #include <cstdint>
@@ -31,7 +32,9 @@ public:
     // The id of the row's product.
     static constexpr int kIdRole = Qt::UserRole;
 
-    explicit ProductListModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    // The validity dates in `forms`.
+    explicit ProductListModel(ShownForms forms = kFixedForms, QObject* parent = nullptr)
+        : QAbstractTableModel(parent), forms_(std::move(forms)) {}
 
     // One row per product, in order, none ticked.
     void Rebuild(const std::vector<ProductRecord>& products);
@@ -61,6 +64,7 @@ private:
 
     std::vector<ProductRecord> products_;
     std::optional<int> tickedRow_;
+    const ShownForms forms_;
 };
 
 }  // namespace velka

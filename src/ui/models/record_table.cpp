@@ -6,21 +6,12 @@
 #include "record/text_encoding.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace velka {
 namespace {
 
 std::u16string Widen(std::string_view text) {
     return std::u16string(text.begin(), text.end());
-}
-
-// "%.1f" without the process's locale: a decimal point whatever the user's language.
-std::u16string TemperatureText(double temperature) {
-    char text[64];
-    const auto result =
-        std::to_chars(text, text + sizeof text, temperature, std::chars_format::fixed, 1);
-    return Widen(std::string_view(text, static_cast<std::size_t>(result.ptr - text)));
 }
 
 }  // namespace
@@ -33,8 +24,9 @@ RowColors SampleRowColors(const TempSample& sample) {
     return {alarm ? kRed : kBlack, kWhite};
 }
 
-RecordTable::RecordTable(const SampleList& sampleList, const LoggerSettings& settings)
-    : sampleList_(sampleList), settings_(settings) {}
+RecordTable::RecordTable(const SampleList& sampleList, const LoggerSettings& settings,
+                         ShownForms forms)
+    : sampleList_(sampleList), settings_(settings), forms_(std::move(forms)) {}
 
 void RecordTable::ShowSamples() {
     shownSamples_ = sampleList_;
@@ -126,10 +118,10 @@ std::vector<RecordRow> RecordTable::PageRows() const {
     for (std::size_t i = first; i < first + pageSize && i < shownSamples_.size(); ++i) {
         const TempSample& sample = shownSamples_[i];
         const std::int64_t time = SampleTime(static_cast<std::size_t>(std::max(sample.index, 0)));
-        rows.push_back(
-            {{Widen(std::to_string(i + 1)), LocalDateTimeText(time, ' '),
-              Utf16FromUtf8(AlarmMarker(sample.alarm)) + TemperatureText(sample.temperature)},
-             SampleRowColors(sample)});
+        rows.push_back({{Widen(std::to_string(i + 1)), LocalDateTimeText(time, ' ', forms_),
+                         Utf16FromUtf8(std::string(AlarmMarker(sample.alarm)) +
+                                       ShownDecimal(sample.temperature, 1, forms_))},
+                        SampleRowColors(sample)});
     }
     return rows;
 }

@@ -5,6 +5,7 @@
 #include "record/logger_settings.h"
 #include "record/record_table_columns.h"
 #include "record/sample_decoding.h"
+#include "record/shown_forms.h"
 #include "record/temperature_unit.h"
 
 #include <array>
@@ -44,8 +45,10 @@ public:
     static constexpr std::int32_t pageSize = 35;
 
     // The decoded record (its temperatures in the unit shown) and the settings of its image,
-    // both owned elsewhere and read each time they are needed.
-    RecordTable(const SampleList& sampleList, const LoggerSettings& settings);
+    // both owned elsewhere and read each time they are needed. The rows' numbers and dates are
+    // written in `forms`.
+    RecordTable(const SampleList& sampleList, const LoggerSettings& settings,
+                ShownForms forms = kFixedForms);
 
     // Shows a copy of the record's samples; the page position stays as it was.
     void ShowSamples();
@@ -93,6 +96,7 @@ private:
 
     const SampleList& sampleList_;
     const LoggerSettings& settings_;
+    const ShownForms forms_;
     SampleList shownSamples_;
     std::int32_t firstRow_ = 0;
     std::int32_t currentPage_ = 1;

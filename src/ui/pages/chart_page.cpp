@@ -96,8 +96,9 @@ constexpr ZoomButton kZoomButtons[] = {
 
 }  // namespace
 
-CDlgGraph::CDlgGraph(AcquisitionController& session, SessionNotifier& notifier, QWidget* parent)
-    : QWidget(parent), session_(session) {
+CDlgGraph::CDlgGraph(AcquisitionController& session, SessionNotifier& notifier,
+                     const ShownForms& forms, QWidget* parent)
+    : QWidget(parent), session_(session), forms_(forms) {
     setFixedSize(kPageSize);
     setMouseTracking(true);
 
@@ -211,11 +212,12 @@ void CDlgGraph::ChooseAnalysis() {
 void CDlgGraph::RefreshChartPage() {
     const Recording& recording = session_.CurrentRecording();
     const TemperatureUnit unit = session_.Unit();
-    deviceInformation_->setPlainText(DisplayText(DeviceInformationText(shown_.settings, unit)));
-    std::string summary = LoggingSummaryText(shown_, unit);
+    deviceInformation_->setPlainText(
+        DisplayText(DeviceInformationText(shown_.settings, unit, forms_)));
+    std::string summary = LoggingSummaryText(shown_, unit, forms_);
     // The analysis works in °C; its texts show the unit.
     if (const auto analysis = AnalyseRecording(recording, session_.Analysis()))
-        summary += AnalysisSummaryText(*analysis, recording, unit);
+        summary += AnalysisSummaryText(*analysis, recording, unit, forms_);
     loggingSummary_->setPlainText(DisplayText(summary));
     update();
 }
@@ -257,7 +259,7 @@ void CDlgGraph::ClearHover() {
 }
 
 ChartScene CDlgGraph::Scene() const {
-    return ChartScene{shown_, layout_, pointer_, plotRect_, session_.Unit()};
+    return ChartScene{shown_, layout_, pointer_, plotRect_, session_.Unit(), forms_};
 }
 
 QRect CDlgGraph::CanvasRect() const {

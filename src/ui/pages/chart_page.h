@@ -29,7 +29,9 @@ class CDlgGraph final : public QWidget {
     Q_OBJECT
 public:
     // The page keeps both references; both must outlive it.
-    CDlgGraph(AcquisitionController& session, SessionNotifier& notifier, QWidget* parent = nullptr);
+    // Numbers and dates in `forms`.
+    CDlgGraph(AcquisitionController& session, SessionNotifier& notifier,
+              const ShownForms& forms = kFixedForms, QWidget* parent = nullptr);
 
     // The plot area in the page's coordinates: the chart frame less the room for the labels.
     const PlotRect& plotRect() const { return plotRect_; }
@@ -69,6 +71,7 @@ private:
     QRect CanvasRect() const;
 
     AcquisitionController& session_;
+    const ShownForms forms_;
     QPlainTextEdit* deviceInformation_;
     QPlainTextEdit* loggingSummary_;
     QComboBox* alarmProfile_ = nullptr;

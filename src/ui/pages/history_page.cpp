@@ -65,8 +65,8 @@ bool IsTextMode(int mode) {
 
 CDlgStatistics::CDlgStatistics(AcquisitionController& controller, SessionNotifier& notifier,
                                MessageService& messages, const Clock& clock, DataRoot dataRoot,
-                               QWidget* parent)
-    : QWidget(parent), controller_(controller), messages_(messages), clock_(clock),
+                               const ShownForms& forms, QWidget* parent)
+    : QWidget(parent), controller_(controller), messages_(messages), forms_(forms), clock_(clock),
       dataRoot_(std::move(dataRoot)),
       scanner_(
           dataRoot_, entries_,
@@ -139,9 +139,9 @@ void CDlgStatistics::CreateControls() {
     scanGatedControls_ = radios;
 
     PlaceWhiteLabel(page, TrQ("HistoryPage", "Start Query Time："), {135, 554, 100, 16});
-    fromPicker_ = PlacePicker(page, {140, 570, 160, 25}, "queryFrom");
+    fromPicker_ = PlacePicker(page, {140, 570, 160, 25}, "queryFrom", forms_);
     PlaceWhiteLabel(page, TrQ("HistoryPage", "End Query Time："), {135, 600, 100, 16});
-    toPicker_ = PlacePicker(page, {140, 616, 160, 25}, "queryTo");
+    toPicker_ = PlacePicker(page, {140, 616, 160, 25}, "queryTo", forms_);
     filterEdit_ = PlaceEdit(page, {450, 590, 150, 25}, "filter");
     filterEdit_->setAccessibleName(TrQ("HistoryPage", "Query text"));
     for (QWidget* field : std::initializer_list<QWidget*>{fromPicker_, toPicker_, filterEdit_})

@@ -38,7 +38,7 @@ public:
     // checked recording through `controller`, then asks for the chart page.
     CDlgStatistics(AcquisitionController& controller, SessionNotifier& notifier,
                    MessageService& messages, const Clock& clock, DataRoot dataRoot,
-                   QWidget* parent = nullptr);
+                   const ShownForms& forms = kFixedForms, QWidget* parent = nullptr);
     // Stops a running scan and waits for the scanner thread to end.
     ~CDlgStatistics() override;
 
@@ -73,6 +73,7 @@ private:
 
     AcquisitionController& controller_;
     MessageService& messages_;
+    const ShownForms forms_;
     const Clock& clock_;
     const DataRoot dataRoot_;
 
@@ -80,7 +81,7 @@ private:
     // history page: a second click on the same title sorts the other way.
     HistorySortState sortState_;
     ArchiveEntries entries_;
-    HistoryList history_{entries_, sortState_};
+    HistoryList history_{entries_, sortState_, forms_};
     HistoryTableModel model_{history_};
     // The order the list shows, for the title's sort mark: none after a scan, query or cancel.
     std::optional<HistorySortState> shownOrder_;

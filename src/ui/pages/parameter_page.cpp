@@ -77,13 +77,14 @@ QString DefaultOpenFileChooser(QWidget* parent, const QString& folder, const QSt
 
 CDlgParameters::CDlgParameters(AcquisitionController& controller, SessionNotifier& notifier,
                                MessageService& messages, const Clock& clock, int checkWpEnable,
-                               std::filesystem::path archiveFolder, QWidget* parent)
-    : QWidget(parent), controller_(controller), messages_(messages), checkWpEnable_(checkWpEnable),
-      archiveFolder_(std::move(archiveFolder)), chooseFile_(DefaultOpenFileChooser),
-      settings_(controller.PageSettings()) {
+                               std::filesystem::path archiveFolder, const ShownForms& forms,
+                               QWidget* parent)
+    : QWidget(parent), controller_(controller), messages_(messages), forms_(forms),
+      checkWpEnable_(checkWpEnable), archiveFolder_(std::move(archiveFolder)),
+      chooseFile_(DefaultOpenFileChooser), settings_(controller.PageSettings()) {
     setFixedSize(kPageSize);
     BuildParameterSection();
-    products_ = new ProductEditor(*this, messages, clock.Now());
+    products_ = new ProductEditor(*this, messages, clock.Now(), forms_);
     BuildTransportSection();
 
     // The Log Interval list is never enabled; with the lock rule on, the Alarm Delay list never
@@ -175,8 +176,8 @@ void CDlgParameters::BuildTransportSection() {
         PlaceTextField(*this, {245, 561, 260, 22}, "transportCompanyField", kCompanyTextUnits);
     transportNumber_ = PlaceTextField(*this, {245, 588, 260, 22}, "transportNumberField",
                                       kTransportNumberTextUnits);
-    deliveryDate_ = Place(MakeDatePicker(*this, true, settings_.deliveryDate), {245, 615, 260, 22},
-                          "deliveryDatePicker");
+    deliveryDate_ = Place(MakeDatePicker(*this, true, settings_.deliveryDate, forms_),
+                          {245, 615, 260, 22}, "deliveryDatePicker");
     write_ = Place(new QPushButton(TrQ("ParameterPage", "Write"), this), {280, 650, 80, 30},
                    "writeButton");
     load_ = Place(new QPushButton(TrQ("ParameterPage", "Load"), this), {370, 650, 80, 30},
@@ -234,26 +235,26 @@ void CDlgParameters::ShowUnit() {
     lowerUnit_->setText(sign);
     for (SpinButtons* spin : {upperSpin_, lowerSpin_})
         spin->SetValueForm(
-            [unit = shownUnit_](int celsius) {
-                return QString::fromStdString(LimitText(celsius, unit));
+            [this, unit = shownUnit_](int celsius) {
+                return QString::fromStdString(LimitText(celsius, unit, forms_));
             },
-            [unit = shownUnit_](const QString& text) {
-                return WholeCelsiusOfLimitText(text.toStdString(), unit);
+            [this, unit = shownUnit_](const QString& text) {
+                return WholeCelsiusOfLimitText(text.toStdString(), unit, forms_);
             });
     ShowLimits(upper, lower);
 }
 
 void CDlgParameters::ShowLimits(double upperCelsius, double lowerCelsius) {
     const auto show = [this](QLineEdit& field, double celsius) {
-        field.setText(
-            QString::fromStdString(LimitText(static_cast<int>(std::trunc(celsius)), shownUnit_)));
+        field.setText(QString::fromStdString(
+            LimitText(static_cast<int>(std::trunc(celsius)), shownUnit_, forms_)));
     };
     show(*upperLimit_, upperCelsius);
     show(*lowerLimit_, lowerCelsius);
 }
 
 int CDlgParameters::LimitCelsius(const QLineEdit& field) const {
-    return WholeCelsiusOfLimitText(field.text().toStdString(), shownUnit_).value_or(0);
+    return WholeCelsiusOfLimitText(field.text().toStdString(), shownUnit_, forms_).value_or(0);
 }
 
 void CDlgParameters::LoadProducts() {

@@ -38,7 +38,8 @@ public:
     // `archiveFolder`. Everything given by reference must outlive the page.
     CDlgParameters(AcquisitionController& controller, SessionNotifier& notifier,
                    MessageService& messages, const Clock& clock, int checkWpEnable,
-                   std::filesystem::path archiveFolder, QWidget* parent = nullptr);
+                   std::filesystem::path archiveFolder, const ShownForms& forms = kFixedForms,
+                   QWidget* parent = nullptr);
 
     // Replaces the file dialog of Load (tests answer it).
     void SetOpenFileChooser(OpenFileChooser chooser) { chooseFile_ = std::move(chooser); }
@@ -75,6 +76,7 @@ private:
 
     AcquisitionController& controller_;
     MessageService& messages_;
+    const ShownForms forms_;
     const int checkWpEnable_;
     const std::filesystem::path archiveFolder_;
     OpenFileChooser chooseFile_;

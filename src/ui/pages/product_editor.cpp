@@ -19,8 +19,9 @@
 
 namespace velka {
 
-ProductEditor::ProductEditor(QWidget& page, MessageService& messages, std::int64_t now)
-    : QObject(&page), messages_(messages) {
+ProductEditor::ProductEditor(QWidget& page, MessageService& messages, std::int64_t now,
+                             const ShownForms& forms)
+    : QObject(&page), messages_(messages), model_(forms) {
     PlaceLabel(page, TrQ("ParameterPage", "Product Information"), {25, 325, 120, 16},
                Qt::AlignLeft);
     PlaceLabel(page, TrQ(title::kProductNumber), {110, 145, 95, 16});
@@ -42,7 +43,8 @@ ProductEditor::ProductEditor(QWidget& page, MessageService& messages, std::int64
     quantity_ = Place(new CNumEdit(&page), {210, 277, 50, 22}, "quantityField");
     quantity_->SetMaximum(kMaxQuantity);
     unit_ = PlaceTextField(page, {310, 277, 60, 22}, "unitField", kUnitFieldUnits);
-    validity_ = Place(MakeDatePicker(page, false, now), {480, 277, 100, 22}, "validityPicker");
+    validity_ =
+        Place(MakeDatePicker(page, false, now, forms), {480, 277, 100, 22}, "validityPicker");
     // The product table keeps two characters of the unit; the field takes no more, and says so.
     QLabel* unitNote = PlaceLabel(page, "", {590, 280, 200, 16}, Qt::AlignLeft);
     unitNote->setText(

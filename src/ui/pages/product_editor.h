@@ -23,8 +23,9 @@ class CNumEdit;
 
 class ProductEditor final : public QObject {
 public:
-    // Builds the controls on `page`; the Period of validity starts at `now`.
-    ProductEditor(QWidget& page, MessageService& messages, std::int64_t now);
+    // Builds the controls on `page`; the Period of validity starts at `now`. Dates in `forms`.
+    ProductEditor(QWidget& page, MessageService& messages, std::int64_t now,
+                  const ShownForms& forms);
 
     const ProductList& List() const { return list_; }
     // The products of the image as the session parsed them; no row ticked.

@@ -24,8 +24,9 @@
 namespace velka {
 
 CDlgTable::CDlgTable(const AcquisitionController& controller, SessionNotifier& notifier,
-                     MessageService& messages, const Clock& clock, QWidget* parent)
-    : QWidget(parent), controller_(controller), messages_(messages) {
+                     MessageService& messages, const Clock& clock, const ShownForms& forms,
+                     QWidget* parent)
+    : QWidget(parent), controller_(controller), messages_(messages), forms_(forms) {
     setObjectName(QStringLiteral("recordTablePage"));
     setFixedSize(kPageSize);
     CreateControls();
@@ -76,9 +77,9 @@ void CDlgTable::CreateControls() {
     QRadioButton* timeRadio = PlaceRadio(page, QString(), {560, 108, 24, 24}, "timeQuery");
     timeRadio->setAccessibleName(TrQ("RecordTablePage", "Query by time"));
     PlaceWhiteLabel(page, TrQ("RecordTablePage", "Query Start Time："), {590, 90, 90, 16});
-    fromPicker_ = PlacePicker(page, {590, 108, 150, 24}, "queryFrom");
+    fromPicker_ = PlacePicker(page, {590, 108, 150, 24}, "queryFrom", forms_);
     PlaceWhiteLabel(page, TrQ("RecordTablePage", "Query End time："), {590, 135, 90, 16});
-    toPicker_ = PlacePicker(page, {590, 153, 150, 24}, "queryTo");
+    toPicker_ = PlacePicker(page, {590, 153, 150, 24}, "queryTo", forms_);
 
     QRadioButton* temperatureRadio =
         PlaceRadio(page, QString(), {560, 228, 24, 24}, "temperatureQuery");
@@ -149,8 +150,8 @@ std::int32_t CDlgTable::ReadBoundFields() {
     double maxTemperature = table_.MaxTemperature();
     double minTemperature = table_.MinTemperature();
     if (ReadIntegerField(*pageNumberEdit_, page, messages_) &&
-        ReadNumberField(*maxTemperatureEdit_, maxTemperature, messages_))
-        ReadNumberField(*minTemperatureEdit_, minTemperature, messages_);
+        ReadNumberField(*maxTemperatureEdit_, maxTemperature, messages_, forms_))
+        ReadNumberField(*minTemperatureEdit_, minTemperature, messages_, forms_);
     table_.SetTemperatureBounds(minTemperature, maxTemperature);
     return page;
 }
@@ -158,8 +159,8 @@ std::int32_t CDlgTable::ReadBoundFields() {
 void CDlgTable::RefreshBoundFields() {
     pageNumberEdit_->setText(QString::number(table_.CurrentPage()));
     pageCountEdit_->setText(QString::number(table_.PageCount()));
-    maxTemperatureEdit_->setText(NumberText(table_.MaxTemperature()));
-    minTemperatureEdit_->setText(NumberText(table_.MinTemperature()));
+    maxTemperatureEdit_->setText(NumberText(table_.MaxTemperature(), forms_));
+    minTemperatureEdit_->setText(NumberText(table_.MinTemperature(), forms_));
 }
 
 void CDlgTable::FillList() {

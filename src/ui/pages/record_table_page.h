@@ -30,9 +30,10 @@ class CDlgTable final : public QWidget {
 
 public:
     // A panel of 860 x 700. It lists the session's decoded record, and each one decoded after;
-    // the pickers start at the clock's present time.
+    // the pickers start at the clock's present time. Numbers and dates in `forms`.
     CDlgTable(const AcquisitionController& controller, SessionNotifier& notifier,
-              MessageService& messages, const Clock& clock, QWidget* parent = nullptr);
+              MessageService& messages, const Clock& clock, const ShownForms& forms = kFixedForms,
+              QWidget* parent = nullptr);
 
     // Takes a copy of the session's decoded samples (and of the settings their times come
     // from) and lists it. The page position stays: after a shorter recording the page shown
@@ -57,12 +58,13 @@ private:
 
     const AcquisitionController& controller_;
     MessageService& messages_;
+    const ShownForms forms_;
 
     // The page's own copy of the last decoded record: a later arrival that fails to read
     // leaves it listed.
     SampleList samples_;
     LoggerSettings settings_;
-    RecordTable table_{samples_, settings_};
+    RecordTable table_{samples_, settings_, forms_};
     RecordTableModel model_{table_};
 
     CLineColorList* list_ = nullptr;

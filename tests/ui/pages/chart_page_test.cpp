@@ -53,7 +53,7 @@ protected:
         session.Load(sampleCount);
         // The page sits in a window beside a button, as in the main window.
         window.setFixedSize(1000, 700);
-        page = new CDlgGraph(session.controller, session.notifier, &window);
+        page = new CDlgGraph(session.controller, session.notifier, kFixedForms, &window);
         page->move(140, 0);
         exportButton = new QPushButton(QStringLiteral("Save PDF"), &window);
         exportButton->setGeometry(10, 10, 86, 86);

@@ -424,7 +424,7 @@ TEST_F(HistoryPage, OneRowCheckedAndLoadAlwaysEndsOnTheChartPage) {
     const auto startOfRow = [&](int row) { return Cell(row, kStartTimeColumn).replace('_', ' '); };
     const auto loadedStart = [&] {
         return QString::fromStdU16String(
-            LocalDateTimeText(session.controller.CurrentRecording().StartTime(), ' '));
+            LocalDateTimeText(session.controller.CurrentRecording().StartTime(), ' ', kFixedForms));
     };
 
     ClickCheckBox(2);

@@ -136,6 +136,29 @@ TEST_F(RecordTablePage, QueriesByTimeOrTemperatureUntilCancel) {
     EXPECT_EQ(Text(page, "maxTemperature"), QString::number(value, 'g', 15));
 }
 
+// In a comma language the rows, the pickers and the bounds take its forms; a bound typed with
+// its separator queries as the same number with a point does.
+TEST_F(RecordTablePage, InACommaLanguageRowsPickersAndBoundsUseItsForms) {
+    CDlgTable german{session.controller, session.notifier, session.messages, session.clock,
+                     ShownForms{",", "%d.%m.%Y"}};
+    Load(71);
+    const QAbstractItemModel& rows = *Find<QTableView>(german, "sampleList").model();
+    EXPECT_EQ(rows.index(0, 1).data().toString(), "30.04.2024 18:05:00");
+    EXPECT_EQ(Find<QDateTimeEdit>(german, "queryFrom").text(), "01.05.2024 00:00:00");
+    const double value = session.controller.CurrentRecording().record.samples[30].temperature;
+    const QString typed = QString::number(value, 'g', 17).replace(u'.', u',');
+    ASSERT_TRUE(typed.contains(u','));
+    QTest::mouseClick(&Find<QRadioButton>(german, "temperatureQuery"), Qt::LeftButton);
+    Type(german, "maxTemperature", typed);
+    Type(german, "minTemperature", typed);
+    Click(german, "query");
+    EXPECT_TRUE(session.messages.Texts().empty());
+    ASSERT_GT(rows.rowCount(), 0);
+    EXPECT_EQ(rows.index(0, 2).data().toString(),
+              QString::number(value, 'f', 1).replace(u'.', u','));
+    EXPECT_EQ(Text(german, "maxTemperature"), QString::number(value, 'g', 15).replace(u'.', u','));
+}
+
 TEST_F(RecordTablePage, KeepsItsCopyOfTheRecordAndItsPagePosition) {
     ASSERT_EQ(session.controller.Acquire(), kResultSuccess);
     Click(page, "last");
