@@ -189,6 +189,22 @@
         <source>This recording was changed after it was archived</source>
         <translation>Diese Aufzeichnung wurde nach der Archivierung verändert</translation>
     </message>
+    <message>
+        <source>the recording is in %1, but %2</source>
+        <translation>die Aufzeichnung liegt in %1, aber %2</translation>
+    </message>
+    <message>
+        <source>the archive folder %1 is in use by another program</source>
+        <translation>der Archivordner %1 wird von einem anderen Programm verwendet</translation>
+    </message>
+    <message>
+        <source>the archive folder cannot be locked: %1</source>
+        <translation>der Archivordner kann nicht gesperrt werden: %1</translation>
+    </message>
+    <message>
+        <source>every name for this recording in %1 is taken</source>
+        <translation>in %1 ist jeder Name für diese Aufzeichnung vergeben</translation>
+    </message>
 </context>
 <context>
     <name>Chart</name>
@@ -310,6 +326,94 @@
         <source>The logger is in use by another program</source>
         <translation>Der Logger wird von einem anderen Programm verwendet</translation>
     </message>
+    <message>
+        <source>reading the logger</source>
+        <translation>Lesen des Loggers</translation>
+    </message>
+    <message>
+        <source>writing the settings</source>
+        <translation>Schreiben der Einstellungen</translation>
+    </message>
+    <message>
+        <source>reading the status block</source>
+        <translation>Lesen des Statusblocks</translation>
+    </message>
+    <message>
+        <source>clearing the status block</source>
+        <translation>Leeren des Statusblocks</translation>
+    </message>
+    <message>
+        <source>reading the logger back</source>
+        <translation>erneutes Lesen des Loggers</translation>
+    </message>
+    <message>
+        <source>emptying the record</source>
+        <translation>Leeren der Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>writing the settings back</source>
+        <translation>Zurückschreiben der Einstellungen</translation>
+    </message>
+    <message>
+        <source>the final command</source>
+        <translation>der abschließende Befehl</translation>
+    </message>
+    <message>
+        <source>the transfer</source>
+        <translation>die Übertragung</translation>
+    </message>
+    <message>
+        <source>final command not acknowledged: %1</source>
+        <translation>abschließender Befehl nicht bestätigt: %1</translation>
+    </message>
+    <message>
+        <source>%1 failed at block %2 of %3: %4</source>
+        <translation>%1 fehlgeschlagen bei Block %2 von %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>erfolgreich</translation>
+    </message>
+    <message>
+        <source>the logger is not open</source>
+        <translation>der Logger ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>no logger was found</source>
+        <translation>es wurde kein Logger gefunden</translation>
+    </message>
+    <message>
+        <source>the logger did not answer in time</source>
+        <translation>der Logger hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>the logger was unplugged during the transfer</source>
+        <translation>der Logger wurde während der Übertragung abgezogen</translation>
+    </message>
+    <message>
+        <source>the logger gave a malformed answer</source>
+        <translation>der Logger hat eine fehlerhafte Antwort gegeben</translation>
+    </message>
+    <message>
+        <source>the reference tables cannot be used</source>
+        <translation>die Referenztabellen sind nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>the write was refused</source>
+        <translation>das Schreiben wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>system error: %1</source>
+        <translation>Systemfehler: %1</translation>
+    </message>
+    <message>
+        <source>error code %1</source>
+        <translation>Fehlercode %1</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>
@@ -320,6 +424,41 @@
     <message>
         <source>Enter a number.</source>
         <translation>Bitte eine Zahl eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The data folder %1 cannot be used: %2</source>
+        <translation>Der Datenordner %1 ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>not a complete logger image</source>
+        <translation>kein vollständiges Logger-Abbild</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>The reference tables in %1 cannot be used: %2</source>
+        <translation>Die Referenztabellen in %1 sind nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows</source>
+        <translation>%1 von %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 is a link that another user made in the shared folder %2, which is not followed</source>
+        <translation>%1 ist eine Verknüpfung, die ein anderer Benutzer im gemeinsamen Ordner %2 angelegt hat; ihr wird nicht gefolgt</translation>
     </message>
 </context>
 <context>
@@ -697,6 +836,21 @@
     </message>
 </context>
 <context>
+    <name>ReferenceTables</name>
+    <message>
+        <source>row %1 holds a temperature that is not a number</source>
+        <translation>Zeile %1 enthält eine Temperatur, die keine Zahl ist</translation>
+    </message>
+    <message>
+        <source>row %1 holds a resistance that is not a number</source>
+        <translation>Zeile %1 enthält einen Widerstand, der keine Zahl ist</translation>
+    </message>
+    <message>
+        <source>row %1 holds no resistance</source>
+        <translation>Zeile %1 enthält keinen Widerstand</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>above</source>
@@ -809,6 +963,62 @@
     <message>
         <source>not archived</source>
         <translation>nicht archiviert</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>a file could not be read or written</source>
+        <translation>eine Datei konnte nicht gelesen oder geschrieben werden</translation>
+    </message>
+    <message>
+        <source>a file could not be opened</source>
+        <translation>eine Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>compressing the document failed</source>
+        <translation>das Komprimieren des Dokuments ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>the report font file is damaged or not a TrueType font</source>
+        <translation>die Schriftdatei des Berichts ist beschädigt oder keine TrueType-Schrift</translation>
+    </message>
+    <message>
+        <source>the report font does not allow embedding</source>
+        <translation>die Schrift des Berichts erlaubt kein Einbetten</translation>
+    </message>
+    <message>
+        <source>the PDF library met an unexpected state</source>
+        <translation>die PDF-Bibliothek ist in einen unerwarteten Zustand geraten</translation>
+    </message>
+    <message>
+        <source>the report font %1 is damaged</source>
+        <translation>die Schrift des Berichts %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>Schreiben nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, which a report never replaces</source>
+        <translation>%1 ist %2; ein Bericht ersetzt das nie</translation>
+    </message>
+    <message>
+        <source>a stored logger image</source>
+        <translation>ein gespeichertes Logger-Abbild</translation>
+    </message>
+    <message>
+        <source>in the archive folder %1</source>
+        <translation>im Archivordner %1</translation>
+    </message>
+    <message>
+        <source>the settings file</source>
+        <translation>die Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>a reference table</source>
+        <translation>eine Referenztabelle</translation>
     </message>
 </context>
 <context>
@@ -991,6 +1201,14 @@
         <source>the archive folder %1 cannot be created</source>
         <translation>der Archivordner %1 kann nicht angelegt werden</translation>
     </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>no logger is connected</source>
+        <translation>kein Logger ist angeschlossen</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1151,6 +1369,50 @@
     <message>
         <source>Signing FAILED</source>
         <translation>Signieren FEHLGESCHLAGEN</translation>
+    </message>
+    <message>
+        <source>this run already uses the NSS database %1; start the program again to sign with %2</source>
+        <translation>dieser Programmlauf verwendet bereits die NSS-Datenbank %1; bitte das Programm neu starten, um mit %2 zu signieren</translation>
+    </message>
+    <message>
+        <source>no NSS certificate database in %1</source>
+        <translation>keine NSS-Zertifikatsdatenbank in %1</translation>
+    </message>
+    <message>
+        <source>this build of poppler cannot sign (no NSS support)</source>
+        <translation>diese poppler-Version kann nicht signieren (keine NSS-Unterstützung)</translation>
+    </message>
+    <message>
+        <source>the password of the NSS database %1 is wrong</source>
+        <translation>das Passwort der NSS-Datenbank %1 ist falsch</translation>
+    </message>
+    <message>
+        <source>the NSS database %1 needs a password</source>
+        <translation>die NSS-Datenbank %1 benötigt ein Passwort</translation>
+    </message>
+    <message>
+        <source>no signing certificate &quot;%1&quot; in %2 (it holds none)</source>
+        <translation>kein Signaturzertifikat „%1“ in %2 (sie enthält keines)</translation>
+    </message>
+    <message>
+        <source>no signing certificate &quot;%1&quot; in %2 (it holds %3)</source>
+        <translation>kein Signaturzertifikat „%1“ in %2 (sie enthält %3)</translation>
+    </message>
+    <message>
+        <source>the certificate &quot;%1&quot; is not valid before %2</source>
+        <translation>das Zertifikat „%1“ ist erst ab %2 gültig</translation>
+    </message>
+    <message>
+        <source>the certificate &quot;%1&quot; expired on %2</source>
+        <translation>das Zertifikat „%1“ ist am %2 abgelaufen</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF that can be signed</source>
+        <translation>%1 ist kein PDF, das signiert werden kann</translation>
+    </message>
+    <message>
+        <source>signing failed: the key of &quot;%1&quot; could not be used</source>
+        <translation>Signieren fehlgeschlagen: der Schlüssel von „%1“ konnte nicht verwendet werden</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,22 @@
         <source>This recording was changed after it was archived</source>
         <translation>此记录在归档后已被修改</translation>
     </message>
+    <message>
+        <source>the recording is in %1, but %2</source>
+        <translation>记录已保存在 %1，但 %2</translation>
+    </message>
+    <message>
+        <source>the archive folder %1 is in use by another program</source>
+        <translation>存档文件夹 %1 正被其他程序使用</translation>
+    </message>
+    <message>
+        <source>the archive folder cannot be locked: %1</source>
+        <translation>无法锁定存档文件夹：%1</translation>
+    </message>
+    <message>
+        <source>every name for this recording in %1 is taken</source>
+        <translation>%1 中此记录的所有文件名均已被占用</translation>
+    </message>
 </context>
 <context>
     <name>Chart</name>
@@ -310,6 +326,94 @@
         <source>The logger is in use by another program</source>
         <translation>记录仪正被其他程序占用</translation>
     </message>
+    <message>
+        <source>reading the logger</source>
+        <translation>读取记录仪</translation>
+    </message>
+    <message>
+        <source>writing the settings</source>
+        <translation>写入设置</translation>
+    </message>
+    <message>
+        <source>reading the status block</source>
+        <translation>读取状态块</translation>
+    </message>
+    <message>
+        <source>clearing the status block</source>
+        <translation>清除状态块</translation>
+    </message>
+    <message>
+        <source>reading the logger back</source>
+        <translation>回读记录仪</translation>
+    </message>
+    <message>
+        <source>emptying the record</source>
+        <translation>清空记录</translation>
+    </message>
+    <message>
+        <source>writing the settings back</source>
+        <translation>写回设置</translation>
+    </message>
+    <message>
+        <source>the final command</source>
+        <translation>最终命令</translation>
+    </message>
+    <message>
+        <source>the transfer</source>
+        <translation>传输</translation>
+    </message>
+    <message>
+        <source>final command not acknowledged: %1</source>
+        <translation>最终命令未被确认：%1</translation>
+    </message>
+    <message>
+        <source>%1 failed at block %2 of %3: %4</source>
+        <translation>%1失败（第 %2 块，共 %3 块）：%4</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1失败：%2</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>the logger is not open</source>
+        <translation>记录仪未打开</translation>
+    </message>
+    <message>
+        <source>no logger was found</source>
+        <translation>未找到记录仪</translation>
+    </message>
+    <message>
+        <source>the logger did not answer in time</source>
+        <translation>记录仪未及时响应</translation>
+    </message>
+    <message>
+        <source>the logger was unplugged during the transfer</source>
+        <translation>传输过程中记录仪被拔出</translation>
+    </message>
+    <message>
+        <source>the logger gave a malformed answer</source>
+        <translation>记录仪返回了格式错误的应答</translation>
+    </message>
+    <message>
+        <source>the reference tables cannot be used</source>
+        <translation>参考表无法使用</translation>
+    </message>
+    <message>
+        <source>the write was refused</source>
+        <translation>写入被拒绝</translation>
+    </message>
+    <message>
+        <source>system error: %1</source>
+        <translation>系统错误：%1</translation>
+    </message>
+    <message>
+        <source>error code %1</source>
+        <translation>错误代码 %1</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>
@@ -320,6 +424,41 @@
     <message>
         <source>Enter a number.</source>
         <translation>请输入数字。</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The data folder %1 cannot be used: %2</source>
+        <translation>数据文件夹 %1 无法使用：%2</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>文件过大</translation>
+    </message>
+    <message>
+        <source>not a complete logger image</source>
+        <translation>不是完整的记录仪映像</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>The reference tables in %1 cannot be used: %2</source>
+        <translation>%1 中的参考表无法使用：%2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows</source>
+        <translation>%1 行（应为 %2 行）</translation>
+    </message>
+    <message>
+        <source>%1 is a link that another user made in the shared folder %2, which is not followed</source>
+        <translation>%1 是其他用户在共享文件夹 %2 中创建的链接，不会跟随该链接</translation>
     </message>
 </context>
 <context>
@@ -697,6 +836,21 @@
     </message>
 </context>
 <context>
+    <name>ReferenceTables</name>
+    <message>
+        <source>row %1 holds a temperature that is not a number</source>
+        <translation>第 %1 行的温度不是数字</translation>
+    </message>
+    <message>
+        <source>row %1 holds a resistance that is not a number</source>
+        <translation>第 %1 行的电阻不是数字</translation>
+    </message>
+    <message>
+        <source>row %1 holds no resistance</source>
+        <translation>第 %1 行没有电阻值</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>above</source>
@@ -809,6 +963,62 @@
     <message>
         <source>not archived</source>
         <translation>未归档</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>a file could not be read or written</source>
+        <translation>无法读取或写入文件</translation>
+    </message>
+    <message>
+        <source>a file could not be opened</source>
+        <translation>无法打开文件</translation>
+    </message>
+    <message>
+        <source>compressing the document failed</source>
+        <translation>压缩文档失败</translation>
+    </message>
+    <message>
+        <source>the report font file is damaged or not a TrueType font</source>
+        <translation>报告字体文件已损坏或不是 TrueType 字体</translation>
+    </message>
+    <message>
+        <source>the report font does not allow embedding</source>
+        <translation>报告字体不允许嵌入</translation>
+    </message>
+    <message>
+        <source>the PDF library met an unexpected state</source>
+        <translation>PDF 库遇到意外状态</translation>
+    </message>
+    <message>
+        <source>the report font %1 is damaged</source>
+        <translation>报告字体 %1 已损坏</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>无法写入：%1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, which a report never replaces</source>
+        <translation>%1 是%2，报告从不替换它</translation>
+    </message>
+    <message>
+        <source>a stored logger image</source>
+        <translation>已存储的记录仪映像</translation>
+    </message>
+    <message>
+        <source>in the archive folder %1</source>
+        <translation>存档文件夹 %1 中的文件</translation>
+    </message>
+    <message>
+        <source>the settings file</source>
+        <translation>设置文件</translation>
+    </message>
+    <message>
+        <source>a reference table</source>
+        <translation>参考表</translation>
     </message>
 </context>
 <context>
@@ -991,6 +1201,14 @@
         <source>the archive folder %1 cannot be created</source>
         <translation>无法创建归档文件夹%1</translation>
     </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>未写入任何内容</translation>
+    </message>
+    <message>
+        <source>no logger is connected</source>
+        <translation>未连接记录仪</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1151,6 +1369,50 @@
     <message>
         <source>Signing FAILED</source>
         <translation>签名失败</translation>
+    </message>
+    <message>
+        <source>this run already uses the NSS database %1; start the program again to sign with %2</source>
+        <translation>本次运行已在使用 NSS 数据库 %1；请重新启动程序以使用 %2 签名</translation>
+    </message>
+    <message>
+        <source>no NSS certificate database in %1</source>
+        <translation>%1 中没有 NSS 证书数据库</translation>
+    </message>
+    <message>
+        <source>this build of poppler cannot sign (no NSS support)</source>
+        <translation>此版本的 poppler 无法签名（不支持 NSS）</translation>
+    </message>
+    <message>
+        <source>the password of the NSS database %1 is wrong</source>
+        <translation>NSS 数据库 %1 的密码错误</translation>
+    </message>
+    <message>
+        <source>the NSS database %1 needs a password</source>
+        <translation>NSS 数据库 %1 需要密码</translation>
+    </message>
+    <message>
+        <source>no signing certificate &quot;%1&quot; in %2 (it holds none)</source>
+        <translation>%2 中没有签名证书“%1”（其中没有任何证书）</translation>
+    </message>
+    <message>
+        <source>no signing certificate &quot;%1&quot; in %2 (it holds %3)</source>
+        <translation>%2 中没有签名证书“%1”（其中有 %3）</translation>
+    </message>
+    <message>
+        <source>the certificate &quot;%1&quot; is not valid before %2</source>
+        <translation>证书“%1”在 %2 之前无效</translation>
+    </message>
+    <message>
+        <source>the certificate &quot;%1&quot; expired on %2</source>
+        <translation>证书“%1”已于 %2 过期</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF that can be signed</source>
+        <translation>%1 不是可签名的 PDF</translation>
+    </message>
+    <message>
+        <source>signing failed: the key of &quot;%1&quot; could not be used</source>
+        <translation>签名失败：无法使用“%1”的密钥</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "archive/archive_file_name.h"
 #include "archive/archive_manifest.h"
+#include "services/translation.h"
 #include "storage/file_io.h"
 #include "storage/sha256.h"
 
@@ -31,9 +32,10 @@ ArchiveStoreResult Recorded(const std::filesystem::path& folder, const std::file
                             const LoggerImage& image, const AuditLog* audit) {
     if (const std::error_code error =
             RecordInManifest(folder, path.filename().string(), Sha256Hex(image), audit))
-        return {ArchiveStoreResult::Status::Failed, path,
-                "the recording is in " + MessagePath(path) + ", but " +
-                    DescribeFileError(folder / kManifestName, error)};
+        return {
+            ArchiveStoreResult::Status::Failed, path,
+            WithArguments(Tr("Archive", "the recording is in %1, but %2"),
+                          {MessagePath(path), DescribeFileError(folder / kManifestName, error)})};
     return {ArchiveStoreResult::Status::Written, path, {}};
 }
 
@@ -46,8 +48,10 @@ ExclusiveLock LockArchiveFolder(const std::filesystem::path& folder, const LockW
 std::string DescribeArchiveLockFailure(const std::filesystem::path& folder,
                                        const ExclusiveLock& lock) {
     if (lock.Busy())
-        return "the archive folder " + MessagePath(folder) + " is in use by another program";
-    return "the archive folder cannot be locked: " + DescribeFileError(folder, lock.Error());
+        return WithArguments(Tr("Archive", "the archive folder %1 is in use by another program"),
+                             {MessagePath(folder)});
+    return WithArguments(Tr("Archive", "the archive folder cannot be locked: %1"),
+                         {DescribeFileError(folder, lock.Error())});
 }
 
 ArchiveStoreResult StoreInArchive(const std::filesystem::path& folder, const LoggerImage& image,
@@ -90,7 +94,8 @@ ArchiveStoreResult StoreInArchive(const std::filesystem::path& folder, const Log
             return {ArchiveStoreResult::Status::Failed, path, DescribeFileError(path, error)};
     }
     return {ArchiveStoreResult::Status::Failed, firstName,
-            "every name for this recording in " + MessagePath(folder) + " is taken"};
+            WithArguments(Tr("Archive", "every name for this recording in %1 is taken"),
+                          {MessagePath(folder)})};
 }
 
 std::optional<std::filesystem::path> FindArchivedCopy(const std::filesystem::path& folder,

@@ -1,5 +1,7 @@
 #include "device/device_link.h"
 
+#include "services/translation.h"
+
 #include <algorithm>
 
 namespace velka {
@@ -7,28 +9,28 @@ namespace {
 
 constexpr std::chrono::milliseconds kErasePause{50};
 
-const char* StepText(TransferStep step) {
+std::string StepText(TransferStep step) {
     switch (step) {
     case TransferStep::None:
         break;
     case TransferStep::ReadImage:
-        return "reading the logger";
+        return Tr("Device", "reading the logger");
     case TransferStep::WriteSettings:
-        return "writing the settings";
+        return Tr("Device", "writing the settings");
     case TransferStep::ReadStatus:
-        return "reading the status block";
+        return Tr("Device", "reading the status block");
     case TransferStep::EraseStatus:
-        return "clearing the status block";
+        return Tr("Device", "clearing the status block");
     case TransferStep::ReadBack:
-        return "reading the logger back";
+        return Tr("Device", "reading the logger back");
     case TransferStep::EraseSamples:
-        return "emptying the record";
+        return Tr("Device", "emptying the record");
     case TransferStep::WriteBack:
-        return "writing the settings back";
+        return Tr("Device", "writing the settings back");
     case TransferStep::FinalCommand:
-        return "the final command";
+        return Tr("Device", "the final command");
     }
-    return "the transfer";
+    return Tr("Device", "the transfer");
 }
 
 // Status block bytes that the erase rewrites: 0…7 cleared, 16…21 the clearCode.
@@ -62,13 +64,14 @@ DeviceLink::DeviceLink(HidDeviceProvider& provider, DeviceLinkOptions options)
 DeviceLink::~DeviceLink() = default;
 
 std::string DescribeTransferFailure(const TransferFailure& failure) {
+    const std::string reason = DescribeResult(failure.result);
     if (failure.step == TransferStep::FinalCommand)
-        return "final command not acknowledged: " + DescribeResult(failure.result);
-    std::string text = std::string(StepText(failure.step)) + " failed";
+        return WithArguments(Tr("Device", "final command not acknowledged: %1"), {reason});
     if (failure.block > 0)
-        text += " at block " + std::to_string(failure.block) + " of " +
-                std::to_string(failure.blockCount);
-    return text + ": " + DescribeResult(failure.result);
+        return WithArguments(Tr("Device", "%1 failed at block %2 of %3: %4"),
+                             {StepText(failure.step), std::to_string(failure.block),
+                              std::to_string(failure.blockCount), reason});
+    return WithArguments(Tr("Device", "%1 failed: %2"), {StepText(failure.step), reason});
 }
 
 bool DeviceLink::FindLogger() {

@@ -1,5 +1,7 @@
 #include "device/result_code.h"
 
+#include "services/translation.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -15,31 +17,31 @@ ResultCode ResultFromSystemError(int errorNumber) {
 std::string DescribeResult(ResultCode code) {
     switch (code) {
     case kResultSuccess:
-        return "success";
+        return Tr("Device", "success");
     case kResultNotOpen:
-        return "the logger is not open";
+        return Tr("Device", "the logger is not open");
     case kResultNoLogger:
-        return "no logger was found";
+        return Tr("Device", "no logger was found");
     case kResultTimeout:
-        return "the logger did not answer in time";
+        return Tr("Device", "the logger did not answer in time");
     case kResultDeviceRemoved:
-        return "the logger was unplugged during the transfer";
+        return Tr("Device", "the logger was unplugged during the transfer");
     case kResultMalformedAnswer:
-        return "the logger gave a malformed answer";
+        return Tr("Device", "the logger gave a malformed answer");
     case kResultNoReferenceTables:
-        return "the reference tables cannot be used";
+        return Tr("Device", "the reference tables cannot be used");
     case kResultLoggerInUse:
         return Tr(kLoggerInUseText);
     case kResultWriteRefused:
-        return "the write was refused";
+        return Tr("Device", "the write was refused");
     default:
         break;
     }
     if (code > kSystemErrorBase && code - kSystemErrorBase < 4096) {
         const int errorNumber = static_cast<int>(code - kSystemErrorBase);
-        return std::string("system error: ") + std::strerror(errorNumber);
+        return WithArguments(Tr("Device", "system error: %1"), {std::strerror(errorNumber)});
     }
-    return "error code " + std::to_string(code);
+    return WithArguments(Tr("Device", "error code %1"), {std::to_string(code)});
 }
 
 }  // namespace velka

@@ -1,6 +1,7 @@
 #include "record/reference_table.h"
 
 #include "record/decimal_text.h"
+#include "services/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -134,13 +135,15 @@ std::size_t ParseReferenceTable(std::string_view text, ReferenceTable& table) {
 std::optional<std::string> ReferenceTableProblem(const ReferenceTable& table) {
     for (std::size_t i = 0; i < kReferenceRows; ++i) {
         const ReferenceRow& row = table.rows[i];
-        const std::string where = "row " + std::to_string(i + 1);
+        const std::string number = std::to_string(i + 1);
         if (!std::isfinite(row.temperature))
-            return where + " holds a temperature that is not a number";
+            return WithArguments(
+                Tr("ReferenceTables", "row %1 holds a temperature that is not a number"), {number});
         if (!std::isfinite(row.resistance))
-            return where + " holds a resistance that is not a number";
+            return WithArguments(
+                Tr("ReferenceTables", "row %1 holds a resistance that is not a number"), {number});
         if (!(row.resistance > 0.0))
-            return where + " holds no resistance";
+            return WithArguments(Tr("ReferenceTables", "row %1 holds no resistance"), {number});
     }
     return std::nullopt;
 }

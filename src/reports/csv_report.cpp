@@ -4,6 +4,7 @@
 #include "record/record_table_columns.h"
 #include "record/string_format.h"
 #include "reports/report_fields.h"
+#include "reports/report_file.h"
 #include "storage/file_io.h"
 
 namespace velka {
@@ -41,7 +42,7 @@ std::string SamplesCsv(const Recording& recording, TemperatureUnit unit) {
 ExportResult WriteSamplesCsv(const Recording& recording, TemperatureUnit unit,
                              const std::filesystem::path& path) {
     if (const std::error_code error = WriteFileAtomically(path, SamplesCsv(recording, unit)))
-        return {ExportStatus::Failed, "cannot write " + DescribeFileError(path, error)};
+        return {ExportStatus::Failed, CannotWriteText(path, error)};
     return {ExportStatus::Saved, {}};
 }
 

@@ -13,6 +13,7 @@
 #include "reports/report_fields.h"
 #include "reports/report_file.h"
 #include "reports/report_texts.h"
+#include "services/translation.h"
 #include "storage/file_io.h"
 
 #include <cerrno>
@@ -47,27 +48,27 @@ void PdfErrorHandler(HPDF_STATUS error_no, HPDF_STATUS detail_no, void* user_dat
 }
 
 // What the library's error number means for the user.
-const char* PdfErrorReason(HPDF_STATUS errorNo) {
+std::string PdfErrorReason(HPDF_STATUS errorNo) {
     switch (errorNo) {
     case HPDF_FAILD_TO_ALLOC_MEM:
-        return "out of memory";
+        return Tr("Report", "out of memory");
     case HPDF_FILE_IO_ERROR:
-        return "a file could not be read or written";
+        return Tr("Report", "a file could not be read or written");
     case HPDF_FILE_OPEN_ERROR:
-        return "a file could not be opened";
+        return Tr("Report", "a file could not be opened");
     case HPDF_ZLIB_ERROR:
-        return "compressing the document failed";
+        return Tr("Report", "compressing the document failed");
     case HPDF_INVALID_TTC_FILE:
     case HPDF_INVALID_TTC_INDEX:
     case HPDF_TTF_INVALID_CMAP:
     case HPDF_TTF_INVALID_FOMAT:
     case HPDF_TTF_MISSING_TABLE:
     case HPDF_INVALID_FONTDEF_DATA:
-        return "the report font file is damaged or not a TrueType font";
+        return Tr("Report", "the report font file is damaged or not a TrueType font");
     case HPDF_TTF_CANNOT_EMBEDDING_FONT:
-        return "the report font does not allow embedding";
+        return Tr("Report", "the report font does not allow embedding");
     default:
-        return "the PDF library met an unexpected state";
+        return Tr("Report", "the PDF library met an unexpected state");
     }
 }
 
@@ -75,7 +76,7 @@ const char* PdfErrorReason(HPDF_STATUS errorNo) {
 std::string PdfErrorText(const PdfErrors& errors) {
     std::string text = StringPrintf(
         "ERROR: error_no=%04X, detail_no=%u: %s", static_cast<unsigned>(errors.errorNo),
-        static_cast<unsigned>(errors.detailNo), PdfErrorReason(errors.errorNo));
+        static_cast<unsigned>(errors.detailNo), PdfErrorReason(errors.errorNo).c_str());
     const bool fileError =
         errors.errorNo == HPDF_FILE_IO_ERROR || errors.errorNo == HPDF_FILE_OPEN_ERROR ||
         (errors.errorNo == HPDF_ZLIB_ERROR && errors.detailNo == HPDF_FILE_IO_ERROR);
@@ -188,7 +189,8 @@ private:
         const PdfFace face = LoadPdfFace(document_.get(), file, role);
         Check();
         if (face.font == nullptr)  // libharu gives up on some broken collections without an error
-            throw ReportFailure("the report font " + MessagePath(file.path) + " is damaged");
+            throw ReportFailure(WithArguments(Tr("Report", "the report font %1 is damaged"),
+                                              {MessagePath(file.path)}));
         return face;
     }
 
@@ -462,7 +464,7 @@ ExportResult WritePdfReport(const ReportInputs& inputs, const std::filesystem::p
         return {ExportStatus::Failed, failure.what()};
     }
     if (const std::error_code error = WriteFileAtomically(reportPath, document))
-        return {ExportStatus::Failed, "cannot write " + DescribeFileError(reportPath, error)};
+        return {ExportStatus::Failed, CannotWriteText(reportPath, error)};
     return {ExportStatus::Saved, {}};
 }
 

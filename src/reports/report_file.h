@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
+#include <string>
+#include <system_error>
 
 namespace velka {
 
@@ -16,6 +18,9 @@ class ReportFailure : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// "cannot write <path>: <reason>", in the user's language.
+std::string CannotWriteText(const std::filesystem::path& path, std::error_code error);
 
 ExportResult WriteReportFile(const std::filesystem::path& reportPath,
                              const std::function<void(const std::filesystem::path&)>& write);

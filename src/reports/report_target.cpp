@@ -47,20 +47,22 @@ std::optional<std::string> RefuseReportTarget(const fs::path& path, const KeptFi
     if (error)
         return std::nullopt;
     const auto refuse = [&](const std::string& what) {
-        return MessagePath(path) + " is " + what + ", which a report never replaces";
+        return WithArguments(Tr("Report", "%1 is %2, which a report never replaces"),
+                             {MessagePath(path), what});
     };
     if (IsStoredImageName(path) || IsStoredImageName(file))
-        return refuse("a stored logger image");
+        return refuse(Tr("Report", "a stored logger image"));
     if (Inside(file, kept.dataRoot.DataDirectory()))
-        return refuse("in the archive folder " + MessagePath(kept.dataRoot.DataDirectory()));
+        return refuse(WithArguments(Tr("Report", "in the archive folder %1"),
+                                    {MessagePath(kept.dataRoot.DataDirectory())}));
     if (SameFile(file, kept.settingsFile))
-        return refuse("the settings file");
+        return refuse(Tr("Report", "the settings file"));
     const std::array<fs::path, 4> tables = {
         kept.referenceFolder / "high.txt", kept.referenceFolder / "middle.txt",
         kept.referenceFolder / "low.txt", kept.dataRoot.CurrentTablePath()};
     if (std::any_of(tables.begin(), tables.end(),
                     [&](const fs::path& table) { return SameFile(file, table); }))
-        return refuse("a reference table");
+        return refuse(Tr("Report", "a reference table"));
     return std::nullopt;
 }
 

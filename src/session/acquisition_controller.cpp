@@ -334,9 +334,10 @@ ResultCode AcquisitionController::WriteSettings(const LoggerSettings& settings) 
         if (failure.step == TransferStep::WriteSettings)
             lastWriteFailure_ = DescribeTransferFailure(failure) + "; " + WrittenPartsText(failure);
         else if (failure.step == TransferStep::ReadImage)
-            lastWriteFailure_ = DescribeTransferFailure(failure) + "; nothing was written";
+            lastWriteFailure_ =
+                DescribeTransferFailure(failure) + "; " + Tr("Session", "nothing was written");
         else if (result == kResultNoLogger)
-            lastWriteFailure_ = "no logger is connected";
+            lastWriteFailure_ = Tr("Session", "no logger is connected");
         else
             lastWriteFailure_ = DescribeResult(result);
     }

@@ -1,6 +1,7 @@
 #include "signing/report_signing.h"
 
 #include "reports/report_file.h"
+#include "services/translation.h"
 #include "storage/file_io.h"
 #include "storage/sha256.h"
 
@@ -48,8 +49,9 @@ std::optional<std::string> UseNssDatabase(const std::filesystem::path& database)
         opened = database;
     }
     if (*opened != database)
-        return "this run already uses the NSS database " + MessagePath(*opened) +
-               "; start the program again to sign with " + MessagePath(database);
+        return WithArguments(Tr("Signing", "this run already uses the NSS database %1; start the "
+                                           "program again to sign with %2"),
+                             {MessagePath(*opened), MessagePath(database)});
     return std::nullopt;
 }
 
@@ -97,9 +99,10 @@ SigningOutcome SignReport(const SigningRequest& request) {
         return outcome;
     };
     if (!HoldsDatabase(request.nssDatabase))
-        return fail("no NSS certificate database in " + MessagePath(request.nssDatabase));
+        return fail(WithArguments(Tr("Signing", "no NSS certificate database in %1"),
+                                  {MessagePath(request.nssDatabase)}));
     if (!Poppler::hasNSSSupport())
-        return fail("this build of poppler cannot sign (no NSS support)");
+        return fail(Tr("Signing", "this build of poppler cannot sign (no NSS support)"));
 
     // NSS asks through this callback; its answer is freed by NSS.
     static PasswordAnswers answers;
@@ -116,10 +119,10 @@ SigningOutcome SignReport(const SigningRequest& request) {
     const QVector<Poppler::CertificateInfo> certificates =
         Poppler::getAvailableSigningCertificates();
     if (answers.asked > 1 || (answers.asked == 1 && !request.password))
-        return fail(request.password ? "the password of the NSS database " +
-                                           MessagePath(request.nssDatabase) + " is wrong"
-                                     : "the NSS database " + MessagePath(request.nssDatabase) +
-                                           " needs a password");
+        return fail(WithArguments(
+            request.password ? Tr("Signing", "the password of the NSS database %1 is wrong")
+                             : Tr("Signing", "the NSS database %1 needs a password"),
+            {MessagePath(request.nssDatabase)}));
     const Poppler::CertificateInfo* chosen = nullptr;
     std::string known;
     for (const Poppler::CertificateInfo& certificate : certificates) {
@@ -128,24 +131,30 @@ SigningOutcome SignReport(const SigningRequest& request) {
         known += (known.empty() ? "" : ", ") + Utf8(certificate.nickName());
     }
     if (chosen == nullptr)
-        return fail("no signing certificate \"" + request.nickname + "\" in " +
-                    MessagePath(request.nssDatabase) +
-                    (known.empty() ? " (it holds none)" : " (it holds " + known + ")"));
+        return fail(WithArguments(known.empty()
+                                      ? Tr("Signing", "no signing certificate \"%1\" in %2 (it "
+                                                      "holds none)")
+                                      : Tr("Signing", "no signing certificate \"%1\" in %2 (it "
+                                                      "holds %3)"),
+                                  {request.nickname, MessagePath(request.nssDatabase), known}));
 
     // The real clock: a signature's time is never the one a test or --now sets.
     const std::int64_t now = static_cast<std::int64_t>(std::time(nullptr));
     const QDateTime current = QDateTime::fromSecsSinceEpoch(now, Qt::UTC);
     if (current < chosen->validityStart())
-        return fail("the certificate \"" + request.nickname + "\" is not valid before " +
-                    Utf8(chosen->validityStart().toUTC().toString(Qt::ISODate)));
+        return fail(WithArguments(
+            Tr("Signing", "the certificate \"%1\" is not valid before %2"),
+            {request.nickname, Utf8(chosen->validityStart().toUTC().toString(Qt::ISODate))}));
     if (current > chosen->validityEnd())
-        return fail("the certificate \"" + request.nickname + "\" expired on " +
-                    Utf8(chosen->validityEnd().toUTC().toString(Qt::ISODate)));
+        return fail(WithArguments(
+            Tr("Signing", "the certificate \"%1\" expired on %2"),
+            {request.nickname, Utf8(chosen->validityEnd().toUTC().toString(Qt::ISODate))}));
 
     const std::unique_ptr<Poppler::Document> document =
         Poppler::Document::load(Text(request.report.string()));
     if (!document || document->isLocked())
-        return fail(MessagePath(request.report) + " is not a PDF that can be signed");
+        return fail(WithArguments(Tr("Signing", "%1 is not a PDF that can be signed"),
+                                  {MessagePath(request.report)}));
     const std::string signer = Utf8(chosen->subjectInfo(Poppler::CertificateInfo::CommonName));
 
     const ExportResult written =
@@ -167,8 +176,9 @@ SigningOutcome SignReport(const SigningRequest& request) {
             data.setBorderWidth(0.75);
             data.setBackgroundColor(QColor(248, 248, 248));
             if (!converter->sign(data))
-                throw ReportFailure("signing failed: the key of \"" + request.nickname +
-                                    "\" could not be used");
+                throw ReportFailure(WithArguments(
+                    Tr("Signing", "signing failed: the key of \"%1\" could not be used"),
+                    {request.nickname}));
         });
     if (written.status != ExportStatus::Saved)
         return fail(written.failure);

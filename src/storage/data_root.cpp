@@ -1,5 +1,6 @@
 #include "storage/data_root.h"
 
+#include "services/translation.h"
 #include "storage/file_io.h"
 
 #include <cerrno>
@@ -69,8 +70,10 @@ bool EnsurePrivateDirectory(const std::filesystem::path& path) {
 std::optional<std::string> DataRootProblem(const DataRoot& root) {
     const auto problem = [&root](const std::filesystem::path& path, int error) {
         const std::error_code reason(error, std::generic_category());
-        return "The data folder " + MessagePath(root.Root()) + " cannot be used: " +
-               (path == root.Root() ? reason.message() : DescribeFileError(path, reason));
+        return WithArguments(Tr("Files", "The data folder %1 cannot be used: %2"),
+                             {MessagePath(root.Root()), path == root.Root()
+                                                            ? reason.message()
+                                                            : DescribeFileError(path, reason)});
     };
     for (const std::filesystem::path& folder : {root.Root(), root.DataDirectory()}) {
         struct stat status {};

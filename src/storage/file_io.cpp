@@ -1,6 +1,7 @@
 #include "storage/file_io.h"
 
 #include "record/text_encoding.h"
+#include "services/translation.h"
 #include "storage/staged_file.h"
 
 #include <algorithm>
@@ -22,13 +23,13 @@ public:
     std::string message(int value) const override {
         switch (static_cast<FileReadError>(value)) {
         case FileReadError::NotRegularFile:
-            return "Not a regular file";
+            return Tr("Files", "Not a regular file");
         case FileReadError::TooLarge:
-            return "File too large";
+            return Tr("Files", "File too large");
         case FileReadError::IncompleteImage:
-            return "not a complete logger image";
+            return Tr("Files", "not a complete logger image");
         }
-        return "Cannot be read";
+        return Tr("Files", "Cannot be read");
     }
 };
 

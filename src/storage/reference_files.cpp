@@ -1,5 +1,6 @@
 #include "storage/reference_files.h"
 
+#include "services/translation.h"
 #include "storage/file_io.h"
 
 namespace velka {
@@ -11,7 +12,8 @@ std::filesystem::path DefaultReferenceFolder() {
 std::string LoadedReferenceTables::ProblemText() const {
     if (Usable())
         return {};
-    return "The reference tables in " + MessagePath(folder) + " cannot be used: " + problem;
+    return WithArguments(Tr("Files", "The reference tables in %1 cannot be used: %2"),
+                         {MessagePath(folder), problem});
 }
 
 LoadedReferenceTables LoadReferenceTables(const std::filesystem::path& folder) {
@@ -27,7 +29,8 @@ LoadedReferenceTables LoadReferenceTables(const std::filesystem::path& folder) {
             problem = error.message();
         } else if (const std::size_t rows = ParseReferenceTable(*text, *table);
                    rows < kReferenceRows) {
-            problem = std::to_string(rows) + " of " + std::to_string(kReferenceRows) + " rows";
+            problem = WithArguments(Tr("Files", "%1 of %2 rows"),
+                                    {std::to_string(rows), std::to_string(kReferenceRows)});
         } else if (const auto rowProblem = ReferenceTableProblem(*table)) {
             problem = *rowProblem;
         }

@@ -1,5 +1,6 @@
 #include "storage/staged_file.h"
 
+#include "services/translation.h"
 #include "storage/file_io.h"
 #include "storage/interrupt_cleanup.h"
 
@@ -223,8 +224,10 @@ std::optional<std::string> ForeignLinkOnTheWay(const std::filesystem::path& path
     const std::optional<std::filesystem::path> link = ForeignLink(path);
     if (!link)
         return std::nullopt;
-    return MessagePath(*link) + " is a link that another user made in the shared folder " +
-           MessagePath(FolderOf(*link)) + ", which is not followed";
+    return WithArguments(
+        Tr("Files", "%1 is a link that another user made in the shared folder %2, which is not "
+                    "followed"),
+        {MessagePath(*link), MessagePath(FolderOf(*link))});
 }
 
 StagedBatch::StagedBatch() : outer_(openBatch) {

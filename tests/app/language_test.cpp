@@ -2,6 +2,9 @@
 // "⟦", every title the window shows carries the mark (a text without it is one no translator can
 // reach); and in each shipped language every title fits the place the fixed layout gives it.
 
+#include "device/device_link.h"
+#include "reports/report_file.h"
+#include "storage/reference_files.h"
 #include "translation/language_catalogues.h"
 #include "ui/pages/system_page.h"
 #include "window_fixture.h"
@@ -54,6 +57,29 @@ TEST(Language, InEachShippedLanguageEveryTitleFitsItsPlace) {
         }
         EXPECT_EQ(clipped, "") << language;
     }
+}
+
+// The reasons inside a failure's message are in the user's language too, each a whole sentence
+// around its values (paths and the system's own error texts as they come).
+TEST(Language, TheReasonsInsideMessagesAreInTheUsersLanguage) {
+    const LanguageCatalogues german("de", DefaultCatalogueFolder());
+    const struct {
+        std::string shown;
+        std::string start;
+    } cases[] = {
+        {DescribeTransferFailure({TransferStep::WriteBack, kResultTimeout, 24, 24}),
+         "Zurückschreiben der Einstellungen fehlgeschlagen bei Block 24 von 24: der Logger hat "
+         "nicht rechtzeitig geantwortet"},
+        {DescribeTransferFailure({TransferStep::FinalCommand, kResultDeviceRemoved}),
+         "abschließender Befehl nicht bestätigt: der Logger wurde während der Übertragung "
+         "abgezogen"},
+        {LoadReferenceTables("/nonexistent-velka").ProblemText(),
+         "Die Referenztabellen in /nonexistent-velka sind nicht verwendbar: high.txt: "},
+        {CannotWriteText("/0/1.pdf", std::make_error_code(std::errc::permission_denied)),
+         "Schreiben nicht möglich: /0/1.pdf: "},
+    };
+    for (const auto& [shown, start] : cases)
+        EXPECT_EQ(shown.substr(0, start.size()), start);
 }
 
 // The forms each language's catalogue gives the window, from Qt's locale data; English keeps
