@@ -33,5 +33,6 @@ int RunScan(const Arguments& arguments, Context& context);
 int RunAnalyse(const Arguments& arguments, Context& context);
 int RunVerify(const Arguments& arguments, Context& context);
 int RunSign(const Arguments& arguments, Context& context);
+int RunCentral(const Arguments& arguments, Context& context);
 
 }  // namespace velka::cli

@@ -96,6 +96,17 @@ const Command kCommands[] = {
      {},
      RunVerify,
      false},
+    {"central",
+     "init|sync|query|get SHA256|verify [--db CONNINFO] [--site NAME] [--serial S] [--from UNIX] "
+     "[--to UNIX] [--text WORDS] [--limit N] [--out FILE] [--force]",
+     "the central archive on PostgreSQL (--db, else config.ini's \"Central Archive\"): init "
+     "creates its tables and roles; sync uploads the images and audit lines it lacks; query "
+     "prints the recordings found as JSON, newest start first (default at most 1000); get "
+     "writes one image to --out; verify checks every stored image against its SHA-256 and "
+     "summary",
+     {{"--db", "--site", "--serial", "--from", "--to", "--text", "--limit", "--out"}, {"--force"}},
+     RunCentral,
+     false},
     {"scan",
      "",
      "scan the archive folder DATA-ROOT/Data and print its entries as JSON, in listing order",
