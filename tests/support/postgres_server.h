@@ -25,6 +25,8 @@ public:
     // A libpq connection string to `database` as `user` (more options may follow, "a=b").
     std::string Connection(const std::string& database, const std::string& user = "velka_admin",
                            const std::string& more = "") const;
+    // The folder of the server's data, socket and log; the server may read files put there.
+    const std::string& Folder() const { return folder_; }
     // A new empty database for one test: its name.
     std::string NewDatabase();
     // Runs SQL as the superuser in `database` through psql; its output, or throws.
