@@ -62,8 +62,8 @@ private:
 };
 
 std::vector<std::string> SyncArguments(const std::string& db, const std::filesystem::path& root) {
-    return {"central",   "sync",          "--db", db, "--data-root", root.string(), "--reftable",
-            testing::ReferenceFolder().string()};
+    return {"central",     "sync",        "--db",       db,
+            "--data-root", root.string(), "--reftable", testing::ReferenceFolder().string()};
 }
 
 // `docks` velka-cli syncs at once into a new database; the images a second in the counters.
@@ -94,13 +94,11 @@ void UploadBench(benchmark::State& state, std::uint32_t docks) {
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         state.PauseTiming();
         const std::int64_t expected = docks * (kPerDock - kShared) + kShared;
-        const std::int64_t stored =
-            admin.Run("SELECT count(*) FROM velka.recording").Integer(0, 0);
-        const std::int64_t wrong =
-            admin
-                .Run("SELECT count(*) FROM velka.recording_image "
-                     "WHERE encode(sha256(image), 'hex') <> sha256")
-                .Integer(0, 0);
+        const std::int64_t stored = admin.Run("SELECT count(*) FROM velka.recording").Integer(0, 0);
+        const std::int64_t wrong = admin
+                                       .Run("SELECT count(*) FROM velka.recording_image "
+                                            "WHERE encode(sha256(image), 'hex') <> sha256")
+                                       .Integer(0, 0);
         if (stored != expected || wrong != 0)
             state.SkipWithError("the archive does not hold each recording once, intact");
         state.counters["recordings"] = static_cast<double>(stored);

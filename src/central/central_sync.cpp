@@ -48,6 +48,23 @@ struct LocalImage {
     std::string sha256;
 };
 
+// The complete images of the archive folder; the others named in `skipped`.
+std::vector<LocalImage> ArchivedImages(const DataRoot& root, std::vector<std::string>& skipped) {
+    const std::filesystem::path folder = root.DataDirectory();
+    std::vector<LocalImage> images;
+    for (const std::string& name : ListArchiveFiles(folder)) {
+        const std::filesystem::path path = folder / name;
+        LoggerImage image{};
+        std::error_code error;
+        if (!ReadImageFile(path, image, &error)) {
+            skipped.push_back(DescribeFileError(path, error));
+            continue;
+        }
+        images.push_back({path, Sha256Hex(image)});
+    }
+    return images;
+}
+
 void UploadImages(PgConnection& connection, const std::vector<LocalImage>& missing,
                   const ReferenceTables& tables, const UploadOrigin& origin, std::int64_t now,
                   SyncReport& report) {
@@ -129,29 +146,24 @@ void UploadAuditLines(PgConnection& connection, const DataRoot& root, const Uplo
 
 }  // namespace
 
+std::vector<std::string> ArchivedDigests(const DataRoot& root) {
+    std::vector<std::string> skipped;
+    std::vector<std::string> digests;
+    for (const LocalImage& image : ArchivedImages(root, skipped))
+        digests.push_back(image.sha256);
+    return digests;
+}
+
 SyncReport SyncToCentral(PgConnection& connection, const DataRoot& root,
                          const ReferenceTables& tables, const UploadOrigin& origin,
                          std::int64_t now) {
     CheckCentralSchema(connection);
     SyncReport report;
-    const std::filesystem::path folder = root.DataDirectory();
-    std::vector<LocalImage> images;
-    for (const std::string& name : ListArchiveFiles(folder)) {
-        const std::filesystem::path path = folder / name;
-        LoggerImage image{};
-        std::error_code error;
-        if (!ReadImageFile(path, image, &error)) {
-            report.skipped.push_back(DescribeFileError(path, error));
-            continue;
-        }
-        images.push_back({path, Sha256Hex(image)});
-    }
+    std::vector<LocalImage> images = ArchivedImages(root, report.skipped);
     report.images = images.size();
-    std::vector<std::string> digests;
-    digests.reserve(images.size());
     for (const LocalImage& image : images)
-        digests.push_back(image.sha256);
-    const std::set<std::string> held = HeldByServer(connection, digests);
+        report.digests.push_back(image.sha256);
+    const std::set<std::string> held = HeldByServer(connection, report.digests);
     std::vector<LocalImage> missing;
     std::set<std::string> queued;
     for (const LocalImage& image : images) {

@@ -20,7 +20,11 @@ struct SyncReport {
     std::size_t alreadyThere = 0;      // the server had them (from here or another dock)
     std::vector<std::string> skipped;  // files that are no complete image: "name: reason"
     std::size_t auditLines = 0;        // audit lines uploaded
+    std::vector<std::string> digests;  // of the complete images, which the server now holds
 };
+
+// The SHA-256 of every complete image in the root's archive folder.
+std::vector<std::string> ArchivedDigests(const DataRoot& root);
 
 // Throws CentralError (the server) or std::runtime_error (the data root); what was committed
 // before stays committed. The local archive is only read.

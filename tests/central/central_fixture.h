@@ -9,8 +9,10 @@
 #include "storage/file_io.h"
 #include "test_tables.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
 
 namespace velka::testing {
 
@@ -45,6 +47,16 @@ protected:
         options.sampleCount = samples;
         options.seed = number + 1;
         return SynthesizeRecording(options, DeliveredTables()).image;
+    }
+    // Waits at most `timeoutMs` for `condition`; whether it came true.
+    template <typename Condition>
+    static bool QueryWaits(Condition condition, int timeoutMs = 5000) {
+        for (int waited = 0; waited < timeoutMs; waited += 10) {
+            if (condition())
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return condition();
     }
     static void Store(const std::filesystem::path& path, const LoggerImage& image) {
         std::filesystem::create_directories(path.parent_path());

@@ -169,8 +169,7 @@ std::string PostgresServer::Connection(const std::string& database, const std::s
 }
 
 std::string PostgresServer::NewDatabase() {
-    std::string name =
-        "test_" + std::to_string(::getpid()) + "_" + std::to_string(++databases_);
+    std::string name = "test_" + std::to_string(::getpid()) + "_" + std::to_string(++databases_);
     Psql("postgres", "CREATE DATABASE " + name);
     return name;
 }

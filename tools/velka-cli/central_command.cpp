@@ -1,12 +1,10 @@
 // velka-cli central: the central archive on PostgreSQL (init, sync, query, get, verify).
 
-#include "audit/audit_log.h"
 #include "central/central_query.h"
 #include "central/central_schema.h"
 #include "central/central_sync.h"
-#include "central/workstation_id.h"
+#include "central_options.h"
 #include "commands.h"
-#include "config/central_setting.h"
 #include "path_json.h"
 #include "storage/file_io.h"
 #include "storage/sha256.h"
@@ -63,15 +61,6 @@ const Action& CheckedAction(const Arguments& arguments) {
     return *action;
 }
 
-// Only --db or config.ini's "Central Archive" switch the central archive on.
-std::string ConnectionString(const Arguments& arguments, const CentralSetting& setting) {
-    std::string connection = arguments.Value("--db").value_or(setting.connection);
-    if (connection.empty())
-        throw CommandFailure{"velka-cli central: no central archive: give --db CONNINFO or set "
-                             "\"Central Archive\" in config.ini"};
-    return connection;
-}
-
 LoadedReferenceTables UsableTables(const Context& context) {
     LoadedReferenceTables tables = LoadReferenceTables(context.referenceFolder);
     if (!tables.Usable())
@@ -110,12 +99,9 @@ nlohmann::ordered_json RowJson(const CentralRow& row) {
             {"uploadedAt", row.uploadedAt}};
 }
 
-int Sync(const Arguments& arguments, Context& context, PgConnection& connection,
-         const CentralSetting& setting) {
+int Sync(const Arguments& arguments, Context& context, PgConnection& connection) {
     const LoadedReferenceTables tables = UsableTables(context);
-    const UploadOrigin origin{arguments.Value("--site").value_or(setting.site),
-                              WorkstationId(context.dataRoot),
-                              AuditIdentity::OfThisProcess("").host};
+    const UploadOrigin origin = CentralOrigin(arguments, context);
     const SyncReport report =
         SyncToCentral(connection, context.dataRoot, tables, origin, context.now);
     nlohmann::ordered_json skipped = nlohmann::ordered_json::array();
@@ -188,8 +174,7 @@ int Verify(Context& context, PgConnection& connection) {
 
 int RunCentral(const Arguments& arguments, Context& context) {
     const Action& action = CheckedAction(arguments);
-    const CentralSetting setting = LoadCentralSetting(context.settingsFile);
-    PgConnection connection(ConnectionString(arguments, setting));
+    PgConnection connection(CentralConnection(arguments, context, "central"));
     if (action.name == "init") {
         InitCentralSchema(connection);
         context.out << nlohmann::ordered_json{{"schemaVersion", kCentralSchemaVersion}}.dump()
@@ -197,7 +182,7 @@ int RunCentral(const Arguments& arguments, Context& context) {
         return kExitSuccess;
     }
     if (action.name == "sync")
-        return Sync(arguments, context, connection, setting);
+        return Sync(arguments, context, connection);
     if (action.name == "query")
         return Query(arguments, context, connection);
     if (action.name == "get")

@@ -55,11 +55,13 @@ const Command kCommands[] = {
      "read and archive the logger, then write settings and products to it as the Write does",
      LoggerOptions(), RunWriteSettings, true},
     {"watch",
-     "[--read] [--count N] [--trace]",
+     "[--read [--sync [--db CONNINFO] [--site NAME]]] [--count N] [--trace]",
      "print one JSON line per logger arrival or removal; with --read, read and archive every "
      "logger that arrives (\"archivePath\" or \"error\" in its line, and \"alarm\" and "
-     "\"firstAlarmTime\" by the configured profile); ends after N events or on SIGINT or SIGTERM",
-     {{"--count"}, {"--read", "--trace"}},
+     "\"firstAlarmTime\" by the configured profile); with --sync, upload what is archived to "
+     "the central archive in the background, retrying while it cannot be reached (a line "
+     "\"event\": \"central\" after each try); ends after N events or on SIGINT or SIGTERM",
+     {{"--count", "--db", "--site"}, {"--read", "--sync", "--trace"}},
      RunWatch,
      true},
     {"export",

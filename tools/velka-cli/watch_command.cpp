@@ -3,6 +3,8 @@
 // at it takes in every logger plugged into it, and its line carries the verdict of the alarm
 // profile the window keeps in config.ini.
 
+#include "central/central_uploader.h"
+#include "central_options.h"
 #include "commands.h"
 #include "config/analysis_settings.h"
 #include "device/device_watcher.h"
@@ -14,6 +16,8 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <memory>
+#include <mutex>
 #include <poll.h>
 #include <vector>
 
@@ -27,6 +31,33 @@ public:
         : out_(out), controller_(controller), arrivedPath_(arrivedPath),
           readOnArrival_(readOnArrival), settingsFile_(std::move(settingsFile)) {}
 
+    // With --sync: every recording archived goes to the central archive in the background, and
+    // each sync's outcome is a line of its own ("event": "central").
+    void UploadTo(const std::string& connection, const UploadOrigin& origin, const DataRoot& root,
+                  const ReferenceTables& tables) {
+        uploader_ = std::make_unique<CentralUploader>(
+            connection, root, tables, origin, MachineClock(), [this](const UploadStatus& status) {
+                Json line;
+                line["event"] = "central";
+                line["upToDate"] = status.upToDate;
+                line["waiting"] = status.waiting;
+                line["failingSince"] =
+                    status.failingSince ? Json(*status.failingSince) : Json(nullptr);
+                if (!status.failure.empty())
+                    line["error"] = JsonText(status.failure);
+                Write(line);
+            });
+    }
+
+    // The uploader's last word before the watch ends: one more try when something waits.
+    void FinishUploads() {
+        if (uploader_ == nullptr || uploader_->Status().upToDate)
+            return;
+        uploader_->Request();
+        uploader_->WaitForSync(std::chrono::seconds(30));
+        uploader_.reset();
+    }
+
     void Report(const DeviceEvent& event) {
         Json line;
         const bool arrival = event.kind == HotplugDecision::LoggerArrived;
@@ -36,9 +67,7 @@ public:
             TakeIn(event.devnode, line);
         else if (!arrival)
             controller_.HandleRemoval(event.devnode);
-        // A line at a time: whoever reads the output acts on each event as it happens. A line
-        // that cannot be written ends the watch: nobody would learn of the events after it.
-        out_ << line.dump() << std::endl;
+        Write(line);
         if (!out_)
             throw CommandFailure{"watch: cannot write to standard output"};
     }
@@ -52,9 +81,11 @@ private:
             const bool archiveSafe = AcquireForCommand(controller_, WhenInUse::Wait);
             line["serialText"] = controller_.CurrentRecording().settings.serialText;
             PutVerdict(line);
-            if (archiveSafe)
+            if (archiveSafe) {
                 PutArchivePath(line, controller_);
-            else
+                if (uploader_ != nullptr)
+                    uploader_->Request();
+            } else
                 line["error"] = JsonText(controller_.LastArchive().failure);
         } catch (const CommandFailure& failure) {
             line["error"] = JsonText(failure.message);
@@ -74,11 +105,21 @@ private:
         line["firstAlarmTime"] = first ? Json(recording.SampleTime(*first)) : Json(nullptr);
     }
 
+    // A line at a time, whole, whichever thread writes it: whoever reads the output acts on each
+    // event as it happens. A line that cannot be written ends the watch: nobody would learn of
+    // the events after it.
+    void Write(const Json& line) {
+        const std::lock_guard lock(outputMutex_);
+        out_ << line.dump() << std::endl;
+    }
+
+    std::mutex outputMutex_;
     std::ostream& out_;
     AcquisitionController& controller_;
     std::string& arrivedPath_;
     bool readOnArrival_;
     std::filesystem::path settingsFile_;
+    std::unique_ptr<CentralUploader> uploader_;  // last: its thread writes through the above
 };
 
 }  // namespace
@@ -88,6 +129,12 @@ int RunWatch(const Arguments& arguments, Context& context) {
         throw UsageError{"watch takes no positional arguments"};
     const auto count = arguments.Integer("--count", 1, std::numeric_limits<int>::max());
     const bool readOnArrival = arguments.Flag("--read");
+    const bool sync = arguments.Flag("--sync");
+    if (sync && !readOnArrival)
+        throw UsageError{"--sync needs --read"};
+    if (!sync && (arguments.Value("--db") || arguments.Value("--site")))
+        throw UsageError{"--db and --site need --sync"};
+    const std::string connection = sync ? CentralConnection(arguments, context, "watch") : "";
     std::string arrivedPath;
 
     const auto body = [&](AcquisitionController& controller, std::ostream& out) {
@@ -96,6 +143,9 @@ int RunWatch(const Arguments& arguments, Context& context) {
         if (!watcher.Available())
             throw CommandFailure{"watch: hot-plug events cannot be received on this machine"};
         Watch watch(out, controller, arrivedPath, readOnArrival, context.settingsFile);
+        if (sync)
+            watch.UploadTo(connection, CentralOrigin(arguments, context), context.dataRoot,
+                           context.tables);
         context.err << "watching for loggers; SIGINT or SIGTERM ends" << std::endl;
 
         long long reported = 0;
@@ -131,6 +181,7 @@ int RunWatch(const Arguments& arguments, Context& context) {
             }
             report(watcher.ReadPendingEvents());
         }
+        watch.FinishUploads();
         return kExitSuccess;
     };
     return RunOnLogger(arguments, context, body, &arrivedPath);
