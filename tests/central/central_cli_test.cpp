@@ -9,6 +9,7 @@
 #include "storage/sha256.h"
 #include "temp_dir.h"
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -158,6 +159,34 @@ TEST_F(CentralCli, AFailureIsOneLineNamingItsCauseAndLeavesTheArchiveAlone) {
     }
     EXPECT_EQ(Read(dir_ / "a" / "Data" / "1.bin"), before);
     EXPECT_EQ(Count("recording"), "0\n");
+}
+
+// config.ini's "Central Archive" and "Site" stand in for --db and --site, and a libpq service
+// file works inside the string as for any PostgreSQL program; libpq's PG* variables alone never
+// start an upload.
+TEST_F(CentralCli, TheConfigFileAndAServiceFileNameTheArchivePgVariablesAloneDoNot) {
+    Fill("a", 1, 3);
+    // A service is the connection's key=value pairs a line each.
+    std::string service = "[velka]\n" + Server().Connection(Database()) + "\n";
+    std::replace(service.begin(), service.end(), ' ', '\n');
+    std::ofstream(dir_ / "pg_service.conf") << service;
+    const std::string serviceFile = "PGSERVICEFILE=" + (dir_ / "pg_service.conf").string();
+    const auto run = [&](const std::vector<std::string>& environment) {
+        std::vector<std::string> arguments = environment;
+        arguments.push_back(CliPath());
+        const std::vector<std::string> sync = Arguments({"sync"}, "a", std::nullopt);
+        arguments.insert(arguments.end(), sync.begin(), sync.end());
+        return RunProgram("/usr/bin/env", arguments);
+    };
+    const CliResult unnamed = run({serviceFile, "PGSERVICE=velka", "PGDATABASE=" + Database()});
+    EXPECT_EQ(unnamed.exitCode, 1);
+    EXPECT_NE(unnamed.err.find("no central archive"), std::string::npos) << unnamed.err;
+    EXPECT_EQ(Count("recording"), "0\n");
+
+    std::ofstream(dir_ / "config.ini") << "[Velka]\nCentral Archive=service=velka\nSite=Oslo\n";
+    const CliResult named = run({serviceFile});
+    EXPECT_EQ(named.exitCode, 0) << named.err;
+    EXPECT_EQ(Server().Psql(Database(), "SELECT DISTINCT site FROM velka.recording"), "Oslo\n");
 }
 
 TEST_F(CentralCli, DocksSyncingAtOnceStoreEachRecordingOnce) {
