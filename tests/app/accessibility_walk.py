@@ -62,6 +62,15 @@ def controls(node, found):
     return found
 
 
+def walk(application):
+    return controls(velka_application() or application, [])
+
+
+def all_named(found):
+    """The controls when there are some and each has a name, else None."""
+    return found if found and all(name.strip() for _, name, _ in found) else None
+
+
 def inner(velka, work):
     """In the D-Bus session: the AT-SPI bus, the program, the walks."""
     bus = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"], stderr=subprocess.DEVNULL)
@@ -95,8 +104,10 @@ def inner(velka, work):
         for page in range(1, 6):
             subprocess.run(["xdotool", "search", "--name", "^Velka$", "windowfocus", "--sync",
                             "key", "alt+%d" % page], capture_output=True)
-            time.sleep(0.5)
-            found = controls(velka_application() or application, [])
+
+            # A loaded machine shows the page later: the tree is walked until it holds controls
+            # and names them all, and a control still unnamed after the wait is a finding.
+            found = wait_for(lambda: all_named(walk(application)), 5) or walk(application)
             total = max(total, len(found))
             unnamed.update((role, page) for role, name, _ in found if not name.strip())
         for role, page in sorted(unnamed):
