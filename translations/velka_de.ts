@@ -207,6 +207,33 @@
     </message>
 </context>
 <context>
+    <name>Central</name>
+    <message>
+        <source>Central archive: up to date</source>
+        <translation>Zentralarchiv: aktuell</translation>
+    </message>
+    <message>
+        <source>Central archive: uploading…</source>
+        <translation>Zentralarchiv: wird hochgeladen…</translation>
+    </message>
+    <message>
+        <source>Central archive: server unreachable since %1</source>
+        <translation>Zentralarchiv: Server seit %1 nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Central archive: 1 recording waiting — server unreachable since %1</source>
+        <translation>Zentralarchiv: 1 Aufzeichnung wartet — Server seit %1 nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Central archive: %1 recordings waiting — server unreachable since %2</source>
+        <translation>Zentralarchiv: %1 Aufzeichnungen warten — Server seit %2 nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Central archive: not in use: %1</source>
+        <translation>Zentralarchiv: nicht in Betrieb: %1</translation>
+    </message>
+</context>
+<context>
     <name>Chart</name>
     <message>
         <source>Temperature</source>

@@ -195,15 +195,42 @@
     </message>
     <message>
         <source>the archive folder %1 is in use by another program</source>
-        <translation>存档文件夹 %1 正被其他程序使用</translation>
+        <translation>归档文件夹 %1 正被其他程序使用</translation>
     </message>
     <message>
         <source>the archive folder cannot be locked: %1</source>
-        <translation>无法锁定存档文件夹：%1</translation>
+        <translation>无法锁定归档文件夹：%1</translation>
     </message>
     <message>
         <source>every name for this recording in %1 is taken</source>
         <translation>%1 中此记录的所有文件名均已被占用</translation>
+    </message>
+</context>
+<context>
+    <name>Central</name>
+    <message>
+        <source>Central archive: up to date</source>
+        <translation>中央归档：已是最新</translation>
+    </message>
+    <message>
+        <source>Central archive: uploading…</source>
+        <translation>中央归档：正在上传…</translation>
+    </message>
+    <message>
+        <source>Central archive: server unreachable since %1</source>
+        <translation>中央归档：服务器自 %1 起无法访问</translation>
+    </message>
+    <message>
+        <source>Central archive: 1 recording waiting — server unreachable since %1</source>
+        <translation>中央归档：1 条记录等待上传 — 服务器自 %1 起无法访问</translation>
+    </message>
+    <message>
+        <source>Central archive: %1 recordings waiting — server unreachable since %2</source>
+        <translation>中央归档：%1 条记录等待上传 — 服务器自 %2 起无法访问</translation>
+    </message>
+    <message>
+        <source>Central archive: not in use: %1</source>
+        <translation>中央归档：未启用：%1</translation>
     </message>
 </context>
 <context>
@@ -1010,7 +1037,7 @@
     </message>
     <message>
         <source>in the archive folder %1</source>
-        <translation>存档文件夹 %1 中的文件</translation>
+        <translation>归档文件夹 %1 中的文件</translation>
     </message>
     <message>
         <source>the settings file</source>

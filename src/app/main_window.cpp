@@ -5,6 +5,9 @@
 #include "app/app_settings.h"
 #include "app/demo_logger.h"
 #include "app/region_from_bitmap.h"
+#include "audit/audit_log.h"
+#include "central/central_status_text.h"
+#include "central/workstation_id.h"
 #include "config/analysis_settings.h"
 #include "config/unit_setting.h"
 #include "ui/kit/page_geometry.h"
@@ -136,6 +139,7 @@ CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
 }
 
 CVelkaDlg::~CVelkaDlg() {
+    uploader_.reset();
     // The pages go first: they listen to the notifier and read the controller.
     delete pageFrame_;
 }
@@ -379,8 +383,47 @@ void CVelkaDlg::StartUp() {
     RefreshHistory();
     if (services_.demoLogger != nullptr)
         PlugDemoLogger(true);
+    StartCentralUploads();
     startUpDone_ = true;
     emit startUpFinished();
+}
+
+void CVelkaDlg::StartCentralUploads() {
+    const CentralSetting& central = services_.central;
+    if (central.connection.empty())
+        return;
+    if (!services_.tables.Usable()) {
+        pages_.system->ShowCentralStatus(
+            QString::fromStdString(CentralUnusedText(services_.tables.ProblemText())), {});
+        return;
+    }
+    try {
+        UploadOrigin origin{central.site, WorkstationId(services_.dataRoot),
+                            AuditIdentity::OfThisProcess("").host};
+        // The thread's reports reach the page through the window's event loop.
+        uploader_ = std::make_unique<CentralUploader>(
+            central.connection, services_.dataRoot, services_.tables, std::move(origin),
+            services_.clock, [this](const UploadStatus& status) {
+                QMetaObject::invokeMethod(
+                    this, [this, status] { ShowCentralStatus(status); }, Qt::QueuedConnection);
+            });
+    } catch (const std::exception& failure) {
+        pages_.system->ShowCentralStatus(QString::fromStdString(CentralUnusedText(failure.what())),
+                                         {});
+        return;
+    }
+    ShowCentralStatus({});
+    // Each archive write: a recording read, the copy before an erase or a settings write.
+    for (const auto signal :
+         {&SessionNotifier::historyRefreshRequested, &SessionNotifier::recordCleared})
+        connect(&notifier_, signal, this, [this] { uploader_->Request(); });
+    connect(&notifier_, &SessionNotifier::settingsWritten, this,
+            [this](bool) { uploader_->Request(); });
+}
+
+void CVelkaDlg::ShowCentralStatus(const UploadStatus& status) {
+    pages_.system->ShowCentralStatus(QString::fromStdString(CentralStatusText(status)),
+                                     QString::fromStdString(status.failure));
 }
 
 void CVelkaDlg::PlugDemoLogger(bool plugged) {

@@ -7,6 +7,8 @@
 
 #include "app/logger_task_queue.h"
 #include "app/main_window_pages.h"
+#include "central/central_uploader.h"
+#include "config/central_setting.h"
 #include "device/device_watcher.h"
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
@@ -46,6 +48,8 @@ struct MainWindowServices {
     std::filesystem::path referenceFolder = {};
     // How the pages write numbers and dates (LanguageCatalogues::Forms).
     ShownForms forms = kFixedForms;
+    // config.ini's "Central Archive" and "Site": uploads in the background when one is named.
+    CentralSetting central = {};
 };
 
 class CVelkaDlg final : public QWidget {
@@ -114,6 +118,10 @@ private:
     void ReadHotplugEvents();
     void PlugDemoLogger(bool plugged);
     void NewDemoRecording();
+    // With a central archive named: the uploader, started after the first read, and the
+    // system page's line on it.
+    void StartCentralUploads();
+    void ShowCentralStatus(const UploadStatus& status);
 
     const MainWindowServices services_;
     AcquisitionController controller_;
@@ -128,6 +136,8 @@ private:
     bool startUpDone_ = false;
     // Moving the window by the mouse's travel, where the platform cannot move it itself.
     std::optional<QPoint> dragOffset_;
+    // Last: its thread ends first, before anything its reports reach is destroyed.
+    std::unique_ptr<CentralUploader> uploader_;
 };
 
 }  // namespace velka

@@ -6,6 +6,7 @@
 #include "app/instance_lock.h"
 #include "app/main_window.h"
 #include "app/termination_signals.h"
+#include "config/central_setting.h"
 #include "device/hidapi_transport.h"
 #include "storage/data_root.h"
 #include "storage/reference_files.h"
@@ -74,7 +75,8 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
 
     auto window = std::make_unique<CVelkaDlg>(MainWindowServices{
         *provider, messages, *clock, dataRoot, tables, settings, HelpIndexFile(ModuleDirectory()),
-        watcher.get(), demoLogger.get(), configFile, referenceFolder, catalogues.Forms()});
+        watcher.get(), demoLogger.get(), configFile, referenceFolder, catalogues.Forms(),
+        LoadCentralSetting(configFile)});
     if (windowCreated)
         windowCreated(*window);
     shownWindow = window.get();

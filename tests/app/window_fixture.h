@@ -64,7 +64,8 @@ struct WindowUnderTest {
     explicit WindowUnderTest(const LoggerImage& memory = ImageWithSerial(0x0A1B2C3D),
                              DemoLogger* demo = nullptr,
                              const LoadedReferenceTables& tables = DeliveredTables(),
-                             const AppSettings& given = {}, const ShownForms& forms = kFixedForms)
+                             const AppSettings& given = {}, const ShownForms& forms = kFixedForms,
+                             const CentralSetting& central = {})
         : logger(memory), clock(kWindowNow), settings(given) {
         settings.noticeTimeoutMs = 1500;
         HidDeviceProvider& provider =
@@ -80,7 +81,8 @@ struct WindowUnderTest {
                                                                 demo,
                                                                 ConfigFile(),
                                                                 {},
-                                                                forms});
+                                                                forms,
+                                                                central});
     }
 
     // Shows the window and waits for the start-up read after its first paint.

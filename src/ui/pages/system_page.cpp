@@ -32,6 +32,7 @@ constexpr QRect kSubtitleRect{0, 418, kPageSize.width(), 28};
 // "Temperature Unit：" and its chooser, centred under the product lines.
 constexpr QRect kUnitLabelRect{240, 642, 185, 28};
 constexpr QRect kUnitChooserRect{430, 642, 140, 28};
+constexpr QRect kCentralStatusRect{0, 674, kPageSize.width(), 22};
 
 // A button whose picture holds its icon; its word, in the user's language, right of it.
 CxSkinButton* MakeButton(int bitmapId, const QString& word, int wordLeft, const QColor& colour,
@@ -82,6 +83,11 @@ CDlgSysInfo::CDlgSysInfo(AcquisitionController& controller, SessionNotifier& not
     });
     connect(&notifier, &SessionNotifier::temperatureUnitChanged, this, &CDlgSysInfo::ShowUnit);
 
+    centralStatus_ = PlaceWhiteLabel(*this, QString(), kCentralStatusRect);
+    centralStatus_->setObjectName(QStringLiteral("centralStatus"));
+    centralStatus_->setAlignment(Qt::AlignCenter);
+    centralStatus_->hide();
+
     // What the program is, under its name on the page's picture.
     auto* subtitle = new QLabel(TrQ("SystemPage", "Temperature data logger companion"), this);
     subtitle->setGeometry(kSubtitleRect);
@@ -104,6 +110,13 @@ CDlgSysInfo::CDlgSysInfo(AcquisitionController& controller, SessionNotifier& not
     connect(&notifier, &SessionNotifier::loggerDetached, this, &CDlgSysInfo::UpdateSystemPage);
     connect(&notifier, &SessionNotifier::recordCleared, this, &CDlgSysInfo::UpdateSystemPage);
     UpdateSystemPage();
+}
+
+void CDlgSysInfo::ShowCentralStatus(const QString& text, const QString& detail) {
+    centralStatus_->setText(text);
+    centralStatus_->setToolTip(detail);
+    centralStatus_->setAccessibleName(text);
+    centralStatus_->setVisible(!text.isEmpty());
 }
 
 void CDlgSysInfo::UpdateSystemPage() {

@@ -38,6 +38,10 @@ public:
     CxSkinButton* EraseButton() const { return eraseButton_; }
     QLabel* InformationField() const { return information_; }
     QComboBox* UnitChooser() const { return unitChooser_; }
+    // The line on the central archive's uploads at the foot of the page, with the last failure
+    // as its tooltip; hidden while there is none (no central archive is named).
+    void ShowCentralStatus(const QString& text, const QString& detail);
+    const QLabel* CentralStatus() const { return centralStatus_; }
 
 signals:
     // The user confirmed "Empty All Data?": the main window empties the logger.
@@ -57,6 +61,7 @@ private:
     std::function<bool(const QUrl&)> openUrl_;
     QLabel* information_ = nullptr;
     QComboBox* unitChooser_ = nullptr;
+    QLabel* centralStatus_ = nullptr;
     CxSkinButton* helpButton_ = nullptr;
     CxSkinButton* eraseButton_ = nullptr;
 };

@@ -1,0 +1,58 @@
+// The window with a central archive named: what it archives is uploaded in the background, and
+// the system page says how the uploads stand; without one the line is not there.
+
+#include "central/central_schema.h"
+#include "postgres_server.h"
+#include "record/local_time.h"
+#include "ui/pages/system_page.h"
+#include "window_fixture.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace velka {
+namespace {
+
+using testing::PostgresServer;
+using testing::WindowUnderTest;
+
+TEST(CentralWindow, TheRecordingReadIsUploadedAndTheSystemPageSaysHowUploadsStand) {
+    PostgresServer& server = PostgresServer::Shared();
+    if (!server.Problem().empty())
+        GTEST_SKIP() << server.Problem();
+    const std::string database = server.NewDatabase();
+    PgConnection admin(server.Connection(database));
+    InitCentralSchema(admin);
+    const std::string since = FormatLocalTime(testing::kWindowNow, "%H:%M");
+    const struct {
+        CentralSetting central;
+        QString status;
+    } cases[] = {
+        {{server.Connection(database), "North"}, "Central archive: up to date"},
+        // The recording read at start waits while the server cannot be reached.
+        {{"host=/nonexistent-velka dbname=velka", ""},
+         QString::fromStdString("Central archive: 1 recording waiting — server unreachable since " +
+                                since)},
+        {{}, ""},  // none named: no line
+    };
+    for (const auto& [central, status] : cases) {
+        WindowUnderTest test(testing::ImageWithSerial(0x0A1B2C3D), nullptr,
+                             testing::DeliveredTables(), {}, kFixedForms, central);
+        test.Start();
+        const QLabel* line =
+            static_cast<CDlgSysInfo*>(test.window->PageWidget(CVelkaDlg::Page::System))
+                ->CentralStatus();
+        if (status.isEmpty()) {
+            EXPECT_TRUE(line->isHidden());
+            continue;
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return line->text() == status; }, 20000))
+            << line->text().toStdString();
+        EXPECT_FALSE(line->isHidden());
+    }
+    EXPECT_EQ(server.Psql(database, "SELECT serial || ' ' || site FROM velka.recording"),
+              "0A1B2C3D North\n");
+}
+
+}  // namespace
+}  // namespace velka
