@@ -46,7 +46,7 @@ TEST_F(CliTest, ReportsStayEnglishWhateverTheLocaleUnlessALanguageIsGiven) {
     }
 
     const CliResult refused = Run({"export", image, "--csv", "x.csv", "--lang", "fr"});
-    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.exitCode, 2) << refused.err;
     EXPECT_NE(refused.err.find("--lang takes de, zh_CN or en"), std::string::npos) << refused.err;
 }
 
