@@ -561,6 +561,50 @@
         <source>Scanning … %1 of %2</source>
         <translation>Durchsuchen … %1 von %2</translation>
     </message>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Workstation</source>
+        <translation>Arbeitsplatz</translation>
+    </message>
+    <message>
+        <source>Not in the central archive yet: it is uploaded when the server answers</source>
+        <translation>Noch nicht im Zentralarchiv: wird hochgeladen, sobald der Server antwortet</translation>
+    </message>
+    <message>
+        <source>central archive (%1)</source>
+        <translation>Zentralarchiv (%1)</translation>
+    </message>
+    <message>
+        <source>Local archive</source>
+        <translation>Lokales Archiv</translation>
+    </message>
+    <message>
+        <source>Central archive</source>
+        <translation>Zentralarchiv</translation>
+    </message>
+    <message>
+        <source>Fetching the recording …</source>
+        <translation>Aufzeichnung wird geholt …</translation>
+    </message>
+    <message>
+        <source>Asking the central archive …</source>
+        <translation>Zentralarchiv wird abgefragt …</translation>
+    </message>
+    <message>
+        <source>The central archive did not answer: %1</source>
+        <translation>Das Zentralarchiv hat nicht geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>Central archive: %1 recordings found</source>
+        <translation>Zentralarchiv: %1 Aufzeichnungen gefunden</translation>
+    </message>
+    <message>
+        <source>The central archive could not give the recording: %1</source>
+        <translation>Das Zentralarchiv konnte die Aufzeichnung nicht liefern: %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

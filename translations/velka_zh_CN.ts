@@ -561,6 +561,50 @@
         <source>Scanning … %1 of %2</source>
         <translation>正在扫描…%1/%2</translation>
     </message>
+    <message>
+        <source>Site</source>
+        <translation>站点</translation>
+    </message>
+    <message>
+        <source>Workstation</source>
+        <translation>工作站</translation>
+    </message>
+    <message>
+        <source>Not in the central archive yet: it is uploaded when the server answers</source>
+        <translation>尚未进入中央归档：服务器响应后即上传</translation>
+    </message>
+    <message>
+        <source>central archive (%1)</source>
+        <translation>中央归档（%1）</translation>
+    </message>
+    <message>
+        <source>Local archive</source>
+        <translation>本地归档</translation>
+    </message>
+    <message>
+        <source>Central archive</source>
+        <translation>中央归档</translation>
+    </message>
+    <message>
+        <source>Fetching the recording …</source>
+        <translation>正在获取记录…</translation>
+    </message>
+    <message>
+        <source>Asking the central archive …</source>
+        <translation>正在查询中央归档…</translation>
+    </message>
+    <message>
+        <source>The central archive did not answer: %1</source>
+        <translation>中央归档没有响应：%1</translation>
+    </message>
+    <message>
+        <source>Central archive: %1 recordings found</source>
+        <translation>中央归档：找到 %1 条记录</translation>
+    </message>
+    <message>
+        <source>The central archive could not give the recording: %1</source>
+        <translation>中央归档无法提供该记录：%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

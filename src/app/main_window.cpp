@@ -117,7 +117,7 @@ CVelkaDlg::CVelkaDlg(const MainWindowServices& services, QWidget* parent)
         PageServices{controller_, notifier_, services.messages, services.clock, services.settings,
                      services_.dataRoot, loggerTasks_, services.helpIndex,
                      KeptFiles{services.dataRoot, services.referenceFolder, services.settingsFile},
-                     services.forms},
+                     services.forms, services.central.connection},
         pageFrame_);
     for (const Page page : {Page::System, Page::Parameters, Page::Chart, Page::RecordTable,
                             Page::History, Page::Pdf, Page::Excel}) {
@@ -422,6 +422,7 @@ void CVelkaDlg::StartCentralUploads() {
 }
 
 void CVelkaDlg::ShowCentralStatus(const UploadStatus& status) {
+    pages_.history->ShowWaitingUploads(status.waitingFiles);
     pages_.system->ShowCentralStatus(QString::fromStdString(CentralStatusText(status)),
                                      QString::fromStdString(status.failure));
 }

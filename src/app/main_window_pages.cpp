@@ -34,7 +34,8 @@ MainWindowPages CreatePages(const PageServices& services, QWidget* frame) {
     pages.recordTable = recordTable;
 
     auto* history = new CDlgStatistics(services.controller, services.notifier, services.messages,
-                                       services.clock, services.dataRoot, services.forms, frame);
+                                       services.clock, services.dataRoot, services.forms,
+                                       services.centralConnection, frame);
     pages.history = history;
     pages.refreshHistory = [history] { history->RefreshHistory(); };
 

@@ -36,6 +36,8 @@ struct PageServices {
     KeptFiles keptFiles;
     // How the pages write numbers and dates: the language's forms, the fixed ones in English.
     ShownForms forms = kFixedForms;
+    // The central archive the history may also ask (libpq's connection string); empty: none.
+    std::string centralConnection;
 };
 
 struct MainWindowPages {

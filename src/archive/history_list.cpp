@@ -276,8 +276,11 @@ std::vector<HistoryRow> HistoryList::PageRows() {
         std::min<std::int64_t>(first + pageSize, static_cast<std::int64_t>(shown.size()));
     for (std::int64_t i = std::max<std::int64_t>(first, 0); i < end; ++i) {
         const auto position = static_cast<std::size_t>(i);
-        rows.push_back({HistoryRowTexts(shown[position], position, forms_), position,
-                        shown[position].changedSinceArchived});
+        HistoryRow& row = rows.emplace_back();
+        row.texts = HistoryRowTexts(shown[position], position, forms_);
+        row.itemData = position;
+        row.changedSinceArchived = shown[position].changedSinceArchived;
+        row.storedName = shown[position].storedName;
     }
     return rows;
 }

@@ -38,6 +38,10 @@ struct HistoryRow {
     std::array<std::u16string, kHistoryColumnCount> texts;
     std::size_t itemData = 0;  // the entry's index in the shown entries
     bool changedSinceArchived = false;
+    std::string storedName;  // the file's name in the archive folder (local rows)
+    // Where a row of the central archive was uploaded: the site and the workstation's host.
+    std::u16string site;
+    std::u16string workstation;
 };
 
 class HistoryList {

@@ -36,6 +36,48 @@ struct CentralRow {
 // Newest start first (ties by SHA-256), at most `query.limit` rows.
 std::vector<CentralRow> QueryCentral(PgConnection& connection, const CentralQuery& query);
 
+// The fields the history's central mode queries and sorts by: its columns, with the site and the
+// workstation (its host name) of the upload.
+enum class CentralField {
+    StartTime,
+    StopTime,
+    DeliveryDate,
+    Serial,
+    DeliveryCompany,
+    ReceivingCompany,
+    TransportNumber,
+    Site,
+    Workstation,
+};
+
+// A time field within [from, to] (both included), or a text field holding `text` (case
+// ignored).
+struct CentralFilter {
+    CentralField field = CentralField::StartTime;
+    std::int64_t from = 0;
+    std::int64_t to = 0;
+    std::string text;
+};
+
+struct CentralBrowse {
+    std::optional<CentralFilter> filter;  // none: every recording
+    std::optional<CentralField> sortBy;   // none: newest start first
+    bool descending = false;
+    std::int64_t page = 1;  // 1-based; clamped to the pages there are
+    std::int64_t pageSize = 25;
+};
+
+struct CentralPage {
+    std::vector<CentralRow> rows;
+    std::int64_t total = 0;      // recordings the filter finds
+    std::int64_t page = 0;       // the page given, 0 when there is none
+    std::int64_t pageCount = 0;  // pages of pageSize rows
+    std::int64_t pageSize = 25;
+};
+
+// One page of what `browse` finds, ties in any order broken by the SHA-256.
+CentralPage BrowseCentral(PgConnection& connection, const CentralBrowse& browse);
+
 // The image stored under `sha256`; none when the archive has no such recording. Throws
 // CentralError when the stored bytes are not the image the key names.
 std::optional<LoggerImage> FetchCentralImage(PgConnection& connection, const std::string& sha256);

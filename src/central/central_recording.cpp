@@ -59,6 +59,7 @@ CentralRecording SummaryOf(const LoggerImage& image, const ReferenceTables& tabl
     row.receivingCompany = Utf8FromUtf16(settings.receivingCompany);
     row.transportCompany = Utf8FromUtf16(settings.transportCompany);
     row.transportNumber = Utf8FromUtf16(settings.transportNumber);
+    row.deliveryDate = ReadU32(image, kDeliveryDateOffset);
     return row;
 }
 
@@ -68,8 +69,9 @@ bool InsertRecording(PgConnection& connection, const CentralRecording& row,
         "INSERT INTO velka.recording (sha256, serial, start_time, stop_time, interval_seconds, "
         "lower_limit, upper_limit, samples, highest, lowest, average, mkt, seconds_above, "
         "seconds_below, delivery_company, receiving_company, transport_company, transport_number, "
-        "site, workstation, host) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, $9, $10, $11, $12, $13, "
-        "$14, $15, $16, $17, $18, $19, $20, $21) ON CONFLICT (sha256) DO NOTHING RETURNING 1",
+        "site, workstation, host, delivery_date) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, $9, $10, "
+        "$11, $12, $13, $14, $15, $16, $17, $18, $19, $20, $21, $22) ON CONFLICT (sha256) DO "
+        "NOTHING RETURNING 1",
         {row.sha256,
          row.serial,
          row.startTime,
@@ -90,7 +92,8 @@ bool InsertRecording(PgConnection& connection, const CentralRecording& row,
          row.transportNumber,
          origin.site,
          origin.workstation,
-         origin.host});
+         origin.host,
+         row.deliveryDate});
     if (inserted.Rows() == 0)
         return false;
     connection.Run("INSERT INTO velka.recording_image (sha256, image) VALUES ($1, $2)",

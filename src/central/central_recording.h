@@ -41,6 +41,8 @@ struct CentralRecording {
     std::string receivingCompany;
     std::string transportCompany;
     std::string transportNumber;
+    // As the image holds it: Unix seconds, 0 when the logger was given none.
+    std::int64_t deliveryDate = 0;
 };
 
 // The summary of an image, decoded through `tables` (`now` stands in for a delivery date the

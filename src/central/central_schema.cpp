@@ -1,5 +1,9 @@
 #include "central/central_schema.h"
 
+#include "record/logger_image.h"
+
+#include <string>
+
 namespace velka {
 namespace {
 
@@ -30,12 +34,16 @@ CREATE TABLE IF NOT EXISTS velka.recording (
     receiving_company text NOT NULL DEFAULT '',
     transport_company text NOT NULL DEFAULT '',
     transport_number text NOT NULL DEFAULT '',
+    delivery_date bigint,
     site text NOT NULL DEFAULT '',
     workstation uuid NOT NULL,
     host text NOT NULL DEFAULT '',
     uploaded_by text NOT NULL DEFAULT session_user,
     uploaded_at timestamptz NOT NULL DEFAULT now()
 );
+-- Version 2 keeps the delivery date the image holds (0 when none was set), which the history
+-- queries and sorts by; rows of version 1 take it from their image below.
+ALTER TABLE velka.recording ADD COLUMN IF NOT EXISTS delivery_date bigint;
 CREATE INDEX IF NOT EXISTS recording_serial_start ON velka.recording (serial, start_time);
 CREATE INDEX IF NOT EXISTS recording_start ON velka.recording (start_time DESC, sha256);
 
@@ -100,6 +108,22 @@ GRANT INSERT ON velka.recording, velka.recording_image, velka.audit_event TO vel
 REVOKE UPDATE, DELETE, TRUNCATE ON ALL TABLES IN SCHEMA velka FROM velka_upload, velka_read;
 )sql";
 
+// The rows uploaded before version 2 read their delivery date from their own image (a
+// little-endian 32-bit number). The one change ever made to a stored row: the trigger that
+// refuses changes is set aside for it inside the migration's transaction.
+std::string BackfillDeliveryDates() {
+    const std::string at = std::to_string(kDeliveryDateOffset);
+    const auto byte = [&](int index, const char* factor) {
+        return "get_byte(i.image, " + at + " + " + std::to_string(index) + ")::bigint * " + factor;
+    };
+    return "ALTER TABLE velka.recording DISABLE TRIGGER refuse_change;\n"
+           "UPDATE velka.recording r SET delivery_date = " +
+           byte(0, "1") + " + " + byte(1, "256") + " + " + byte(2, "65536") + " + " +
+           byte(3, "16777216") +
+           " FROM velka.recording_image i WHERE i.sha256 = r.sha256 AND r.delivery_date IS NULL;\n"
+           "ALTER TABLE velka.recording ENABLE TRIGGER refuse_change;\n";
+}
+
 }  // namespace
 
 void InitCentralSchema(PgConnection& connection) {
@@ -107,6 +131,7 @@ void InitCentralSchema(PgConnection& connection) {
         // Two programs initialising at once wait for each other rather than collide.
         connection.RunScript("SELECT pg_advisory_xact_lock(7306451)");
         connection.RunScript(kSchema);
+        connection.RunScript(BackfillDeliveryDates());
         connection.Run("INSERT INTO velka.schema_version (version) VALUES ($1) "
                        "ON CONFLICT (version) DO NOTHING",
                        {kCentralSchemaVersion});

@@ -9,7 +9,7 @@
 
 namespace velka {
 
-inline constexpr int kCentralSchemaVersion = 1;
+inline constexpr int kCentralSchemaVersion = 2;
 
 // Creates whatever is missing, in one transaction; running it again changes nothing. Needs a
 // role that may create schemas and roles.

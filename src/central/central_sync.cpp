@@ -146,11 +146,11 @@ void UploadAuditLines(PgConnection& connection, const DataRoot& root, const Uplo
 
 }  // namespace
 
-std::vector<std::string> ArchivedDigests(const DataRoot& root) {
+std::vector<ArchivedDigest> ArchivedDigests(const DataRoot& root) {
     std::vector<std::string> skipped;
-    std::vector<std::string> digests;
+    std::vector<ArchivedDigest> digests;
     for (const LocalImage& image : ArchivedImages(root, skipped))
-        digests.push_back(image.sha256);
+        digests.push_back({image.path.filename().string(), image.sha256});
     return digests;
 }
 

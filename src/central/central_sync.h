@@ -23,8 +23,13 @@ struct SyncReport {
     std::vector<std::string> digests;  // of the complete images, which the server now holds
 };
 
+struct ArchivedDigest {
+    std::string fileName;  // in the archive folder
+    std::string sha256;
+};
+
 // The SHA-256 of every complete image in the root's archive folder.
-std::vector<std::string> ArchivedDigests(const DataRoot& root);
+std::vector<ArchivedDigest> ArchivedDigests(const DataRoot& root);
 
 // Throws CentralError (the server) or std::runtime_error (the data root); what was committed
 // before stays committed. The local archive is only read.

@@ -75,6 +75,7 @@ bool CentralUploader::SyncOnce() {
         sent_.clear();
         sent_.insert(report.digests.begin(), report.digests.end());
         status.waiting = 0;
+        status.waitingFiles.clear();
         status.failingSince.reset();
         status.failure.clear();
         status.upToDate = true;
@@ -82,10 +83,11 @@ bool CentralUploader::SyncOnce() {
         status.failure = failure.what();
         if (!status.failingSince)
             status.failingSince = clock_.Now();
-        const std::vector<std::string> archived = ArchivedDigests(root_);
-        status.waiting = static_cast<std::size_t>(
-            std::count_if(archived.begin(), archived.end(),
-                          [&](const std::string& digest) { return !sent_.contains(digest); }));
+        status.waitingFiles.clear();
+        for (const ArchivedDigest& archived : ArchivedDigests(root_))
+            if (!sent_.contains(archived.sha256))
+                status.waitingFiles.push_back(archived.fileName);
+        status.waiting = status.waitingFiles.size();
         status.upToDate = false;
     }
     {

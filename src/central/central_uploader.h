@@ -19,6 +19,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace velka {
 
@@ -26,6 +27,7 @@ struct UploadStatus {
     bool upToDate = false;  // the last sync went through and no request came since
     // Archived recordings the server does not hold yet, as far as the last sync knew.
     std::size_t waiting = 0;
+    std::vector<std::string> waitingFiles;     // their names in the archive folder
     std::optional<std::int64_t> failingSince;  // when the syncs began to fail (the clock's time)
     std::string failure;                       // the last failure's line
     std::size_t syncs = 0;                     // syncs tried so far

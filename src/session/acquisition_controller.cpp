@@ -142,6 +142,7 @@ void AcquisitionController::ResetForArrival() {
     // A failed read must leave the chart empty, not showing the previous logger's record.
     recording_.record.samples.clear();
     shownStoredRecording_.clear();
+    shownCentralOrigin_.clear();
     pageSettings_ = recording_.settings;
     observer_->RecordCleared();
 }
@@ -190,6 +191,7 @@ ResultCode AcquisitionController::Acquire(WhenInUse whenInUse) {
     }
     image_ = read;
     shownStoredRecording_.clear();
+    shownCentralOrigin_.clear();
 
     // Known before the settings are announced: the parameter page's lock rule reads it then.
     readLogger_ = {true, ReadU32(image_, kSerialNumberOffset), image_[kWriteProtectFlagOffset]};
@@ -216,6 +218,15 @@ bool AcquisitionController::LoadStoredImage(const std::filesystem::path& path) {
                              image_))
         messages_.ShowMessage(Tr(kChangedRecordingText), MessageIcon::Warning);
     return true;
+}
+
+void AcquisitionController::LoadFetchedImage(const LoggerImage& image, std::string origin) {
+    image_ = image;
+    shownStoredRecording_.clear();
+    shownCentralOrigin_ = std::move(origin);
+    LoadSettingsFromImage();
+    DecodeRecord();
+    LoadProducts();
 }
 
 bool AcquisitionController::ImportStoredImage(const std::filesystem::path& path) {
@@ -405,6 +416,7 @@ EraseOutcome AcquisitionController::HandleEraseRequest() {
                                   : nlohmann::ordered_json(archivedCopy.filename().string())}});
         // Every page shows what the logger holds now: its empty record.
         shownStoredRecording_.clear();
+        shownCentralOrigin_.clear();
         LoadSettingsFromImage();
         DecodeRecord();
         LoadProducts();

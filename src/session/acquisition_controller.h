@@ -92,6 +92,9 @@ public:
     // saying why, when it cannot be read or is not a complete logger image. A recording that
     // no longer matches its folder's manifest is loaded with a warning that says so.
     bool LoadStoredImage(const std::filesystem::path& path);
+    // A recording fetched from the central archive: decoded and shown as a stored one, and
+    // written nowhere. `origin` names it in the reports' source line.
+    void LoadFetchedImage(const LoggerImage& image, std::string origin);
     // The parameter page's Load: reads the chosen file, whatever the case of its extension,
     // into the image and takes over only its delivery and transport fields and its products.
     // False as for LoadStoredImage.
@@ -192,6 +195,8 @@ public:
     const LoggerSettings& PageSettings() const { return pageSettings_; }
     // The stored file the shown recording was loaded from; empty for one read from a logger.
     const std::filesystem::path& ShownStoredRecording() const { return shownStoredRecording_; }
+    // Where the shown recording came from when the central archive gave it; empty otherwise.
+    const std::string& ShownCentralOrigin() const { return shownCentralOrigin_; }
     const ArchiveOutcome& LastArchive() const { return lastArchive_; }
     // Why the last settings write failed and what the logger then holds ("writing the settings
     // failed at block 3 of 24: …; settings and limits written, …: write again"); empty after
@@ -234,6 +239,7 @@ private:
     AuditLog audit_;
     LoggerSettings pageSettings_;
     std::filesystem::path shownStoredRecording_;
+    std::string shownCentralOrigin_;
     std::uint16_t calibrationA_ = 0;
     std::uint16_t calibrationB_ = 0;
     ArchiveOutcome lastArchive_;

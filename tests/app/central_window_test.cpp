@@ -8,6 +8,7 @@
 #include "window_fixture.h"
 
 #include <QLabel>
+#include <QTableView>
 #include <gtest/gtest.h>
 
 namespace velka {
@@ -49,6 +50,19 @@ TEST(CentralWindow, TheRecordingReadIsUploadedAndTheSystemPageSaysHowUploadsStan
         EXPECT_TRUE(QTest::qWaitFor([&] { return line->text() == status; }, 20000))
             << line->text().toStdString();
         EXPECT_FALSE(line->isHidden());
+        // The history marks the recording the server lacks, with more than colour.
+        const QAbstractItemModel& history = *test.window->PageWidget(CVelkaDlg::Page::History)
+                                                 ->findChild<QTableView*>("historyList")
+                                                 ->model();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return history.rowCount() == 1; }, 5000));
+        const bool waiting = status.contains("waiting");
+        EXPECT_EQ(history.index(0, 0).data(Qt::DecorationRole).isNull(), !waiting) << waiting;
+        EXPECT_EQ(history.index(0, 0)
+                      .data(Qt::ToolTipRole)
+                      .toString()
+                      .contains("Not in the "
+                                "central archive"),
+                  waiting);
     }
     EXPECT_EQ(server.Psql(database, "SELECT serial || ' ' || site FROM velka.recording"),
               "0A1B2C3D North\n");

@@ -5,6 +5,7 @@
 #include "central_fixture.h"
 #include "child_process.h"
 #include "cli_runner.h"
+#include "device/device_watcher.h"
 #include "services/clock.h"
 #include "storage/sha256.h"
 #include "temp_dir.h"
@@ -58,7 +59,7 @@ TEST_F(CentralCli, DocksShareOneArchiveThatEveryDockQueries) {
     const AuditLog log(rootA, {"qa", "dock-1", "velka-test"}, clock);
     ASSERT_FALSE(log.Append("download", {{"serial", "00C0FFEF"}}));
     ASSERT_FALSE(log.Append("erase", {{"serial", "00C0FFEF"}}));
-    EXPECT_EQ(Json(Central({"init"})), nlohmann::json::parse(R"({"schemaVersion":1})"));
+    EXPECT_EQ(Json(Central({"init"})), nlohmann::json::parse(R"({"schemaVersion":2})"));
 
     const struct {
         std::string root;
@@ -227,6 +228,43 @@ TEST_F(CentralCli, ASyncKilledMidwayLosesAndRepeatsNothing) {
     EXPECT_EQ(resumed["uploaded"].get<std::size_t>() + std::stoul(before), kImages) << resumed;
     EXPECT_EQ(Count("recording"), std::to_string(kImages) + "\n");
     EXPECT_EQ(Json(Central({"verify"}))["problems"].size(), 0u);
+}
+
+// An unattended dock: watch --read --sync uploads what the data root holds, says each try on a
+// line of its own, and keeps trying until the server (here: its database) is there.
+TEST_F(CentralCli, AWatchingDockUploadsOnceTheServerIsThere) {
+    if (!DeviceWatcher().Available())
+        GTEST_SKIP() << "hot-plug events cannot be received on this machine";
+    Fill("a", 1, 3);
+    const std::string later = "later_" + Database();
+    ChildProcess watch(CliPath(),
+                       {"watch", "--read", "--sync", "--db", Server().Connection(later), "--site",
+                        "North", "--data-root", (dir_ / "a").string(), "--reftable",
+                        ReferenceFolder().string(), "--config", (dir_ / "config.ini").string()});
+    const auto central = [&](std::size_t index) {
+        const std::vector<std::string> lines = watch.WaitForLines(index + 1, 30000);
+        return lines.size() > index ? nlohmann::json::parse(lines[index], nullptr, false)
+                                    : nlohmann::json();
+    };
+    const nlohmann::json away = central(0);
+    ASSERT_TRUE(away.is_object()) << watch.Out() << watch.Err();
+    EXPECT_EQ(away["event"], "central") << away;
+    EXPECT_EQ(away["upToDate"], false) << away;
+    EXPECT_EQ(away["waiting"], 2) << away;
+    EXPECT_NE(away.value("error", "").find("does not exist"), std::string::npos) << away;
+
+    Server().Psql("postgres", "CREATE DATABASE " + later);
+    PgConnection admin(Server().Connection(later));
+    InitCentralSchema(admin);
+    // The next try, after a pause of 2 s (then 4 s): all there.
+    nlohmann::json back = nlohmann::json::object();
+    for (std::size_t line = 1; line < 4 && back.value("upToDate", false) == false; ++line)
+        back = central(line);
+    EXPECT_EQ(back["waiting"], 0) << back;
+    EXPECT_EQ(Server().Psql(later, "SELECT count(*) || ' ' || min(site) FROM velka.recording"),
+              "2 North\n");
+    watch.Signal(SIGTERM);
+    EXPECT_EQ(watch.Wait(30000), 0) << watch.Err();
 }
 
 }  // namespace

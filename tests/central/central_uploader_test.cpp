@@ -43,6 +43,8 @@ TEST_F(CentralTest, TheUploaderKeepsTheArchiveUpToDateAndOutlastsAServerThatIsAw
     const UploadStatus away = uploader.Status();
     EXPECT_FALSE(away.upToDate);
     EXPECT_EQ(away.waiting, 5u);  // this uploader has sent nothing yet
+    EXPECT_EQ(std::set<std::string>(away.waitingFiles.begin(), away.waitingFiles.end()),
+              (std::set<std::string>{"1.bin", "2.bin", "3.bin", "4.bin", "5.bin"}));
     EXPECT_EQ(away.failingSince, 1765000000);
     EXPECT_NE(away.failure.find("does not exist"), std::string::npos) << away.failure;
 

@@ -92,6 +92,7 @@ nlohmann::ordered_json RowJson(const CentralRow& row) {
             {"receivingCompany", JsonText(r.receivingCompany)},
             {"transportCompany", JsonText(r.transportCompany)},
             {"transportNumber", JsonText(r.transportNumber)},
+            {"deliveryDate", r.deliveryDate},
             {"site", JsonText(row.site)},
             {"workstation", row.workstation},
             {"host", JsonText(row.host)},

@@ -2,6 +2,7 @@
 
 #include "archive/archive_manifest.h"
 #include "services/translation.h"
+#include "ui/kit/ui_text.h"
 
 #include <QColor>
 
@@ -10,10 +11,22 @@ namespace velka {
 HistoryTableModel::HistoryTableModel(HistoryList& history, QObject* parent)
     : QAbstractTableModel(parent), history_(history) {}
 
+namespace {
+
+constexpr int kCentralColumnCount = kHistoryColumnCount + 2;
+constexpr UiText kCentralColumnTitles[] = {VELKA_TEXT("HistoryPage", "Site"),
+                                           VELKA_TEXT("HistoryPage", "Workstation")};
+constexpr UiText kWaitingUploadText =
+    VELKA_TEXT("HistoryPage", "Not in the central archive yet: it is uploaded when the server "
+                              "answers");
+
+}  // namespace
+
 void HistoryTableModel::FillList() {
     beginResetModel();
     rows_ = history_.PageRows();
     checkedRow_.reset();
+    central_ = false;
     endResetModel();
 }
 
@@ -22,6 +35,23 @@ void HistoryTableModel::ClearList() {
     rows_.clear();
     checkedRow_.reset();
     endResetModel();
+}
+
+void HistoryTableModel::ShowCentralRows(std::vector<HistoryRow> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    checkedRow_.reset();
+    central_ = true;
+    endResetModel();
+}
+
+void HistoryTableModel::MarkWaitingUploads(std::set<std::string> storedNames) {
+    if (storedNames == waitingUploads_)
+        return;
+    waitingUploads_ = std::move(storedNames);
+    if (!rows_.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
 std::optional<std::size_t> HistoryTableModel::CheckedItemData() const {
@@ -35,23 +65,37 @@ int HistoryTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int HistoryTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kHistoryColumnCount;
+    if (parent.isValid())
+        return 0;
+    return central_ ? kCentralColumnCount : kHistoryColumnCount;
 }
 
 QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const HistoryRow& row = rows_[static_cast<std::size_t>(index.row())];
+    // A local recording the central archive lacks carries an upload arrow and says why.
+    const bool waiting = !central_ && waitingUploads_.contains(row.storedName);
     switch (role) {
     case Qt::DisplayRole:
+        if (index.column() == kHistoryColumnCount)
+            return QString::fromStdU16String(row.site);
+        if (index.column() == kHistoryColumnCount + 1)
+            return QString::fromStdU16String(row.workstation);
         return QString::fromStdU16String(row.texts[static_cast<std::size_t>(index.column())]);
     // A recording changed after it was archived stays listed, in red, and says why.
     case Qt::ForegroundRole:
         return row.changedSinceArchived ? QVariant(QColor(200, 0, 0)) : QVariant();
-    case Qt::ToolTipRole:
-        return row.changedSinceArchived
-                   ? QVariant(QString::fromStdString(Tr(kChangedRecordingText)))
-                   : QVariant();
+    case Qt::DecorationRole:
+        return waiting && index.column() == kNumberColumn ? QVariant(waitingMark_) : QVariant();
+    case Qt::ToolTipRole: {
+        QStringList reasons;
+        if (row.changedSinceArchived)
+            reasons << QString::fromStdString(Tr(kChangedRecordingText));
+        if (waiting)
+            reasons << TrQ(kWaitingUploadText);
+        return reasons.isEmpty() ? QVariant() : QVariant(reasons.join(QLatin1Char('\n')));
+    }
     case ItemDataRole:
         return QVariant::fromValue(static_cast<qulonglong>(row.itemData));
     case Qt::CheckStateRole:
@@ -93,10 +137,12 @@ Qt::ItemFlags HistoryTableModel::flags(const QModelIndex& index) const {
 }
 
 QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= kHistoryColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromStdString(Tr(kHistoryColumns[static_cast<std::size_t>(section)].title));
+        return section < kHistoryColumnCount
+                   ? TrQ(kHistoryColumns[static_cast<std::size_t>(section)].title)
+                   : TrQ(kCentralColumnTitles[section - kHistoryColumnCount]);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};

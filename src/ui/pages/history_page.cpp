@@ -1,6 +1,7 @@
 #include "ui/pages/history_page.h"
 
 #include "archive/queued_delivery.h"
+#include "central/central_history_row.h"
 #include "chart/chart_texts.h"
 #include "config/settings_titles.h"
 #include "session/acquisition_controller.h"
@@ -24,6 +25,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 namespace velka {
 namespace {
@@ -61,11 +63,51 @@ bool IsTextMode(int mode) {
     return mode >= static_cast<int>(HistoryQueryMode::DeviceSerial);
 }
 
+// The field of the central archive each query mode tests, in the modes' order.
+constexpr CentralField kQueryFields[] = {
+    CentralField::StartTime,       CentralField::StopTime,        CentralField::DeliveryDate,
+    CentralField::Serial,          CentralField::DeliveryCompany, CentralField::ReceivingCompany,
+    CentralField::TransportNumber,
+};
+
+// The field each column of the central rows sorts by; none for the "Number" column.
+std::optional<CentralField> SortFieldOf(int column) {
+    switch (column) {
+    case kDeviceSerialColumn:
+        return CentralField::Serial;
+    case kStartTimeColumn:
+        return CentralField::StartTime;
+    case kStopTimeColumn:
+        return CentralField::StopTime;
+    case kDeliveryCompanyColumn:
+        return CentralField::DeliveryCompany;
+    case kDeliveryDateColumn:
+        return CentralField::DeliveryDate;
+    case kReceivingCompanyColumn:
+        return CentralField::ReceivingCompany;
+    case kTransportNumberColumn:
+        return CentralField::TransportNumber;
+    case kHistoryColumnCount:
+        return CentralField::Site;
+    case kHistoryColumnCount + 1:
+        return CentralField::Workstation;
+    default:
+        return std::nullopt;
+    }
+}
+
+// How the reports name a recording the central archive gave.
+std::string CentralOriginText(const CentralRow& row) {
+    const std::string where = row.site.empty() ? row.host : row.site + ", " + row.host;
+    return WithArguments(Tr("HistoryPage", "central archive (%1)"), {where});
+}
+
 }  // namespace
 
 CDlgStatistics::CDlgStatistics(AcquisitionController& controller, SessionNotifier& notifier,
                                MessageService& messages, const Clock& clock, DataRoot dataRoot,
-                               const ShownForms& forms, QWidget* parent)
+                               const ShownForms& forms, std::string centralConnection,
+                               QWidget* parent)
     : QWidget(parent), controller_(controller), messages_(messages), forms_(forms), clock_(clock),
       dataRoot_(std::move(dataRoot)),
       scanner_(
@@ -86,6 +128,26 @@ CDlgStatistics::CDlgStatistics(AcquisitionController& controller, SessionNotifie
     for (QWidget* control : scanGatedControls_)
         control->setEnabled(false);
     scanner_.RequestScan();
+
+    if (!centralConnection.empty()) {
+        // The answers come on the browser's thread; the page takes them on its own.
+        centralBrowser_ = std::make_unique<CentralBrowser>(
+            std::move(centralConnection), [this](CentralBrowser::Answer answer) {
+                QMetaObject::invokeMethod(
+                    this, [this, answer = std::move(answer)] { ShowCentralAnswer(answer); },
+                    Qt::QueuedConnection);
+            });
+        localArchiveButton_ = PlaceRadio(*this, TrQ("HistoryPage", "Local archive"),
+                                         {520, 14, 150, 20}, "localArchive");
+        centralArchiveButton_ = PlaceRadio(*this, TrQ("HistoryPage", "Central archive"),
+                                           {680, 14, 160, 20}, "centralArchive");
+        auto* archiveGroup = new QButtonGroup(this);
+        archiveGroup->addButton(localArchiveButton_);
+        archiveGroup->addButton(centralArchiveButton_);
+        localArchiveButton_->setChecked(true);
+        connect(centralArchiveButton_, &QRadioButton::toggled, this,
+                &CDlgStatistics::SetCentralMode);
+    }
 }
 
 CDlgStatistics::~CDlgStatistics() = default;
@@ -99,15 +161,11 @@ void CDlgStatistics::CreateControls() {
     list_->setAccessibleName(TrQ("HistoryPage", "Recordings"));
     list_->setGeometry(20, 40, 820, 460);
     list_->setModel(&model_);
+    model_.SetWaitingMark(style()->standardIcon(QStyle::SP_ArrowUp));
     list_->horizontalHeader()->setSectionsClickable(true);
     list_->horizontalHeader()->setSortIndicatorShown(true);
     list_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    std::vector<ListColumnContent> columns;
-    columns.reserve(kHistoryColumns.size());
-    for (const HistoryColumnLayout& column : kHistoryColumns)
-        columns.push_back({QString::fromUtf16(column.widestText)});
-    columns[kNumberColumn].checkBox = true;
-    FitColumnsToContent(*list_, columns);
+    FitColumns();
     list_->SetRowsPerPage(HistoryList::pageSize);
     list_->viewport()->installEventFilter(this);
     InstallRowCopy(*list_);
@@ -158,24 +216,42 @@ void CDlgStatistics::CreateControls() {
 
 void CDlgStatistics::ConnectControls() {
     // Paging that changes nothing leaves the list and the fields as they are.
-    const auto onPaging = [this](QPushButton* button, bool (HistoryList::*paging)()) {
-        connect(button, &QPushButton::clicked, this, [this, paging] {
-            if ((history_.*paging)()) {
+    // In the central mode each asks the server for the page it names (from the page shown).
+    const auto onPaging = [this](QPushButton* button, bool (HistoryList::*paging)(),
+                                 std::int64_t (*centralPage)(const CentralPage&)) {
+        connect(button, &QPushButton::clicked, this, [this, paging, centralPage] {
+            if (CentralMode()) {
+                if (centralPage(centralPage_) != centralPage_.page)
+                    BrowseCentral(centralPage(centralPage_));
+            } else if ((history_.*paging)()) {
                 FillList();
                 RefreshBoundFields();
             }
         });
     };
-    onPaging(homeButton_, &HistoryList::Home);
-    onPaging(previousButton_, &HistoryList::Previous);
-    onPaging(nextButton_, &HistoryList::Next);
-    onPaging(lastButton_, &HistoryList::Last);
+    onPaging(homeButton_, &HistoryList::Home, [](const CentralPage&) -> std::int64_t { return 1; });
+    onPaging(previousButton_, &HistoryList::Previous,
+             [](const CentralPage& shown) { return std::max<std::int64_t>(shown.page - 1, 1); });
+    onPaging(nextButton_, &HistoryList::Next,
+             [](const CentralPage& shown) { return std::min(shown.page + 1, shown.pageCount); });
+    onPaging(lastButton_, &HistoryList::Last,
+             [](const CentralPage& shown) { return shown.pageCount; });
     connect(goButton_, &QPushButton::clicked, this, [this] {
+        if (CentralMode()) {
+            BrowseCentral(ReadBoundFields());
+            return;
+        }
         history_.Go(ReadBoundFields());
         FillList();
         RefreshBoundFields();
     });
     connect(queryButton_, &QPushButton::clicked, this, [this] {
+        if (CentralMode()) {
+            ReadBoundFields();
+            centralBrowse_.filter = CentralQuery();
+            BrowseCentral(1);
+            return;
+        }
         ReadBoundFields();
         history_.Query(PickerSeconds(*fromPicker_), PickerSeconds(*toPicker_));
         shownOrder_.reset();
@@ -184,6 +260,13 @@ void CDlgStatistics::ConnectControls() {
     });
     connect(cancelButton_, &QPushButton::clicked, this, [this] {
         queryModeGroup_->button(static_cast<int>(HistoryQueryMode::StartTime))->setChecked(true);
+        if (CentralMode()) {
+            history_.SetQueryMode(HistoryQueryMode::StartTime);
+            centralBrowse_ = {};
+            centralSortColumn_ = -1;
+            BrowseCentral(1);
+            return;
+        }
         history_.Cancel();
         shownOrder_.reset();
         RefreshBoundFields();
@@ -203,15 +286,22 @@ void CDlgStatistics::ConnectControls() {
 void CDlgStatistics::RefreshHistory() {
     SetPickerSeconds(*fromPicker_, clock_.Now());
     SetPickerSeconds(*toPicker_, clock_.Now());
-    // The rows go first: the new scan may fill the shown entries before it reports.
+    // The rows go first: the new scan may fill the shown entries before it reports. The central
+    // archive's page stays as it is.
     shownOrder_.reset();
-    model_.ClearList();
-    list_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    if (!CentralMode()) {
+        model_.ClearList();
+        list_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    }
     scanner_.RequestScan();
 }
 
+void CDlgStatistics::ShowWaitingUploads(const std::vector<std::string>& storedNames) {
+    model_.MarkWaitingUploads({storedNames.begin(), storedNames.end()});
+}
+
 void CDlgStatistics::ShowScanProgress(const ArchiveScanner::Progress& progress) {
-    if (!entries_.IsCurrent(progress.generation))
+    if (!entries_.IsCurrent(progress.generation) || CentralMode())
         return;
     scanProgressLabel_->setText(TrQ("HistoryPage", "Scanning … %1 of %2")
                                     .arg(progress.filesRead)
@@ -222,11 +312,13 @@ void CDlgStatistics::ShowScanResult(std::uint64_t generation) {
     // A scan that a newer one superseded on its way here shows nothing.
     if (!history_.ShowScanResult(generation))
         return;
-    scanProgressLabel_->clear();
     shownOrder_.reset();
-    FillList();
     for (QWidget* control : scanGatedControls_)
         control->setEnabled(true);
+    if (CentralMode())
+        return;
+    scanProgressLabel_->clear();
+    FillList();
     RefreshBoundFields();
 }
 
@@ -238,13 +330,20 @@ std::int32_t CDlgStatistics::ReadBoundFields() {
 }
 
 void CDlgStatistics::RefreshBoundFields() {
-    pageNumberEdit_->setText(QString::number(history_.CurrentPage()));
-    pageCountEdit_->setText(QString::number(history_.PageCount()));
+    pageNumberEdit_->setText(
+        QString::number(CentralMode() ? centralPage_.page : history_.CurrentPage()));
+    pageCountEdit_->setText(
+        QString::number(CentralMode() ? centralPage_.pageCount : history_.PageCount()));
     filterEdit_->setText(QString::fromStdU16String(history_.FilterText()));
 }
 
 void CDlgStatistics::FillList() {
-    model_.FillList();
+    if (!CentralMode())
+        model_.FillList();
+    FillSortMark();
+}
+
+void CDlgStatistics::FillSortMark() {
     QHeaderView& header = *list_->horizontalHeader();
     if (shownOrder_)
         header.setSortIndicator(shownOrder_->sortColumn, shownOrder_->sortDescending
@@ -255,6 +354,10 @@ void CDlgStatistics::FillList() {
 }
 
 void CDlgStatistics::SortByColumn(int column) {
+    if (CentralMode()) {
+        SortCentral(column);
+        return;
+    }
     if (history_.Sort(column)) {
         shownOrder_ = sortState_;
         FillList();
@@ -279,6 +382,19 @@ void CDlgStatistics::SelectCheckedRows(const QModelIndex& topLeft, const QModelI
 }
 
 void CDlgStatistics::Load() {
+    if (CentralMode()) {
+        // The chart page follows once the image has come.
+        const std::optional<std::size_t> itemData = model_.CheckedItemData();
+        const auto first = static_cast<std::size_t>(
+            std::max<std::int64_t>(centralPage_.page - 1, 0) * centralPage_.pageSize);
+        if (!itemData || *itemData < first || *itemData - first >= centralPage_.rows.size()) {
+            emit chartPageRequested();
+            return;
+        }
+        scanProgressLabel_->setText(TrQ("HistoryPage", "Fetching the recording …"));
+        awaitedFetch_ = centralBrowser_->Fetch(centralPage_.rows[*itemData - first]);
+        return;
+    }
     if (const std::optional<std::size_t> itemData = model_.CheckedItemData()) {
         if (const auto path = history_.StoredImageOf(dataRoot_.DataDirectory(), *itemData)) {
             EnsureDirectory(dataRoot_.Root());
@@ -316,6 +432,128 @@ bool CDlgStatistics::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void CDlgStatistics::SetCentralMode(bool central) {
+    if (central == centralMode_)
+        return;
+    centralMode_ = central;
+    shownOrder_.reset();
+    if (central) {
+        // Each visit asks anew: other docks may have uploaded since.
+        model_.ShowCentralRows({});
+        BrowseCentral(std::max<std::int64_t>(centralPage_.page, 1));
+    } else {
+        awaitedBrowse_ = awaitedFetch_ = 0;
+        scanProgressLabel_->clear();
+        FillList();
+        RefreshBoundFields();
+    }
+    FitColumns();
+}
+
+void CDlgStatistics::FitColumns() {
+    std::vector<ListColumnContent> columns;
+    columns.reserve(static_cast<std::size_t>(model_.columnCount()));
+    for (const HistoryColumnLayout& column : kHistoryColumns)
+        columns.push_back({QString::fromUtf16(column.widestText)});
+    columns[kNumberColumn].checkBox = true;
+    // The site and the workstation's host: room for a name of a dozen letters, like a company's
+    // share of the room left.
+    if (model_.ShowsCentralRows()) {
+        columns.push_back({QStringLiteral("Oslo harbour")});
+        columns.push_back({QStringLiteral("workstation")});
+    }
+    FitColumnsToContent(*list_, columns);
+}
+
+std::optional<CentralFilter> CDlgStatistics::CentralQuery() const {
+    const int mode = queryModeGroup_->checkedId();
+    CentralFilter filter;
+    filter.field = kQueryFields[mode];
+    if (IsTextMode(mode)) {
+        filter.text = filterEdit_->text().toStdString();
+    } else {
+        filter.from = PickerSeconds(*fromPicker_);
+        filter.to = PickerSeconds(*toPicker_);
+    }
+    return filter;
+}
+
+void CDlgStatistics::SortCentral(int column) {
+    const std::optional<CentralField> field = SortFieldOf(column);
+    if (!field) {
+        FillList();  // the title's own click moved the mark; the order has not changed
+        return;
+    }
+    centralBrowse_.descending = column == centralSortColumn_ && !centralBrowse_.descending;
+    centralSortColumn_ = column;
+    centralBrowse_.sortBy = field;
+    BrowseCentral(1);
+}
+
+void CDlgStatistics::BrowseCentral(std::int64_t page) {
+    centralBrowse_.page = page;
+    centralBrowse_.pageSize = HistoryList::pageSize;
+    scanProgressLabel_->setText(TrQ("HistoryPage", "Asking the central archive …"));
+    awaitedBrowse_ = centralBrowser_->Browse(centralBrowse_);
+}
+
+void CDlgStatistics::ShowCentralAnswer(const CentralBrowser::Answer& answer) {
+    if (!CentralMode())
+        return;
+    if (const auto* page = std::get_if<CentralBrowseAnswer>(&answer))
+        ShowCentralPage(*page);
+    else
+        LoadCentralRecording(std::get<CentralFetchAnswer>(answer));
+}
+
+void CDlgStatistics::ShowCentralPage(const CentralBrowseAnswer& answer) {
+    // An answer a newer question has overtaken shows nothing.
+    if (answer.question != awaitedBrowse_)
+        return;
+    if (!answer.page) {
+        // The list keeps what it showed; the line says why nothing newer came.
+        scanProgressLabel_->setText(TrQ("HistoryPage", "The central archive did not answer: %1")
+                                        .arg(QString::fromStdString(answer.failure)));
+        scanProgressLabel_->setToolTip(QString::fromStdString(answer.failure));
+        return;
+    }
+    centralPage_ = *answer.page;
+    scanProgressLabel_->setToolTip({});
+    scanProgressLabel_->setText(
+        TrQ("HistoryPage", "Central archive: %1 recordings found").arg(centralPage_.total));
+    std::vector<HistoryRow> rows;
+    const auto first = static_cast<std::size_t>(std::max<std::int64_t>(centralPage_.page - 1, 0) *
+                                                centralPage_.pageSize);
+    for (std::size_t i = 0; i < centralPage_.rows.size(); ++i)
+        rows.push_back(CentralHistoryRow(centralPage_.rows[i], first + i, forms_));
+    model_.ShowCentralRows(std::move(rows));
+    if (centralSortColumn_ >= 0 && centralBrowse_.sortBy)
+        shownOrder_ = HistorySortState{centralSortColumn_, centralBrowse_.descending};
+    else
+        shownOrder_.reset();
+    FillSortMark();
+    RefreshBoundFields();
+}
+
+void CDlgStatistics::LoadCentralRecording(const CentralFetchAnswer& answer) {
+    if (answer.question != awaitedFetch_)
+        return;
+    awaitedFetch_ = 0;
+    scanProgressLabel_->setText(
+        TrQ("HistoryPage", "Central archive: %1 recordings found").arg(centralPage_.total));
+    if (!answer.failure.empty()) {
+        messages_.ShowMessage(
+            WithArguments(Tr("HistoryPage", "The central archive could not give the recording: %1"),
+                          {answer.failure}),
+            MessageIcon::Error);
+        return;
+    }
+    if (!answer.image || !answer.row)
+        return;  // as a stored file that has gone since the scan: nothing loads
+    controller_.LoadFetchedImage(*answer.image, CentralOriginText(*answer.row));
+    emit chartPageRequested();
 }
 
 void CDlgStatistics::paintEvent(QPaintEvent*) {

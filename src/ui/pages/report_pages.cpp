@@ -8,6 +8,7 @@
 #include "session/acquisition_controller.h"
 #include "session/session_notifier.h"
 #include "storage/file_io.h"
+#include "storage/sha256.h"
 #include "storage/staged_file.h"
 #include "ui/kit/page_background.h"
 #include "ui/kit/page_geometry.h"
@@ -96,6 +97,8 @@ void ReportPage::BuildDefaultReportPath() {
 
 ReportSource ReportPage::Source() const {
     std::filesystem::path file = session_.ShownStoredRecording();
+    if (!session_.ShownCentralOrigin().empty())
+        return {session_.ShownCentralOrigin(), Sha256Hex(session_.Image())};
     if (file.empty() && session_.LastArchive().status == ArchiveOutcome::Status::Saved)
         file = session_.LastArchive().path;
     return SourceOfImage(file, session_.Image());
