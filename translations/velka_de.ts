@@ -1177,10 +1177,6 @@
         <translation>Bitte erneut anschließen.</translation>
     </message>
     <message>
-        <source>Install the udev rule (see Help).</source>
-        <translation>Bitte die udev-Regel installieren (siehe Hilfe).</translation>
-    </message>
-    <message>
         <source>Close the program that is using it.</source>
         <translation>Bitte das Programm schließen, das ihn verwendet.</translation>
     </message>
@@ -1279,6 +1275,10 @@
     <message>
         <source>no logger is connected</source>
         <translation>kein Logger ist angeschlossen</translation>
+    </message>
+    <message>
+        <source>The udev rule %1 gives access; once it is there, run &quot;%2&quot; and plug the logger in again.</source>
+        <translation>Die udev-Regel %1 gewährt den Zugriff; sobald sie vorhanden ist, führen Sie &quot;%2&quot; aus und stecken Sie den Logger erneut ein.</translation>
     </message>
 </context>
 <context>

@@ -1177,10 +1177,6 @@
         <translation>请重新插入记录仪。</translation>
     </message>
     <message>
-        <source>Install the udev rule (see Help).</source>
-        <translation>请安装udev规则（参见帮助）。</translation>
-    </message>
-    <message>
         <source>Close the program that is using it.</source>
         <translation>请关闭正在使用它的程序。</translation>
     </message>
@@ -1279,6 +1275,10 @@
     <message>
         <source>no logger is connected</source>
         <translation>未连接记录仪</translation>
+    </message>
+    <message>
+        <source>The udev rule %1 gives access; once it is there, run &quot;%2&quot; and plug the logger in again.</source>
+        <translation>udev 规则 %1 提供访问权限；安装该规则后，运行“%2”并重新插入记录仪。</translation>
     </message>
 </context>
 <context>

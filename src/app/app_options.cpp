@@ -63,7 +63,8 @@ std::string AppUsage() {
            "                   (default $HOME/Calderwyn)\n"
            "  --config FILE    the settings file (default $XDG_CONFIG_HOME/velka/config.ini)\n"
            "  --reftable DIR   the delivered reference tables (default reftable/ beside the "
-           "program)\n"
+           "program,\n"
+           "                   or ../share/velka/reftable once installed)\n"
            "  --now UNIX       the clock, in seconds since 1970-01-01 UTC\n";
 }
 

@@ -12,7 +12,8 @@
 
 namespace velka {
 
-inline constexpr const char* kVersionText = "Velka, Version 1.0";
+// The version is the project's (CMakeLists.txt), as the package and the reports give it.
+inline constexpr const char* kVersionText = "Velka, Version " VELKA_VERSION;
 
 struct AppOptions {
     bool help = false;

@@ -50,8 +50,8 @@ DataRoot DefaultDemoDataRoot(const AppEnvironment& environment) {
     return DataRoot(root += "-demo");
 }
 
-std::filesystem::path HelpIndexFile(const std::filesystem::path& programFolder) {
-    return programFolder / "Help" / "index.html";
+std::filesystem::path HelpIndexFile(const std::filesystem::path& helpFolder) {
+    return helpFolder / "index.html";
 }
 
 }  // namespace velka

@@ -32,7 +32,7 @@ std::filesystem::path InstanceLockFile(const AppEnvironment& environment);
 // The demo's own data root, $HOME/Calderwyn-demo: the demo never writes into the real archive.
 DataRoot DefaultDemoDataRoot(const AppEnvironment& environment);
 
-// The user guide beside the program.
-std::filesystem::path HelpIndexFile(const std::filesystem::path& programFolder);
+// The user guide's first page in its folder (ProgramFile("Help")).
+std::filesystem::path HelpIndexFile(const std::filesystem::path& helpFolder);
 
 }  // namespace velka

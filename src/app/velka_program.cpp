@@ -74,7 +74,7 @@ int RunVelka(const AppOptions& options, const AppEnvironment& environment, Messa
     }
 
     auto window = std::make_unique<CVelkaDlg>(MainWindowServices{
-        *provider, messages, *clock, dataRoot, tables, settings, HelpIndexFile(ModuleDirectory()),
+        *provider, messages, *clock, dataRoot, tables, settings, HelpIndexFile(ProgramFile("Help")),
         watcher.get(), demoLogger.get(), configFile, referenceFolder, catalogues.Forms(),
         LoadCentralSetting(configFile)});
     if (windowCreated)

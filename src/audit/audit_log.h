@@ -24,7 +24,7 @@ inline constexpr const char* kAuditLogName = "audit.jsonl";
 // The "prev" of the first line.
 inline const std::string kFirstPrev(64, '0');
 
-// The program and its version as each line names them: "velka 0.1.0".
+// The program and its version as each line names them: "velka 1.0".
 std::string ProgramName(std::string_view program);
 
 // Who writes the lines: the login name, the machine and the program with its version.

@@ -47,7 +47,7 @@ const ReportFace kCjkFace{"WenQuanYi Zen Hei Mono",
                            "/usr/share/fonts/wqy-zenhei"}};  // Fedora, Arch
 
 std::optional<PdfFontFile> FindFace(const ReportFace& face) {
-    std::vector<std::filesystem::path> candidates{ModuleDirectory() / "fonts" / face.fileName};
+    std::vector<std::filesystem::path> candidates{ProgramFile("fonts") / face.fileName};
     for (const char* folder : face.folders)
         candidates.push_back(std::filesystem::path(folder) / face.fileName);
     for (const std::filesystem::path& path : candidates) {

@@ -28,8 +28,8 @@ struct PdfFontSearch {
     std::string missing;
 };
 
-// Each face from a copy beside the program (fonts/<file name>) first, then where distributions
-// install it.
+// Each face from a copy the program ships (ProgramFile("fonts")/<file name>) first, then where
+// distributions install it.
 PdfFontSearch FindPdfFonts();
 
 }  // namespace velka

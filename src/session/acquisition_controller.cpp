@@ -5,6 +5,7 @@
 #include "archive/archive_store.h"
 #include "config/settings_changes.h"
 #include "config/settings_write.h"
+#include "device/udev_rule.h"
 #include "record/local_time.h"
 #include "services/translation.h"
 #include "storage/file_io.h"
@@ -43,7 +44,10 @@ std::string OpenFailureText(const std::string& devicePath, ResultCode result) {
         const int errorNumber = static_cast<int>(result - kSystemErrorBase);
         reason = std::strerror(errorNumber);
         if (errorNumber == EACCES || errorNumber == EPERM)
-            remedy = Tr("Session", "Install the udev rule (see Help).");
+            remedy = WithArguments(
+                Tr("Session", "The udev rule %1 gives access; once it is there, run \"%2\" and "
+                              "plug the logger in again."),
+                {InstalledUdevRulePath(), kApplyUdevRuleCommand});
         else if (errorNumber == EBUSY)
             remedy = Tr("Session", "Close the program that is using it.");
     }

@@ -47,6 +47,21 @@ std::filesystem::path ModuleDirectory() {
     return executable.parent_path();
 }
 
+std::filesystem::path ProgramFileIn(const std::filesystem::path& programFolder,
+                                    const std::filesystem::path& relative) {
+    std::filesystem::path beside = programFolder / relative;
+    std::filesystem::path installed =
+        (programFolder.parent_path() / "share" / "velka" / relative).lexically_normal();
+    std::error_code error;
+    if (!std::filesystem::exists(beside, error) && std::filesystem::exists(installed, error))
+        return installed;
+    return beside;
+}
+
+std::filesystem::path ProgramFile(const std::filesystem::path& relative) {
+    return ProgramFileIn(ModuleDirectory(), relative);
+}
+
 bool EnsureDirectory(const std::filesystem::path& path) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error))

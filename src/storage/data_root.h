@@ -44,6 +44,15 @@ std::filesystem::path DefaultSettingsFile(const std::string& xdgConfigHome,
 // The folder of the running executable.
 std::filesystem::path ModuleDirectory();
 
+// Where a file or folder the program ships (the reference tables, the user guide, the
+// catalogues, fonts) is, for a program in `programFolder`: beside it (the build tree), else in
+// ../share/velka/ next to it (an installed program), the first that exists. When neither does, the
+// one beside the program, which a message then names. `--reftable` overrides this for the tables.
+std::filesystem::path ProgramFileIn(const std::filesystem::path& programFolder,
+                                    const std::filesystem::path& relative);
+// The same for the running executable.
+std::filesystem::path ProgramFile(const std::filesystem::path& relative);
+
 // Accept an existing directory or create one; creates missing parents too. False when the path
 // exists as something else or cannot be created.
 bool EnsureDirectory(const std::filesystem::path& path);

@@ -6,7 +6,7 @@
 namespace velka {
 
 std::filesystem::path DefaultReferenceFolder() {
-    return ModuleDirectory() / "reftable";
+    return ProgramFile("reftable");
 }
 
 std::string LoadedReferenceTables::ProblemText() const {

@@ -23,8 +23,8 @@ struct LoadedReferenceTables : ReferenceTables {
     std::string ProblemText() const;
 };
 
-// Reads high.txt, middle.txt and low.txt from `folder` (by default reftable/ beside the
-// executable), each a regular file of at most 1 MB, and checks them.
+// Reads high.txt, middle.txt and low.txt from `folder` (by default ProgramFile("reftable")),
+// each a regular file of at most 1 MB, and checks them.
 LoadedReferenceTables LoadReferenceTables(const std::filesystem::path& folder);
 std::filesystem::path DefaultReferenceFolder();
 

@@ -24,7 +24,7 @@ QLocale LocaleOf(std::string_view language) {
 }  // namespace
 
 std::filesystem::path DefaultCatalogueFolder() {
-    return ModuleDirectory() / "translations";
+    return ProgramFile("translations");
 }
 
 LanguageCatalogues::LanguageCatalogues(std::string_view language,

@@ -1,6 +1,6 @@
 #pragma once
 // The catalogues of the language the user reads: the program's own (velka_de.qm,
-// velka_zh_CN.qm, in translations/ beside the program) and Qt's for its own dialogs and
+// velka_zh_CN.qm, in ProgramFile("translations")) and Qt's for its own dialogs and
 // buttons (qt_de.qm). Installed, they translate every text of the process (Tr) and make the
 // language's locale Qt's default (a calendar's month names); English, the language the texts
 // are written in, needs none.
@@ -20,7 +20,7 @@ namespace velka {
 // name them.
 inline constexpr std::array<std::string_view, 2> kShippedLanguages{"de", "zh_CN"};
 
-// translations/ beside the program.
+// ProgramFile("translations"): beside the program, or under ../share/velka once installed.
 std::filesystem::path DefaultCatalogueFolder();
 
 class LanguageCatalogues {

@@ -36,7 +36,10 @@ TEST(CentralWindow, TheRecordingReadIsUploadedAndTheSystemPageSaysHowUploadsStan
                                 since)},
         {{}, ""},  // none named: no line
     };
-    for (const auto& [central, status] : cases) {
+    for (const auto& c : cases) {
+        // Named, not bound: lambdas below take it (clang 14 cannot capture a structured binding).
+        const QString& status = c.status;
+        const CentralSetting& central = c.central;
         WindowUnderTest test(testing::ImageWithSerial(0x0A1B2C3D), nullptr,
                              testing::DeliveredTables(), {}, kFixedForms, central);
         test.Start();

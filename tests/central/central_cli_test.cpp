@@ -235,36 +235,46 @@ TEST_F(CentralCli, ASyncKilledMidwayLosesAndRepeatsNothing) {
 TEST_F(CentralCli, AWatchingDockUploadsOnceTheServerIsThere) {
     if (!DeviceWatcher().Available())
         GTEST_SKIP() << "hot-plug events cannot be received on this machine";
-    Fill("a", 1, 3);
-    const std::string later = "later_" + Database();
-    ChildProcess watch(CliPath(),
-                       {"watch", "--read", "--sync", "--db", Server().Connection(later), "--site",
-                        "North", "--data-root", (dir_ / "a").string(), "--reftable",
-                        ReferenceFolder().string(), "--config", (dir_ / "config.ini").string()});
-    const auto central = [&](std::size_t index) {
-        const std::vector<std::string> lines = watch.WaitForLines(index + 1, 30000);
-        return lines.size() > index ? nlohmann::json::parse(lines[index], nullptr, false)
-                                    : nlohmann::json();
-    };
-    const nlohmann::json away = central(0);
-    ASSERT_TRUE(away.is_object()) << watch.Out() << watch.Err();
-    EXPECT_EQ(away["event"], "central") << away;
-    EXPECT_EQ(away["upToDate"], false) << away;
-    EXPECT_EQ(away["waiting"], 2) << away;
-    EXPECT_NE(away.value("error", "").find("does not exist"), std::string::npos) << away;
+    // Named on the command line, or (as the intake service runs) by the configuration file.
+    for (const bool fromConfig : {false, true}) {
+        const std::string root = fromConfig ? "configured" : "given";
+        const std::string later = "later_" + root + "_" + Database();
+        Fill(root, 1, 3);
+        const std::filesystem::path config = dir_ / (root + ".ini");
+        std::ofstream(config) << "[Velka]\nCentral Archive=" << Server().Connection(later)
+                              << "\nSite=North\n";
+        std::vector<std::string> arguments = {"watch", "--read", "--sync-if-configured"};
+        if (!fromConfig)
+            arguments = {"watch",  "--read", "--sync", "--db", Server().Connection(later),
+                         "--site", "North"};
+        arguments.insert(arguments.end(), {"--data-root", (dir_ / root).string(), "--reftable",
+                                           ReferenceFolder().string(), "--config",
+                                           (fromConfig ? config : dir_ / "config.ini").string()});
+        ChildProcess watch(CliPath(), arguments);
+        const auto central = [&](std::size_t index) {
+            const std::vector<std::string> lines = watch.WaitForLines(index + 1, 30000);
+            return lines.size() > index ? nlohmann::json::parse(lines[index], nullptr, false)
+                                        : nlohmann::json::object();
+        };
+        const nlohmann::json away = central(0);
+        EXPECT_EQ(away.value("event", ""), "central") << watch.Out() << watch.Err();
+        EXPECT_EQ(away.value("upToDate", true), false) << away;
+        EXPECT_EQ(away.value("waiting", 0), 2) << away;
+        EXPECT_NE(away.value("error", "").find("does not exist"), std::string::npos) << away;
 
-    Server().Psql("postgres", "CREATE DATABASE " + later);
-    PgConnection admin(Server().Connection(later));
-    InitCentralSchema(admin);
-    // The next try, after a pause of 2 s (then 4 s): all there.
-    nlohmann::json back = nlohmann::json::object();
-    for (std::size_t line = 1; line < 4 && back.value("upToDate", false) == false; ++line)
-        back = central(line);
-    EXPECT_EQ(back["waiting"], 0) << back;
-    EXPECT_EQ(Server().Psql(later, "SELECT count(*) || ' ' || min(site) FROM velka.recording"),
-              "2 North\n");
-    watch.Signal(SIGTERM);
-    EXPECT_EQ(watch.Wait(30000), 0) << watch.Err();
+        Server().Psql("postgres", "CREATE DATABASE " + later);
+        PgConnection admin(Server().Connection(later));
+        InitCentralSchema(admin);
+        // The next try, after a pause of 2 s (then 4 s): all there.
+        nlohmann::json back = nlohmann::json::object();
+        for (std::size_t line = 1; line < 4 && !back.value("upToDate", false); ++line)
+            back = central(line);
+        EXPECT_EQ(back.value("waiting", -1), 0) << back;
+        EXPECT_EQ(Server().Psql(later, "SELECT count(*) || ' ' || min(site) FROM velka.recording"),
+                  "2 North\n");
+        watch.Signal(SIGTERM);
+        EXPECT_EQ(watch.Wait(30000), 0) << watch.Err();
+    }
 }
 
 }  // namespace

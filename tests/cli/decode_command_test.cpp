@@ -130,6 +130,10 @@ TEST_F(CliTest, FailuresAndWrongUse) {
     EXPECT_EQ(RunCli({"decode", "x", "--now"}).exitCode, 2);
     EXPECT_EQ(RunCli({"decode", "x", "--now", "soon"}).exitCode, 2);
     EXPECT_EQ(RunCli({"--help"}).exitCode, 0);
+    // The project's version, as the package and the window's About box give it.
+    const CliResult version = RunCli({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "velka-cli 1.0\n");
 }
 
 TEST_F(CliTest, SynthValidatesItsOptionsAndLeavesNothingBehind) {

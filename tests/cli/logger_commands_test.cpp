@@ -286,7 +286,7 @@ TEST_F(LoggerCommands, EachCommandLeavesItsAuditLine) {
     ASSERT_EQ(lines.size(), 6u);
     const std::string digest = lines[0]["sha256"];
     EXPECT_EQ(lines[0]["file"], kArchiveName);
-    EXPECT_EQ(lines[0]["program"], "velka-cli 0.1.0");
+    EXPECT_EQ(lines[0]["program"], "velka-cli 1.0");
     // The settings write names each field it changed, products included.
     const nlohmann::json& changes = lines[1]["changes"];
     const auto change = [&changes](const std::string& field) {

@@ -22,7 +22,9 @@ TEST_F(WatchCommand, RefusesWrongUse) {
           {"watch", "--count", "many"},
           {"watch", "now"},
           {"watch", "--emulate", "logger.bin"},
-          {"watch", "--dump", "out.bin"}}) {
+          {"watch", "--dump", "out.bin"},
+          {"watch", "--sync-if-configured"},
+          {"watch", "--read", "--sync", "--sync-if-configured"}}) {
         const CliResult result = Run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.back();
         EXPECT_EQ(result.out, "");

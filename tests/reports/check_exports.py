@@ -506,7 +506,7 @@ def check_workbook(path, samples, start, interval, serial, product_rows, compani
         properties = archive.read("docProps/core.xml").decode()
         custom = archive.read("docProps/custom.xml").decode()
     digest = source.split("SHA-256 ")[1].split(" ")[0]
-    for name, wanted in (("Source SHA-256", digest), ("Program", "velka 0.1.0")):
+    for name, wanted in (("Source SHA-256", digest), ("Program", "velka 1.0")):
         check(re.search(rf'name="{name}"><vt:lpwstr>{re.escape(wanted)}</vt:lpwstr>', custom) is not None,
               f"{path}: property {name} = {wanted}: {custom}")
     created = datetime.datetime.fromtimestamp(NOW, datetime.timezone.utc).strftime("%Y-%m-%dT%H:%M:%SZ")

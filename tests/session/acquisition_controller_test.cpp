@@ -3,6 +3,7 @@
 
 #include "archive/archive_file_name.h"
 #include "device/emulated_logger.h"
+#include "device/udev_rule.h"
 #include "device_test_images.h"
 #include "local_zone.h"
 #include "record/synthetic_recording.h"
@@ -376,10 +377,12 @@ TEST_F(Acquisition, AbsentLoggerIsNotReportedAsReadAndGivesAnEmptyChart) {
 TEST_F(Acquisition, ALoggerThatCannotBeOpenedIsReportedWithTheReasonAndTheRemedy) {
     const struct {
         int errorNumber;
-        const char* text;
+        std::string text;
     } cases[] = {
-        {EACCES, "The logger at /dev/hidraw3 cannot be opened: Permission denied. Install the udev "
-                 "rule (see Help)."},
+        {EACCES, "The logger at /dev/hidraw3 cannot be opened: Permission denied. The udev rule " +
+                     InstalledUdevRulePath() +
+                     " gives access; once it is there, run \"sudo udevadm trigger "
+                     "--subsystem-match=hidraw --action=add\" and plug the logger in again."},
         {EBUSY, "The logger at /dev/hidraw3 cannot be opened: Device or resource busy. Close the "
                 "program that is using it."},
         {EIO, "The logger at /dev/hidraw3 cannot be opened: Input/output error. Plug it in again."},

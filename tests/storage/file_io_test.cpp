@@ -107,6 +107,26 @@ TEST(DataRoot, FoldersUnderTheRoot) {
     EXPECT_TRUE(std::filesystem::exists(ModuleDirectory()));
 }
 
+// The build tree keeps the shipped files beside the program; an installed program finds them in
+// ../share/velka.
+TEST(DataRoot, ShippedFilesAreFoundBesideTheProgramThenUnderShare) {
+    const TempDir dir;
+    const std::filesystem::path bin = dir / "usr" / "bin";
+    std::filesystem::create_directories(bin / "reftable");
+    std::filesystem::create_directories(dir / "usr" / "share" / "velka" / "reftable");
+    std::filesystem::create_directories(dir / "usr" / "share" / "velka" / "Help");
+    const struct {
+        const char* relative;
+        std::filesystem::path found;
+    } cases[] = {
+        {"reftable", bin / "reftable"},  // both: beside wins
+        {"Help", dir / "usr" / "share" / "velka" / "Help"},
+        {"translations", bin / "translations"},  // neither: where a message points
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ProgramFileIn(bin, c.relative), c.found) << c.relative;
+}
+
 TEST(DataRoot, EnsureDirectoryAcceptsFoldersOnly) {
     const TempDir dir;
     EXPECT_TRUE(EnsureDirectory(dir / "a" / "Data"));

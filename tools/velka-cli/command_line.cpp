@@ -112,7 +112,8 @@ std::vector<std::string> CommandFirst(const std::vector<std::string>& arguments)
         globals.insert(globals.end(), {arguments[i], arguments[i + 1]});
         i += 2;
     }
-    if (i < arguments.size() && arguments[i].rfind("--", 0) == 0 && arguments[i] != "--help")
+    if (i < arguments.size() && arguments[i].rfind("--", 0) == 0 && arguments[i] != "--help" &&
+        arguments[i] != "--version")
         throw UsageError{"unknown option " + arguments[i] + " before the command"};
     std::vector<std::string> ordered(arguments.begin() + static_cast<std::ptrdiff_t>(i),
                                      arguments.end());

@@ -22,7 +22,8 @@ namespace {
 
 constexpr const char* kGlobalUsage =
     "global options: --data-root DIR (default $HOME/Calderwyn), --reftable DIR (default reftable/ "
-    "beside the program), --config FILE (the window's settings, default "
+    "beside the program, or ../share/velka/reftable once installed), --config FILE (the window's "
+    "settings, default "
     "$XDG_CONFIG_HOME/velka/config.ini: the alarm profile and MKT activation energy of export and "
     "watch, and the temperature unit of export), --now UNIX (the clock), --lang de|zh_CN (reports "
     "and messages in that language; English without it, whatever the locale)";
@@ -55,13 +56,16 @@ const Command kCommands[] = {
      "read and archive the logger, then write settings and products to it as the Write does",
      LoggerOptions(), RunWriteSettings, true},
     {"watch",
-     "[--read [--sync [--db CONNINFO] [--site NAME]]] [--count N] [--trace]",
+     "[--read [--sync [--db CONNINFO] [--site NAME] | --sync-if-configured]] [--count N] "
+     "[--trace]",
      "print one JSON line per logger arrival or removal; with --read, read and archive every "
      "logger that arrives (\"archivePath\" or \"error\" in its line, and \"alarm\" and "
      "\"firstAlarmTime\" by the configured profile); with --sync, upload what is archived to "
      "the central archive in the background, retrying while it cannot be reached (a line "
-     "\"event\": \"central\" after each try); ends after N events or on SIGINT or SIGTERM",
-     {{"--count", "--db", "--site"}, {"--read", "--sync", "--trace"}},
+     "\"event\": \"central\" after each try); --sync-if-configured syncs only when --config's "
+     "file names a central archive (as the intake service runs it); ends after N events or on "
+     "SIGINT or SIGTERM",
+     {{"--count", "--db", "--site"}, {"--read", "--sync", "--sync-if-configured", "--trace"}},
      RunWatch,
      true},
     {"export",
@@ -179,6 +183,10 @@ int Run(const std::vector<std::string>& given, std::ostream& out) {
     }
     if (arguments[0] == "--help" || arguments[0] == "help" || arguments[0] == "-h") {
         PrintUsage(out);
+        return kExitSuccess;
+    }
+    if (arguments[0] == "--version") {
+        out << "velka-cli " VELKA_VERSION "\n";
         return kExitSuccess;
     }
     for (const Command& command : Commands()) {

@@ -7,6 +7,7 @@
 #include "central_options.h"
 #include "commands.h"
 #include "config/analysis_settings.h"
+#include "config/central_setting.h"
 #include "device/device_watcher.h"
 #include "logger_session.h"
 #include "path_json.h"
@@ -129,10 +130,17 @@ int RunWatch(const Arguments& arguments, Context& context) {
         throw UsageError{"watch takes no positional arguments"};
     const auto count = arguments.Integer("--count", 1, std::numeric_limits<int>::max());
     const bool readOnArrival = arguments.Flag("--read");
-    const bool sync = arguments.Flag("--sync");
-    if (sync && !readOnArrival)
+    // The intake service runs with one command line whether or not its configuration names a
+    // central archive: --sync-if-configured leaves the choice to the file.
+    const bool ifConfigured = arguments.Flag("--sync-if-configured");
+    if (ifConfigured && arguments.Flag("--sync"))
+        throw UsageError{"--sync and --sync-if-configured exclude each other"};
+    const bool sync =
+        arguments.Flag("--sync") ||
+        (ifConfigured && !LoadCentralSetting(context.settingsFile).connection.empty());
+    if ((sync || ifConfigured) && !readOnArrival)
         throw UsageError{"--sync needs --read"};
-    if (!sync && (arguments.Value("--db") || arguments.Value("--site")))
+    if (!arguments.Flag("--sync") && (arguments.Value("--db") || arguments.Value("--site")))
         throw UsageError{"--db and --site need --sync"};
     const std::string connection = sync ? CentralConnection(arguments, context, "watch") : "";
     std::string arrivedPath;

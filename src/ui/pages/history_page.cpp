@@ -324,7 +324,8 @@ void CDlgStatistics::ShowScanResult(std::uint64_t generation) {
 
 std::int32_t CDlgStatistics::ReadBoundFields() {
     history_.SetFilterText(filterEdit_->text().toStdU16String());
-    std::int32_t page = history_.CurrentPage();
+    std::int32_t page =
+        CentralMode() ? static_cast<std::int32_t>(centralPage_.page) : history_.CurrentPage();
     ReadIntegerField(*pageNumberEdit_, page, messages_);
     return page;
 }
