@@ -16,25 +16,11 @@ CentralBrowser::~CentralBrowser() {
 }
 
 std::uint64_t CentralBrowser::Browse(const CentralBrowse& browse) {
-    std::uint64_t question = 0;
-    {
-        const std::lock_guard lock(mutex_);
-        question = ++questions_;
-        browse_.emplace(question, browse);
-    }
-    changed_.notify_all();
-    return question;
+    return Ask(browse_, browse);
 }
 
 std::uint64_t CentralBrowser::Fetch(const CentralRow& row) {
-    std::uint64_t question = 0;
-    {
-        const std::lock_guard lock(mutex_);
-        question = ++questions_;
-        fetch_.emplace(question, row);
-    }
-    changed_.notify_all();
-    return question;
+    return Ask(fetch_, row);
 }
 
 void CentralBrowser::Run() {
@@ -65,28 +51,30 @@ void CentralBrowser::Run() {
 CentralBrowser::Answer CentralBrowser::Answered(std::uint64_t question,
                                                 const CentralBrowse& browse) {
     CentralBrowseAnswer answer{question, {}, {}};
-    try {
-        if (!connection_)
-            connection_.emplace(connectionText_);
-        answer.page = BrowseCentral(*connection_, browse);
-    } catch (const std::exception& failure) {
-        connection_.reset();
-        answer.failure = failure.what();
-    }
+    answer.failure = WithConnection(
+        [&](PgConnection& connection) { answer.page = BrowseCentral(connection, browse); });
     return answer;
 }
 
 CentralBrowser::Answer CentralBrowser::Answered(std::uint64_t question, const CentralRow& row) {
     CentralFetchAnswer answer{question, row, {}, {}};
+    answer.failure = WithConnection([&](PgConnection& connection) {
+        answer.image = FetchCentralImage(connection, row.recording.sha256);
+    });
+    return answer;
+}
+
+std::string CentralBrowser::WithConnection(const std::function<void(PgConnection&)>& work) {
     try {
         if (!connection_)
             connection_.emplace(connectionText_);
-        answer.image = FetchCentralImage(*connection_, row.recording.sha256);
+        work(*connection_);
+        return {};
     } catch (const std::exception& failure) {
+        // A connection that failed is opened anew for the next question.
         connection_.reset();
-        answer.failure = failure.what();
+        return failure.what();
     }
-    return answer;
 }
 
 }  // namespace velka

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <variant>
 
 namespace velka {
@@ -51,6 +52,21 @@ private:
     void Run();
     Answer Answered(std::uint64_t question, const CentralBrowse& browse);
     Answer Answered(std::uint64_t question, const CentralRow& row);
+    // Runs `work` on the thread's connection (opened when there is none); the failure's line.
+    std::string WithConnection(const std::function<void(PgConnection&)>& work);
+    // Puts a question in its slot, replacing one still waiting there; the question's number.
+    template <typename Question>
+    std::uint64_t Ask(std::optional<std::pair<std::uint64_t, Question>>& slot,
+                      const Question& question) {
+        std::uint64_t number = 0;
+        {
+            const std::lock_guard lock(mutex_);
+            number = ++questions_;
+            slot.emplace(number, question);
+        }
+        changed_.notify_all();
+        return number;
+    }
 
     const std::string connectionText_;
     const Listener listener_;
