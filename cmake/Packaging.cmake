@@ -5,6 +5,8 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velka)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# The package's own revision of that version (data/package/changelog.Debian.in says the same).
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_PACKAGE_CONTACT "The Velka developers <maintainers@users.noreply.c-seed-a15250b9.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "companion of a USB temperature data logger for cold chains")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
@@ -21,6 +23,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-wqy-zenhei, qt6-qpa-plugins, adduser")
+# Qt's own catalogues translate its dialogs' buttons in German and Chinese.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(package_scripts ${PROJECT_SOURCE_DIR}/data/package)
