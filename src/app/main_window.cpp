@@ -18,6 +18,7 @@
 #include "ui/pages/history_page.h"
 #include "ui/pages/system_page.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -294,10 +295,29 @@ QWidget* CVelkaDlg::PageWidget(Page page) const {
 }
 
 void CVelkaDlg::ShowPage(Page page) {
+    // Hiding the page that holds the focus would hand it to the next control in the chain,
+    // often a page button, whose focus look is its checked look: it would seem chosen too. The
+    // focus goes on into the page shown instead, where the user is going.
+    QWidget* focused = QApplication::focusWidget();
+    QWidget* shown = PageWidget(page);
+    const bool focusLeavesPage = focused != nullptr && pageFrame_->isAncestorOf(focused) &&
+                                 (shown == nullptr || !shown->isAncestorOf(focused));
+    if (focusLeavesPage)
+        focused->clearFocus();
     for (const Page each : {Page::System, Page::Parameters, Page::Chart, Page::RecordTable,
                             Page::History, Page::Pdf, Page::Excel}) {
         if (QWidget* widget = PageWidget(each))
             widget->setVisible(each == page);
+    }
+    if (focusLeavesPage && shown != nullptr) {
+        for (QWidget* next = shown->nextInFocusChain(); shown->isAncestorOf(next);
+             next = next->nextInFocusChain()) {
+            if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(shown) &&
+                next->isEnabled() && next->focusProxy() == nullptr) {
+                next->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
     }
 }
 

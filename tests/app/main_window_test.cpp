@@ -183,11 +183,20 @@ TEST(MainWindow, NavigationShowsOnePageAndChecksItsButton) {
     const std::pair<int, Page> steps[] = {{1001, Page::Parameters},  {1002, Page::Chart},
                                           {1003, Page::RecordTable}, {1004, Page::History},
                                           {1000, Page::System},      {1004, Page::History}};
+    window.activateWindow();
     for (const auto& [id, page] : steps) {
+        // The user was working in the page left behind: its focus must not fall on a page
+        // button, which would then look chosen as well.
+        if (const std::optional<Page> shown = window.VisiblePage()) {
+            if (auto* control = window.PageWidget(*shown)->findChild<QComboBox*>())
+                control->setFocus(Qt::MouseFocusReason);
+        }
         QTest::mouseClick(window.Button(id), Qt::LeftButton, {}, QPoint(43, 43));
         EXPECT_EQ(window.VisiblePage(), page) << id;
-        for (const int other : {1000, 1001, 1002, 1003, 1004})
+        for (const int other : {1000, 1001, 1002, 1003, 1004}) {
             EXPECT_EQ(window.Button(other)->GetCheck(), other == id) << id << " " << other;
+            EXPECT_FALSE(window.Button(other)->hasFocus()) << id << " " << other;
+        }
     }
     // A recording loaded from the history: the chart, with its button, not the history's.
     emit qobject_cast<CDlgStatistics*>(window.PageWidget(Page::History))->chartPageRequested();
