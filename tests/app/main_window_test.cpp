@@ -14,6 +14,7 @@
 #include "window_texts.h"
 
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -198,11 +199,15 @@ TEST(MainWindow, NavigationShowsOnePageAndChecksItsButton) {
             EXPECT_FALSE(window.Button(other)->hasFocus()) << id << " " << other;
         }
     }
-    // A recording loaded from the history: the chart, with its button, not the history's.
+    // A recording loaded from the history: the chart, with its button, not the history's, and
+    // the focus left in the history page on no page button.
+    window.PageWidget(Page::History)->findChild<QDateTimeEdit*>()->setFocus(Qt::MouseFocusReason);
     emit qobject_cast<CDlgStatistics*>(window.PageWidget(Page::History))->chartPageRequested();
     EXPECT_EQ(window.VisiblePage(), Page::Chart);
-    EXPECT_TRUE(window.Button(1002)->GetCheck());
-    EXPECT_FALSE(window.Button(1004)->GetCheck());
+    for (const int id : {1000, 1001, 1002, 1003, 1004}) {
+        EXPECT_EQ(window.Button(id)->GetCheck(), id == 1002) << id;
+        EXPECT_FALSE(window.Button(id)->hasFocus()) << id;
+    }
     EXPECT_TRUE(window.PageWidget(Page::Pdf)->isHidden());
     EXPECT_TRUE(window.PageWidget(Page::Excel)->isHidden());
 
