@@ -2,8 +2,7 @@
 // sorted and loaded from the server; nothing of them is written into the local archive.
 
 #include "central/central_recording.h"
-#include "central/central_schema.h"
-#include "postgres_server.h"
+#include "central_fixture.h"
 #include "session/acquisition_controller.h"
 #include "window_fixture.h"
 
@@ -18,16 +17,13 @@
 namespace velka {
 namespace {
 
-using testing::PostgresServer;
 using testing::WindowUnderTest;
 
-TEST(CentralWindow, TheHistoryFindsSortsAndLoadsTheRecordingsOfEverySite) {
-    PostgresServer& server = PostgresServer::Shared();
-    if (!server.Problem().empty())
-        GTEST_SKIP() << server.Problem();
-    const std::string database = server.NewDatabase();
-    PgConnection admin(server.Connection(database));
-    InitCentralSchema(admin);
+// A database of the test's own on the tests' server, the central tables in it.
+using CentralWindow = testing::CentralTest;
+
+TEST_F(CentralWindow, TheHistoryFindsSortsAndLoadsTheRecordingsOfEverySite) {
+    PgConnection admin(Admin());
     // Three other docks have uploaded a recording each.
     const char* const sites[] = {"North", "South", "West"};
     for (std::uint32_t n = 0; n < 3; ++n) {
@@ -40,7 +36,7 @@ TEST(CentralWindow, TheHistoryFindsSortsAndLoadsTheRecordingsOfEverySite) {
     }
 
     WindowUnderTest test(testing::ImageWithSerial(0x0A1B2C3D), nullptr, testing::DeliveredTables(),
-                         {}, kFixedForms, {server.Connection(database), "East"});
+                         {}, kFixedForms, {Admin(), "East"});
     test.Start();
     CVelkaDlg& window = *test.window;
     QWidget& page = *window.PageWidget(CVelkaDlg::Page::History);
@@ -48,9 +44,7 @@ TEST(CentralWindow, TheHistoryFindsSortsAndLoadsTheRecordingsOfEverySite) {
     auto* central = page.findChild<QRadioButton*>("centralArchive");
     ASSERT_TRUE(list != nullptr && central != nullptr);
     // The dock's own read reaches the server first.
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return server.Psql(database, "SELECT count(*) FROM velka.recording") == "4\n"; },
-        20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Count("recording") == "4\n"; }, 20000));
     window.ShowPage(CVelkaDlg::Page::History);
     QTest::mouseClick(central, Qt::LeftButton, {}, QPoint(5, central->height() / 2));
     const auto column = [&](int section) {

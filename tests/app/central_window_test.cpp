@@ -1,8 +1,7 @@
 // The window with a central archive named: what it archives is uploaded in the background, and
 // the system page says how the uploads stand; without one the line is not there.
 
-#include "central/central_schema.h"
-#include "postgres_server.h"
+#include "central_fixture.h"
 #include "record/local_time.h"
 #include "ui/pages/system_page.h"
 #include "window_fixture.h"
@@ -14,22 +13,18 @@
 namespace velka {
 namespace {
 
-using testing::PostgresServer;
 using testing::WindowUnderTest;
 
-TEST(CentralWindow, TheRecordingReadIsUploadedAndTheSystemPageSaysHowUploadsStand) {
-    PostgresServer& server = PostgresServer::Shared();
-    if (!server.Problem().empty())
-        GTEST_SKIP() << server.Problem();
-    const std::string database = server.NewDatabase();
-    PgConnection admin(server.Connection(database));
-    InitCentralSchema(admin);
+// A database of the test's own on the tests' server, the central tables in it.
+using CentralWindow = testing::CentralTest;
+
+TEST_F(CentralWindow, TheRecordingReadIsUploadedAndTheSystemPageSaysHowUploadsStand) {
     const std::string since = FormatLocalTime(testing::kWindowNow, "%H:%M");
     const struct {
         CentralSetting central;
         QString status;
     } cases[] = {
-        {{server.Connection(database), "North"}, "Central archive: up to date"},
+        {{Admin(), "North"}, "Central archive: up to date"},
         // The recording read at start waits while the server cannot be reached.
         {{"host=/nonexistent-velka dbname=velka", ""},
          QString::fromStdString("Central archive: 1 recording waiting — server unreachable since " +
@@ -67,7 +62,7 @@ TEST(CentralWindow, TheRecordingReadIsUploadedAndTheSystemPageSaysHowUploadsStan
                                 "central archive"),
                   waiting);
     }
-    EXPECT_EQ(server.Psql(database, "SELECT serial || ' ' || site FROM velka.recording"),
+    EXPECT_EQ(Server().Psql(Database(), "SELECT serial || ' ' || site FROM velka.recording"),
               "0A1B2C3D North\n");
 }
 
